@@ -1,0 +1,31 @@
+// The text a child types: random character lines, random word lines and the random
+// finger of Keyboard Practice. No widgets here; the window prints what this makes.
+#pragma once
+
+#include "shell/services.h"
+#include "state/typestate.h"
+
+#include <array>
+#include <string>
+
+namespace tapwell {
+
+// Which row boxes are checked, in lesson row order (index 0 = home row).
+using RowChoice = std::array<bool, 4>;
+
+inline constexpr int kCharacterLineLength = 21;
+
+// One of the checked rows, each with equal chance: sets s.Row to 1..4. With no checked
+// row found it takes the home row, which always has characters.
+void PickRow(TypeState& s, const RowChoice& checked, Random& random);
+
+// Fills LineChars, LineRows and LineLen (without the final Enter) for a Character
+// Drill (s.Mode 2) or Word Drill (s.Mode 3) line and returns the line's text.
+std::string MakeDrillLine(TypeState& s, const RowChoice& checked, bool useShift,
+                          Random& random);
+
+// The random row, hand, finger and shift level of Keyboard Practice.
+void PickPracticeFinger(TypeState& s, const RowChoice& checked, bool useShift,
+                        Random& random);
+
+} // namespace tapwell

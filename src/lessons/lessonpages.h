@@ -1,0 +1,56 @@
+// The Learn Keyboard lessons as data: each page's set-up steps, in order, and the
+// lines it prints. The text of every page stands here, in one place.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tapwell {
+
+enum class PageStep {
+    HideArrow,
+    ShowArrow,
+    ArrowAtRow,       // the arrow beside lesson row `row` (or the lesson's own row)
+    HideHands,
+    ShowHands,
+    ShowHomeKeys,
+    ClearHomeKeys,
+    ShowEnterKey,
+    ClearEnterKey,
+    ShowSpaceBar,
+    ClearSpaceBar,
+    ShowLeftShift,
+    ClearLeftShift,
+    ShowRightShift,
+    ClearRightShift,
+    HideLessonButtons,
+    StartPractice, // the press-three-times practice of the lesson's row begins
+};
+
+inline constexpr int kLessonRow = -1; // stands for the row the lesson teaches
+
+struct Step {
+    PageStep what;
+    int row = 0; // for ArrowAtRow: a lesson row number or kLessonRow
+};
+
+struct LessonPageData {
+    std::vector<Step> setup;
+    // Printed one per line; "{row}" stands for the row name of `nameRow`.
+    std::vector<std::string> lines;
+    int nameRow = 0; // a lesson row number, or kLessonRow
+    int wantKey = 0; // 13 or 32 when the page asks for that key, else 0
+};
+
+inline constexpr int kLayoutPages = 14;
+inline constexpr int kRowLessonPages = 3;
+
+// Page 1..14 of the Keyboard Layout lesson.
+const LessonPageData& layoutPage(int page);
+// Page 1..3 of a row lesson.
+const LessonPageData& rowLessonPage(int page);
+
+// A page line with "{row}" replaced by the row's name.
+std::string pageLine(const std::string& line, const std::string& rowName);
+
+} // namespace tapwell

@@ -1,0 +1,86 @@
+#include "frmabout.h"
+
+#include "ui/controls.h"
+#include "ui/pictures.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+namespace tapwell {
+
+namespace {
+const char* const kAboutText =
+    "Tapwell is our gift to you: it is free, now and always. We hope you enjoy learning "
+    "to type with it, and that you share it with your friends and family. Visit our web "
+    "site for more programs for children and for tutorials on programming. Try Sum Safari "
+    "for number games and Word Garden for spelling, too!";
+} // namespace
+
+FrmAbout::FrmAbout() : QWidget(nullptr) {
+    setWindowTitle(QStringLiteral("About Tapwell"));
+    setFixedSize(px(7035), px(3585));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 192, 128));
+    pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Image1 = new ImageBox(this, false);
+    place(Image1, 120, 120, 2700, 3000);
+    Image1->setPicture(Pictures::get().logo);
+
+    SSPanel1 = new SSPanel(this);
+    SSPanel1->setBackColor(QColor(128, 0, 0));
+    QPalette panel = SSPanel1->palette();
+    panel.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    SSPanel1->setPalette(panel);
+    SSPanel1->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 9.75, false, true));
+    SSPanel1->setCaption(QString::fromLatin1(kAboutText));
+    place(SSPanel1, 2880, 120, 4095, 2175);
+
+    const QFont buttonFont = layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true);
+    Command1 = makeButton(this, QStringLiteral("&OK"), buttonFont);
+    place(Command1, 4440, 2520, 975, 495);
+    Command2 = makeButton(this, QStringLiteral("&Visit Brightnook's Web Site"), buttonFont);
+    place(Command2, 120, 3180, 2715, 315);
+    setTabOrder(Command1, Command2);
+    Command1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void FrmAbout::Form_Load() {
+    if (const QScreen* s = screen()) {
+        const QRect g = s->geometry();
+        move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
+    }
+}
+
+void FrmAbout::Command1_Click() {
+    hide();
+    if (onOk)
+        onOk();
+}
+
+void FrmAbout::Command2_Click() {
+    // Whether a browser opened is the desktop's business; the call itself cannot fail
+    // here, so there is nothing to report.
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHomePage)));
+}
+
+void FrmAbout::closeEvent(QCloseEvent* e) {
+    if (onClose && onClose())
+        e->accept();
+    else {
+        e->ignore();
+        hide();
+    }
+}
+
+} // namespace tapwell

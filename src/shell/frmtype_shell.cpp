@@ -1,0 +1,85 @@
+// The main window's start-up, and its Info, Help and Exit buttons.
+#include "ui/frmtype.h"
+
+#include "ui/twips.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QScreen>
+
+namespace tapwell {
+
+namespace {
+
+// Reads key.dat whole; says what went wrong when it cannot.
+bool readFile(const QString& path, std::string& bytes, std::string& error) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        error = f.errorString().toStdString();
+        return false;
+    }
+    const QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        error = f.errorString().toStdString();
+        return false;
+    }
+    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+    return true;
+}
+
+} // namespace
+
+bool FrmType::Form_Load(std::string& error) {
+    svc_.random->reseed(secondsSinceMidnight());
+    Loading = 1;
+    Typing = 0;
+    SpeedTop = static_cast<i16>(topTw(lblSpeed));
+    setWindowPicture(imgKeyboard->picture());
+    DingSound = g_.AppFile("ding.wav");
+    UhOhSound = g_.AppFile("uhoh.wav");
+    TadaSound = g_.AppFile("tada.wav");
+    chkUC->setChecked(g_.UseShift != 0);
+    chkSound->setChecked(g_.KeySound != 0);
+    RowCount = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (g_.RowSetting(i) == 1) {
+            chkRow[static_cast<std::size_t>(i)]->setChecked(true);
+            ++RowCount;
+        }
+    }
+
+    // Where each row stands on the on-screen keyboard, for the row arrow.
+    RowTop(kHomeRow) = static_cast<i16>(topTw(cmdKey(76)));
+    RowTop(kTopRow) = static_cast<i16>(topTw(cmdKey(64)));
+    RowTop(kBottomRow) = static_cast<i16>(topTw(cmdKey(88)));
+    RowTop(kNumberRow) = static_cast<i16>(topTw(cmdKey(52)));
+    RowTop(kSpaceRow) = static_cast<i16>(topTw(pnlSpace));
+    const std::string path = g_.AppFile("key.dat");
+    std::string bytes, reason;
+    if (!readFile(QString::fromStdString(path), bytes, reason)) {
+        error = "Tapwell cannot read its keyboard data file " + path + ": " + reason;
+        return false;
+    }
+    KeyDataError fault;
+    if (!readKeyData(bytes, *this, fault)) {
+        error = "Tapwell's keyboard data file " + path + " is damaged at " + fault.message() + ".";
+        return false;
+    }
+
+    if (const QScreen* screen = this->screen()) {
+        const QRect avail = screen->geometry();
+        move(avail.x() + (avail.width() - frameGeometry().width()) / 2,
+             avail.y() + (avail.height() - frameGeometry().height()) / 2);
+    }
+    Loading = 0;
+    return true;
+}
+
+void FrmType::Command1_Click() { shell_->showAbout(); }
+
+void FrmType::cmdHelp_Click(int) { shell_->showHelp(); }
+
+void FrmType::cmdExit_Click() { shell_->exitProgram(); }
+
+} // namespace tapwell

@@ -1,0 +1,43 @@
+#include "helpviewer.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace tapwell {
+
+HelpViewer::HelpViewer() : QWidget(nullptr) {
+    setWindowTitle(QStringLiteral("Tapwell Help"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    resize(560, 520);
+    auto* layout = new QVBoxLayout(this);
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenExternalLinks(true);
+    layout->addWidget(browser_);
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpViewer::openContents(const QString& file) {
+    QFile f(file);
+    if (f.open(QIODevice::ReadOnly)) {
+        browser_->setHtml(QString::fromUtf8(f.readAll()));
+    } else {
+        browser_->setHtml(
+            QStringLiteral("<h2>The help is missing</h2><p>Tapwell could not open its help file "
+                           "<tt>%1</tt>: %2.</p>")
+                .arg(file.toHtmlEscaped(), f.errorString().toHtmlEscaped()));
+    }
+    browser_->moveCursor(QTextCursor::Start);
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace tapwell

@@ -1,0 +1,15 @@
+#include "shell/app.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tapwell"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tapwell"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    tapwell::installFontSubstitutes();
+    tapwell::App tapwellApp;
+    return tapwellApp.run();
+}

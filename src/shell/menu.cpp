@@ -1,0 +1,103 @@
+// The mode menu: each choice sets up the screen of its activity. And the option
+// boxes, which keep the saved options up to date.
+#include "ui/frmtype.h"
+
+#include "ui/twips.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace tapwell {
+
+void FrmType::cmdMenu_Click(int Index) {
+    PracticeOn = 0;
+    Mode = static_cast<i16>(Index);
+    imgArrow->hide();
+    shpChar->hide();
+    setWindowPicture(Picture());
+    fraMenu->hide();
+    fraHelp->hide();
+    picKeys->show();
+
+    switch (Mode) {
+    case kLearnKeyboard:
+        fraLearn->show();
+        shpLearn->show();
+        break;
+    case kKeyboardPractice:
+    case kCharacterDrill:
+    case kWordDrill: {
+        picDisplay->Cls();
+        picDisplay->show();
+        for (const char* line : {"Let your fingers find the", "keys while watching the screen",
+                                 "to see where the keys are.", "Make sure your hands are in",
+                                 "home position before starting."})
+            printLine(line);
+        setTopTw(imgArrow, RowTop(kHomeRow));
+        imgArrow->show();
+        imgHand[0]->show();
+        imgHand[1]->show();
+        ShowHomeKeys();
+        cmdOK->show();
+        const char* captions[] = {"", "Practice Drill", "Character Drill", "Word Drill"};
+        fraDrill->setCaption(QString::fromLatin1(captions[Mode]));
+        if (Mode == kWordDrill) {
+            // There are no number-row words: the Number Row box is out of play until
+            // the drill stops, and a row stays chosen.
+            if (chkRow[3]->isChecked()) {
+                if (RowCount == 1)
+                    chkRow[0]->setChecked(true);
+                chkRow[3]->setChecked(false);
+            }
+            chkRow[3]->setEnabled(false);
+        }
+        fraDrill->show();
+        shpLearn->show();
+        cmdOK->setFocus();
+        break;
+    }
+    case kTimedDrill:
+        txtTime->setPlainText(
+            QStringLiteral("Type in words from a book or something else. When done, press Enter "
+                           "to see your typing speed. Keep your hands in home position as you "
+                           "type."));
+        fraTime->show();
+        txtTime->show();
+        ShowHomeKeys();
+        cmdOK->show();
+        cmdOK->setFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmType::chkRow_Click(int Index) {
+    if (Loading == 1)
+        return;
+    g_.RowSetting(Index) = chkRow[static_cast<std::size_t>(Index)]->isChecked() ? 1 : 0;
+    RowCount = 0;
+    for (int i = 0; i < 4; ++i)
+        RowCount = static_cast<i16>(RowCount + (g_.RowSetting(i) == 1 ? 1 : 0));
+    if (RowCount > 0)
+        picDisplay->setFocus();
+    else
+        chkRow[static_cast<std::size_t>(Index)]->setChecked(true); // a row always stays chosen
+}
+
+void FrmType::chkSound_Click() {
+    if (Loading == 1)
+        return;
+    g_.KeySound = chkSound->isChecked() ? 1 : 0;
+    picDisplay->setFocus();
+}
+
+void FrmType::chkUC_Click() {
+    if (Loading == 1)
+        return;
+    g_.UseShift = chkUC->isChecked() ? 1 : 0;
+    picDisplay->setFocus();
+}
+
+} // namespace tapwell

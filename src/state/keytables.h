@@ -1,0 +1,83 @@
+// The keyboard tables: what key.dat holds, and the tables built from it at start-up.
+#pragma once
+
+#include "table.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tapwell {
+
+using i16 = std::int16_t;
+
+// Two row numberings are used side by side. The lesson row follows the row choices
+// (1 home, 2 top, 3 bottom, 4 number, 5 space bar); the physical row counts from the
+// top of the keyboard (1 number, 2 top, 3 home, 4 bottom) and is used only by
+// RowKeys and the first column of CharKey.
+enum LessonRow : int { kHomeRow = 1, kTopRow = 2, kBottomRow = 3, kNumberRow = 4, kSpaceRow = 5 };
+
+// Character codes with a meaning of their own.
+inline constexpr int kEnter = 13;
+inline constexpr int kSpace = 32;
+inline constexpr int kBackspace = 8;
+inline constexpr int kShiftKey = -1; // a key data entry that stands for a Shift key
+
+// On-screen key indexes.
+inline constexpr int kFirstKey = 52;
+inline constexpr int kLastKey = 99;
+inline constexpr int kEnterKey = 87;
+inline constexpr int kLeftShiftKey = 88;
+inline constexpr int kRightShiftKey = 99;
+
+struct KeyTables {
+    // From key.dat.
+    Table2<std::string, 0, 3, 0, 30> WordList;
+    Table2<i16, 0, 4, 0, 12> RowChars;
+    Table2<std::string, 0, 4, 0, 12> RowCharText;
+    Table3<i16, 0, 8, 0, 4, 0, 8> FingerKeys;
+    Table2<i16, 0, 126, 0, 3> CharKey;
+    Table2<i16, 52, 98, 1, 2> KeyHand;
+
+    // Built at start-up.
+    Table2<i16, 0, 4, 0, 12> RowKeys;
+    Table1<i16, 0, 5> RowTop;
+    Table1<i16, 0, 122> ShiftChar;
+    Table1<std::string, 0, 2> HandName;
+    Table1<std::string, 0, 5> FingerName;
+    Table1<std::string, 0, 5> RowName;
+    Table1<std::string, 0, 5> RowTitle;
+
+    bool operator==(const KeyTables&) const = default;
+};
+
+// Where key.dat went wrong, precisely enough to find and mend the value.
+struct KeyDataError {
+    int valueNumber = 0; // 1-based; 0 when the fault is not at one value
+    int line = 0;
+    std::string entry;    // the table entry, e.g. "FingerKeys(3, 2, 5)"
+    std::string expected; // what the entry must hold
+    std::string found;    // what the file holds there
+
+    std::string message() const;
+};
+
+inline constexpr int kKeyDataValues = 850;
+inline constexpr int kMaxWordLength = 9; // three words and two spaces fit the display
+
+// Reads the 850 values of key.dat from bytes into tables, with the fixed entries
+// applied and the lookup invariants checked. On a fault, tables is left untouched
+// and error says where and why.
+bool readKeyData(std::string_view bytes, KeyTables& tables, KeyDataError& error);
+
+// RowKeys, the name tables and ShiftChar: the tables that come from constants.
+// RowTop comes from the on-screen keyboard and is filled by the window.
+void buildConstantTables(KeyTables& t);
+
+// The on-screen key index of character c, or 0 when c has no key.
+int keyIndexOf(const KeyTables& t, int c);
+
+// The lesson row (1..4) of the key that types c, or 0 when c has none; a space is 5.
+int lessonRowOf(const KeyTables& t, int c);
+
+} // namespace tapwell

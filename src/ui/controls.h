@@ -1,0 +1,179 @@
+// The controls of our two windows that Qt does not have as such: the 3D button and
+// panel, the picture box that keeps what was printed on it, images, shapes, a line,
+// a frame with its caption in the border, and a text box whose keys can be vetted.
+#pragma once
+
+#include "picture.h"
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace tapwell {
+
+// A raised 3D button whose face shows a picture and/or a caption. The picture keeps
+// its own size and is centred, so a marker larger than the face covers it; the
+// caption is drawn over it. "&" in the caption makes an access key.
+class SSCommand : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit SSCommand(QWidget* parent);
+    void setPicture(const Picture& picture);
+    const Picture& picture() const { return picture_; }
+    QSize sizeHint() const override { return size(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Picture picture_;
+};
+
+// A raised 3D panel with a back colour and a caption.
+class SSPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit SSPanel(QWidget* parent);
+    void setBackColor(const QColor& c);
+    QColor backColor() const { return back_; }
+    void setCaption(const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor back_{192, 192, 192};
+    QString caption_;
+};
+
+// A drawing surface that keeps what was printed on it until Cls: text is printed at
+// the pen (CurrentX, CurrentY, in twips) in the box's font and colours. Typed
+// characters are handed to the keyPress handler, one code at a time.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(QWidget* parent, const QColor& back, const QColor& fore);
+
+    void Cls();
+    void Print(const QString& text, bool endLine = true);
+    double CurrentX = 0; // twips
+    double CurrentY = 0; // twips
+    int TextWidth(const QString& text) const;  // twips
+    int TextHeight(const QString& text) const; // twips
+    int WidthTw() const { return width() * 15; }
+    void Refresh();
+
+    // The lines printed since the last Cls, as text: what the display reads.
+    QStringList printedLines() const { return lines_; }
+
+    // Each character code of a key press; codes outside 1..255 arrive as 256.
+    std::function<void(int)> keyPress;
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void recordText(const QString& text, bool endLine);
+    QImage canvas_;
+    QColor back_, fore_;
+    QStringList lines_;
+    bool lineOpen_ = false;
+};
+
+// A picture shown stretched to the control, or at its own size from the top left.
+class ImageBox : public QWidget {
+    Q_OBJECT
+public:
+    ImageBox(QWidget* parent, bool stretch);
+    void setPicture(const Picture& picture);
+    const Picture& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Picture picture_;
+    bool stretch_;
+};
+
+// A rectangle with a border of a given width and an optional solid fill.
+class ShapeBox : public QWidget {
+    Q_OBJECT
+public:
+    ShapeBox(QWidget* parent, const QColor& border, int borderPx, const QColor& fill = {});
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor border_, fill_;
+    int borderPx_;
+};
+
+// A straight line, placed by its two end points in twips.
+class LineBox : public QWidget {
+    Q_OBJECT
+public:
+    LineBox(QWidget* parent, int x1, int y1, int x2, int y2, int widthPx, const QColor& colour);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor colour_;
+    int widthPx_;
+    bool horizontal_;
+};
+
+// A frame: filled with its back colour, an etched border, the caption in the top
+// border in the frame's font and text colour. Children are placed from its top left.
+class Frame : public QWidget {
+    Q_OBJECT
+public:
+    Frame(QWidget* parent, const QColor& back, const QColor& fore);
+    void setCaption(const QString& caption);
+    QString caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString caption_;
+    QColor back_, fore_;
+};
+
+// A multi-line text box whose typed characters pass keyPress first: it may set the
+// code to 0 to discard the key.
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent);
+    std::function<void(int&)> keyPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void insertFromMimeData(const QMimeData* source) override;
+};
+
+// Builders for the plain Qt controls in our colours and fonts.
+QLabel* makeLabel(QWidget* parent, const QString& text, const QColor& back, const QColor& fore,
+                  const QFont& font, Qt::Alignment align);
+QCheckBox* makeCheckBox(QWidget* parent, const QString& text, const QColor& back,
+                        const QColor& fore, const QFont& font);
+QPushButton* makeButton(QWidget* parent, const QString& text, const QFont& font);
+
+// The character codes of a key event, with Shift already applied; none for keys that
+// make no character. Codes outside 1..255 come out as 256, which no key expects.
+QList<int> typedCodes(const QKeyEvent* e);
+
+} // namespace tapwell

@@ -1,0 +1,357 @@
+// The main window's controls, laid out in twips from the top left of their parent.
+#include "frmtype.h"
+
+#include "pictures.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace tapwell {
+
+namespace {
+
+const QColor kDarkRed(192, 0, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kLightGrey(192, 192, 192);
+
+struct KeyRow {
+    int first, last, left, top;
+    const char* captions;
+};
+
+// The on-screen keyboard, row by row from the top; keys stand 600 twips apart and
+// overlap their neighbours by one pixel.
+constexpr KeyRow kKeyRows[] = {
+    {52, 63, 960, 120, "1234567890-="},
+    {64, 75, 1200, 720, "QWERTYUIOP[]"},
+    {76, 86, 1560, 1320, "ASDFGHJKL;'"},
+    {89, 98, 1800, 1920, "ZXCVBNM,./"},
+};
+constexpr int kKeySize = 615;
+constexpr int kKeyStep = 600;
+
+} // namespace
+
+FrmType::FrmType(Module1& globals, Services services, ShellActions* shell)
+    : QWidget(nullptr), g_(globals), svc_(services), shell_(shell) {
+    setWindowTitle(QStringLiteral("Tapwell"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    setFixedSize(px(9465), px(6690));
+    setFocusPolicy(Qt::StrongFocus);
+    createControls();
+    connectControls();
+}
+
+void FrmType::createControls() {
+    const QFont sansBold825 = layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true);
+    const Pictures& pics = Pictures::get();
+
+    // The blue band behind the left-hand frames lies beneath everything.
+    shpLearn = new ShapeBox(this, kBlack, 5, kBlue);
+    place(shpLearn, 0, 3600, 2775, 3015);
+
+    fraHelp = new Frame(this, QColor(255, 128, 128), kBlack);
+    place(fraHelp, 2400, 4440, 3015, 735);
+    Command1 = makeButton(fraHelp, QStringLiteral("Info?"), sansBold825);
+    place(Command1, 120, 240, 855, 375);
+    cmdHelp[0] = new SSCommand(fraHelp);
+    cmdHelp[0]->setText(QStringLiteral("&Help"));
+    cmdHelp[0]->setFont(sansBold825);
+    place(cmdHelp[0], 1080, 240, 855, 375);
+    cmdExit = makeButton(fraHelp, QStringLiteral("E&xit"), sansBold825);
+    place(cmdExit, 2040, 240, 855, 375);
+
+    fraMenu = new Frame(this, QColor(255, 0, 0), kYellow);
+    fraMenu->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12, true));
+    fraMenu->setCaption(QStringLiteral("Choices"));
+    place(fraMenu, 3000, 480, 3375, 2775);
+    const char* menu[] = {"Learn Keyboard", "Keyboard Practice", "Character Drill", "Word Drill",
+                          "Timed Drill"};
+    for (int i = 0; i < 5; ++i) {
+        cmdMenu[static_cast<std::size_t>(i)] = makeButton(
+            fraMenu, QString::fromLatin1(menu[i]), layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+        place(cmdMenu[static_cast<std::size_t>(i)], 360, 360 + 480 * i, 2655, 375);
+    }
+
+    createKeyboard();
+    createFrames();
+    createDisplay();
+
+    imgKeyboard = new ImageBox(this, true);
+    place(imgKeyboard, 9120, 3360, 375, 375);
+    imgKeyboard->setPicture(pics.computer);
+    imgKeyboard->hide();
+}
+
+void FrmType::createKeyboard() {
+    const Pictures& pics = Pictures::get();
+    picKeys = new PictureBox(this, kBlue, kBlack);
+    picKeys->setFocusPolicy(Qt::ClickFocus);
+    place(picKeys, 0, 0, 9495, 3495);
+
+    pnlSpace = new SSPanel(picKeys);
+    pnlSpace->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
+    pnlSpace->setBackColor(kLightGrey);
+    place(pnlSpace, 2760, 2520, 4215, 615);
+
+    const QFont keyFont = layoutFont(QStringLiteral("Arial"), 14.25, true);
+    const QFont wideKeyFont = layoutFont(QStringLiteral("Arial"), 12, true);
+    const auto makeKey = [&](int index, const QString& caption, int left, int top, int width) {
+        auto* key = new SSCommand(picKeys);
+        key->setText(caption);
+        key->setFont(caption.size() == 1 ? keyFont : wideKeyFont);
+        // The keys are for looking at; a click must not take the focus from the typing.
+        key->setFocusPolicy(Qt::NoFocus);
+        place(key, left, top, width, kKeySize);
+        cmdKey(index) = key;
+    };
+    for (const KeyRow& row : kKeyRows)
+        for (int i = row.first; i <= row.last; ++i)
+            makeKey(i, QString(QChar::fromLatin1(row.captions[i - row.first])),
+                    row.left + kKeyStep * (i - row.first), row.top, kKeySize);
+    makeKey(kEnterKey, QStringLiteral("Enter"), 8160, 1320, 1215);
+    makeKey(kLeftShiftKey, QStringLiteral("Shift"), 720, 1920, 1095);
+    makeKey(kRightShiftKey, QStringLiteral("Shift"), 7800, 1920, 1095);
+
+    for (int k = 0; k < 14; ++k) {
+        auto* img = new ImageBox(picKeys, true);
+        place(img, k < 7 ? 0 : 480, 360 * (k < 7 ? k : k - 7), 375, 375);
+        img->setPicture(pics.finger[static_cast<std::size_t>(k)]);
+        img->hide();
+        imgFinger[static_cast<std::size_t>(k)] = img;
+    }
+    for (int h = 0; h < 2; ++h) {
+        auto* img = new ImageBox(picKeys, true);
+        place(img, h == 0 ? 960 : 7800, 2640, 855, 735);
+        img->setPicture(pics.finger[h == 0 ? 0 : 7]);
+        img->hide();
+        imgHand[static_cast<std::size_t>(h)] = img;
+    }
+    imgBack = new ImageBox(picKeys, false);
+    place(imgBack, 1800, 2640, 1380, 615);
+    imgBack->setPicture(pics.keyMarker);
+    imgBack->hide();
+    imgArrow = new ImageBox(picKeys, true);
+    place(imgArrow, 0, 2640, 735, 645);
+    imgArrow->setPicture(pics.arrow);
+    imgArrow->hide();
+    picKeys->hide();
+}
+
+void FrmType::createFrames() {
+    const Pictures& pics = Pictures::get();
+    const QFont arialBoldItalic12 = layoutFont(QStringLiteral("Arial"), 12, true, true);
+    const QFont arialBold975 = layoutFont(QStringLiteral("Arial"), 9.75, true);
+    const auto helpButton = [&](QWidget* parent, int left, int top, int width, int height) {
+        auto* b = new SSCommand(parent);
+        b->setText(QStringLiteral("&Help"));
+        b->setPicture(pics.help);
+        place(b, left, top, width, height);
+        return b;
+    };
+    const auto stopButton = [&](QWidget* parent, int left, int top) {
+        auto* b = new SSCommand(parent);
+        b->setPicture(pics.stop);
+        b->setAccessibleName(QStringLiteral("Stop"));
+        b->setToolTip(QStringLiteral("Stop"));
+        place(b, left, top, 615, 615);
+        return b;
+    };
+
+    fraDrill = new Frame(this, kYellow, kBlack);
+    fraDrill->setFont(arialBoldItalic12);
+    fraDrill->setCaption(QStringLiteral("Practice"));
+    place(fraDrill, 120, 3720, 2535, 2775);
+    const char* rows[] = {"Home Row", "Top Row", "Bottom Row", "Number Row"};
+    const int rowPlace[4][4] = {
+        {480, 315, 1455, 255}, {480, 555, 1335, 255}, {480, 795, 1575, 270}, {480, 1035, 1695, 270}};
+    for (int i = 0; i < 4; ++i) {
+        auto* box = makeCheckBox(fraDrill, QString::fromLatin1(rows[i]), kYellow, kBlack, arialBold975);
+        place(box, rowPlace[i][0], rowPlace[i][1], rowPlace[i][2], rowPlace[i][3]);
+        chkRow[static_cast<std::size_t>(i)] = box;
+    }
+    Line1 = new LineBox(fraDrill, 120, 1380, 2280, 1380, 3, kBlue);
+    chkUC = makeCheckBox(fraDrill, QStringLiteral("Use Shift?"), kYellow, kBlack, arialBold975);
+    place(chkUC, 480, 1440, 1695, 255);
+    chkSound = makeCheckBox(fraDrill, QStringLiteral("Key Sound?"), kYellow, kBlack, arialBold975);
+    place(chkSound, 480, 1680, 1455, 255);
+    cmdHelp[1] = helpButton(fraDrill, 465, 2040, 630, 615);
+    cmdStop[1] = stopButton(fraDrill, 1440, 2040);
+    fraDrill->hide();
+
+    fraTime = new Frame(this, kYellow, kBlack);
+    fraTime->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12, true, true));
+    fraTime->setCaption(QStringLiteral("Timed Drill"));
+    place(fraTime, 120, 3720, 2535, 1455);
+    cmdHelp[3] = helpButton(fraTime, 480, 480, 615, 615);
+    cmdStop[2] = stopButton(fraTime, 1440, 480);
+    fraTime->hide();
+
+    fraLearn = new Frame(this, kYellow, kBlack);
+    fraLearn->setFont(arialBoldItalic12);
+    fraLearn->setCaption(QStringLiteral("Learn Keyboard"));
+    place(fraLearn, 120, 3735, 2535, 2775);
+    const char* lessons[] = {"Keyboard Layout", "Home Row", "Top Row", "Bottom Row", "Number Row"};
+    const int lessonTop[] = {285, 600, 960, 1320, 1680};
+    for (int i = 0; i < 5; ++i) {
+        auto* b = makeButton(fraLearn, QString::fromLatin1(lessons[i]), arialBold975);
+        place(b, 120, lessonTop[i], 2295, 375);
+        cmdLearn[static_cast<std::size_t>(i)] = b;
+    }
+    cmdHelp[2] = helpButton(fraLearn, 495, 2085, 615, 615);
+    cmdStop[0] = stopButton(fraLearn, 1455, 2085);
+    fraLearn->hide();
+    shpLearn->hide();
+}
+
+void FrmType::createDisplay() {
+    const Pictures& pics = Pictures::get();
+    const QFont courier = layoutFont(QStringLiteral("Courier New"), 15.75);
+
+    picDisplay = new PictureBox(this, kWhite, kBlack);
+    picDisplay->setFont(courier);
+    place(picDisplay, 3000, 3600, 6135, 2535);
+    shpChar = new ShapeBox(picDisplay, QColor(255, 0, 0), 2);
+    place(shpChar, 4080, 1320, 255, 255);
+    shpChar->hide();
+    picDisplay->hide();
+
+    txtTime = new TextBox(this);
+    txtTime->setFont(courier);
+    place(txtTime, 3000, 3600, 6255, 2535);
+    txtTime->hide();
+
+    fraSpeed = new Frame(this, kBlue, kYellow);
+    fraSpeed->setFont(layoutFont(QStringLiteral("Arial"), 12, true));
+    fraSpeed->setCaption(QStringLiteral("Drill Results"));
+    place(fraSpeed, 4440, 5160, 3255, 855);
+    lblSpeed = makeLabel(fraSpeed, QStringLiteral("100 words per minute"), kBlue, kWhite,
+                         layoutFont(QStringLiteral("Arial"), 12), Qt::AlignHCenter);
+    place(lblSpeed, 495, 360, 2265, 270);
+    fraSpeed->hide();
+
+    const QFont okFont = layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true);
+    cmdOK = makeButton(this, QStringLiteral("&OK"), okFont);
+    place(cmdOK, 5625, 6165, 855, 495);
+    cmdOK->hide();
+    cmdOKPractice = makeButton(this, QStringLiteral("&OK"), okFont);
+    place(cmdOKPractice, 5625, 6165, 855, 495);
+    cmdOKPractice->hide();
+
+    const QFont navFont = layoutFont(QStringLiteral("MS Sans Serif"), 12, true);
+    lblNext[0] = makeLabel(this, QStringLiteral("Previous"), kDarkRed, kYellow, navFont,
+                           Qt::AlignRight);
+    place(lblNext[0], 3600, 6240, 1695, 495);
+    lblNext[1] = makeLabel(this, QStringLiteral("Next"), kDarkRed, kYellow, navFont, Qt::AlignLeft);
+    place(lblNext[1], 6840, 6240, 975, 495);
+    for (int i = 0; i < 2; ++i) {
+        auto* b = new SSCommand(this);
+        b->setPicture(i == 0 ? pics.previous : pics.next);
+        b->setAccessibleName(i == 0 ? QStringLiteral("Previous") : QStringLiteral("Next"));
+        place(b, i == 0 ? 5400 : 6120, 6165, 615, 495);
+        cmdNext[static_cast<std::size_t>(i)] = b;
+    }
+    for (int i = 0; i < 2; ++i) {
+        lblNext[static_cast<std::size_t>(i)]->hide();
+        cmdNext[static_cast<std::size_t>(i)]->hide();
+    }
+}
+
+void FrmType::connectControls() {
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    for (int i = 0; i < 4; ++i)
+        connect(cmdHelp[static_cast<std::size_t>(i)], &SSCommand::clicked, this,
+                [this, i] { cmdHelp_Click(i); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    for (int i = 0; i < 5; ++i) {
+        connect(cmdMenu[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { cmdMenu_Click(i); });
+        connect(cmdLearn[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { cmdLearn_Click(i); });
+    }
+    // A box's click runs whenever its value changes, whether by a click or by code.
+    for (int i = 0; i < 4; ++i)
+        connect(chkRow[static_cast<std::size_t>(i)], &QCheckBox::toggled, this,
+                [this, i] { chkRow_Click(i); });
+    connect(chkSound, &QCheckBox::toggled, this, [this] { chkSound_Click(); });
+    connect(chkUC, &QCheckBox::toggled, this, [this] { chkUC_Click(); });
+    for (int i = 0; i < 3; ++i)
+        connect(cmdStop[static_cast<std::size_t>(i)], &SSCommand::clicked, this,
+                [this, i] { cmdStop_Click(i); });
+    for (int i = 0; i < 2; ++i)
+        connect(cmdNext[static_cast<std::size_t>(i)], &SSCommand::clicked, this,
+                [this, i] { cmdNext_Click(i); });
+    for (int k = kFirstKey; k <= kLastKey; ++k)
+        connect(cmdKey(k), &SSCommand::clicked, this, [this, k] { cmdKey_Click(k); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdOKPractice, &QPushButton::clicked, this, [this] { cmdOKPractice_Click(); });
+    picDisplay->keyPress = [this](int code) { picDisplay_KeyPress(code); };
+    picKeys->keyPress = [this](int code) { picKeys_KeyPress(code); };
+    txtTime->keyPress = [this](int& code) { txtTime_KeyPress(code); };
+}
+
+void FrmType::setWindowPicture(const Picture& p) {
+    if (p == windowPicture_)
+        return;
+    windowPicture_ = p;
+    update();
+}
+
+void FrmType::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), kDarkRed);
+    if (!windowPicture_.isNull()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        windowPicture_.paint(p, QRectF(QPointF(0, 0), windowPicture_.naturalSize()));
+    }
+}
+
+void FrmType::keyPressEvent(QKeyEvent* e) {
+    // Keys reach the window itself only when no control holds the focus; keys that a
+    // button or a box let pass are not for the drills.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && focus != this) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    const QList<int> codes = typedCodes(e);
+    if (codes.isEmpty()) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    for (int code : codes)
+        Form_KeyPress(code);
+}
+
+void FrmType::closeEvent(QCloseEvent* e) {
+    // Closing the main window is leaving by Exit: the options are saved.
+    e->ignore();
+    cmdExit_Click();
+}
+
+RowChoice FrmType::checkedRows() const {
+    RowChoice rows{};
+    for (std::size_t i = 0; i < 4; ++i)
+        rows[i] = chkRow[i]->isChecked();
+    return rows;
+}
+
+void FrmType::handPicture(int hand, int picture) {
+    imgHand[static_cast<std::size_t>(hand - 1)]->setPicture(
+        imgFinger[static_cast<std::size_t>((hand - 1) * 7 + picture)]->picture());
+}
+
+void FrmType::printLine(const std::string& text, bool endLine) {
+    picDisplay->Print(QString::fromStdString(text), endLine);
+}
+
+} // namespace tapwell

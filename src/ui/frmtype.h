@@ -1,0 +1,180 @@
+// The main window: the on-screen keyboard with its hands, the menu, the option frame,
+// the text display and the results. Its procedures live by subsystem:
+//   src/ui/frmtype.cpp          the layout of the controls
+//   src/shell/frmtype_shell.cpp start-up, Info, Help, Exit
+//   src/shell/menu.cpp          the mode menu and the option boxes
+//   src/guide/guide.cpp         marking keys and lighting fingers
+//   src/drills/drillwindow.cpp  drill lines, OK, Stop, results, the Timed Drill
+//   src/drills/keystroke.cpp    the one keystroke handler
+//   src/lessons/lessonwindow.cpp the Learn Keyboard pages and the key warning
+//   src/lessons/fingerwindow.cpp the finger-by-finger key instructions
+#pragma once
+
+#include "controls.h"
+#include "drills/drilltext.h"
+#include "shell/module1.h"
+#include "shell/services.h"
+#include "state/typestate.h"
+
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace tapwell {
+
+struct Pictures;
+enum class PageStep;
+
+// What the main window asks of the program around it.
+class ShellActions {
+public:
+    virtual ~ShellActions() = default;
+    virtual void showAbout() = 0;
+    virtual void showHelp() = 0;
+    virtual void exitProgram() = 0;
+};
+
+struct Services {
+    Clock* clock = nullptr;
+    SeededRandom* random = nullptr;
+    Sound* sound = nullptr;
+    Pause* pause = nullptr;
+};
+
+class FrmType : public QWidget, public TypeState {
+    Q_OBJECT
+public:
+    FrmType(Module1& globals, Services services, ShellActions* shell);
+
+    // Start-up: seeds the generator, restores the options, loads key.dat from the data
+    // directory and builds the tables. On a fault returns false with a message that
+    // names the file and the fault; the window must then not be shown.
+    bool Form_Load(std::string& error);
+
+    // --- start-up window, help and exit
+    void Command1_Click();
+    void cmdHelp_Click(int Index);
+    void cmdExit_Click();
+
+    // --- mode menu and options
+    void cmdMenu_Click(int Index);
+    void chkRow_Click(int Index);
+    void chkSound_Click();
+    void chkUC_Click();
+
+    // --- the finger and hand guide
+    void ShowKey(int c);
+    void ClearKey(int c);
+    void ShowHomeKeys();
+    void ClearHomeKeys();
+    void ShowEnterKey();
+    void ClearEnterKey();
+    void ShowSpaceBar();
+    void ClearSpaceBar();
+    void ShowLeftShift();
+    void ClearLeftShift();
+    void ShowRightShift();
+    void ClearRightShift();
+    void ClearAllKeys();
+
+    // --- drills
+    void NewDrillLine();
+    void PickPracticeFinger();
+    void picDisplay_KeyPress(int KeyAscii);
+    void Form_KeyPress(int KeyAscii);
+    void picKeys_KeyPress(int KeyAscii);
+    void cmdOK_Click();
+    void cmdOKPractice_Click();
+    void cmdStop_Click(int Index);
+    void txtTime_KeyPress(int& KeyAscii);
+    void HideLessonButtons();
+
+    // --- lessons
+    void cmdLearn_Click(int Index);
+    void cmdNext_Click(int Index);
+    void ShowLessonButtons();
+    void cmdKey_Click(int Index);
+    void ShowFingerKeys();
+
+    // The window's background picture: the computer drawing on the menu screen.
+    void setWindowPicture(const Picture& p);
+    const Picture& windowPicture() const { return windowPicture_; }
+
+    // The boxes' states as the drills read them.
+    RowChoice checkedRows() const;
+
+    // --- controls, named as in our layout tables
+    Frame* fraHelp;
+    QPushButton* Command1;
+    std::array<SSCommand*, 4> cmdHelp{};
+    QPushButton* cmdExit;
+    Frame* fraMenu;
+    std::array<QPushButton*, 5> cmdMenu{};
+    PictureBox* picKeys;
+    SSPanel* pnlSpace;
+    Table1<SSCommand*, 52, 99> cmdKey;
+    std::array<ImageBox*, 14> imgFinger{};
+    std::array<ImageBox*, 2> imgHand{};
+    ImageBox* imgBack;
+    ImageBox* imgArrow;
+    Frame* fraDrill;
+    std::array<QCheckBox*, 4> chkRow{};
+    LineBox* Line1;
+    QCheckBox* chkUC;
+    QCheckBox* chkSound;
+    std::array<SSCommand*, 3> cmdStop{};
+    Frame* fraTime;
+    Frame* fraLearn;
+    std::array<QPushButton*, 5> cmdLearn{};
+    ShapeBox* shpLearn;
+    PictureBox* picDisplay;
+    ShapeBox* shpChar;
+    TextBox* txtTime;
+    Frame* fraSpeed;
+    QLabel* lblSpeed;
+    QPushButton* cmdOK;
+    QPushButton* cmdOKPractice;
+    std::array<QLabel*, 2> lblNext{};
+    std::array<SSCommand*, 2> cmdNext{};
+    ImageBox* imgKeyboard;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void createControls();
+    void createKeyboard();
+    void createFrames();
+    void createDisplay();
+    void connectControls();
+
+    // drills
+    void lineEnd();
+    void showTimedResult();
+    void showSpeedLabel(const QString& caption, int top);
+    void showGuideFor(int c);
+    void clearGuideFor(int c);
+    void showShiftHintPage();
+    void playEndSound();
+
+    // lessons
+    void drawLessonPage();
+    void runPageStep(PageStep what, int row);
+
+    void handPicture(int hand, int picture);
+    void printLine(const std::string& text, bool endLine = true);
+
+    Module1& g_;
+    Services svc_;
+    ShellActions* shell_;
+    Picture windowPicture_;
+};
+
+} // namespace tapwell

@@ -1,0 +1,37 @@
+#include "twips.h"
+
+#include <cmath>
+
+namespace tapwell {
+
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+int topTw(const QWidget* w) { return tw(w->y()); }
+
+void setTopTw(QWidget* w, int top) { w->move(w->x(), px(top)); }
+
+void setLeftTw(QWidget* w, int left) { w->move(px(left), w->y()); }
+
+QFont layoutFont(const QString& family, double points, bool bold, bool italic) {
+    QFont f(family);
+    f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    if (family == QLatin1String("Courier New"))
+        f.setStyleHint(QFont::TypeWriter); // the text display needs a fixed pitch
+    return f;
+}
+
+void installFontSubstitutes() {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
+}
+
+} // namespace tapwell
