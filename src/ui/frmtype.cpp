@@ -154,6 +154,7 @@ void FrmType::createFrames() {
     const auto helpButton = [&](QWidget* parent, int left, int top, int width, int height) {
         auto* b = new SSCommand(parent);
         b->setText(QStringLiteral("&Help"));
+        b->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
         b->setPicture(pics.help);
         place(b, left, top, width, height);
         return b;

@@ -1,0 +1,74 @@
+#include "harness.h"
+
+#include "shell/settings.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTest>
+
+namespace tapwell::test {
+
+QStringList FakeSound::names() const {
+    QStringList out;
+    for (const Call& c : played)
+        out << QFileInfo(QString::fromStdString(c.file)).fileName();
+    return out;
+}
+
+std::string dataDir() {
+    const QByteArray dir = qgetenv("TAPWELL_DATA_DIR");
+    return (dir.isEmpty() ? std::string("data") : dir.toStdString()) + "/";
+}
+
+Fixture::Fixture(const std::string& settings, std::uint32_t seed) {
+    g.AppPath = dataDir();
+    std::string error;
+    if (!parseSettings(settings, g, error))
+        qFatal("bad settings line in a test: %s", error.c_str());
+    window = std::make_unique<FrmType>(g, Services{&clock, &random, &sound, &pause}, &shell);
+    if (!window->Form_Load(error))
+        qFatal("the main window did not load: %s", error.c_str());
+    random.reseed(seed);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("the main window did not become active");
+}
+
+Fixture::~Fixture() = default;
+
+void Fixture::type(int code) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = window.get();
+    if (code == kEnter)
+        QTest::keyClick(target, Qt::Key_Return);
+    else if (code == kBackspace)
+        QTest::keyClick(target, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(target, QString(QChar(code)));
+}
+
+void Fixture::typeText(const QString& text) {
+    for (QChar c : text)
+        type(c.unicode());
+}
+
+void Fixture::click(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
+
+std::vector<int> Fixture::markedKeys() const {
+    std::vector<int> keys;
+    for (int k = kFirstKey; k <= kLastKey; ++k)
+        if (!window->cmdKey(k)->picture().isNull())
+            keys.push_back(k);
+    return keys;
+}
+
+QString Fixture::leftHand() const { return window->imgHand[0]->picture().name(); }
+QString Fixture::rightHand() const { return window->imgHand[1]->picture().name(); }
+QStringList Fixture::display() const { return window->picDisplay->printedLines(); }
+
+} // namespace tapwell::test

@@ -1,0 +1,88 @@
+// The main window under test: real controls on the offscreen platform, with a clock,
+// sound and pause that the test controls, and the shipped key data.
+#pragma once
+
+#include "shell/module1.h"
+#include "shell/services.h"
+#include "ui/frmtype.h"
+
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tapwell::test {
+
+struct FakeClock : Clock {
+    std::int64_t now = 5'000'000;
+    std::int64_t ms() override { return now; }
+};
+
+struct FakeSound : Sound {
+    struct Call {
+        std::string file;
+        WaveFlags flags;
+    };
+    std::vector<Call> played;
+    int stops = 0;
+    void stop() override { ++stops; }
+    void play(const std::string& file, WaveFlags flags) override { played.push_back({file, flags}); }
+    // The base name of the files played, in order: "ding.wav", "uhoh.wav"...
+    QStringList names() const;
+    void clear() { played.clear(); stops = 0; }
+};
+
+// The half-second pause, made instant: it moves the fake clock on instead.
+struct InstantPause : Pause {
+    explicit InstantPause(FakeClock& c) : clock(c) {}
+    FakeClock& clock;
+    int calls = 0;
+    void Delay(float seconds) override {
+        ++calls;
+        clock.now += static_cast<std::int64_t>(seconds * 1000);
+    }
+};
+
+struct FakeShell : ShellActions {
+    int about = 0, help = 0, exits = 0;
+    void showAbout() override { ++about; }
+    void showHelp() override { ++help; }
+    void exitProgram() override { ++exits; }
+};
+
+// The data directory of the source tree, with its trailing separator.
+std::string dataDir();
+
+class Fixture {
+public:
+    // settings: the settings line the program starts with.
+    explicit Fixture(const std::string& settings = "1,0,0,0,0,1", std::uint32_t seed = 7);
+    ~Fixture();
+
+    FrmType& w() { return *window; }
+
+    // Types one character code on the keyboard, into whatever has the focus.
+    void type(int code);
+    void typeText(const QString& text);
+    // Clicks a button with the mouse.
+    static void click(QWidget* button);
+
+    // The on-screen keys that are marked yellow, by index.
+    std::vector<int> markedKeys() const;
+    // The names of the pictures the two hands show ("finger_05", ...).
+    QString leftHand() const;
+    QString rightHand() const;
+    // What the text display reads, line by line.
+    QStringList display() const;
+
+    Module1 g;
+    FakeClock clock;
+    SeededRandom random{7};
+    FakeSound sound;
+    InstantPause pause{clock};
+    FakeShell shell;
+    std::unique_ptr<FrmType> window;
+};
+
+} // namespace tapwell::test

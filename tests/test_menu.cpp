@@ -1,0 +1,170 @@
+// The mode menu's screens and the option boxes.
+#include "harness.h"
+
+#include "shell/settings.h"
+
+#include "ui/twips.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace tapwell;
+using namespace tapwell::test;
+
+namespace {
+
+// The controls of the main window that the screen states speak of, by name.
+QMap<QString, QWidget*> namedControls(FrmType& w) {
+    return {{"picKeys", w.picKeys},     {"fraMenu", w.fraMenu},   {"fraHelp", w.fraHelp},
+            {"fraLearn", w.fraLearn},   {"shpLearn", w.shpLearn}, {"picDisplay", w.picDisplay},
+            {"fraDrill", w.fraDrill},   {"cmdOK", w.cmdOK},       {"fraTime", w.fraTime},
+            {"txtTime", w.txtTime},     {"imgArrow", w.imgArrow}, {"imgHand0", w.imgHand[0]},
+            {"imgHand1", w.imgHand[1]}, {"fraSpeed", w.fraSpeed}, {"cmdOKPractice", w.cmdOKPractice},
+            {"cmdNext0", w.cmdNext[0]}, {"cmdNext1", w.cmdNext[1]}, {"shpChar", w.shpChar}};
+}
+
+QStringList visibleControls(FrmType& w) {
+    QStringList out;
+    const auto controls = namedControls(w);
+    for (auto it = controls.begin(); it != controls.end(); ++it)
+        if (it.value()->isVisible())
+            out << it.key();
+    out.sort();
+    return out;
+}
+
+QString checkedRows(FrmType& w) {
+    QString s;
+    for (QCheckBox* box : w.chkRow)
+        s += box->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+    return s;
+}
+
+} // namespace
+
+class TestMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void eachChoiceShowsItsScreen_data();
+    void eachChoiceShowsItsScreen();
+    void drillScreensShowTheHomePosition();
+    void timedDrillShowsItsInstructions();
+    void theLastRowCannotBeUnchecked();
+    void wordDrillTakesTheNumberRowOutOfPlay_data();
+    void wordDrillTakesTheNumberRowOutOfPlay();
+    void optionBoxesRecordTheOptionsAndGiveTheDisplayTheFocus();
+};
+
+void TestMenu::eachChoiceShowsItsScreen_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("visible");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Learn Keyboard") << 0 << QStringList{"fraLearn", "picKeys", "shpLearn"} << "";
+    const QStringList drill = {"cmdOK", "fraDrill", "imgArrow", "imgHand0", "imgHand1",
+                               "picDisplay", "picKeys", "shpLearn"};
+    QTest::newRow("Keyboard Practice") << 1 << drill << "Practice Drill";
+    QTest::newRow("Character Drill") << 2 << drill << "Character Drill";
+    QTest::newRow("Word Drill") << 3 << drill << "Word Drill";
+    QTest::newRow("Timed Drill") << 4 << QStringList{"cmdOK", "fraTime", "picKeys", "txtTime"}
+                                 << "";
+}
+
+void TestMenu::eachChoiceShowsItsScreen() {
+    QFETCH(int, mode);
+    QFETCH(QStringList, visible);
+    QFETCH(QString, caption);
+    Fixture f;
+    Fixture::click(f.w().cmdMenu[static_cast<std::size_t>(mode)]);
+    QCOMPARE(int(f.w().Mode), mode);
+    QCOMPARE(visibleControls(f.w()), visible);
+    QVERIFY(f.w().windowPicture().isNull());
+    if (!caption.isEmpty())
+        QCOMPARE(f.w().fraDrill->caption(), caption);
+    if (mode != 0)
+        QCOMPARE(QApplication::focusWidget(), f.w().cmdOK);
+}
+
+void TestMenu::drillScreensShowTheHomePosition() {
+    Fixture f;
+    Fixture::click(f.w().cmdMenu[2]);
+    QCOMPARE(f.display(), (QStringList{"Let your fingers find the", "keys while watching the screen",
+                                       "to see where the keys are.", "Make sure your hands are in",
+                                       "home position before starting."}));
+    QCOMPARE(f.markedKeys(), (std::vector<int>{76, 77, 78, 79, 82, 83, 84, 85}));
+    QCOMPARE(f.leftHand(), QStringLiteral("finger_05"));
+    QCOMPARE(f.rightHand(), QStringLiteral("finger_12"));
+    QCOMPARE(topTw(f.w().imgArrow), 1320);
+}
+
+void TestMenu::timedDrillShowsItsInstructions() {
+    Fixture f;
+    Fixture::click(f.w().cmdMenu[4]);
+    QCOMPARE(f.w().txtTime->toPlainText(),
+             QStringLiteral("Type in words from a book or something else. When done, press "
+                            "Enter to see your typing speed. Keep your hands in home position as "
+                            "you type."));
+    QCOMPARE(f.markedKeys().size(), std::size_t(8));
+    QVERIFY(!f.w().imgHand[0]->isVisible());
+}
+
+void TestMenu::theLastRowCannotBeUnchecked() {
+    Fixture f("0,1,0,0,0,1");
+    Fixture::click(f.w().cmdMenu[2]);
+    Fixture::click(f.w().chkRow[1]);
+    QCOMPARE(checkedRows(f.w()), QStringLiteral("0100"));
+    QCOMPARE(int(f.w().RowCount), 1);
+    QCOMPARE(int(f.g.RowSetting(1)), 1);
+    Fixture::click(f.w().chkRow[2]);
+    QCOMPARE(int(f.w().RowCount), 2);
+    f.w().chkRow[1]->setChecked(false); // from code, as from a click
+    QCOMPARE(checkedRows(f.w()), QStringLiteral("0010"));
+    f.w().chkRow[2]->setChecked(false);
+    QCOMPARE(checkedRows(f.w()), QStringLiteral("0010"));
+    QCOMPARE(int(f.w().RowCount), 1);
+}
+
+void TestMenu::wordDrillTakesTheNumberRowOutOfPlay_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("only Number Row checked") << "0,0,0,1,0,1" << "1000" << "1,0,0,0,0,1\r\n";
+    QTest::newRow("Number Row and Top Row") << "0,1,0,1,0,1" << "0100" << "0,1,0,0,0,1\r\n";
+    QTest::newRow("Number Row not checked") << "1,0,1,0,0,1" << "1010" << "1,0,1,0,0,1\r\n";
+}
+
+void TestMenu::wordDrillTakesTheNumberRowOutOfPlay() {
+    QFETCH(QString, settings);
+    QFETCH(QString, after);
+    QFETCH(QString, saved);
+    Fixture f(settings.toStdString());
+    Fixture::click(f.w().cmdMenu[3]);
+    QCOMPARE(checkedRows(f.w()), after);
+    QVERIFY(!f.w().chkRow[3]->isEnabled());
+    QCOMPARE(QString::fromStdString(formatSettings(f.g)), saved);
+    QCOMPARE(int(f.w().RowCount), int(after.count(QLatin1Char('1'))));
+    // Stop from the practice frame puts the box back in play.
+    Fixture::click(f.w().cmdStop[1]);
+    QVERIFY(f.w().chkRow[3]->isEnabled());
+    QVERIFY(f.w().fraMenu->isVisible());
+}
+
+void TestMenu::optionBoxesRecordTheOptionsAndGiveTheDisplayTheFocus() {
+    Fixture f("1,0,0,0,0,1");
+    Fixture::click(f.w().cmdMenu[2]);
+    Fixture::click(f.w().chkUC);
+    QCOMPARE(int(f.g.UseShift), 1);
+    QCOMPARE(QApplication::focusWidget(), f.w().picDisplay);
+    Fixture::click(f.w().cmdOK);
+    Fixture::click(f.w().chkSound);
+    QCOMPARE(int(f.g.KeySound), 0);
+    QCOMPARE(QApplication::focusWidget(), f.w().picDisplay);
+    Fixture::click(f.w().chkRow[2]);
+    QCOMPARE(int(f.g.RowSetting(2)), 1);
+    QCOMPARE(QApplication::focusWidget(), f.w().picDisplay);
+    QCOMPARE(QString::fromStdString(formatSettings(f.g)), QStringLiteral("1,0,1,0,1,0\r\n"));
+}
+
+QTEST_MAIN(TestMenu)
+#include "test_menu.moc"

@@ -1,0 +1,25 @@
+#!/bin/sh
+# Installs the Debian packages Tapwell needs, when any is missing.
+# Usage: tools/deps.sh build|test
+set -eu
+
+packages="cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
+  fonts-liberation fonts-comic-neue"
+if [ "${1:-build}" = test ]; then
+  packages="$packages xvfb xauth xdotool x11-utils imagemagick pulseaudio"
+fi
+
+missing=""
+for p in $packages; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+# shellcheck disable=SC2086
+$sudo apt-get install -y -qq --no-install-recommends $missing
