@@ -160,7 +160,14 @@ void PictureBox::Print(const QString& text, bool endLine) {
         p.setFont(font());
         p.setPen(fore_);
         const QFontMetrics fm(font());
-        p.drawText(QPointF(CurrentX / 15.0, CurrentY / 15.0 + fm.ascent()), text);
+        // Character by character at whole-pixel advances, exactly as TextWidth counts
+        // them, so a typed character stands exactly under its model.
+        double x = CurrentX / 15.0;
+        const double baseline = CurrentY / 15.0 + fm.ascent();
+        for (QChar ch : text) {
+            p.drawText(QPointF(x, baseline), QString(ch));
+            x += fm.horizontalAdvance(ch);
+        }
     }
     recordText(text, endLine);
     if (endLine) {
@@ -173,7 +180,11 @@ void PictureBox::Print(const QString& text, bool endLine) {
 }
 
 int PictureBox::TextWidth(const QString& text) const {
-    return QFontMetrics(font()).horizontalAdvance(text) * 15;
+    const QFontMetrics fm(font());
+    int width = 0;
+    for (QChar ch : text)
+        width += fm.horizontalAdvance(ch);
+    return width * 15;
 }
 
 int PictureBox::TextHeight(const QString&) const { return QFontMetrics(font()).height() * 15; }

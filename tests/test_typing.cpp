@@ -1,0 +1,338 @@
+// Typing through the real window: drill lines from the first key to the result, the
+// Keyboard Practice, the Timed Drill, and Stop.
+#include "harness.h"
+
+#include "ui/twips.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace tapwell;
+using namespace tapwell::test;
+
+namespace {
+
+// Starts a drill line of the given mode with the OK button.
+void startDrill(Fixture& f, int mode) {
+    Fixture::click(f.w().cmdMenu[static_cast<std::size_t>(mode)]);
+    Fixture::click(f.w().cmdOK);
+}
+
+QString lineText(FrmType& w) {
+    QString s;
+    for (int i = 0; i < w.LineLen - 1; ++i)
+        s += QChar(w.LineChars(i));
+    return s;
+}
+
+} // namespace
+
+class TestTyping : public QObject {
+    Q_OBJECT
+private slots:
+    void keysBeforeOkChangeNothing();
+    void aDrillLineIsCentredAndArmed();
+    void rightKeysMoveTheBoxAndPrintUnderTheLine();
+    void wrongKeysOnlyCountAndSound_data();
+    void wrongKeysOnlyCountAndSound();
+    void wordDrillResultShowsSpeedAndAccuracy();
+    void characterDrillResultShowsAccuracyOnly();
+    void theLineEndsOnlyWithItsFinalEnter();
+    void keysAfterTheLineEndChangeNothing();
+    void keysTypedWhileTheKeyboardHasTheFocusCount();
+    void keyboardPracticeEchoesAndMovesOn();
+    void timedDrillFromOkToSpeed();
+    void timedDrillEnterInAnEmptyBoxReturnsToTheMenu();
+    void stopReturnsToTheMenu();
+    void okStartsAFreshLineAfterAResult();
+};
+
+void TestTyping::keysBeforeOkChangeNothing() {
+    Fixture f;
+    Fixture::click(f.w().cmdMenu[2]);
+    const QStringList before = f.display();
+    f.w().picDisplay->setFocus();
+    f.typeText(QStringLiteral("asdf\r"));
+    QCOMPARE(f.w().RightCount, 0);
+    QCOMPARE(f.w().ErrorCount, 0);
+    QCOMPARE(f.display(), before);
+    QVERIFY(f.sound.played.empty());
+}
+
+void TestTyping::aDrillLineIsCentredAndArmed() {
+    Fixture f;
+    startDrill(f, kCharacterDrill);
+    FrmType& w = f.w();
+    QCOMPARE(int(w.LineLen), 22);
+    QCOMPARE(int(w.LineChars(21)), kEnter);
+    QCOMPARE(f.display().value(0), QString());
+    QCOMPARE(f.display().value(1), lineText(w));
+    // 21 characters of 195 twips in a 6135-twip display.
+    QCOMPARE(int(w.PenX), 1020);
+    QCOMPARE(w.shpChar->geometry(),
+             QRect(px(w.PenX), px(w.PenY), px(w.picDisplay->TextWidth("0")),
+                   px(w.picDisplay->TextHeight("0"))));
+    QVERIFY(w.shpChar->isVisible());
+    QCOMPARE(topTw(w.imgArrow), int(w.RowTop(w.LineRows(0))));
+    QVERIFY(f.markedKeys() == std::vector<int>{keyIndexOf(w, w.TargetKey)});
+    QCOMPARE(QApplication::focusWidget(), w.picDisplay);
+    QCOMPARE(w.DrillTicks, f.clock.now);
+    QCOMPARE(w.HomeShown, 0);
+}
+
+void TestTyping::rightKeysMoveTheBoxAndPrintUnderTheLine() {
+    Fixture f;
+    startDrill(f, kCharacterDrill);
+    FrmType& w = f.w();
+    const QString line = lineText(w);
+    const int step = px(w.picDisplay->TextWidth("0"));
+    for (int i = 0; i < 5; ++i) {
+        const int x = w.shpChar->x();
+        f.type(w.TargetKey);
+        QCOMPARE(w.shpChar->x(), x + step);
+        QCOMPARE(f.display().value(2), line.left(i + 1));
+        QCOMPARE(int(w.LinePos), i + 1);
+        // Exactly the next character's key is marked (or the space bar lit).
+        const int next = w.LineChars(i + 1);
+        if (next == kSpace) {
+            QCOMPARE(w.pnlSpace->backColor(), QColor(255, 255, 0));
+            QVERIFY(f.markedKeys().empty());
+        } else {
+            QCOMPARE(f.markedKeys().front(), keyIndexOf(w, next));
+        }
+        QCOMPARE(topTw(w.imgArrow), int(w.RowTop(w.LineRows(i + 1))));
+    }
+    QCOMPARE(w.RightCount, 5);
+}
+
+void TestTyping::wrongKeysOnlyCountAndSound_data() {
+    QTest::addColumn<bool>("keySound");
+    QTest::newRow("Key Sound on") << true;
+    QTest::newRow("Key Sound off") << false;
+}
+
+void TestTyping::wrongKeysOnlyCountAndSound() {
+    QFETCH(bool, keySound);
+    Fixture f(keySound ? "1,0,0,0,0,1" : "1,0,0,0,0,0");
+    startDrill(f, kCharacterDrill);
+    FrmType& w = f.w();
+    const int target = w.TargetKey;
+    const QRect box = w.shpChar->geometry();
+    const QStringList shown = f.display();
+    // A capital for a small letter, Backspace, an early Enter, a Tab, a key beyond Latin-1.
+    f.type(target >= 'a' && target <= 'z' ? target - 32 : '~');
+    f.type(kBackspace);
+    f.type(kEnter);
+    QTest::keyClick(w.picDisplay, Qt::Key_Tab);
+    QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x20AC)));
+    QApplication::sendEvent(w.picDisplay, &euro);
+    QCOMPARE(w.ErrorCount, 5);
+    QCOMPARE(w.RightCount, 0);
+    QCOMPARE(int(w.TargetKey), target);
+    QCOMPARE(w.shpChar->geometry(), box);
+    QCOMPARE(f.display(), shown);
+    QCOMPARE(QApplication::focusWidget(), w.picDisplay); // Tab did not move the focus
+    QCOMPARE(f.sound.names(), keySound ? QStringList(5, "uhoh.wav") : QStringList());
+    f.sound.clear();
+    f.type(target);
+    QCOMPARE(f.sound.names(), keySound ? QStringList{"ding.wav"} : QStringList());
+    if (keySound)
+        QCOMPARE(f.sound.played[0].flags, WaveFlags::Async);
+}
+
+void TestTyping::wordDrillResultShowsSpeedAndAccuracy() {
+    Fixture f;
+    startDrill(f, kWordDrill);
+    FrmType& w = f.w();
+    const int n = w.LineLen - 1;
+    while (w.LinePos < w.LineLen - 1)
+        f.type(w.TargetKey);
+    // n characters in n / 5 words at 60 words per minute take n * 200 ms, plus the
+    // allowance for the first look.
+    f.clock.now = w.DrillTicks + n * 200 + 750;
+    f.type(kEnter);
+    QCOMPARE(w.lblSpeed->text(), QStringLiteral("60 words per minute\n100% accuracy"));
+    QCOMPARE(topTw(w.lblSpeed), 360 - 120);
+    QVERIFY(w.lblSpeed->height() >= 2 * w.lblSpeed->fontMetrics().height());
+    QVERIFY(w.fraSpeed->isVisible());
+    QCOMPARE(f.sound.names().last(), QStringLiteral("tada.wav"));
+    QCOMPARE(f.sound.played.back().flags, WaveFlags::Wait);
+    QVERIFY(w.cmdOK->isVisible());
+    QCOMPARE(QApplication::focusWidget(), w.cmdOK);
+    QVERIFY(!w.shpChar->isVisible());
+    QVERIFY(!w.imgArrow->isVisible());
+    QVERIFY(f.markedKeys().empty());
+}
+
+void TestTyping::characterDrillResultShowsAccuracyOnly() {
+    Fixture f("1,0,0,0,0,0");
+    startDrill(f, kCharacterDrill);
+    FrmType& w = f.w();
+    f.type(kBackspace);
+    f.type(kBackspace);
+    while (w.Typing == 1)
+        f.type(w.TargetKey);
+    QCOMPARE(w.RightCount, 22);
+    QCOMPARE(w.lblSpeed->text(), QStringLiteral("92% accuracy"));
+    QCOMPARE(topTw(w.lblSpeed), 360);
+    // The end sound plays whether or not Key Sound is on.
+    QCOMPARE(f.sound.names(), QStringList{"tada.wav"});
+}
+
+void TestTyping::theLineEndsOnlyWithItsFinalEnter() {
+    Fixture f;
+    startDrill(f, kCharacterDrill);
+    FrmType& w = f.w();
+    for (int i = 0; i < 21; ++i) {
+        QCOMPARE(int(w.Typing), 1);
+        f.type(w.TargetKey);
+    }
+    QCOMPARE(int(w.TargetKey), kEnter);
+    QCOMPARE(f.markedKeys(), std::vector<int>{kEnterKey});
+    QVERIFY(!w.fraSpeed->isVisible());
+    f.type(kEnter);
+    QCOMPARE(int(w.Typing), 0);
+    QVERIFY(w.fraSpeed->isVisible());
+}
+
+void TestTyping::keysAfterTheLineEndChangeNothing() {
+    Fixture f;
+    startDrill(f, kCharacterDrill);
+    FrmType& w = f.w();
+    while (w.Typing == 1)
+        f.type(w.TargetKey);
+    const int right = w.RightCount;
+    const QStringList shown = f.display();
+    w.picDisplay->setFocus();
+    f.typeText(QStringLiteral("a\r"));
+    QCOMPARE(w.RightCount, right);
+    QCOMPARE(w.ErrorCount, 0);
+    QCOMPARE(f.display(), shown);
+}
+
+void TestTyping::keysTypedWhileTheKeyboardHasTheFocusCount() {
+    Fixture f;
+    startDrill(f, kCharacterDrill);
+    FrmType& w = f.w();
+    w.picKeys->setFocus();
+    QCOMPARE(QApplication::focusWidget(), w.picKeys);
+    f.type(w.TargetKey);
+    f.type(kBackspace);
+    QCOMPARE(w.RightCount, 1);
+    QCOMPARE(w.ErrorCount, 1);
+    QCOMPARE(int(w.LinePos), 1);
+}
+
+void TestTyping::keyboardPracticeEchoesAndMovesOn() {
+    Fixture f;
+    startDrill(f, kKeyboardPractice);
+    FrmType& w = f.w();
+    QCOMPARE(int(w.PracticeOn), 1);
+    QStringList shown = f.display();
+    QCOMPARE(shown.size(), 4);
+    QCOMPARE(shown[0], QStringLiteral("Use the %1 finger of the")
+                           .arg(QString::fromStdString(w.FingerName(w.Finger))));
+    QCOMPARE(shown[1], QString::fromStdString(w.HandName(w.Hand)) + " hand.");
+    QCOMPARE(shown[2], QString());
+    const QString name = QString::fromStdString(w.PracticeKeyNames(1));
+    QCOMPARE(shown[3], "Press " + name + " three times: ");
+    const int key = w.TargetKey;
+    const int total = w.KeyTotal;
+    f.type(key);
+    f.type(key);
+    QCOMPARE(f.pause.calls, 0);
+    f.type(key);
+    QCOMPARE(f.pause.calls, 1);
+    const QString echo = key == kEnter ? QStringLiteral("   ") : QStringLiteral(" %1 %1 %1").arg(QChar(key));
+    if (total >= 2 && w.PracticeKeys(2) != kShiftKey) {
+        // The next key's prompt begins a new line; the echo stays on the old one.
+        shown = f.display();
+        QCOMPARE(shown[3], "Press " + name + " three times: " + echo);
+        QCOMPARE(shown[4], QString());
+        QCOMPARE(shown[5], "Press " + QString::fromStdString(w.PracticeKeyNames(2)) +
+                               " three times: ");
+        QCOMPARE(int(w.TargetKey), int(w.PracticeKeys(2)));
+        QCOMPARE(int(w.PracticeIndex), 2);
+    } else {
+        // The finger is done: a new random finger and a fresh display.
+        QCOMPARE(int(w.PracticeIndex), 1);
+        QCOMPARE(int(w.PressCount), 0);
+        QCOMPARE(f.display().size(), 4);
+    }
+}
+
+void TestTyping::timedDrillFromOkToSpeed() {
+    Fixture f;
+    startDrill(f, kTimedDrill);
+    FrmType& w = f.w();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.txtTime));
+    QCOMPARE(w.txtTime->toPlainText(), QString());
+    const std::int64_t start = w.DrillTicks;
+    QCOMPARE(start, f.clock.now);
+    const QString typed = QString(30, QLatin1Char('x')) + " " + QString(119, QLatin1Char('y'));
+    f.typeText(typed);
+    QCOMPARE(w.txtTime->toPlainText(), typed);
+    f.clock.now = start + 30750;
+    f.type(kEnter);
+    QCOMPARE(w.lblSpeed->text(), QStringLiteral("60 words per minute"));
+    QVERIFY(w.fraSpeed->isVisible());
+    QCOMPARE(int(w.TimedRunning), 0);
+    QCOMPARE(f.sound.names(), QStringList{"tada.wav"});
+    QVERIFY(w.cmdOK->isVisible());
+    // After the result, typing into the box changes nothing.
+    w.txtTime->setFocus();
+    const QString after = w.txtTime->toPlainText();
+    f.typeText(QStringLiteral("more"));
+    QCOMPARE(w.txtTime->toPlainText(), after);
+    // The next Stop goes back to the menu.
+    Fixture::click(w.cmdStop[2]);
+    QVERIFY(w.fraMenu->isVisible());
+    QVERIFY(!w.fraTime->isVisible());
+}
+
+void TestTyping::timedDrillEnterInAnEmptyBoxReturnsToTheMenu() {
+    Fixture f;
+    startDrill(f, kTimedDrill);
+    f.type(kEnter);
+    QVERIFY(f.w().fraMenu->isVisible());
+    QVERIFY(!f.w().fraSpeed->isVisible());
+    QVERIFY(f.sound.played.empty());
+}
+
+void TestTyping::stopReturnsToTheMenu() {
+    Fixture f;
+    startDrill(f, kWordDrill);
+    FrmType& w = f.w();
+    f.type(w.TargetKey);
+    Fixture::click(w.cmdStop[1]);
+    QCOMPARE(int(w.Typing), 0);
+    QVERIFY(w.fraMenu->isVisible());
+    QVERIFY(w.fraHelp->isVisible());
+    QVERIFY(!w.picKeys->isVisible());
+    QVERIFY(!w.picDisplay->isVisible());
+    QCOMPARE(w.windowPicture().name(), QStringLiteral("computer"));
+    QVERIFY(f.markedKeys().empty());
+    QCOMPARE(w.pnlSpace->backColor(), QColor(192, 192, 192));
+}
+
+void TestTyping::okStartsAFreshLineAfterAResult() {
+    Fixture f;
+    startDrill(f, kCharacterDrill);
+    FrmType& w = f.w();
+    while (w.Typing == 1)
+        f.type(w.TargetKey);
+    const QString first = lineText(w);
+    f.type(kEnter); // Enter presses OK, which has the focus
+    QCOMPARE(int(w.Typing), 1);
+    QVERIFY(!w.fraSpeed->isVisible());
+    QCOMPARE(w.RightCount, 0);
+    QCOMPARE(f.display().size(), 2);
+    QVERIFY(lineText(w) != first);
+}
+
+QTEST_MAIN(TestTyping)
+#include "test_typing.moc"
