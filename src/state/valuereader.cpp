@@ -45,7 +45,7 @@ std::optional<RawValue> ValueReader::next() {
 
     RawValue v;
     v.line = line_;
-    v.number = ++count_;
+    v.number = count_ + 1;
     if (s_[pos_] == '"') {
         const std::size_t start = ++pos_;
         while (pos_ < s_.size() && s_[pos_] != '"' && !atLineEnd())
@@ -71,6 +71,7 @@ std::optional<RawValue> ValueReader::next() {
             --end;
         v.text = s_.substr(start, end - start);
     }
+    ++count_;
     if (pos_ < s_.size()) {
         if (s_[pos_] == ',')
             ++pos_;

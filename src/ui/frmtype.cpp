@@ -46,7 +46,6 @@ FrmType::FrmType(Module1& globals, Services services, ShellActions* shell)
     setWindowTitle(QStringLiteral("Tapwell"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
     setFixedSize(px(9465), px(6690));
-    setFocusPolicy(Qt::StrongFocus);
     createControls();
     connectControls();
 }
@@ -95,7 +94,8 @@ void FrmType::createControls() {
 void FrmType::createKeyboard() {
     const Pictures& pics = Pictures::get();
     picKeys = new PictureBox(this, kBlue, kBlack);
-    picKeys->setFocusPolicy(Qt::ClickFocus);
+    // A click on the keyboard must not take the focus from where the child types.
+    picKeys->setFocusPolicy(Qt::NoFocus);
     place(picKeys, 0, 0, 9495, 3495);
 
     pnlSpace = new SSPanel(picKeys);
@@ -109,7 +109,6 @@ void FrmType::createKeyboard() {
         auto* key = new SSCommand(picKeys);
         key->setText(caption);
         key->setFont(caption.size() == 1 ? keyFont : wideKeyFont);
-        // The keys are for looking at; a click must not take the focus from the typing.
         key->setFocusPolicy(Qt::NoFocus);
         place(key, left, top, width, kKeySize);
         cmdKey(index) = key;

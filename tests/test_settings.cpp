@@ -1,0 +1,222 @@
+// The settings line, and where it is read from and written to.
+#include "shell/settings.h"
+#include "shell/settingsfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace tapwell {
+
+namespace {
+
+// "r0,r1,r2,r3,UseShift,KeySound", for comparing a whole Module1 in one go.
+QString values(const Module1& m) {
+    return QStringLiteral("%1,%2,%3,%4,%5,%6")
+        .arg(m.RowSetting(0))
+        .arg(m.RowSetting(1))
+        .arg(m.RowSetting(2))
+        .arg(m.RowSetting(3))
+        .arg(m.UseShift)
+        .arg(m.KeySound);
+}
+
+Module1 module(std::initializer_list<int> six, const std::string& appPath = {}) {
+    Module1 m;
+    m.AppPath = appPath;
+    auto v = six.begin();
+    for (int i = 0; i < 4; ++i)
+        m.RowSetting(i) = static_cast<std::int16_t>(*v++);
+    m.UseShift = static_cast<std::int16_t>(*v++);
+    m.KeySound = static_cast<std::int16_t>(*v);
+    return m;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(cannot read)");
+}
+
+const QByteArray kNoFile = "(no file)";
+
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir config_; // the user's configuration directory
+    QTemporaryDir app_;    // the program's data directory, with the shipped default
+
+    QString shippedDefault() const { return app_.filePath(QString::fromLatin1(kSettingsFileName)); }
+    std::string appPath() const { return app_.path().toStdString() + "/"; }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(config_.isValid() && app_.isValid());
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+        QCoreApplication::setApplicationName(QStringLiteral("tapwell"));
+        QVERIFY2(userSettingsPath().startsWith(config_.path() + QLatin1Char('/')),
+                 qPrintable(userSettingsPath()));
+    }
+
+    void init() {
+        QFile::remove(userSettingsPath());
+        QFile::remove(shippedDefault());
+    }
+
+    void parse_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("read"); // the six values after reading
+        QTest::newRow("home and bottom, Shift and sound") << QByteArray("1,0,1,0,1,1\r\n")
+                                                          << "1,0,1,0,1,1";
+        QTest::newRow("no line end") << QByteArray("1,1,0,0,0,1") << "1,1,0,0,0,1";
+        QTest::newRow("a row value of 2 is kept") << QByteArray("1,2,0,0,0,1") << "1,2,0,0,0,1";
+        QTest::newRow("Use Shift 5 is kept") << QByteArray("0,1,0,0,5,0") << "0,1,0,0,5,0";
+        QTest::newRow("no row chosen gets the home row") << QByteArray("0,0,0,0,0,0")
+                                                         << "1,0,0,0,0,0";
+        QTest::newRow("only a 2 among the rows") << QByteArray("0,0,2,0,1,1") << "1,0,2,0,1,1";
+        QTest::newRow("only Number Row checked") << QByteArray("0,0,0,1,0,1") << "0,0,0,1,0,1";
+        QTest::newRow("spaces around values") << QByteArray(" 1 , 0,\t1 ,0 , 1,1 \r\n")
+                                              << "1,0,1,0,1,1";
+        QTest::newRow("one value per line, CR LF") << QByteArray("0\r\n1\r\n1\r\n0\r\n0\r\n1\r\n")
+                                                   << "0,1,1,0,0,1";
+        QTest::newRow("more than six values") << QByteArray("1,1,0,0,0,1,7,x\r\n")
+                                              << "1,1,0,0,0,1";
+    }
+    void parse() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, read);
+        Module1 m = module({0, 1, 1, 1, 1, 0}, "keep/");
+        std::string error;
+        QVERIFY2(parseSettings(file.toStdString(), m, error), error.c_str());
+        QCOMPARE(values(m), read);
+        QCOMPARE(m.AppPath, std::string("keep/"));
+        // Written back as read.
+        QCOMPARE(QString::fromStdString(formatSettings(m)), read + QStringLiteral("\r\n"));
+    }
+
+    void badLineLeavesSettings_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("an empty line") << QByteArray("\r\n");
+        QTest::newRow("garbage") << QByteArray("hello there");
+        QTest::newRow("five values") << QByteArray("1,0,1,0,1\r\n");
+        QTest::newRow("text among the values") << QByteArray("1,0,x,0,1,1");
+        QTest::newRow("a value outside 16 bits") << QByteArray("1,0,0,0,70000,1");
+        QTest::newRow("a decimal point") << QByteArray("1,0,0,0,0.5,1");
+        QTest::newRow("a quote not closed") << QByteArray("\"1,0,0,0,0,1");
+    }
+    void badLineLeavesSettings() {
+        QFETCH(QByteArray, file);
+        Module1 m = module({0, 1, 1, 1, 1, 0}, "keep/");
+        std::string error;
+        QVERIFY(!parseSettings(file.toStdString(), m, error));
+        QVERIFY(!error.empty());
+        QCOMPARE(values(m), QStringLiteral("0,1,1,1,1,0"));
+    }
+
+    void formatWritesOneLine() {
+        QCOMPARE(formatSettings(module({1, 0, 1, 0, 1, 1})), std::string("1,0,1,0,1,1\r\n"));
+        QCOMPARE(formatSettings(module({0, 0, 0, 1, 0, 0})), std::string("0,0,0,1,0,0\r\n"));
+        Module1 m;
+        applyDefaultSettings(m);
+        QCOMPARE(formatSettings(m), std::string("1,0,0,0,0,1\r\n"));
+    }
+
+    void load_data() {
+        QTest::addColumn<QByteArray>("user");
+        QTest::addColumn<QByteArray>("shipped");
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<bool>("warns");
+        QTest::newRow("user file wins over the default")
+            << QByteArray("0,1,0,0,1,0\r\n") << QByteArray("1,1,1,1,0,1\r\n") << "0,1,0,0,1,0" << false;
+        QTest::newRow("no user file reads the default")
+            << kNoFile << QByteArray("0,0,1,0,0,0\r\n") << "0,0,1,0,0,0" << false;
+        QTest::newRow("neither file") << kNoFile << kNoFile << "1,0,0,0,0,1" << false;
+        QTest::newRow("malformed user file gives the defaults")
+            << QByteArray("what?") << QByteArray("0,1,0,0,0,0") << "1,0,0,0,0,1" << true;
+        QTest::newRow("empty user file gives the defaults")
+            << QByteArray("") << kNoFile << "1,0,0,0,0,1" << true;
+        QTest::newRow("malformed default gives the defaults")
+            << kNoFile << QByteArray("1,1") << "1,0,0,0,0,1" << true;
+        QTest::newRow("user file with no row")
+            << QByteArray("0,0,0,0,1,1") << kNoFile << "1,0,0,0,1,1" << false;
+    }
+    void load() {
+        QFETCH(QByteArray, user);
+        QFETCH(QByteArray, shipped);
+        QFETCH(QString, read);
+        QFETCH(bool, warns);
+        if (user != kNoFile)
+            QVERIFY(writeFile(userSettingsPath(), user));
+        if (shipped != kNoFile)
+            QVERIFY(writeFile(shippedDefault(), shipped));
+        if (warns)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not valid")));
+        Module1 m = module({0, 0, 0, 1, 1, 0}, appPath());
+        loadSettings(m);
+        QCOMPARE(values(m), read);
+        QCOMPARE(m.AppPath, appPath());
+    }
+
+    void saveWritesTheLine() {
+        QDir(QFileInfo(userSettingsPath()).absolutePath()).removeRecursively();
+        QString path, reason;
+        QVERIFY2(saveSettings(module({1, 0, 1, 0, 1, 1}), path, reason), qPrintable(reason));
+        QCOMPARE(path, userSettingsPath());
+        QCOMPARE(readFile(path), QByteArray("1,0,1,0,1,1\r\n"));
+
+        // A longer old file is replaced whole.
+        QVERIFY(writeFile(path, "1,1,1,1,1,1\r\nand an old line\r\n"));
+        QVERIFY2(saveSettings(module({0, 2, 0, 1, 0, 0}), path, reason), qPrintable(reason));
+        QCOMPARE(readFile(path), QByteArray("0,2,0,1,0,0\r\n"));
+
+        Module1 back = module({0, 0, 0, 0, 0, 0}, appPath());
+        loadSettings(back);
+        QCOMPARE(values(back), QStringLiteral("0,2,0,1,0,0"));
+        // The shipped default is never written.
+        QVERIFY(!QFile::exists(shippedDefault()));
+    }
+
+    void failedSaveKeepsOldFile() {
+        QString path, reason;
+        QVERIFY(saveSettings(module({1, 1, 0, 0, 0, 1}), path, reason));
+        const QString dir = QFileInfo(path).absolutePath();
+        const auto permissions = QFile::permissions(dir);
+        QVERIFY(QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const bool saved = saveSettings(module({0, 0, 1, 0, 1, 0}), path, reason);
+        QFile::setPermissions(dir, permissions);
+        if (geteuid() == 0)
+            QSKIP("running as root: a read-only folder does not stop the write");
+        QVERIFY(!saved);
+        QVERIFY(!reason.isEmpty());
+        QCOMPARE(readFile(path), QByteArray("1,1,0,0,0,1\r\n"));
+    }
+
+    void saveFailsWhenTheFolderCannotBeMade() {
+        // A plain file where the settings folder should be stops even root.
+        const QString dir = QFileInfo(userSettingsPath()).absolutePath();
+        QDir(dir).removeRecursively();
+        QVERIFY(writeFile(dir, "not a folder"));
+        QString path, reason;
+        const bool saved = saveSettings(module({1, 0, 0, 0, 0, 1}), path, reason);
+        QFile::remove(dir);
+        QVERIFY(!saved);
+        QVERIFY2(reason.contains(dir), qPrintable(reason));
+    }
+};
+
+} // namespace tapwell
+
+QTEST_GUILESS_MAIN(tapwell::TestSettings)
+#include "test_settings.moc"
