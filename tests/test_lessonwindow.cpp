@@ -72,6 +72,10 @@ void TestLessonWindow::previousOnTheFirstPageRedrawsIt() {
     previous(f);
     QCOMPARE(int(f.w().LessonPage), 1);
     QCOMPARE(f.display(), first);
+    // Enter presses Next, which has the focus.
+    f.w().cmdNext[1]->setFocus();
+    f.type(kEnter);
+    QCOMPARE(int(f.w().LessonPage), 2);
 }
 
 void TestLessonWindow::rowPagesNameTheRowAndMoveTheArrow() {

@@ -89,6 +89,16 @@ void SSCommand::paintEvent(QPaintEvent*) {
     }
 }
 
+void SSCommand::keyPressEvent(QKeyEvent* e) {
+    // Enter presses the focused button, as the space bar does.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (!e->isAutoRepeat())
+            click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(e);
+}
+
 SSPanel::SSPanel(QWidget* parent) : QWidget(parent) {}
 
 void SSPanel::setBackColor(const QColor& c) {

@@ -31,6 +31,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     Picture picture_;

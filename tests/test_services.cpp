@@ -1,0 +1,116 @@
+// The random generator, PlayWave and the pause.
+#include "shell/services.h"
+
+#include <QtTest>
+
+#include <vector>
+
+namespace tapwell {
+
+namespace {
+
+// Records what the program asks of the sound service.
+class RecordingSound final : public Sound {
+public:
+    QStringList calls;
+    void stop() override { calls << QStringLiteral("stop"); }
+    void play(const std::string& file, WaveFlags flags) override {
+        calls << QStringLiteral("play %1 %2")
+                     .arg(QString::fromStdString(file), flags == WaveFlags::Async
+                                                            ? QStringLiteral("Async")
+                                                            : QStringLiteral("Wait"));
+    }
+};
+
+std::vector<float> draws(std::uint32_t seed, int n) {
+    SeededRandom random(seed);
+    std::vector<float> out;
+    for (int i = 0; i < n; ++i)
+        out.push_back(random.next());
+    return out;
+}
+
+} // namespace
+
+class TestServices : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomValuesStayBelowOne_data() {
+        QTest::addColumn<quint32>("seed");
+        QTest::newRow("seed 0") << quint32(0);
+        QTest::newRow("the last second of the day") << quint32(86399);
+    }
+    void randomValuesStayBelowOne() {
+        QFETCH(quint32, seed);
+        SeededRandom random(seed);
+        float lowest = 1.0f, highest = 0.0f;
+        double sum = 0;
+        const int n = 1000000;
+        for (int i = 0; i < n; ++i) {
+            const float v = random.next();
+            if (!(v >= 0.0f && v < 1.0f))
+                QFAIL(
+                    qPrintable(QStringLiteral("draw %1 gave %2").arg(i).arg(double(v), 0, 'g', 9)));
+            lowest = std::min(lowest, v);
+            highest = std::max(highest, v);
+            sum += v;
+        }
+        // Spread over the whole range, evenly.
+        QVERIFY(lowest < 0.001f && highest > 0.999f);
+        QVERIFY(std::abs(sum / n - 0.5) < 0.005);
+    }
+
+    void sameSeedSameSequence() {
+        QCOMPARE(draws(42, 1000), draws(42, 1000));
+        QVERIFY(draws(42, 1000) != draws(43, 1000));
+        QVERIFY(draws(0, 1000) != draws(1, 1000));
+        SeededRandom random(42);
+        random.next();
+        random.reseed(42);
+        QCOMPARE(random.next(), draws(42, 1).front());
+    }
+
+    void playWave_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("empty name does nothing") << "" << 1 << QStringList{};
+        QTest::newRow("key sound: stop, then play at once")
+            << "/data/ding.wav" << 1 << QStringList{"stop", "play /data/ding.wav Async"};
+        QTest::newRow("end sound: stop, then play to its end")
+            << "/data/tada.wav" << 0 << QStringList{"stop", "play /data/tada.wav Wait"};
+    }
+    void playWave() {
+        QFETCH(QString, file);
+        QFETCH(int, flags);
+        QFETCH(QStringList, calls);
+        RecordingSound sound;
+        PlayWave(sound, file.toStdString(), flags);
+        QCOMPARE(sound.calls, calls);
+    }
+
+    void delayWaitsByTheClock() {
+        SteadyClock clock;
+        SleepingPause pause(clock);
+        const std::int64_t start = clock.ms();
+        pause.Delay(0.5f);
+        const std::int64_t waited = clock.ms() - start;
+        QVERIFY2(waited >= 500 && waited < 2000, qPrintable(QString::number(waited)));
+    }
+
+    void delayOfNothingReturnsAtOnce() {
+        SteadyClock clock;
+        SleepingPause pause(clock);
+        for (float seconds : {0.0f, -0.5f, -1.0f}) {
+            const std::int64_t start = clock.ms();
+            pause.Delay(seconds);
+            QVERIFY2(clock.ms() - start < 50, qPrintable(QString::number(double(seconds))));
+        }
+    }
+};
+
+} // namespace tapwell
+
+QTEST_GUILESS_MAIN(tapwell::TestServices)
+#include "test_services.moc"

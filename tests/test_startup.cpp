@@ -1,0 +1,123 @@
+// The program from its start: the About window, "&OK" to the menu screen, "Info?",
+// Exit writing the options, and a damaged key.dat stopping the start-up.
+#include "shell/app.h"
+#include "shell/settingsfile.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace tapwell;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void fromTheAboutWindowToTheMenu();
+    void infoThenOkReadsNothingAgain();
+    void exitWritesTheOptionsBack();
+    void aBadSettingsFileGivesTheDefaults();
+    void closingTheAboutWindowFirstEndsTheProgram();
+
+private:
+    std::unique_ptr<QTemporaryDir> config_;
+};
+
+void TestStartup::init() {
+    config_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+}
+
+void TestStartup::fromTheAboutWindowToTheMenu() {
+    writeFile(userSettingsPath(), "1,0,1,0,1,1\r\n");
+    App app;
+    QCOMPARE(app.about()->windowTitle(), QStringLiteral("About Tapwell"));
+    QCOMPARE(app.about()->size(), QSize(469, 239));
+    app.about()->show();
+    QVERIFY(QTest::qWaitForWindowActive(app.about()));
+    QCOMPARE(QApplication::focusWidget(), app.about()->Command1);
+    QTest::mouseClick(app.about()->Command1, Qt::LeftButton);
+    QVERIFY(!app.about()->isVisible());
+    QVERIFY(app.main());
+    FrmType& w = *app.main();
+    QVERIFY(w.isVisible());
+    QVERIFY(w.fraMenu->isVisible());
+    QCOMPARE(int(w.RowCount), 2);
+    QVERIFY(w.chkRow[0]->isChecked() && w.chkRow[2]->isChecked());
+    QVERIFY(w.chkUC->isChecked() && w.chkSound->isChecked());
+    QCOMPARE(int(w.WordList(1, 1).size() > 0), 1);
+}
+
+void TestStartup::infoThenOkReadsNothingAgain() {
+    App app;
+    app.openMain();
+    FrmType& w = *app.main();
+    QTest::mouseClick(w.cmdMenu[2], Qt::LeftButton);
+    QTest::mouseClick(w.chkRow[1], Qt::LeftButton);
+    writeFile(userSettingsPath(), "0,0,0,1,0,0\r\n");
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QVERIFY(app.about()->isVisible());
+    QTest::mouseClick(app.about()->Command1, Qt::LeftButton);
+    QCOMPARE(app.main(), &w);
+    QVERIFY(w.chkRow[1]->isChecked());
+    QCOMPARE(int(app.globals().RowSetting(1)), 1);
+    QCOMPARE(int(app.globals().RowSetting(3)), 0);
+}
+
+void TestStartup::exitWritesTheOptionsBack() {
+    writeFile(userSettingsPath(), "1,2,1,0,1,1\r\n");
+    App app;
+    app.openMain();
+    QTest::mouseClick(app.main()->cmdExit, Qt::LeftButton);
+    // A 2 is written back as it was read: the box was never clicked.
+    QCOMPARE(readFile(userSettingsPath()), QByteArray("1,2,1,0,1,1\r\n"));
+}
+
+void TestStartup::aBadSettingsFileGivesTheDefaults() {
+    writeFile(userSettingsPath(), "garbage\n");
+    App app;
+    QCOMPARE(int(app.globals().RowSetting(0)), 1);
+    QCOMPARE(int(app.globals().KeySound), 1);
+    QCOMPARE(int(app.globals().UseShift), 0);
+}
+
+void TestStartup::closingTheAboutWindowFirstEndsTheProgram() {
+    {
+        App app;
+        app.about()->show();
+        QVERIFY(app.about()->close()); // accepted: the program ends
+        QVERIFY(!app.main());
+    }
+    // Once the main window has opened, closing the About window only hides it.
+    App app;
+    app.openMain();
+    app.showAbout();
+    QVERIFY(!app.about()->close());
+    QVERIFY(!app.about()->isVisible());
+    QVERIFY(app.main()->isVisible());
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
