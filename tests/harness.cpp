@@ -27,8 +27,7 @@ Fixture::Fixture(const std::string& settings, std::uint32_t seed) {
     if (!parseSettings(settings, g, error))
         qFatal("bad settings line in a test: %s", error.c_str());
     window = std::make_unique<FrmType>(g, Services{&clock, &random, &sound, &pause}, &shell);
-    if (!window->Form_Load(error))
-        qFatal("the main window did not load: %s", error.c_str());
+    if (!window->Form_Load(error)) qFatal("the main window did not load: %s", error.c_str());
     random.reseed(seed);
     window->show();
     window->activateWindow();
@@ -40,8 +39,7 @@ Fixture::~Fixture() = default;
 
 void Fixture::type(int code) {
     QWidget* target = QApplication::focusWidget();
-    if (!target)
-        target = window.get();
+    if (!target) target = window.get();
     if (code == kEnter)
         QTest::keyClick(target, Qt::Key_Return);
     else if (code == kBackspace)
@@ -62,13 +60,18 @@ void Fixture::click(QWidget* button) {
 std::vector<int> Fixture::markedKeys() const {
     std::vector<int> keys;
     for (int k = kFirstKey; k <= kLastKey; ++k)
-        if (!window->cmdKey(k)->picture().isNull())
-            keys.push_back(k);
+        if (!window->cmdKey(k)->picture().isNull()) keys.push_back(k);
     return keys;
 }
 
-QString Fixture::leftHand() const { return window->imgHand[0]->picture().name(); }
-QString Fixture::rightHand() const { return window->imgHand[1]->picture().name(); }
-QStringList Fixture::display() const { return window->picDisplay->printedLines(); }
+QString Fixture::leftHand() const {
+    return window->imgHand[0]->picture().name();
+}
+QString Fixture::rightHand() const {
+    return window->imgHand[1]->picture().name();
+}
+QStringList Fixture::display() const {
+    return window->picDisplay->printedLines();
+}
 
 } // namespace tapwell::test

@@ -27,10 +27,15 @@ struct FakeSound : Sound {
     std::vector<Call> played;
     int stops = 0;
     void stop() override { ++stops; }
-    void play(const std::string& file, WaveFlags flags) override { played.push_back({file, flags}); }
+    void play(const std::string& file, WaveFlags flags) override {
+        played.push_back({file, flags});
+    }
     // The base name of the files played, in order: "ding.wav", "uhoh.wav"...
     QStringList names() const;
-    void clear() { played.clear(); stops = 0; }
+    void clear() {
+        played.clear();
+        stops = 0;
+    }
 };
 
 // The half-second pause, made instant: it moves the fake clock on instead.

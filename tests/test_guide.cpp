@@ -42,8 +42,9 @@ void TestGuide::showKeyMarksTheKeyAndItsFinger_data() {
     // A right-hand key typed with the left Shift.
     QTest::newRow("K: with left Shift") << int('K') << QList<int>{83, 88} << "finger_01"
                                         << "finger_10";
-    QTest::newRow("{: right little with left Shift") << int('{') << QList<int>{74, 88}
-                                                     << "finger_01" << "finger_08";
+    QTest::newRow("{: right little with left Shift")
+        << int('{') << QList<int>{74, 88} << "finger_01"
+        << "finger_08";
 }
 
 void TestGuide::showKeyMarksTheKeyAndItsFinger() {

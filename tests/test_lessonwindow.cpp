@@ -25,7 +25,9 @@ void next(Fixture& f, int times = 1) {
         Fixture::click(f.w().cmdNext[1]);
 }
 
-void previous(Fixture& f) { Fixture::click(f.w().cmdNext[0]); }
+void previous(Fixture& f) {
+    Fixture::click(f.w().cmdNext[0]);
+}
 
 // Closes the next modal box as soon as it opens, remembering its title and text.
 struct BoxCloser {
@@ -160,7 +162,8 @@ void TestLessonWindow::rowLessonsNameTheirRow() {
     QCOMPARE(topTw(f.w().imgArrow), 120);
     QVERIFY(f.w().imgHand[1]->isVisible());
     next(f);
-    QCOMPARE(f.display(), (QStringList{"Make sure your hands are in", "home position before starting."}));
+    QCOMPARE(f.display(),
+             (QStringList{"Make sure your hands are in", "home position before starting."}));
     QCOMPARE(f.leftHand(), QStringLiteral("finger_05"));
 }
 

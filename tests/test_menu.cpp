@@ -17,20 +17,20 @@ namespace {
 
 // The controls of the main window that the screen states speak of, by name.
 QMap<QString, QWidget*> namedControls(FrmType& w) {
-    return {{"picKeys", w.picKeys},     {"fraMenu", w.fraMenu},   {"fraHelp", w.fraHelp},
-            {"fraLearn", w.fraLearn},   {"shpLearn", w.shpLearn}, {"picDisplay", w.picDisplay},
-            {"fraDrill", w.fraDrill},   {"cmdOK", w.cmdOK},       {"fraTime", w.fraTime},
-            {"txtTime", w.txtTime},     {"imgArrow", w.imgArrow}, {"imgHand0", w.imgHand[0]},
-            {"imgHand1", w.imgHand[1]}, {"fraSpeed", w.fraSpeed}, {"cmdOKPractice", w.cmdOKPractice},
-            {"cmdNext0", w.cmdNext[0]}, {"cmdNext1", w.cmdNext[1]}, {"shpChar", w.shpChar}};
+    return {
+        {"picKeys", w.picKeys},     {"fraMenu", w.fraMenu},     {"fraHelp", w.fraHelp},
+        {"fraLearn", w.fraLearn},   {"shpLearn", w.shpLearn},   {"picDisplay", w.picDisplay},
+        {"fraDrill", w.fraDrill},   {"cmdOK", w.cmdOK},         {"fraTime", w.fraTime},
+        {"txtTime", w.txtTime},     {"imgArrow", w.imgArrow},   {"imgHand0", w.imgHand[0]},
+        {"imgHand1", w.imgHand[1]}, {"fraSpeed", w.fraSpeed},   {"cmdOKPractice", w.cmdOKPractice},
+        {"cmdNext0", w.cmdNext[0]}, {"cmdNext1", w.cmdNext[1]}, {"shpChar", w.shpChar}};
 }
 
 QStringList visibleControls(FrmType& w) {
     QStringList out;
     const auto controls = namedControls(w);
     for (auto it = controls.begin(); it != controls.end(); ++it)
-        if (it.value()->isVisible())
-            out << it.key();
+        if (it.value()->isVisible()) out << it.key();
     out.sort();
     return out;
 }
@@ -62,8 +62,8 @@ void TestMenu::eachChoiceShowsItsScreen_data() {
     QTest::addColumn<QStringList>("visible");
     QTest::addColumn<QString>("caption");
     QTest::newRow("Learn Keyboard") << 0 << QStringList{"fraLearn", "picKeys", "shpLearn"} << "";
-    const QStringList drill = {"cmdOK", "fraDrill", "imgArrow", "imgHand0", "imgHand1",
-                               "picDisplay", "picKeys", "shpLearn"};
+    const QStringList drill = {"cmdOK",    "fraDrill",   "imgArrow", "imgHand0",
+                               "imgHand1", "picDisplay", "picKeys",  "shpLearn"};
     QTest::newRow("Keyboard Practice") << 1 << drill << "Practice Drill";
     QTest::newRow("Character Drill") << 2 << drill << "Character Drill";
     QTest::newRow("Word Drill") << 3 << drill << "Word Drill";
@@ -80,18 +80,17 @@ void TestMenu::eachChoiceShowsItsScreen() {
     QCOMPARE(int(f.w().Mode), mode);
     QCOMPARE(visibleControls(f.w()), visible);
     QVERIFY(f.w().windowPicture().isNull());
-    if (!caption.isEmpty())
-        QCOMPARE(f.w().fraDrill->caption(), caption);
-    if (mode != 0)
-        QCOMPARE(QApplication::focusWidget(), f.w().cmdOK);
+    if (!caption.isEmpty()) QCOMPARE(f.w().fraDrill->caption(), caption);
+    if (mode != 0) QCOMPARE(QApplication::focusWidget(), f.w().cmdOK);
 }
 
 void TestMenu::drillScreensShowTheHomePosition() {
     Fixture f;
     Fixture::click(f.w().cmdMenu[2]);
-    QCOMPARE(f.display(), (QStringList{"Let your fingers find the", "keys while watching the screen",
-                                       "to see where the keys are.", "Make sure your hands are in",
-                                       "home position before starting."}));
+    QCOMPARE(f.display(),
+             (QStringList{"Let your fingers find the", "keys while watching the screen",
+                          "to see where the keys are.", "Make sure your hands are in",
+                          "home position before starting."}));
     QCOMPARE(f.markedKeys(), (std::vector<int>{76, 77, 78, 79, 82, 83, 84, 85}));
     QCOMPARE(f.leftHand(), QStringLiteral("finger_05"));
     QCOMPARE(f.rightHand(), QStringLiteral("finger_12"));
@@ -129,9 +128,15 @@ void TestMenu::wordDrillTakesTheNumberRowOutOfPlay_data() {
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("only Number Row checked") << "0,0,0,1,0,1" << "1000" << "1,0,0,0,0,1\r\n";
-    QTest::newRow("Number Row and Top Row") << "0,1,0,1,0,1" << "0100" << "0,1,0,0,0,1\r\n";
-    QTest::newRow("Number Row not checked") << "1,0,1,0,0,1" << "1010" << "1,0,1,0,0,1\r\n";
+    QTest::newRow("only Number Row checked") << "0,0,0,1,0,1"
+                                             << "1000"
+                                             << "1,0,0,0,0,1\r\n";
+    QTest::newRow("Number Row and Top Row") << "0,1,0,1,0,1"
+                                            << "0100"
+                                            << "0,1,0,0,0,1\r\n";
+    QTest::newRow("Number Row not checked") << "1,0,1,0,0,1"
+                                            << "1010"
+                                            << "1,0,1,0,0,1\r\n";
 }
 
 void TestMenu::wordDrillTakesTheNumberRowOutOfPlay() {

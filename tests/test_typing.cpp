@@ -73,9 +73,8 @@ void TestTyping::aDrillLineIsCentredAndArmed() {
     QCOMPARE(f.display().value(1), lineText(w));
     // 21 characters of 195 twips in a 6135-twip display.
     QCOMPARE(int(w.PenX), 1020);
-    QCOMPARE(w.shpChar->geometry(),
-             QRect(px(w.PenX), px(w.PenY), px(w.picDisplay->TextWidth("0")),
-                   px(w.picDisplay->TextHeight("0"))));
+    QCOMPARE(w.shpChar->geometry(), QRect(px(w.PenX), px(w.PenY), px(w.picDisplay->TextWidth("0")),
+                                          px(w.picDisplay->TextHeight("0"))));
     QVERIFY(w.shpChar->isVisible());
     QCOMPARE(topTw(w.imgArrow), int(w.RowTop(w.LineRows(0))));
     QVERIFY(f.markedKeys() == std::vector<int>{keyIndexOf(w, w.TargetKey)});
@@ -140,8 +139,7 @@ void TestTyping::wrongKeysOnlyCountAndSound() {
     f.sound.clear();
     f.type(target);
     QCOMPARE(f.sound.names(), keySound ? QStringList{"ding.wav"} : QStringList());
-    if (keySound)
-        QCOMPARE(f.sound.played[0].flags, WaveFlags::Async);
+    if (keySound) QCOMPARE(f.sound.played[0].flags, WaveFlags::Async);
 }
 
 void TestTyping::wordDrillResultShowsSpeedAndAccuracy() {
@@ -247,14 +245,15 @@ void TestTyping::keyboardPracticeEchoesAndMovesOn() {
     QCOMPARE(f.pause.calls, 0);
     f.type(key);
     QCOMPARE(f.pause.calls, 1);
-    const QString echo = key == kEnter ? QStringLiteral("   ") : QStringLiteral(" %1 %1 %1").arg(QChar(key));
+    const QString echo =
+        key == kEnter ? QStringLiteral("   ") : QStringLiteral(" %1 %1 %1").arg(QChar(key));
     if (total >= 2 && w.PracticeKeys(2) != kShiftKey) {
         // The next key's prompt begins a new line; the echo stays on the old one.
         shown = f.display();
         QCOMPARE(shown[3], "Press " + name + " three times: " + echo);
         QCOMPARE(shown[4], QString());
-        QCOMPARE(shown[5], "Press " + QString::fromStdString(w.PracticeKeyNames(2)) +
-                               " three times: ");
+        QCOMPARE(shown[5],
+                 "Press " + QString::fromStdString(w.PracticeKeyNames(2)) + " three times: ");
         QCOMPARE(int(w.TargetKey), int(w.PracticeKeys(2)));
         QCOMPARE(int(w.PracticeIndex), 2);
     } else {

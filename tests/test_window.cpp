@@ -51,8 +51,8 @@ void TestWindow::keysStandWhereTheLayoutPutsThem() {
     Fixture f;
     SSCommand* key = f.w().cmdKey(index);
     QCOMPARE(key->text(), caption);
-    QCOMPARE(key->geometry(), QRect(px(twips.x()), px(twips.y()), px(twips.width()),
-                                    px(twips.height())));
+    QCOMPARE(key->geometry(),
+             QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
 }
 
 void TestWindow::everyKeyLiesInsideTheKeyboard() {
@@ -107,14 +107,14 @@ void TestWindow::restoresTheSavedOptions_data() {
     QTest::addColumn<int>("rowCount");
     QTest::addColumn<bool>("shift");
     QTest::addColumn<bool>("sound");
-    QTest::newRow("no row chosen gets the home row") << "0,0,0,0,0,0" << "1000" << 1 << false
-                                                     << false;
-    QTest::newRow("home and bottom, shift and sound") << "1,0,1,0,1,1" << "1010" << 2 << true
-                                                      << true;
-    QTest::newRow("a 2 leaves its box unchecked") << "1,2,0,0,0,1" << "1000" << 1 << false
-                                                  << true;
-    QTest::newRow("any non-zero checks Shift and Sound") << "0,0,0,1,7,-3" << "0001" << 1
-                                                         << true << true;
+    QTest::newRow("no row chosen gets the home row") << "0,0,0,0,0,0"
+                                                     << "1000" << 1 << false << false;
+    QTest::newRow("home and bottom, shift and sound") << "1,0,1,0,1,1"
+                                                      << "1010" << 2 << true << true;
+    QTest::newRow("a 2 leaves its box unchecked") << "1,2,0,0,0,1"
+                                                  << "1000" << 1 << false << true;
+    QTest::newRow("any non-zero checks Shift and Sound") << "0,0,0,1,7,-3"
+                                                         << "0001" << 1 << true << true;
 }
 
 void TestWindow::restoresTheSavedOptions() {
@@ -132,10 +132,8 @@ void TestWindow::restoresTheSavedOptions() {
     QCOMPARE(f.w().chkUC->isChecked(), shift);
     QCOMPARE(f.w().chkSound->isChecked(), sound);
     // Setting the boxes at start-up changed none of the saved values.
-    if (line == QLatin1String("1,2,0,0,0,1"))
-        QCOMPARE(int(f.g.RowSetting(1)), 2);
-    if (line == QLatin1String("0,0,0,1,7,-3"))
-        QCOMPARE(int(f.g.KeySound), -3);
+    if (line == QLatin1String("1,2,0,0,0,1")) QCOMPARE(int(f.g.RowSetting(1)), 2);
+    if (line == QLatin1String("0,0,0,1,7,-3")) QCOMPARE(int(f.g.KeySound), -3);
 }
 
 void TestWindow::infoHelpAndExitGoToTheShell() {

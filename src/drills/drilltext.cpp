@@ -16,8 +16,7 @@ void PickRow(TypeState& s, const RowChoice& checked, Random& random) {
 
 namespace {
 
-std::string characterLine(TypeState& s, const RowChoice& checked, bool useShift,
-                          Random& random) {
+std::string characterLine(TypeState& s, const RowChoice& checked, bool useShift, Random& random) {
     for (int i = 0; i < kCharacterLineLength; ++i) {
         PickRow(s, checked, random);
         s.LineRows(i) = s.Row;
@@ -26,8 +25,7 @@ std::string characterLine(TypeState& s, const RowChoice& checked, bool useShift,
             c = s.RowChars(s.Row, randomWhole(random, 12));
         } while (c == 0 || c == kEnter);
         const float r = random.next();
-        if (r < 0.25f && useShift)
-            c = s.ShiftChar(c);
+        if (r < 0.25f && useShift) c = s.ShiftChar(c);
         s.LineChars(i) = static_cast<i16>(c);
     }
     // One to six spaces, never first or last; a draw may hit a place twice.
@@ -70,14 +68,12 @@ std::string wordLine(TypeState& s, const RowChoice& checked, bool useShift, Rand
 
 } // namespace
 
-std::string MakeDrillLine(TypeState& s, const RowChoice& checked, bool useShift,
-                          Random& random) {
+std::string MakeDrillLine(TypeState& s, const RowChoice& checked, bool useShift, Random& random) {
     return s.Mode == kWordDrill ? wordLine(s, checked, useShift, random)
                                 : characterLine(s, checked, useShift, random);
 }
 
-void PickPracticeFinger(TypeState& s, const RowChoice& checked, bool useShift,
-                        Random& random) {
+void PickPracticeFinger(TypeState& s, const RowChoice& checked, bool useShift, Random& random) {
     PickRow(s, checked, random);
     s.Hand = static_cast<i16>(randomWhole(random, 2));
     s.Finger = static_cast<i16>(randomWhole(random, 4));

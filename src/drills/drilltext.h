@@ -21,11 +21,9 @@ void PickRow(TypeState& s, const RowChoice& checked, Random& random);
 
 // Fills LineChars, LineRows and LineLen (without the final Enter) for a Character
 // Drill (s.Mode 2) or Word Drill (s.Mode 3) line and returns the line's text.
-std::string MakeDrillLine(TypeState& s, const RowChoice& checked, bool useShift,
-                          Random& random);
+std::string MakeDrillLine(TypeState& s, const RowChoice& checked, bool useShift, Random& random);
 
 // The random row, hand, finger and shift level of Keyboard Practice.
-void PickPracticeFinger(TypeState& s, const RowChoice& checked, bool useShift,
-                        Random& random);
+void PickPracticeFinger(TypeState& s, const RowChoice& checked, bool useShift, Random& random);
 
 } // namespace tapwell

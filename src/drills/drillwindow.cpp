@@ -15,7 +15,9 @@ namespace tapwell {
 
 namespace {
 // Halves to the even neighbour, as every real value stored into a whole number here.
-i16 roundEven(double v) { return static_cast<i16>(std::lrint(v)); }
+i16 roundEven(double v) {
+    return static_cast<i16>(std::lrint(v));
+}
 } // namespace
 
 void FrmType::NewDrillLine() {
@@ -65,7 +67,9 @@ void FrmType::showSpeedLabel(const QString& caption, int top) {
     fraSpeed->repaint(); // on screen before the end sound plays
 }
 
-void FrmType::playEndSound() { PlayWave(*svc_.sound, TadaSound, 0); }
+void FrmType::playEndSound() {
+    PlayWave(*svc_.sound, TadaSound, 0);
+}
 
 void FrmType::lineEnd() {
     DrillTicks = countedMs(DrillTicks, svc_.clock->ms());
@@ -116,7 +120,7 @@ void FrmType::cmdOK_Click() {
         TimedRunning = 1;
         Typing = 1;
         DrillTicks = svc_.clock->ms(); // the clock runs from OK, not from the first key
-        txtTime->setFocus();          // so the child can type at once
+        txtTime->setFocus();           // so the child can type at once
         break;
     default:
         break;
@@ -134,8 +138,7 @@ void FrmType::txtTime_KeyPress(int& KeyAscii) {
         KeyAscii = 0; // nothing goes into the box before OK or after the result
         return;
     }
-    if (KeyAscii == kEnter)
-        cmdStop_Click(2);
+    if (KeyAscii == kEnter) cmdStop_Click(2);
 }
 
 void FrmType::showTimedResult() {

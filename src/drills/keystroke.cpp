@@ -12,26 +12,27 @@
 
 namespace tapwell {
 
-void FrmType::Form_KeyPress(int KeyAscii) { picDisplay_KeyPress(KeyAscii); }
+void FrmType::Form_KeyPress(int KeyAscii) {
+    picDisplay_KeyPress(KeyAscii);
+}
 
-void FrmType::picKeys_KeyPress(int KeyAscii) { picDisplay_KeyPress(KeyAscii); }
+void FrmType::picKeys_KeyPress(int KeyAscii) {
+    picDisplay_KeyPress(KeyAscii);
+}
 
 void FrmType::picDisplay_KeyPress(int KeyAscii) {
-    if (Typing == 0)
-        return;
+    if (Typing == 0) return;
     const bool sounds = Mode == kLearnKeyboard || chkSound->isChecked();
     const bool drill = Mode == kCharacterDrill || Mode == kWordDrill;
 
     if (KeyAscii == TargetKey) {
         ++RightCount;
-        if (sounds)
-            PlayWave(*svc_.sound, DingSound, 1);
+        if (sounds) PlayWave(*svc_.sound, DingSound, 1);
         if (PracticeOn == 1) {
             // A space, then the key's own character (Enter shows as the space alone).
             const int code = PracticeKeys.at(PracticeIndex);
             std::string echo = " ";
-            if (code > kSpace && code <= 255)
-                echo += static_cast<char>(code);
+            if (code > kSpace && code <= 255) echo += static_cast<char>(code);
             printLine(echo, false);
             picDisplay->Refresh();
             ++PressCount;
@@ -49,8 +50,7 @@ void FrmType::picDisplay_KeyPress(int KeyAscii) {
         }
     } else {
         ++ErrorCount;
-        if (sounds)
-            PlayWave(*svc_.sound, UhOhSound, 1);
+        if (sounds) PlayWave(*svc_.sound, UhOhSound, 1);
     }
 
     if (PracticeOn == 1 && PressCount == 3) {

@@ -23,31 +23,24 @@ const QColor kSpaceBarGrey(192, 192, 192);
 
 void FrmType::ShowKey(int c) {
     const int k = keyIndexOf(*this, c);
-    if (k == 0)
-        return; // a code with no key on our keyboard
+    if (k == 0) return; // a code with no key on our keyboard
     cmdKey(k)->setPicture(imgBack->picture());
-    if (HomeShown == 0)
-        handPicture(KeyHand(k, 1), KeyHand(k, 2));
+    if (HomeShown == 0) handPicture(KeyHand(k, 1), KeyHand(k, 2));
     // After the key's own finger, so the Shift hand ends on its little finger.
-    if (CharKey(c, 1) < 0)
-        ShowLeftShift();
-    if (CharKey(c, 2) < 0)
-        ShowRightShift();
+    if (CharKey(c, 1) < 0) ShowLeftShift();
+    if (CharKey(c, 2) < 0) ShowRightShift();
 }
 
 void FrmType::ClearKey(int c) {
     const int k = keyIndexOf(*this, c);
-    if (k == 0)
-        return;
+    if (k == 0) return;
     cmdKey(k)->setPicture(Picture());
     if (HomeShown == 0) {
         handPicture(kLeft, kPlainHand);
         handPicture(kRight, kPlainHand);
     }
-    if (CharKey(c, 1) < 0)
-        ClearLeftShift();
-    if (CharKey(c, 2) < 0)
-        ClearRightShift();
+    if (CharKey(c, 1) < 0) ClearLeftShift();
+    if (CharKey(c, 2) < 0) ClearRightShift();
 }
 
 void FrmType::ShowHomeKeys() {

@@ -33,10 +33,9 @@ int PracticeLength(const TypeState& s) {
 std::vector<std::string> FingerInstructionLines(const TypeState& s, bool shortForm) {
     const std::string finger = s.FingerName.at(s.Finger);
     const std::string hand = s.HandName.at(s.Hand);
-    if (shortForm)
-        return {"Use the " + finger + " finger of the", hand + " hand.", ""};
-    std::string keys = "press " + std::to_string(s.KeyTotal) + " key" +
-                       (s.KeyTotal == 1 ? ":" : "s:");
+    if (shortForm) return {"Use the " + finger + " finger of the", hand + " hand.", ""};
+    std::string keys =
+        "press " + std::to_string(s.KeyTotal) + " key" + (s.KeyTotal == 1 ? ":" : "s:");
     for (int j = 1; j <= PracticeLength(s); ++j)
         keys += " " + s.PracticeKeyNames(j);
     return {"The " + finger + " finger of the ", hand + " hand is used to ", keys};

@@ -11,8 +11,7 @@ void FrmType::ShowFingerKeys() {
     picDisplay->Cls();
     for (const std::string& line : FingerInstructionLines(*this, shortForm))
         printLine(line);
-    if (!shortForm)
-        picDisplay->CurrentY += 0.25 * picDisplay->TextHeight(QStringLiteral("H"));
+    if (!shortForm) picDisplay->CurrentY += 0.25 * picDisplay->TextHeight(QStringLiteral("H"));
     PracticeIndex = 1;
     PressCount = 0;
     TargetKey = PracticeKeys(1);

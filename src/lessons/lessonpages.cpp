@@ -22,12 +22,11 @@ const std::array<LessonPageData, kLayoutPages> kLayout = {{
     {{{ArrowAtRow, 3}, {ShowArrow}}, {"This row is called the {row}", "row."}, 3},
     {{{ArrowAtRow, 4}, {ShowArrow}}, {"This row is called the {row}", "row."}, 4},
     {{{HideHands}, {ClearHomeKeys}, {ArrowAtRow, 1}},
-     {"The starting position for", "all typing strokes is the",
-      "home row. Your fingers should", "always rest on this row."}},
+     {"The starting position for", "all typing strokes is the", "home row. Your fingers should",
+      "always rest on this row."}},
     {{{ShowHands}, {ClearEnterKey}, {ShowHomeKeys}},
-     {"Your left hand rests on the", "A S D F keys (little finger",
-      "on A). Your right hand rests", "on the J K L ; keys (little",
-      "finger on ;). Place your", "hands in the home position."}},
+     {"Your left hand rests on the", "A S D F keys (little finger", "on A). Your right hand rests",
+      "on the J K L ; keys (little", "finger on ;). Place your", "hands in the home position."}},
     {{{ClearSpaceBar}, {ClearHomeKeys}, {ArrowAtRow, 1}, {ShowEnterKey}},
      {"The Enter key is used to ", "tell the computer you are", "done typing something. Use",
       "the little finger of the", "right hand.", "", "Press Enter a few times."},
@@ -80,8 +79,7 @@ const LessonPageData& rowLessonPage(int page) {
 
 std::string pageLine(const std::string& line, const std::string& rowName) {
     const auto at = line.find("{row}");
-    if (at == std::string::npos)
-        return line;
+    if (at == std::string::npos) return line;
     return line.substr(0, at) + rowName + line.substr(at + 5);
 }
 

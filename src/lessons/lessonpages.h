@@ -10,7 +10,7 @@ namespace tapwell {
 enum class PageStep {
     HideArrow,
     ShowArrow,
-    ArrowAtRow,       // the arrow beside lesson row `row` (or the lesson's own row)
+    ArrowAtRow, // the arrow beside lesson row `row` (or the lesson's own row)
     HideHands,
     ShowHands,
     ShowHomeKeys,

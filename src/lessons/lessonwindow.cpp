@@ -49,8 +49,7 @@ void FrmType::drawLessonPage() {
         cmdStop_Click(LessonPage); // the lesson is over; Stop sees LessonOn
         return;
     }
-    if (!layout && LessonPage > kRowLessonPages)
-        return; // Next is hidden from the practice page on
+    if (!layout && LessonPage > kRowLessonPages) return; // Next is hidden from the practice page on
     if (!layout) {
         imgHand[0]->show();
         imgHand[1]->show();
@@ -133,14 +132,12 @@ void FrmType::runPageStep(PageStep what, int row) {
 }
 
 void FrmType::cmdKey_Click(int) {
-    if (Typing != 1)
-        return;
+    if (Typing != 1) return;
     PlayWave(*svc_.sound, UhOhSound, 0);
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Try Again!"),
                     QStringLiteral("Use your keyboard, not this one!"), QMessageBox::Ok, this);
     box.exec();
-    if (picDisplay->isVisible())
-        picDisplay->setFocus();
+    if (picDisplay->isVisible()) picDisplay->setFocus();
 }
 
 } // namespace tapwell

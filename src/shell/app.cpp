@@ -15,8 +15,7 @@ App::App() {
     // Closing the start-up window before the main window ever opened ends the program;
     // afterwards it only hides it.
     about_->onClose = [this] {
-        if (main_)
-            return false;
+        if (main_) return false;
         ended_ = true;
         QCoreApplication::exit(0);
         return true;
@@ -41,8 +40,8 @@ int App::run() {
 void App::openMain() {
     if (!main_) {
         sound_ = std::make_unique<QtSound>();
-        main_ = std::make_unique<FrmType>(g_, Services{&clock_, &random_, sound_.get(), &pause_},
-                                          this);
+        main_ =
+            std::make_unique<FrmType>(g_, Services{&clock_, &random_, sound_.get(), &pause_}, this);
         auto* f1 = new QShortcut(QKeySequence::HelpContents, main_.get());
         QObject::connect(f1, &QShortcut::activated, main_.get(), [this] { showHelp(); });
         std::string error;
@@ -65,36 +64,30 @@ void App::showAbout() {
 }
 
 void App::showHelp() {
-    if (!help_)
-        help_ = std::make_unique<HelpViewer>();
+    if (!help_) help_ = std::make_unique<HelpViewer>();
     help_->openContents(QString::fromStdString(g_.AppFile("tapwell.hlp")));
 }
 
 void App::exitProgram() {
-    if (ended_)
-        return;
+    if (ended_) return;
     QString path, reason;
     if (!saveSettings(g_, path, reason)) {
         fail(QStringLiteral("Tapwell cannot save your choices"),
-             QStringLiteral("Tapwell could not write its settings file %1: %2.")
-                 .arg(path, reason));
+             QStringLiteral("Tapwell could not write its settings file %1: %2.").arg(path, reason));
         return;
     }
     ended_ = true;
     // End at once: no further events of either window run.
-    if (main_)
-        main_->hide();
+    if (main_) main_->hide();
     about_->hide();
-    if (help_)
-        help_->hide();
+    if (help_) help_->hide();
     QCoreApplication::exit(0);
 }
 
 void App::fail(const QString& title, const QString& text) {
     ended_ = true;
     QMessageBox::critical(nullptr, title, text);
-    if (main_)
-        main_->hide();
+    if (main_) main_->hide();
     about_->hide();
     QCoreApplication::exit(1);
 }

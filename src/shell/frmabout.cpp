@@ -64,8 +64,7 @@ void FrmAbout::Form_Load() {
 
 void FrmAbout::Command1_Click() {
     hide();
-    if (onOk)
-        onOk();
+    if (onOk) onOk();
 }
 
 void FrmAbout::Command2_Click() {

@@ -76,10 +76,16 @@ bool FrmType::Form_Load(std::string& error) {
     return true;
 }
 
-void FrmType::Command1_Click() { shell_->showAbout(); }
+void FrmType::Command1_Click() {
+    shell_->showAbout();
+}
 
-void FrmType::cmdHelp_Click(int) { shell_->showHelp(); }
+void FrmType::cmdHelp_Click(int) {
+    shell_->showHelp();
+}
 
-void FrmType::cmdExit_Click() { shell_->exitProgram(); }
+void FrmType::cmdExit_Click() {
+    shell_->exitProgram();
+}
 
 } // namespace tapwell

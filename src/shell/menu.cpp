@@ -46,8 +46,7 @@ void FrmType::cmdMenu_Click(int Index) {
             // There are no number-row words: the Number Row box is out of play until
             // the drill stops, and a row stays chosen.
             if (chkRow[3]->isChecked()) {
-                if (RowCount == 1)
-                    chkRow[0]->setChecked(true);
+                if (RowCount == 1) chkRow[0]->setChecked(true);
                 chkRow[3]->setChecked(false);
             }
             chkRow[3]->setEnabled(false);
@@ -74,8 +73,7 @@ void FrmType::cmdMenu_Click(int Index) {
 }
 
 void FrmType::chkRow_Click(int Index) {
-    if (Loading == 1)
-        return;
+    if (Loading == 1) return;
     g_.RowSetting(Index) = chkRow[static_cast<std::size_t>(Index)]->isChecked() ? 1 : 0;
     RowCount = 0;
     for (int i = 0; i < 4; ++i)
@@ -87,15 +85,13 @@ void FrmType::chkRow_Click(int Index) {
 }
 
 void FrmType::chkSound_Click() {
-    if (Loading == 1)
-        return;
+    if (Loading == 1) return;
     g_.KeySound = chkSound->isChecked() ? 1 : 0;
     picDisplay->setFocus();
 }
 
 void FrmType::chkUC_Click() {
-    if (Loading == 1)
-        return;
+    if (Loading == 1) return;
     g_.UseShift = chkUC->isChecked() ? 1 : 0;
     picDisplay->setFocus();
 }

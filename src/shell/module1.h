@@ -9,7 +9,7 @@
 namespace tapwell {
 
 struct Module1 {
-    std::string AppPath; // the data directory, with a trailing separator
+    std::string AppPath;                   // the data directory, with a trailing separator
     Table1<std::int16_t, 0, 3> RowSetting; // "Home Row", "Top Row", "Bottom Row", "Number Row"
     std::int16_t UseShift = 0;             // "Use Shift?"
     std::int16_t KeySound = 0;             // "Key Sound?"; any value but 0 counts as checked

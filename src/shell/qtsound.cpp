@@ -20,11 +20,9 @@ Q_LOGGING_CATEGORY(lcSound, "tapwell.sound")
 
 int waveLengthMs(const QString& file) {
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
+    if (!f.open(QIODevice::ReadOnly)) return 0;
     const QByteArray head = f.read(4096);
-    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
-        return 0;
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") return 0;
     quint32 byteRate = 0;
     qsizetype pos = 12;
     while (pos + 8 <= head.size()) {
@@ -33,8 +31,7 @@ int waveLengthMs(const QString& file) {
         if (id == "fmt " && pos + 16 <= head.size())
             byteRate = qFromLittleEndian<quint32>(head.constData() + pos + 16);
         if (id == "data") {
-            if (byteRate == 0)
-                return 0;
+            if (byteRate == 0) return 0;
             const quint64 bytes = std::min<quint64>(size, static_cast<quint64>(f.size()));
             return static_cast<int>(std::min<quint64>(bytes * 1000 / byteRate, 60000));
         }
@@ -45,8 +42,7 @@ int waveLengthMs(const QString& file) {
 
 QtSound::QtSound() {
     hasDevice_ = !QMediaDevices::defaultAudioOutput().isNull();
-    if (!hasDevice_)
-        qCInfo(lcSound) << "no audio device: sounds are silent";
+    if (!hasDevice_) qCInfo(lcSound) << "no audio device: sounds are silent";
 }
 
 QtSound::~QtSound() = default;
@@ -57,8 +53,7 @@ void QtSound::preload(const std::vector<std::string>& files) {
 }
 
 QSoundEffect* QtSound::effectFor(const QString& file) {
-    if (const auto it = effects_.constFind(file); it != effects_.constEnd())
-        return it.value();
+    if (const auto it = effects_.constFind(file); it != effects_.constEnd()) return it.value();
     QSoundEffect* effect = nullptr;
     if (QFileInfo::exists(file)) {
         lengths_.insert(file, waveLengthMs(file));
@@ -74,8 +69,7 @@ QSoundEffect* QtSound::effectFor(const QString& file) {
 }
 
 void QtSound::stop() {
-    if (current_)
-        current_->stop();
+    if (current_) current_->stop();
     current_ = nullptr;
 }
 
@@ -91,8 +85,7 @@ void QtSound::play(const std::string& name, WaveFlags flags) {
         current_ = effect;
         effect->play();
     }
-    if (flags == WaveFlags::Wait)
-        waitMs(lengths_.value(file), effect);
+    if (flags == WaveFlags::Wait) waitMs(lengths_.value(file), effect);
 }
 
 void QtSound::waitMs(int ms, QSoundEffect* effect) {
@@ -102,8 +95,7 @@ void QtSound::waitMs(int ms, QSoundEffect* effect) {
     QTimer::singleShot(ms + 50, &loop, &QEventLoop::quit);
     if (effect)
         connect(effect, &QSoundEffect::playingChanged, &loop, [&loop, effect] {
-            if (!effect->isPlaying())
-                loop.quit();
+            if (!effect->isPlaying()) loop.quit();
         });
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }

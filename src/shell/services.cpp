@@ -36,15 +36,13 @@ std::uint32_t secondsSinceMidnight() {
 }
 
 int randomWhole(Random& random, int n) {
-    if (n < 1)
-        return 1;
+    if (n < 1) return 1;
     const int k = static_cast<int>(static_cast<double>(random.next()) * n) + 1;
     return std::clamp(k, 1, n);
 }
 
 void PlayWave(Sound& sound, const std::string& file, int flags) {
-    if (file.empty())
-        return;
+    if (file.empty()) return;
     sound.stop();
     sound.play(file, flags == 0 ? WaveFlags::Wait : WaveFlags::Async);
 }
@@ -54,8 +52,7 @@ void SleepingPause::Delay(float seconds) {
     const auto wanted = static_cast<std::int64_t>(static_cast<double>(seconds) * 1000.0 + 0.999);
     for (;;) {
         const std::int64_t left = wanted - (clock_.ms() - start);
-        if (left <= 0)
-            return;
+        if (left <= 0) return;
         std::this_thread::sleep_for(std::chrono::milliseconds(left));
     }
 }

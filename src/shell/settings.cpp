@@ -30,8 +30,7 @@ bool parseSettings(std::string_view bytes, Module1& m, std::string& error) {
     bool anyRow = false;
     for (int i = 0; i < 4; ++i)
         anyRow = anyRow || m.RowSetting(i) == 1;
-    if (!anyRow)
-        m.RowSetting(0) = 1;
+    if (!anyRow) m.RowSetting(0) = 1;
     return true;
 }
 

@@ -26,11 +26,9 @@ QString userSettingsPath() {
 
 void loadSettings(Module1& m) {
     QString path = userSettingsPath();
-    if (!QFileInfo::exists(path))
-        path = QString::fromStdString(m.AppFile(kSettingsFileName));
+    if (!QFileInfo::exists(path)) path = QString::fromStdString(m.AppFile(kSettingsFileName));
     applyDefaultSettings(m);
-    if (!QFileInfo::exists(path))
-        return;
+    if (!QFileInfo::exists(path)) return;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         qCWarning(lcSettings).noquote()
@@ -58,7 +56,8 @@ bool saveSettings(const Module1& m, QString& path, QString& reason) {
     QSaveFile f(path);
     const std::string line = formatSettings(m);
     if (!f.open(QIODevice::WriteOnly) ||
-        f.write(line.data(), static_cast<qint64>(line.size())) != static_cast<qint64>(line.size()) ||
+        f.write(line.data(), static_cast<qint64>(line.size())) !=
+            static_cast<qint64>(line.size()) ||
         !f.commit()) {
         reason = f.errorString();
         f.cancelWriting();

@@ -15,11 +15,9 @@ std::string KeyDataError::message() const {
         m << "value " << valueNumber << " (line " << line << ")";
     else
         m << "line " << line;
-    if (!entry.empty())
-        m << ", " << entry;
+    if (!entry.empty()) m << ", " << entry;
     m << ": expected " << expected;
-    if (!found.empty())
-        m << ", found " << found;
+    if (!found.empty()) m << ", found " << found;
     return m.str();
 }
 
@@ -37,7 +35,9 @@ std::string name(std::string_view table, std::initializer_list<int> idx) {
     return s.str();
 }
 
-std::string quoted(std::string_view text) { return "\"" + printable(text) + "\""; }
+std::string quoted(std::string_view text) {
+    return "\"" + printable(text) + "\"";
+}
 
 // Reads the values one after the other, remembering where each one stood so that the
 // checks made after the whole file is read can still point at the value.
@@ -47,20 +47,18 @@ public:
 
     bool text(std::string& out, const std::string& entry) {
         const auto v = take(entry, "a text");
-        if (!v)
-            return false;
+        if (!v) return false;
         out.assign(v->text);
         return true;
     }
 
     bool integer(i16& out, const std::string& entry, int lo = -32768, int hi = 32767) {
-        const std::string expected = lo == -32768 && hi == 32767
-                                         ? "an integer from -32768 to 32767"
-                                         : "an integer from " + std::to_string(lo) + " to " +
-                                               std::to_string(hi);
+        const std::string expected =
+            lo == -32768 && hi == 32767
+                ? "an integer from -32768 to 32767"
+                : "an integer from " + std::to_string(lo) + " to " + std::to_string(hi);
         const auto v = take(entry, expected);
-        if (!v)
-            return false;
+        if (!v) return false;
         const auto n = parseInt16(v->text);
         if (!n || *n < lo || *n > hi) {
             fail(v->number, entry, expected, v->text.empty() ? "nothing" : quoted(v->text));
@@ -113,33 +111,39 @@ constexpr int kCharKeyFirst = kFingerKeysFirst + 288;
 constexpr int kKeyHandFirst = kCharKeyFirst + 282;
 static_assert(kKeyHandFirst + 94 == kKeyDataValues + 1);
 
-int wordValue(int r, int n) { return kWordsFirst + (r - 1) * 30 + (n - 1); }
-int rowCharValue(int r, int p) { return kRowCharsFirst + (r - 1) * 12 + (p - 1); }
-int fingerKeyValue(int f, int r, int k) { return kFingerKeysFirst + ((f - 1) * 4 + r - 1) * 9 + k; }
-int charKeyValue(int c, int col) { return kCharKeyFirst + (c - 33) * 3 + (col - 1); }
-int keyHandValue(int k, int v) { return kKeyHandFirst + (k - 52) * 2 + (v - 1); }
+int wordValue(int r, int n) {
+    return kWordsFirst + (r - 1) * 30 + (n - 1);
+}
+int rowCharValue(int r, int p) {
+    return kRowCharsFirst + (r - 1) * 12 + (p - 1);
+}
+int fingerKeyValue(int f, int r, int k) {
+    return kFingerKeysFirst + ((f - 1) * 4 + r - 1) * 9 + k;
+}
+int charKeyValue(int c, int col) {
+    return kCharKeyFirst + (c - 33) * 3 + (col - 1);
+}
+int keyHandValue(int k, int v) {
+    return kKeyHandFirst + (k - 52) * 2 + (v - 1);
+}
 
 bool readBlocks1to4(Loader& in, KeyTables& t) {
     for (int r = 1; r <= 3; ++r)
         for (int n = 1; n <= 30; ++n)
-            if (!in.text(t.WordList(r, n), name("WordList", {r, n})))
-                return false;
+            if (!in.text(t.WordList(r, n), name("WordList", {r, n}))) return false;
     for (int r = 1; r <= 4; ++r)
         for (int p = 1; p <= 12; ++p)
-            if (!in.integer(t.RowChars(r, p), name("RowChars", {r, p})))
-                return false;
+            if (!in.integer(t.RowChars(r, p), name("RowChars", {r, p}))) return false;
     for (int r = 1; r <= 4; ++r)
         for (int p = 1; p <= 12; ++p) {
             i16 code = 0;
-            if (!in.integer(code, name("RowCharText", {r, p}), 0, 255))
-                return false;
+            if (!in.integer(code, name("RowCharText", {r, p}), 0, 255)) return false;
             t.RowCharText(r, p) = std::string(1, static_cast<char>(code));
         }
     for (int f = 1; f <= 8; ++f)
         for (int r = 1; r <= 4; ++r)
             for (int k = 0; k <= 8; ++k)
-                if (!in.integer(t.FingerKeys(f, r, k), name("FingerKeys", {f, r, k})))
-                    return false;
+                if (!in.integer(t.FingerKeys(f, r, k), name("FingerKeys", {f, r, k}))) return false;
     return true;
 }
 
@@ -161,12 +165,10 @@ void applyFixedEntries(KeyTables& t) {
 bool readBlocks5and6(Loader& in, KeyTables& t) {
     for (int c = 33; c <= 126; ++c)
         for (int col = 1; col <= 3; ++col)
-            if (!in.integer(t.CharKey(c, col), name("CharKey", {c, col})))
-                return false;
+            if (!in.integer(t.CharKey(c, col), name("CharKey", {c, col}))) return false;
     for (int k = 52; k <= 98; ++k)
         for (int v = 1; v <= 2; ++v)
-            if (!in.integer(t.KeyHand(k, v), name("KeyHand", {k, v})))
-                return false;
+            if (!in.integer(t.KeyHand(k, v), name("KeyHand", {k, v}))) return false;
     return true;
 }
 
@@ -175,11 +177,11 @@ bool checkInvariants(Loader& in, const KeyTables& t) {
     for (int c = 33; c <= 126; ++c) {
         const int row = t.CharKey(c, 1), pos = t.CharKey(c, 2);
         if (std::abs(row) > 4)
-            return in.fail(charKeyValue(c, 1), name("CharKey", {c, 1}),
-                           "a row from -4 to 4", std::to_string(row));
+            return in.fail(charKeyValue(c, 1), name("CharKey", {c, 1}), "a row from -4 to 4",
+                           std::to_string(row));
         if (std::abs(pos) > 12)
-            return in.fail(charKeyValue(c, 2), name("CharKey", {c, 2}),
-                           "a position from -12 to 12", std::to_string(pos));
+            return in.fail(charKeyValue(c, 2), name("CharKey", {c, 2}), "a position from -12 to 12",
+                           std::to_string(pos));
         if (row != 0 && pos != 0 && t.RowKeys(std::abs(row), std::abs(pos)) == 0)
             return in.fail(charKeyValue(c, 2), name("CharKey", {c, 2}),
                            "a position that has a key in row " + std::to_string(std::abs(row)),
@@ -188,12 +190,11 @@ bool checkInvariants(Loader& in, const KeyTables& t) {
     for (int row = 1; row <= 4; ++row)
         for (int pos = 1; pos <= 12; ++pos) {
             const int k = t.RowKeys(row, pos);
-            if (k == 0)
-                continue;
+            if (k == 0) continue;
             const int hand = t.KeyHand(k, 1), finger = t.KeyHand(k, 2);
             if (hand < 1 || hand > 2)
-                return in.fail(keyHandValue(k, 1), name("KeyHand", {k, 1}),
-                               "a hand, 1 or 2", std::to_string(hand));
+                return in.fail(keyHandValue(k, 1), name("KeyHand", {k, 1}), "a hand, 1 or 2",
+                               std::to_string(hand));
             if (finger < 0 || finger > 6)
                 return in.fail(keyHandValue(k, 2), name("KeyHand", {k, 2}),
                                "a finger picture from 0 to 6", std::to_string(finger));
@@ -212,15 +213,13 @@ bool checkInvariants(Loader& in, const KeyTables& t) {
                       w[0] >= 'a' && w[0] <= 'z';
             for (char ch : w)
                 ok = ok && typable(static_cast<unsigned char>(ch));
-            if (!ok)
-                return in.fail(wordValue(r, n), entry, expected, quoted(w));
+            if (!ok) return in.fail(wordValue(r, n), entry, expected, quoted(w));
         }
     for (int r = 1; r <= 4; ++r) {
         bool any = false;
         for (int p = 1; p <= 12; ++p) {
             const int c = t.RowChars(r, p);
-            if (c == 0 || c == kEnter)
-                continue;
+            if (c == 0 || c == kEnter) continue;
             if (c < 33 || c > 122 || !typable(c) || !typable(t.ShiftChar(c)))
                 return in.fail(rowCharValue(r, p), name("RowChars", {r, p}),
                                "0, 13 or a character that has a key and a shifted form "
@@ -229,10 +228,9 @@ bool checkInvariants(Loader& in, const KeyTables& t) {
             any = true;
         }
         if (!any)
-            return in.fail(rowCharValue(r, 1), name("RowChars", {r, 1}) + " to " +
-                                                   name("RowChars", {r, 12}),
-                           "at least one character for the drills in row " + std::to_string(r),
-                           "none");
+            return in.fail(
+                rowCharValue(r, 1), name("RowChars", {r, 1}) + " to " + name("RowChars", {r, 12}),
+                "at least one character for the drills in row " + std::to_string(r), "none");
     }
     for (int f = 1; f <= 8; ++f)
         for (int r = 1; r <= 4; ++r) {
@@ -263,13 +261,10 @@ bool readKeyData(std::string_view bytes, KeyTables& tables, KeyDataError& error)
     buildConstantTables(*t);
     t->RowTop = tables.RowTop;
     Loader in(bytes, error);
-    if (!readBlocks1to4(in, *t))
-        return false;
+    if (!readBlocks1to4(in, *t)) return false;
     applyFixedEntries(*t);
-    if (!readBlocks5and6(in, *t))
-        return false;
-    if (!checkInvariants(in, *t))
-        return false;
+    if (!readBlocks5and6(in, *t)) return false;
+    if (!checkInvariants(in, *t)) return false;
     tables = *t;
     return true;
 }
@@ -306,16 +301,13 @@ void buildConstantTables(KeyTables& t) {
 }
 
 int keyIndexOf(const KeyTables& t, int c) {
-    if (c < 33 || c > 126)
-        return 0;
+    if (c < 33 || c > 126) return 0;
     return t.RowKeys.at(std::abs(t.CharKey(c, 1)), std::abs(t.CharKey(c, 2)));
 }
 
 int lessonRowOf(const KeyTables& t, int c) {
-    if (c == kSpace)
-        return kSpaceRow;
-    if (c < 33 || c > 126)
-        return 0;
+    if (c == kSpace) return kSpaceRow;
+    if (c < 33 || c > 126) return 0;
     static constexpr int fromPhysical[] = {0, kNumberRow, kTopRow, kHomeRow, kBottomRow};
     const int physical = std::abs(t.CharKey(c, 1));
     return physical >= 1 && physical <= 4 ? fromPhysical[physical] : 0;

@@ -77,9 +77,8 @@ public:
 
 private:
     static constexpr std::size_t index(int i, int j, int k) {
-        return static_cast<std::size_t>(((i - Lo1) * (Hi2 - Lo2 + 1) + (j - Lo2)) *
-                                             (Hi3 - Lo3 + 1) +
-                                         (k - Lo3));
+        return static_cast<std::size_t>(
+            ((i - Lo1) * (Hi2 - Lo2 + 1) + (j - Lo2)) * (Hi3 - Lo3 + 1) + (k - Lo3));
     }
     std::array<T, (Hi1 - Lo1 + 1) * (Hi2 - Lo2 + 1) * (Hi3 - Lo3 + 1)> cells_{};
 };

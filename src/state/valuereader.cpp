@@ -6,12 +6,13 @@
 namespace tapwell {
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 } // namespace
 
 ValueReader::ValueReader(std::string_view bytes) : s_(bytes) {
-    if (s_.substr(0, 3) == "\xEF\xBB\xBF")
-        pos_ = 3;
+    if (s_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
 }
 
 bool ValueReader::atLineEnd() const {
@@ -19,8 +20,7 @@ bool ValueReader::atLineEnd() const {
 }
 
 void ValueReader::skipLineEnd() {
-    if (s_[pos_] == '\r' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '\n')
-        ++pos_;
+    if (s_[pos_] == '\r' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '\n') ++pos_;
     ++pos_;
     ++line_;
 }
@@ -31,15 +31,12 @@ void ValueReader::skipBlanks() {
 }
 
 std::optional<RawValue> ValueReader::next() {
-    if (!error_.empty())
-        return std::nullopt;
+    if (!error_.empty()) return std::nullopt;
     // Blank lines (and the line end after a trailing comma) hold no value.
     for (;;) {
         skipBlanks();
-        if (pos_ >= s_.size())
-            return std::nullopt;
-        if (!atLineEnd())
-            break;
+        if (pos_ >= s_.size()) return std::nullopt;
+        if (!atLineEnd()) break;
         skipLineEnd();
     }
 
@@ -84,15 +81,13 @@ std::optional<RawValue> ValueReader::next() {
 std::optional<std::int16_t> parseInt16(std::string_view text) {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-')
-            return std::nullopt;
+        if (!text.empty() && text.front() == '-') return std::nullopt;
     }
     int value = 0;
     const char* first = text.data();
     const char* last = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || ptr != last || value < -32768 || value > 32767)
-        return std::nullopt;
+    if (ec != std::errc() || ptr != last || value < -32768 || value > 32767) return std::nullopt;
     return static_cast<std::int16_t>(value);
 }
 
@@ -109,8 +104,7 @@ std::string printable(std::string_view text) {
             out += buf;
         }
     }
-    if (text.size() > limit)
-        out += "...";
+    if (text.size() > limit) out += "...";
     return out;
 }
 

@@ -41,8 +41,7 @@ SSCommand::SSCommand(QWidget* parent) : QAbstractButton(parent) {
 }
 
 void SSCommand::setPicture(const Picture& picture) {
-    if (picture == picture_)
-        return;
+    if (picture == picture_) return;
     picture_ = picture;
     update();
 }
@@ -92,8 +91,7 @@ void SSCommand::paintEvent(QPaintEvent*) {
 void SSCommand::keyPressEvent(QKeyEvent* e) {
     // Enter presses the focused button, as the space bar does.
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        if (!e->isAutoRepeat())
-            click();
+        if (!e->isAutoRepeat()) click();
         return;
     }
     QAbstractButton::keyPressEvent(e);
@@ -102,8 +100,7 @@ void SSCommand::keyPressEvent(QKeyEvent* e) {
 SSPanel::SSPanel(QWidget* parent) : QWidget(parent) {}
 
 void SSPanel::setBackColor(const QColor& c) {
-    if (c == back_)
-        return;
+    if (c == back_) return;
     back_ = c;
     update();
 }
@@ -133,8 +130,7 @@ PictureBox::PictureBox(QWidget* parent, const QColor& back, const QColor& fore)
 void PictureBox::resizeEvent(QResizeEvent*) {
     const qreal dpr = devicePixelRatioF();
     const QSize s = (QSizeF(size()) * dpr).toSize();
-    if (canvas_.size() == s)
-        return;
+    if (canvas_.size() == s) return;
     QImage next(s, QImage::Format_ARGB32_Premultiplied);
     next.setDevicePixelRatio(dpr);
     next.fill(back_);
@@ -146,8 +142,7 @@ void PictureBox::resizeEvent(QResizeEvent*) {
 }
 
 void PictureBox::Cls() {
-    if (!canvas_.isNull())
-        canvas_.fill(back_);
+    if (!canvas_.isNull()) canvas_.fill(back_);
     CurrentX = 0;
     CurrentY = 0;
     lines_.clear();
@@ -156,15 +151,13 @@ void PictureBox::Cls() {
 }
 
 void PictureBox::recordText(const QString& text, bool endLine) {
-    if (!lineOpen_)
-        lines_.append(QString());
+    if (!lineOpen_) lines_.append(QString());
     lines_.last() += text;
     lineOpen_ = !endLine;
 }
 
 void PictureBox::Print(const QString& text, bool endLine) {
-    if (canvas_.isNull())
-        resizeEvent(nullptr);
+    if (canvas_.isNull()) resizeEvent(nullptr);
     if (!text.isEmpty()) {
         QPainter p(&canvas_);
         p.setFont(font());
@@ -197,9 +190,13 @@ int PictureBox::TextWidth(const QString& text) const {
     return width * 15;
 }
 
-int PictureBox::TextHeight(const QString&) const { return QFontMetrics(font()).height() * 15; }
+int PictureBox::TextHeight(const QString&) const {
+    return QFontMetrics(font()).height() * 15;
+}
 
-void PictureBox::Refresh() { repaint(); }
+void PictureBox::Refresh() {
+    repaint();
+}
 
 bool PictureBox::event(QEvent* e) {
     // Tab and Backtab are keys to judge here, not a way out of the display.
@@ -239,11 +236,9 @@ ImageBox::ImageBox(QWidget* parent, bool stretch) : QWidget(parent), stretch_(st
 }
 
 void ImageBox::setPicture(const Picture& picture) {
-    if (picture == picture_)
-        return;
+    if (picture == picture_) return;
     picture_ = picture;
-    if (!stretch_ && !picture_.isNull())
-        resize(picture_.naturalSize().toSize());
+    if (!stretch_ && !picture_.isNull()) resize(picture_.naturalSize().toSize());
     update();
 }
 
@@ -262,8 +257,7 @@ ShapeBox::ShapeBox(QWidget* parent, const QColor& border, int borderPx, const QC
 
 void ShapeBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (fill_.isValid())
-        p.fillRect(rect(), fill_);
+    if (fill_.isValid()) p.fillRect(rect(), fill_);
     const int b = borderPx_;
     p.fillRect(0, 0, width(), b, border_);
     p.fillRect(0, height() - b, width(), b, border_);
@@ -271,8 +265,7 @@ void ShapeBox::paintEvent(QPaintEvent*) {
     p.fillRect(width() - b, 0, b, height(), border_);
 }
 
-LineBox::LineBox(QWidget* parent, int x1, int y1, int x2, int y2, int widthPx,
-                 const QColor& colour)
+LineBox::LineBox(QWidget* parent, int x1, int y1, int x2, int y2, int widthPx, const QColor& colour)
     : QWidget(parent), colour_(colour), widthPx_(widthPx), horizontal_(y1 == y2) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const int half = widthPx / 2;
@@ -327,16 +320,14 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
     if (!keyPress || codes.isEmpty()) {
         // Keys that make no character (arrows, Home...) move the cursor as usual; the
         // paste and cut shortcuts would bring in text that was never typed.
-        if (e->matches(QKeySequence::Paste) || e->matches(QKeySequence::Cut))
-            return;
+        if (e->matches(QKeySequence::Paste) || e->matches(QKeySequence::Cut)) return;
         QPlainTextEdit::keyPressEvent(e);
         return;
     }
     for (int code : codes) {
         int key = code;
         keyPress(key);
-        if (key == 0)
-            continue;
+        if (key == 0) continue;
         if (key == 13)
             textCursor().insertText(QStringLiteral("\n"));
         else if (key == 8)

@@ -64,8 +64,8 @@ public:
 
     void Cls();
     void Print(const QString& text, bool endLine = true);
-    double CurrentX = 0; // twips
-    double CurrentY = 0; // twips
+    double CurrentX = 0;                       // twips
+    double CurrentY = 0;                       // twips
     int TextWidth(const QString& text) const;  // twips
     int TextHeight(const QString& text) const; // twips
     int WidthTw() const { return width() * 15; }

@@ -76,8 +76,9 @@ void FrmType::createControls() {
     const char* menu[] = {"Learn Keyboard", "Keyboard Practice", "Character Drill", "Word Drill",
                           "Timed Drill"};
     for (int i = 0; i < 5; ++i) {
-        cmdMenu[static_cast<std::size_t>(i)] = makeButton(
-            fraMenu, QString::fromLatin1(menu[i]), layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+        cmdMenu[static_cast<std::size_t>(i)] =
+            makeButton(fraMenu, QString::fromLatin1(menu[i]),
+                       layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true));
         place(cmdMenu[static_cast<std::size_t>(i)], 360, 360 + 480 * i, 2655, 375);
     }
 
@@ -172,10 +173,13 @@ void FrmType::createFrames() {
     fraDrill->setCaption(QStringLiteral("Practice"));
     place(fraDrill, 120, 3720, 2535, 2775);
     const char* rows[] = {"Home Row", "Top Row", "Bottom Row", "Number Row"};
-    const int rowPlace[4][4] = {
-        {480, 315, 1455, 255}, {480, 555, 1335, 255}, {480, 795, 1575, 270}, {480, 1035, 1695, 270}};
+    const int rowPlace[4][4] = {{480, 315, 1455, 255},
+                                {480, 555, 1335, 255},
+                                {480, 795, 1575, 270},
+                                {480, 1035, 1695, 270}};
     for (int i = 0; i < 4; ++i) {
-        auto* box = makeCheckBox(fraDrill, QString::fromLatin1(rows[i]), kYellow, kBlack, arialBold975);
+        auto* box =
+            makeCheckBox(fraDrill, QString::fromLatin1(rows[i]), kYellow, kBlack, arialBold975);
         place(box, rowPlace[i][0], rowPlace[i][1], rowPlace[i][2], rowPlace[i][3]);
         chkRow[static_cast<std::size_t>(i)] = box;
     }
@@ -248,8 +252,8 @@ void FrmType::createDisplay() {
     cmdOKPractice->hide();
 
     const QFont navFont = layoutFont(QStringLiteral("MS Sans Serif"), 12, true);
-    lblNext[0] = makeLabel(this, QStringLiteral("Previous"), kDarkRed, kYellow, navFont,
-                           Qt::AlignRight);
+    lblNext[0] =
+        makeLabel(this, QStringLiteral("Previous"), kDarkRed, kYellow, navFont, Qt::AlignRight);
     place(lblNext[0], 3600, 6240, 1695, 495);
     lblNext[1] = makeLabel(this, QStringLiteral("Next"), kDarkRed, kYellow, navFont, Qt::AlignLeft);
     place(lblNext[1], 6840, 6240, 975, 495);
@@ -300,8 +304,7 @@ void FrmType::connectControls() {
 }
 
 void FrmType::setWindowPicture(const Picture& p) {
-    if (p == windowPicture_)
-        return;
+    if (p == windowPicture_) return;
     windowPicture_ = p;
     update();
 }

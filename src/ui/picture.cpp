@@ -21,8 +21,7 @@ Picture Picture::fromResource(const QString& path, const QString& name, QSizeF n
     pic.d_->name = name;
     pic.d_->natural = naturalPx;
     pic.d_->svg = std::make_unique<QSvgRenderer>(path);
-    if (!pic.d_->svg->isValid())
-        qCWarning(lcPictures) << "cannot draw picture" << path;
+    if (!pic.d_->svg->isValid()) qCWarning(lcPictures) << "cannot draw picture" << path;
     pic.d_->svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
     return pic;
 }
@@ -36,13 +35,16 @@ Picture Picture::solid(const QColor& colour, QSizeF naturalPx, const QString& na
     return pic;
 }
 
-QString Picture::name() const { return d_ ? d_->name : QString(); }
+QString Picture::name() const {
+    return d_ ? d_->name : QString();
+}
 
-QSizeF Picture::naturalSize() const { return d_ ? d_->natural : QSizeF(); }
+QSizeF Picture::naturalSize() const {
+    return d_ ? d_->natural : QSizeF();
+}
 
 void Picture::paint(QPainter& p, const QRectF& target) const {
-    if (!d_)
-        return;
+    if (!d_) return;
     if (d_->svg)
         d_->svg->render(&p, target);
     else

@@ -8,11 +8,17 @@ void place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(px(left), px(top), px(width), px(height));
 }
 
-int topTw(const QWidget* w) { return tw(w->y()); }
+int topTw(const QWidget* w) {
+    return tw(w->y());
+}
 
-void setTopTw(QWidget* w, int top) { w->move(w->x(), px(top)); }
+void setTopTw(QWidget* w, int top) {
+    w->move(w->x(), px(top));
+}
 
-void setLeftTw(QWidget* w, int left) { w->move(px(left), w->y()); }
+void setLeftTw(QWidget* w, int left) {
+    w->move(px(left), w->y());
+}
 
 QFont layoutFont(const QString& family, double points, bool bold, bool italic) {
     QFont f(family);

@@ -13,7 +13,9 @@ inline constexpr int kTwipsPerPixel = 15;
 constexpr int px(double twips) {
     return static_cast<int>(twips / kTwipsPerPixel + (twips >= 0 ? 0.5 : -0.5));
 }
-constexpr int tw(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int tw(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // Places a control at Left, Top, Width, Height given in twips.
 void place(QWidget* w, int left, int top, int width, int height);
