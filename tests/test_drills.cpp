@@ -2,6 +2,7 @@
 // results.
 #include "drills/drilltext.h"
 #include "drills/results.h"
+#include "shipped.h"
 
 #include <QFile>
 #include <QtTest>
@@ -27,15 +28,7 @@ private:
 
 constexpr float kLargestBelowOne = 0.99999994f;
 
-std::unique_ptr<TypeState> stateWithKeyData() {
-    auto s = std::make_unique<TypeState>();
-    QFile f(qEnvironmentVariable("TAPWELL_DATA_DIR") + QStringLiteral("/key.dat"));
-    const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    KeyDataError error;
-    if (!readKeyData(bytes.toStdString(), *s, error))
-        qFatal("key.dat: %s", error.message().c_str());
-    return s;
-}
+using test::stateWithKeyData;
 
 // "home,bottom" -> the row boxes checked; sets RowCount as the menu keeps it.
 RowChoice rows(TypeState& s, const QString& names) {

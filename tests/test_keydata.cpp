@@ -1,5 +1,6 @@
 // The key data reader and the tables built from key.dat, on files written in the test
 // from the shipped data/key.dat, and the shipped file itself.
+#include "shipped.h"
 #include "state/keytables.h"
 
 #include <QFile>
@@ -17,8 +18,7 @@ namespace tapwell {
 namespace {
 
 QByteArray shippedFile() {
-    QFile f(qEnvironmentVariable("TAPWELL_DATA_DIR") + QStringLiteral("/key.dat"));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return test::shippedKeyData();
 }
 
 // The shipped key.dat's 850 values as written, quotes kept (it has no quoted commas).

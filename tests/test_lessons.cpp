@@ -2,6 +2,7 @@
 // set-up steps of the Learn Keyboard pages.
 #include "lessons/fingerkeys.h"
 #include "lessons/lessonpages.h"
+#include "shipped.h"
 
 #include <QFile>
 #include <QtTest>
@@ -12,15 +13,7 @@ namespace tapwell {
 
 namespace {
 
-std::unique_ptr<TypeState> stateWithKeyData() {
-    auto s = std::make_unique<TypeState>();
-    QFile f(qEnvironmentVariable("TAPWELL_DATA_DIR") + QStringLiteral("/key.dat"));
-    const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    KeyDataError error;
-    if (!readKeyData(bytes.toStdString(), *s, error))
-        qFatal("key.dat: %s", error.message().c_str());
-    return s;
-}
+using test::stateWithKeyData;
 
 void choose(TypeState& s, int row, int hand, int finger, int shiftLevel) {
     s.Row = static_cast<i16>(row);
