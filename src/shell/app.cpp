@@ -3,11 +3,14 @@
 #include "settingsfile.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace tapwell {
+
+Q_LOGGING_CATEGORY(lcShell, "tapwell.shell")
 
 App::App() {
     about_ = std::make_unique<FrmAbout>();
@@ -26,6 +29,7 @@ App::App() {
     // The start-up window's start-up: where the data is, and the saved options.
     about_->Form_Load();
     g_.AppPath = findAppPath();
+    qCDebug(lcShell).noquote() << "data directory" << QString::fromStdString(g_.AppPath);
     loadSettings(g_);
 }
 
@@ -50,6 +54,7 @@ void App::openMain() {
             return;
         }
         sound_->preload({main_->DingSound, main_->UhOhSound, main_->TadaSound});
+        qCDebug(lcShell) << "main window loaded";
     }
     main_->show();
     main_->raise();
