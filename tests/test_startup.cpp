@@ -89,8 +89,12 @@ void TestStartup::infoThenOkReadsNothingAgain() {
 void TestStartup::exitWritesTheOptionsBack() {
     writeFile(userSettingsPath(), "1,2,1,0,1,1\r\n");
     App app;
+    int status = -1;
+    app.endProgram = [&status](int s) { status = s; };
     app.openMain();
     QTest::mouseClick(app.main()->cmdExit, Qt::LeftButton);
+    QCOMPARE(status, 0);
+    QVERIFY(!app.main()->isVisible());
     // A 2 is written back as it was read: the box was never clicked.
     QCOMPARE(readFile(userSettingsPath()), QByteArray("1,2,1,0,1,1\r\n"));
 }
@@ -106,8 +110,11 @@ void TestStartup::aBadSettingsFileGivesTheDefaults() {
 void TestStartup::closingTheAboutWindowFirstEndsTheProgram() {
     {
         App app;
+        int status = -1;
+        app.endProgram = [&status](int s) { status = s; };
         app.about()->show();
         QVERIFY(app.about()->close()); // accepted: the program ends
+        QCOMPARE(status, 0);
         QVERIFY(!app.main());
     }
     // Once the main window has opened, closing the About window only hides it.

@@ -6,7 +6,7 @@ set -eu
 packages="cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
   fonts-liberation fonts-comic-neue"
 if [ "${1:-build}" = test ]; then
-  packages="$packages python3 xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
+  packages="$packages python3 fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
     clang libclang-rt-14-dev dpkg-dev fakeroot file lintian desktop-file-utils appstream"
 fi
 

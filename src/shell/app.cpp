@@ -20,7 +20,7 @@ App::App() {
     about_->onClose = [this] {
         if (main_) return false;
         ended_ = true;
-        QCoreApplication::exit(0);
+        endProgram(0);
         return true;
     };
     auto* f1 = new QShortcut(QKeySequence::HelpContents, about_.get());
@@ -86,7 +86,7 @@ void App::exitProgram() {
     if (main_) main_->hide();
     about_->hide();
     if (help_) help_->hide();
-    QCoreApplication::exit(0);
+    endProgram(0);
 }
 
 void App::fail(const QString& title, const QString& text) {
@@ -94,7 +94,7 @@ void App::fail(const QString& title, const QString& text) {
     QMessageBox::critical(nullptr, title, text);
     if (main_) main_->hide();
     about_->hide();
-    QCoreApplication::exit(1);
+    endProgram(1);
 }
 
 } // namespace tapwell

@@ -8,6 +8,9 @@
 #include "services.h"
 #include "ui/frmtype.h"
 
+#include <QCoreApplication>
+
+#include <functional>
 #include <memory>
 
 namespace tapwell {
@@ -31,6 +34,9 @@ public:
 
     // "&OK" on the start-up window: the main window, loaded the first time.
     void openMain();
+
+    // Ends the event loop with a status; a test that runs no loop records the status.
+    std::function<void(int)> endProgram = [](int status) { QCoreApplication::exit(status); };
 
 private:
     void fail(const QString& title, const QString& text);

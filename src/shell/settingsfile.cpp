@@ -55,7 +55,9 @@ bool saveSettings(const Module1& m, QString& path, QString& reason) {
     }
     QSaveFile f(path);
     const std::string line = formatSettings(m);
-    if (!f.open(QIODevice::WriteOnly) ||
+    // Unbuffered: a buffered write that fails (a full disk) would only show at commit,
+    // and commit does not see it, putting an empty file in place of the old one.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         f.write(line.data(), static_cast<qint64>(line.size())) !=
             static_cast<qint64>(line.size()) ||
         !f.commit()) {

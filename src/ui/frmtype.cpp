@@ -219,7 +219,7 @@ void FrmType::createFrames() {
 
 void FrmType::createDisplay() {
     const Pictures& pics = Pictures::get();
-    const QFont courier = layoutFont(QStringLiteral("Courier New"), 15.75);
+    const QFont courier = fixedPitchFont(15.75);
 
     picDisplay = new PictureBox(this, kWhite, kBlack);
     picDisplay->setFont(courier);

@@ -1,5 +1,8 @@
 #include "twips.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
+
 #include <cmath>
 
 namespace tapwell {
@@ -28,6 +31,25 @@ QFont layoutFont(const QString& family, double points, bool bold, bool italic) {
     f.setStyleStrategy(QFont::PreferAntialias);
     if (family == QLatin1String("Courier New"))
         f.setStyleHint(QFont::TypeWriter); // the text display needs a fixed pitch
+    return f;
+}
+
+QFont fixedPitchFont(double points) {
+    QFont f = layoutFont(QStringLiteral("Courier New"), points);
+    f.setFixedPitch(true);
+    if (QFontInfo(f).fixedPitch())
+        return f;
+    QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    system.setPixelSize(f.pixelSize());
+    if (QFontInfo(system).fixedPitch())
+        return system;
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isFixedPitch(family)) {
+            QFont any(family);
+            any.setPixelSize(f.pixelSize());
+            return any;
+        }
+    }
     return f;
 }
 

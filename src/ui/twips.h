@@ -27,6 +27,11 @@ void setLeftTw(QWidget* w, int left);
 // (a QFont point size would be rounded to whole points and scaled by the screen).
 QFont layoutFont(const QString& family, double points, bool bold = false, bool italic = false);
 
+// The text display's font: Courier New at the given size, or, where neither it nor its
+// substitutes are installed, another fixed-pitch font, since the display places
+// characters by their count.
+QFont fixedPitchFont(double points);
+
 // Maps the layout's font names to the free fonts we ship with: the Arial, Courier New
 // and Comic Sans MS names resolve through fontconfig; MS Sans Serif needs our help.
 void installFontSubstitutes();
