@@ -87,6 +87,7 @@ private slots:
     void aDamagedKeyDataStopsTheProgramWithAMessage();
     void settingsFilesThatAreNotSettings_data();
     void settingsFilesThatAreNotSettings();
+    void aSettingsFileThatCannotBeReadGivesTheDefaults();
     void aFailedSaveAtExitNamesTheFileAndKeepsTheOldOne();
     void killedWhileSavingLeavesTheOldOrTheNewLine();
     void missingSoundsAndNoAudioDevice();
@@ -171,6 +172,16 @@ void TestRobustness::settingsFilesThatAreNotSettings() {
     m.AppPath = dataDir();
     loadSettings(m);
     QCOMPARE(QString::fromStdString(formatSettings(m)).trimmed(), read);
+}
+
+void TestRobustness::aSettingsFileThatCannotBeReadGivesTheDefaults() {
+    // A folder where the file should be cannot be read, not even by root.
+    QVERIFY(QDir().mkpath(userSettingsPath()));
+    Module1 m;
+    m.AppPath = dataDir();
+    m.KeySound = 0;
+    loadSettings(m);
+    QCOMPARE(QString::fromStdString(formatSettings(m)), QStringLiteral("1,0,0,0,0,1\r\n"));
 }
 
 void TestRobustness::aFailedSaveAtExitNamesTheFileAndKeepsTheOldOne() {
