@@ -8,6 +8,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tapwell"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tapwell"));
+    // Ties the windows to the menu entry and its icon (example.brightnook.tapwell.desktop).
+    QApplication::setDesktopFileName(QStringLiteral("example.brightnook.tapwell"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     tapwell::installFontSubstitutes();
     tapwell::App tapwellApp;

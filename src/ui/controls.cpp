@@ -363,6 +363,7 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& text, const QColor& back
     pal.setColor(QPalette::Window, back);
     pal.setColor(QPalette::WindowText, fore);
     c->setPalette(pal);
+    c->setBackgroundRole(QPalette::Window); // a button's own role would fill it grey
     c->setAutoFillBackground(true);
     c->setFont(font);
     return c;
