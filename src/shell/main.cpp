@@ -2,6 +2,7 @@
 #include "ui/twips.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Tapwell"));
     // Ties the windows to the menu entry and its icon (example.brightnook.tapwell.desktop).
     QApplication::setDesktopFileName(QStringLiteral("example.brightnook.tapwell"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     tapwell::installFontSubstitutes();
     tapwell::App tapwellApp;

@@ -36,7 +36,10 @@ std::string name(std::string_view table, std::initializer_list<int> idx) {
 }
 
 std::string quoted(std::string_view text) {
-    return "\"" + printable(text) + "\"";
+    std::string q(1, '"');
+    q += printable(text);
+    q += '"';
+    return q;
 }
 
 // Reads the values one after the other, remembering where each one stood so that the
