@@ -1,102 +1,159 @@
 #include "qtsound.h"
 
+#include "wavefile.h"
+
 #include <QApplication>
 #include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMediaDevices>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
-#include <QtEndian>
-
-#include <algorithm>
 
 namespace tapwell {
 
 Q_LOGGING_CATEGORY(lcSound, "tapwell.sound")
 
-int waveLengthMs(const QString& file) {
+namespace {
+
+// Larger than any wave file of ours; a bigger file is not a key sound.
+constexpr qint64 kMaxWaveBytes = 16 * 1024 * 1024;
+// The sound server plays what it holds only while the stream is open, so each sound is
+// followed by silence long enough for its end to be heard.
+constexpr int kSilentTailMs = 250;
+// A sound reaches the speaker this long after it starts (the stream's set-up and the
+// server's buffer); a wait for its end allows for it.
+constexpr int kOutputDelayMs = 80;
+
+QByteArray readWave(const QString& file) {
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) return 0;
-    const QByteArray head = f.read(4096);
-    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") return 0;
-    quint32 byteRate = 0;
-    qsizetype pos = 12;
-    while (pos + 8 <= head.size()) {
-        const QByteArray id = head.mid(pos, 4);
-        const quint32 size = qFromLittleEndian<quint32>(head.constData() + pos + 4);
-        if (id == "fmt " && pos + 16 <= head.size())
-            byteRate = qFromLittleEndian<quint32>(head.constData() + pos + 16);
-        if (id == "data") {
-            if (byteRate == 0) return 0;
-            const quint64 bytes = std::min<quint64>(size, static_cast<quint64>(f.size()));
-            return static_cast<int>(std::min<quint64>(bytes * 1000 / byteRate, 60000));
-        }
-        pos += 8 + static_cast<qsizetype>(size) + (size & 1);
+    return f.open(QIODevice::ReadOnly) ? f.read(kMaxWaveBytes) : QByteArray();
+}
+
+} // namespace
+
+int waveLengthMs(const QString& file) {
+    const QByteArray bytes = readWave(file);
+    const auto wave = parseWave(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return wave ? wave->lengthMs() : 0;
+}
+
+SoundPlayer::SoundPlayer() = default;
+
+SoundPlayer::~SoundPlayer() { stop(); }
+
+void SoundPlayer::play(const QByteArray& samples, const QAudioFormat& format) {
+    stop();
+    source_ = std::make_unique<QBuffer>();
+    source_->setData(samples);
+    source_->open(QIODevice::ReadOnly);
+    sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), format);
+    connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+        if (state == QAudio::IdleState) // all played: close the stream, no timer left running
+            QMetaObject::invokeMethod(this, &SoundPlayer::finished, Qt::QueuedConnection);
+    });
+    sink_->start(source_.get());
+}
+
+void SoundPlayer::finished() {
+    if (sink_ && sink_->state() == QAudio::IdleState)
+        stop();
+}
+
+void SoundPlayer::stop() {
+    // Closing a stream runs an event loop, which may start the next sound here and now:
+    // take the old stream and its source out first, and let the source outlive the
+    // stream that reads it.
+    std::unique_ptr<QAudioSink> sink = std::move(sink_);
+    std::unique_ptr<QBuffer> source = std::move(source_);
+    if (sink) {
+        sink->disconnect(this);
+        sink->stop();
+        sink.reset();
     }
-    return 0;
+    source.reset();
 }
 
 QtSound::QtSound() {
     hasDevice_ = !QMediaDevices::defaultAudioOutput().isNull();
-    if (!hasDevice_) qCInfo(lcSound) << "no audio device: sounds are silent";
+    if (!hasDevice_) {
+        qCInfo(lcSound) << "no audio device: sounds are silent";
+        return;
+    }
+    thread_.setObjectName(QStringLiteral("tapwell sound"));
+    player_ = new SoundPlayer;
+    player_->moveToThread(&thread_);
+    connect(&thread_, &QThread::finished, player_, &QObject::deleteLater);
+    thread_.start();
 }
 
-QtSound::~QtSound() = default;
+QtSound::~QtSound() {
+    if (player_) {
+        QMetaObject::invokeMethod(player_, &SoundPlayer::stop, Qt::BlockingQueuedConnection);
+        thread_.quit();
+        thread_.wait();
+    }
+}
 
 void QtSound::preload(const std::vector<std::string>& files) {
     for (const std::string& f : files)
-        effectFor(QString::fromStdString(f));
+        clipFor(QString::fromStdString(f));
 }
 
-QSoundEffect* QtSound::effectFor(const QString& file) {
-    if (const auto it = effects_.constFind(file); it != effects_.constEnd()) return it.value();
-    QSoundEffect* effect = nullptr;
-    if (QFileInfo::exists(file)) {
-        lengths_.insert(file, waveLengthMs(file));
-        if (hasDevice_) {
-            effect = new QSoundEffect(this);
-            effect->setSource(QUrl::fromLocalFile(file));
-        }
+const QtSound::Clip* QtSound::clipFor(const QString& file) {
+    if (const auto it = clips_.constFind(file); it != clips_.constEnd())
+        return it.value().get();
+    std::shared_ptr<Clip> clip;
+    const QByteArray bytes = readWave(file);
+    const auto wave = parseWave(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (wave) {
+        clip = std::make_shared<Clip>();
+        clip->format.setSampleRate(wave->sampleRate);
+        clip->format.setChannelCount(wave->channels);
+        clip->format.setSampleFormat(wave->bitsPerSample == 8 ? QAudioFormat::UInt8
+                                                              : QAudioFormat::Int16);
+        clip->lengthMs = wave->lengthMs();
+        clip->samples = bytes.mid(static_cast<qsizetype>(wave->dataOffset),
+                                  static_cast<qsizetype>(wave->dataBytes));
+        const qsizetype tail = clip->format.bytesForDuration(kSilentTailMs * 1000);
+        clip->samples.append(tail, wave->bitsPerSample == 8 ? char(0x80) : char(0));
     } else {
-        qCWarning(lcSound) << "missing sound file" << file;
+        qCWarning(lcSound) << "cannot play" << file << "(missing, or not a PCM wave file)";
     }
-    effects_.insert(file, effect);
-    return effect;
+    clips_.insert(file, clip);
+    return clip.get();
 }
 
 void QtSound::stop() {
-    if (current_) current_->stop();
-    current_ = nullptr;
+    if (player_)
+        QMetaObject::invokeMethod(player_, &SoundPlayer::stop, Qt::QueuedConnection);
 }
 
 void QtSound::play(const std::string& name, WaveFlags flags) {
-    const QString file = QString::fromStdString(name);
-    QSoundEffect* effect = effectFor(file);
-    if (!lengths_.contains(file)) {
-        // A missing file: the desktop's own beep in its place.
+    const Clip* clip = clipFor(QString::fromStdString(name));
+    if (!clip) {
+        // A file that cannot be played: the desktop's own beep in its place.
         QApplication::beep();
         return;
     }
-    if (effect) {
-        current_ = effect;
-        effect->play();
+    if (player_) {
+        const QByteArray samples = clip->samples;
+        const QAudioFormat format = clip->format;
+        SoundPlayer* player = player_;
+        QMetaObject::invokeMethod(
+            player_, [player, samples, format] { player->play(samples, format); },
+            Qt::QueuedConnection);
     }
-    if (flags == WaveFlags::Wait) waitMs(lengths_.value(file), effect);
+    if (flags == WaveFlags::Wait)
+        waitMs(clip->lengthMs + (hasDevice_ ? kOutputDelayMs : 0));
 }
 
-void QtSound::waitMs(int ms, QSoundEffect* effect) {
-    // Bounded by the file's own length: without a sound server an effect can report
-    // that it plays for ever.
+void QtSound::waitMs(int ms) {
+    // Other events go on (the window repaints); keys and clicks wait in their queue.
     QEventLoop loop;
-    QTimer::singleShot(ms + 50, &loop, &QEventLoop::quit);
-    if (effect)
-        connect(effect, &QSoundEffect::playingChanged, &loop, [&loop, effect] {
-            if (!effect->isPlaying()) loop.quit();
-        });
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 

@@ -1,21 +1,46 @@
-// Wave files played through Qt Multimedia: one preloaded effect per file, a new sound
-// cuts off the one before, and a sound played to its end keeps the window from taking
-// input until then (the keys typed meanwhile wait their turn).
+// Wave files played through Qt Multimedia. Every file is read once; each play opens a
+// fresh output stream, so a new sound cuts off the one before and starts at once. A
+// sound played to its end keeps the window from taking input until then: the keys
+// typed meanwhile wait their turn.
+//
+// The streams live on a thread of their own: closing one runs an event loop inside Qt
+// Multimedia, which on the window's thread would hand it keys in the middle of judging
+// another.
 #pragma once
 
 #include "services.h"
 
+#include <QAudioFormat>
+#include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QThread>
 
+#include <memory>
 #include <vector>
 
-class QSoundEffect;
+class QAudioSink;
+class QBuffer;
 
 namespace tapwell {
 
-// The length of a PCM wave file in milliseconds, from its header; 0 when it is not one.
+// Plays one sound at a time on the sound thread.
+class SoundPlayer final : public QObject {
+    Q_OBJECT
+public:
+    SoundPlayer();
+    ~SoundPlayer() override;
+    void play(const QByteArray& samples, const QAudioFormat& format);
+    void stop();
+
+private:
+    void finished();
+    std::unique_ptr<QAudioSink> sink_;
+    std::unique_ptr<QBuffer> source_;
+};
+
+// The length of a PCM wave file in milliseconds; 0 when it is not one.
 int waveLengthMs(const QString& file);
 
 class QtSound final : public QObject, public Sound {
@@ -24,19 +49,24 @@ public:
     QtSound();
     ~QtSound() override;
 
-    // Loads the files ahead of their first use, so the first key sounds at once.
+    // Reads the files ahead of their first use, so the first key sounds at once.
     void preload(const std::vector<std::string>& files);
     void stop() override;
     void play(const std::string& file, WaveFlags flags) override;
     bool hasAudioDevice() const { return hasDevice_; }
 
 private:
-    QSoundEffect* effectFor(const QString& file);
-    void waitMs(int ms, QSoundEffect* effect);
+    struct Clip {
+        QAudioFormat format;
+        QByteArray samples; // the sound, then a tail of silence
+        int lengthMs = 0;
+    };
+    const Clip* clipFor(const QString& file);
+    void waitMs(int ms);
 
-    QHash<QString, QSoundEffect*> effects_;
-    QHash<QString, int> lengths_;
-    QSoundEffect* current_ = nullptr;
+    QHash<QString, std::shared_ptr<Clip>> clips_; // a null entry: no playable file
+    QThread thread_;
+    SoundPlayer* player_ = nullptr; // lives on thread_
     bool hasDevice_ = false;
 };
 
