@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages Tapwell needs, when any is missing.
-# Usage: tools/deps.sh build|test
+# Usage: tools/deps.sh build|test|bench
 set -eu
 
 packages="cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
@@ -8,6 +8,10 @@ packages="cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-multimedia-dev 
 if [ "${1:-build}" = test ]; then
   packages="$packages python3 fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
     clang libclang-rt-14-dev dpkg-dev fakeroot file lintian desktop-file-utils appstream"
+fi
+
+if [ "${1:-build}" = bench ]; then
+  packages="$packages xvfb xauth libx11-dev libxtst-dev libxcb1-dev pulseaudio"
 fi
 
 missing=""

@@ -1,7 +1,6 @@
 #include "helpviewer.h"
 
 #include <QFile>
-#include <QIcon>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -11,7 +10,6 @@ namespace tapwell {
 
 HelpViewer::HelpViewer() : QWidget(nullptr) {
     setWindowTitle(QStringLiteral("Tapwell Help"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
     resize(560, 520);
     auto* layout = new QVBoxLayout(this);
     browser_ = new QTextBrowser(this);

@@ -44,7 +44,6 @@ constexpr int kKeyStep = 600;
 FrmType::FrmType(Module1& globals, Services services, ShellActions* shell)
     : QWidget(nullptr), g_(globals), svc_(services), shell_(shell) {
     setWindowTitle(QStringLiteral("Tapwell"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
     setFixedSize(px(9465), px(6690));
     createControls();
     connectControls();

@@ -1,0 +1,81 @@
+#!/bin/sh
+# The benchmark: installs what is missing, builds a release build in build-bench, starts
+# a private X server (and a sound server with a null output, when pulseaudio is there)
+# and prints the table. Not run by the tests or CI.
+# Usage: bench/run.sh [--runs N] [--idle SECONDS] [--keys N] [--lines N]
+#                     [--only startup|idle|keys]
+set -eu
+cd "$(dirname "$0")/.."
+
+tools/deps.sh bench
+
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTAPWELL_BENCH=ON -DBUILD_TESTING=OFF \
+  >/dev/null
+cmake --build build-bench -j"$(nproc)" >&2
+
+# A display of our own: the first free one from :60 up.
+n=60
+while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
+  n=$((n + 1))
+done
+work=$(mktemp -d "${TMPDIR:-/tmp}/tapwell-bench.XXXXXX")
+xvfb_pid=""
+pulse_pid=""
+# shellcheck disable=SC2317 # called by the trap
+cleanup() {
+  if [ -n "$pulse_pid" ]; then kill "$pulse_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+tries=0
+until [ -e "/tmp/.X11-unix/X$n" ]; do
+  tries=$((tries + 1))
+  if [ "$tries" -gt 100 ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    echo "Xvfb did not start on :$n:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+  fi
+  sleep 0.1
+done
+export DISPLAY=":$n"
+
+# A sound server whose only output is a null sink, as on a desktop with sound: the
+# program then loads its sounds, and any work the sound does while idle is counted.
+# As root, pulseaudio warns that it is meant for --system, and runs.
+sound="no sound server"
+if command -v pulseaudio >/dev/null 2>&1; then
+  mkdir -p "$work/pulse"
+  PULSE_RUNTIME_PATH="$work/pulse" PULSE_STATE_PATH="$work/pulse" \
+    pulseaudio -n --daemonize=no --system=no --exit-idle-time=-1 --disable-shm \
+    --use-pid-file=no --disallow-exit --log-target=stderr \
+    -L "module-null-sink sink_name=bench_null rate=48000 channels=2" \
+    -L "module-native-protocol-unix auth-anonymous=1 socket=$work/pulse/native" \
+    >"$work/pulse.log" 2>&1 &
+  pulse_pid=$!
+  tries=0
+  while [ ! -S "$work/pulse/native" ] && [ "$tries" -lt 50 ] && kill -0 "$pulse_pid" 2>/dev/null; do
+    tries=$((tries + 1))
+    sleep 0.1
+  done
+  if [ -S "$work/pulse/native" ]; then
+    export PULSE_SERVER="unix:$work/pulse/native"
+    sound="a sound server with a null output"
+  else
+    echo "(pulseaudio did not start; running without sound)" >&2
+  fi
+fi
+[ -n "${PULSE_SERVER:-}" ] || export PULSE_SERVER="unix:$work/no-sound-server"
+
+echo "Running on display :$n with $sound; this takes a few minutes." >&2
+status=0
+TMPDIR="$work" build-bench/bench/tapwell_bench "$@" >build-bench/bench-result.txt || status=$?
+cat build-bench/bench-result.txt
+# The programs' own messages, kept for when something could not be measured.
+cat "$work"/tapwell-bench-*/programs.log >build-bench/bench-programs.log 2>/dev/null || true
+[ "$status" -eq 0 ] || echo "(the programs' messages are in build-bench/bench-programs.log)" >&2
+exit "$status"
