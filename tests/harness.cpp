@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -14,6 +15,18 @@ QStringList FakeSound::names() const {
     for (const Call& c : played)
         out << QFileInfo(QString::fromStdString(c.file)).fileName();
     return out;
+}
+
+BoxCloser::BoxCloser() {
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            ++boxes;
+            box->accept();
+        }
+    });
+    timer.start(0);
 }
 
 std::string dataDir() {

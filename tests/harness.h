@@ -7,6 +7,7 @@
 #include "ui/frmtype.h"
 
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -31,8 +32,7 @@ struct FakeSound : Sound {
     void stop() override { ++stops; }
     void play(const std::string& file, WaveFlags flags) override {
         ++plays;
-        if (record)
-            played.push_back({file, flags});
+        if (record) played.push_back({file, flags});
     }
     // The base name of the files played, in order: "ding.wav", "uhoh.wav"...
     QStringList names() const;
@@ -58,6 +58,14 @@ struct FakeShell : ShellActions {
     void showAbout() override { ++about; }
     void showHelp() override { ++help; }
     void exitProgram() override { ++exits; }
+};
+
+// Closes every message box that opens while it lives, remembering the last one.
+struct BoxCloser {
+    QString title, text;
+    int boxes = 0;
+    QTimer timer;
+    BoxCloser();
 };
 
 // The data directory of the source tree, with its trailing separator.

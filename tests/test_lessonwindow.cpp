@@ -29,20 +29,6 @@ void previous(Fixture& f) {
     Fixture::click(f.w().cmdNext[0]);
 }
 
-// Closes the next modal box as soon as it opens, remembering its title and text.
-struct BoxCloser {
-    QString title, text;
-    BoxCloser() {
-        QTimer::singleShot(0, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                title = box->windowTitle();
-                text = box->text();
-                box->accept();
-            }
-        });
-    }
-};
-
 } // namespace
 
 class TestLessonWindow : public QObject {

@@ -1,6 +1,7 @@
 // What goes wrong on a real machine and what a child can press: damaged and huge files,
 // a settings write that fails or is killed half way, missing sounds and help, no audio
 // device, and every key and click in every state.
+#include "files.h"
 #include "harness.h"
 #include "shipped.h"
 
@@ -31,35 +32,6 @@ using namespace tapwell;
 using namespace tapwell::test;
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-// Closes every modal box that opens while it lives, remembering the last one's text.
-struct BoxCloser {
-    QString text;
-    int boxes = 0;
-    QTimer timer;
-    BoxCloser() {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                text = box->text();
-                ++boxes;
-                box->accept();
-            }
-        });
-        timer.start(0);
-    }
-};
 
 // Files that grow past this many bytes make the write fail, as on a full disk; it stops
 // root too, which a read-only folder does not.
@@ -136,7 +108,7 @@ void TestRobustness::aDamagedKeyDataStopsTheProgramWithAMessage() {
     // The program finds its data beside itself: give it a damaged key.dat there.
     const QString keyDat = QCoreApplication::applicationDirPath() + QStringLiteral("/key.dat");
     const QByteArray good = readFile(keyDat);
-    writeFile(keyDat, good.left(1000));
+    QVERIFY(writeFile(keyDat, good.left(1000)));
     BoxCloser closer;
     int status = -1;
     {
@@ -146,7 +118,7 @@ void TestRobustness::aDamagedKeyDataStopsTheProgramWithAMessage() {
         QVERIFY(app.main());
         QVERIFY(!app.main()->isVisible());
     }
-    writeFile(keyDat, good);
+    QVERIFY(writeFile(keyDat, good));
     QCOMPARE(status, 1);
     QCOMPARE(closer.boxes, 1);
     QVERIFY2(closer.text.contains(keyDat), qPrintable(closer.text));
@@ -160,14 +132,14 @@ void TestRobustness::settingsFilesThatAreNotSettings_data() {
     QTest::newRow("garbage") << QByteArray("\x01\x02\xff garbage") << "1,0,0,0,0,1";
     QTest::newRow("six values and more") << QByteArray("0,1,0,0,1,0,9,9,9\r\n") << "0,1,0,0,1,0";
     QTest::newRow("one enormous line") << QByteArray(20 * 1024 * 1024, '1') << "1,0,0,0,0,1";
-    QTest::newRow("six values, then megabytes") << "1,1,1,1,1,1," + QByteArray(5 << 20, 'x')
-                                                << "1,1,1,1,1,1";
+    QTest::newRow("six values, then megabytes")
+        << "1,1,1,1,1,1," + QByteArray(5 << 20, 'x') << "1,1,1,1,1,1";
 }
 
 void TestRobustness::settingsFilesThatAreNotSettings() {
     QFETCH(QByteArray, file);
     QFETCH(QString, read);
-    writeFile(userSettingsPath(), file);
+    QVERIFY(writeFile(userSettingsPath(), file));
     Module1 m;
     m.AppPath = dataDir();
     loadSettings(m);
@@ -185,7 +157,7 @@ void TestRobustness::aSettingsFileThatCannotBeReadGivesTheDefaults() {
 }
 
 void TestRobustness::aFailedSaveAtExitNamesTheFileAndKeepsTheOldOne() {
-    writeFile(userSettingsPath(), "1,1,0,0,0,1\r\n");
+    QVERIFY(writeFile(userSettingsPath(), "1,1,0,0,0,1\r\n"));
     App app;
     int status = -1;
     app.endProgram = [&status](int s) { status = s; };
@@ -207,7 +179,8 @@ void TestRobustness::aFailedSaveAtExitNamesTheFileAndKeepsTheOldOne() {
 }
 
 void TestRobustness::killedWhileSavingLeavesTheOldOrTheNewLine() {
-    const QString writer = QCoreApplication::applicationDirPath() + QStringLiteral("/settings_writer");
+    const QString writer =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/settings_writer");
     QVERIFY(QFileInfo::exists(writer));
     const QByteArray a("1,0,0,0,0,1\r\n"), b("1,1,1,1,1,0\r\n");
     for (int round = 0; round < 20; ++round) {
@@ -269,12 +242,12 @@ void pressEverything(Fixture& f) {
         for (int k : keys) {
             if (k == Qt::Key_F1 || (m == Qt::AltModifier && k >= Qt::Key_A && k <= Qt::Key_Z))
                 continue; // help and the buttons' access keys are for the click test
-            if (!QApplication::focusWidget() && !f.window->isVisible())
-                return;
+            if (!QApplication::focusWidget() && !f.window->isVisible()) return;
             target = QApplication::focusWidget() ? QApplication::focusWidget() : f.window.get();
-            const QString text = (k >= Qt::Key_Space && k <= Qt::Key_AsciiTilde && m != Qt::ControlModifier)
-                                     ? QString(QChar(k)).toLower()
-                                     : QString();
+            const QString text =
+                (k >= Qt::Key_Space && k <= Qt::Key_AsciiTilde && m != Qt::ControlModifier)
+                    ? QString(QChar(k)).toLower()
+                    : QString();
             QKeyEvent press(QEvent::KeyPress, k, m, text);
             QApplication::sendEvent(target, &press);
             QKeyEvent release(QEvent::KeyRelease, k, m, text);
@@ -283,8 +256,8 @@ void pressEverything(Fixture& f) {
     // Key repeat held for ten seconds: 300 repeats of one key.
     for (int i = 0; i < 300; ++i) {
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_J, Qt::NoModifier, QStringLiteral("j"), true);
-        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : f.window.get(),
-                                &repeat);
+        QApplication::sendEvent(
+            QApplication::focusWidget() ? QApplication::focusWidget() : f.window.get(), &repeat);
     }
 }
 
@@ -310,14 +283,37 @@ void TestRobustness::everyKeyInEveryState() {
         [&] {}, // the menu
         [&] { Fixture::click(w.cmdMenu[2]); },
         [&] { Fixture::click(w.cmdOK); }, // a Character Drill line
-        [&] { Fixture::click(w.cmdStop[1]); Fixture::click(w.cmdMenu[3]); Fixture::click(w.cmdOK); },
-        [&] { Fixture::click(w.cmdStop[1]); Fixture::click(w.cmdMenu[1]); Fixture::click(w.cmdOK); },
-        [&] { Fixture::click(w.cmdStop[1]); Fixture::click(w.cmdMenu[4]); Fixture::click(w.cmdOK); },
-        [&] { Fixture::click(w.cmdStop[2]); Fixture::click(w.cmdStop[2]); Fixture::click(w.cmdMenu[0]);
-              Fixture::click(w.cmdLearn[0]); },
-        [&] { for (int i = 0; i < 8; ++i) Fixture::click(w.cmdNext[1]); }, // the Enter page
-        [&] { Fixture::click(w.cmdStop[0]); Fixture::click(w.cmdLearn[3]); Fixture::click(w.cmdNext[1]);
-              Fixture::click(w.cmdNext[1]); }, // a row practice
+        [&] {
+            Fixture::click(w.cmdStop[1]);
+            Fixture::click(w.cmdMenu[3]);
+            Fixture::click(w.cmdOK);
+        },
+        [&] {
+            Fixture::click(w.cmdStop[1]);
+            Fixture::click(w.cmdMenu[1]);
+            Fixture::click(w.cmdOK);
+        },
+        [&] {
+            Fixture::click(w.cmdStop[1]);
+            Fixture::click(w.cmdMenu[4]);
+            Fixture::click(w.cmdOK);
+        },
+        [&] {
+            Fixture::click(w.cmdStop[2]);
+            Fixture::click(w.cmdStop[2]);
+            Fixture::click(w.cmdMenu[0]);
+            Fixture::click(w.cmdLearn[0]);
+        },
+        [&] {
+            for (int i = 0; i < 8; ++i)
+                Fixture::click(w.cmdNext[1]);
+        }, // the Enter page
+        [&] {
+            Fixture::click(w.cmdStop[0]);
+            Fixture::click(w.cmdLearn[3]);
+            Fixture::click(w.cmdNext[1]);
+            Fixture::click(w.cmdNext[1]);
+        }, // a row practice
     };
     for (const auto& enter : states) {
         enter();
@@ -354,8 +350,7 @@ void TestRobustness::clicksOnEveryControlWhileTyping() {
             f.type(w.TargetKey);
             const auto controls = w.findChildren<QAbstractButton*>();
             for (QAbstractButton* b : controls) {
-                if (!b->isVisible() || !b->isEnabled() || b == w.cmdExit)
-                    continue;
+                if (!b->isVisible() || !b->isEnabled() || b == w.cmdExit) continue;
                 if (std::find(w.cmdStop.begin(), w.cmdStop.end(), b) != w.cmdStop.end())
                     continue; // Stop ends the state under test; it has its own tests
                 if (std::find(w.cmdMenu.begin(), w.cmdMenu.end(), b) != w.cmdMenu.end() ||
@@ -366,11 +361,9 @@ void TestRobustness::clicksOnEveryControlWhileTyping() {
             }
         }
         for (SSCommand* stop : w.cmdStop)
-            if (stop->isVisible())
-                Fixture::click(stop);
+            if (stop->isVisible()) Fixture::click(stop);
         for (SSCommand* stop : w.cmdStop)
-            if (stop->isVisible())
-                Fixture::click(stop);
+            if (stop->isVisible()) Fixture::click(stop);
         QVERIFY(w.fraMenu->isVisible());
     }
     QVERIFY(closer.boxes > 0); // the on-screen keys warned
@@ -384,16 +377,16 @@ void TestRobustness::keysDuringThePauseAreJudgedAfterwards() {
         QString keys;
         void Delay(float) override {
             for (QChar c : keys)
-                QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, 0,
-                                                                  Qt::NoModifier, QString(c)));
+                QCoreApplication::postEvent(
+                    target, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(c)));
             keys.clear();
         }
     };
     Fixture f;
     QueueingPause pause;
     f.window.reset();
-    f.window = std::make_unique<FrmType>(f.g, Services{&f.clock, &f.random, &f.sound, &pause},
-                                         &f.shell);
+    f.window =
+        std::make_unique<FrmType>(f.g, Services{&f.clock, &f.random, &f.sound, &pause}, &f.shell);
     std::string error;
     QVERIFY(f.window->Form_Load(error));
     f.window->show();

@@ -1,4 +1,5 @@
 // The settings line, and where it is read from and written to.
+#include "files.h"
 #include "shell/settings.h"
 #include "shell/settingsfile.h"
 
@@ -33,15 +34,9 @@ Module1 module(std::initializer_list<int> six, const std::string& appPath = {}) 
     return m;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(cannot read)");
+// What a settings file reads that cannot be read.
+QByteArray readSettingsFile(const QString& path) {
+    return test::readFile(path, "(cannot read)");
 }
 
 const QByteArray kNoFile = "(no file)";
@@ -146,8 +141,8 @@ private slots:
         QFETCH(QByteArray, shipped);
         QFETCH(QString, read);
         QFETCH(bool, warns);
-        if (user != kNoFile) QVERIFY(writeFile(userSettingsPath(), user));
-        if (shipped != kNoFile) QVERIFY(writeFile(shippedDefault(), shipped));
+        if (user != kNoFile) QVERIFY(test::writeFile(userSettingsPath(), user));
+        if (shipped != kNoFile) QVERIFY(test::writeFile(shippedDefault(), shipped));
         if (warns)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not valid")));
         Module1 m = module({0, 0, 0, 1, 1, 0}, appPath());
@@ -161,12 +156,12 @@ private slots:
         QString path, reason;
         QVERIFY2(saveSettings(module({1, 0, 1, 0, 1, 1}), path, reason), qPrintable(reason));
         QCOMPARE(path, userSettingsPath());
-        QCOMPARE(readFile(path), QByteArray("1,0,1,0,1,1\r\n"));
+        QCOMPARE(readSettingsFile(path), QByteArray("1,0,1,0,1,1\r\n"));
 
         // A longer old file is replaced whole.
-        QVERIFY(writeFile(path, "1,1,1,1,1,1\r\nand an old line\r\n"));
+        QVERIFY(test::writeFile(path, "1,1,1,1,1,1\r\nand an old line\r\n"));
         QVERIFY2(saveSettings(module({0, 2, 0, 1, 0, 0}), path, reason), qPrintable(reason));
-        QCOMPARE(readFile(path), QByteArray("0,2,0,1,0,0\r\n"));
+        QCOMPARE(readSettingsFile(path), QByteArray("0,2,0,1,0,0\r\n"));
 
         Module1 back = module({0, 0, 0, 0, 0, 0}, appPath());
         loadSettings(back);
@@ -186,14 +181,14 @@ private slots:
         if (geteuid() == 0) QSKIP("running as root: a read-only folder does not stop the write");
         QVERIFY(!saved);
         QVERIFY(!reason.isEmpty());
-        QCOMPARE(readFile(path), QByteArray("1,1,0,0,0,1\r\n"));
+        QCOMPARE(readSettingsFile(path), QByteArray("1,1,0,0,0,1\r\n"));
     }
 
     void saveFailsWhenTheFolderCannotBeMade() {
         // A plain file where the settings folder should be stops even root.
         const QString dir = QFileInfo(userSettingsPath()).absolutePath();
         QDir(dir).removeRecursively();
-        QVERIFY(writeFile(dir, "not a folder"));
+        QVERIFY(test::writeFile(dir, "not a folder"));
         QString path, reason;
         const bool saved = saveSettings(module({1, 0, 0, 0, 0, 1}), path, reason);
         QFile::remove(dir);

@@ -1,5 +1,6 @@
 // The program from its start: the About window, "&OK" to the menu screen, "Info?",
 // Exit writing the options, and a damaged key.dat stopping the start-up.
+#include "files.h"
 #include "shell/app.h"
 #include "shell/settingsfile.h"
 
@@ -14,22 +15,7 @@
 #include <QTimer>
 
 using namespace tapwell;
-
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
+using namespace tapwell::test;
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -51,7 +37,7 @@ void TestStartup::init() {
 }
 
 void TestStartup::fromTheAboutWindowToTheMenu() {
-    writeFile(userSettingsPath(), "1,0,1,0,1,1\r\n");
+    QVERIFY(writeFile(userSettingsPath(), "1,0,1,0,1,1\r\n"));
     App app;
     QCOMPARE(app.about()->windowTitle(), QStringLiteral("About Tapwell"));
     QCOMPARE(app.about()->size(), QSize(469, 239));
@@ -76,7 +62,7 @@ void TestStartup::infoThenOkReadsNothingAgain() {
     FrmType& w = *app.main();
     QTest::mouseClick(w.cmdMenu[2], Qt::LeftButton);
     QTest::mouseClick(w.chkRow[1], Qt::LeftButton);
-    writeFile(userSettingsPath(), "0,0,0,1,0,0\r\n");
+    QVERIFY(writeFile(userSettingsPath(), "0,0,0,1,0,0\r\n"));
     QTest::mouseClick(w.Command1, Qt::LeftButton);
     QVERIFY(app.about()->isVisible());
     QTest::mouseClick(app.about()->Command1, Qt::LeftButton);
@@ -87,7 +73,7 @@ void TestStartup::infoThenOkReadsNothingAgain() {
 }
 
 void TestStartup::exitWritesTheOptionsBack() {
-    writeFile(userSettingsPath(), "1,2,1,0,1,1\r\n");
+    QVERIFY(writeFile(userSettingsPath(), "1,2,1,0,1,1\r\n"));
     App app;
     int status = -1;
     app.endProgram = [&status](int s) { status = s; };
@@ -100,7 +86,7 @@ void TestStartup::exitWritesTheOptionsBack() {
 }
 
 void TestStartup::aBadSettingsFileGivesTheDefaults() {
-    writeFile(userSettingsPath(), "garbage\n");
+    QVERIFY(writeFile(userSettingsPath(), "garbage\n"));
     App app;
     QCOMPARE(int(app.globals().RowSetting(0)), 1);
     QCOMPARE(int(app.globals().KeySound), 1);

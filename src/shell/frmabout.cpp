@@ -8,7 +8,6 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 namespace tapwell {
@@ -56,10 +55,7 @@ FrmAbout::FrmAbout() : QWidget(nullptr) {
 }
 
 void FrmAbout::Form_Load() {
-    if (const QScreen* s = screen()) {
-        const QRect g = s->geometry();
-        move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
-    }
+    centreOnScreen(this);
 }
 
 void FrmAbout::Command1_Click() {

@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QScreen>
 
 namespace tapwell {
 
@@ -67,11 +66,7 @@ bool FrmType::Form_Load(std::string& error) {
         return false;
     }
 
-    if (const QScreen* screen = this->screen()) {
-        const QRect avail = screen->geometry();
-        move(avail.x() + (avail.width() - frameGeometry().width()) / 2,
-             avail.y() + (avail.height() - frameGeometry().height()) / 2);
-    }
+    centreOnScreen(this);
     Loading = 0;
     return true;
 }

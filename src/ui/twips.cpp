@@ -2,10 +2,19 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QScreen>
 
 #include <cmath>
 
 namespace tapwell {
+
+void centreOnScreen(QWidget* window) {
+    if (const QScreen* screen = window->screen()) {
+        const QRect area = screen->geometry();
+        window->move(area.x() + (area.width() - window->frameGeometry().width()) / 2,
+                     area.y() + (area.height() - window->frameGeometry().height()) / 2);
+    }
+}
 
 void place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(px(left), px(top), px(width), px(height));
@@ -37,12 +46,10 @@ QFont layoutFont(const QString& family, double points, bool bold, bool italic) {
 QFont fixedPitchFont(double points) {
     QFont f = layoutFont(QStringLiteral("Courier New"), points);
     f.setFixedPitch(true);
-    if (QFontInfo(f).fixedPitch())
-        return f;
+    if (QFontInfo(f).fixedPitch()) return f;
     QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     system.setPixelSize(f.pixelSize());
-    if (QFontInfo(system).fixedPitch())
-        return system;
+    if (QFontInfo(system).fixedPitch()) return system;
     for (const QString& family : QFontDatabase::families()) {
         if (QFontDatabase::isFixedPitch(family)) {
             QFont any(family);

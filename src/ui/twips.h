@@ -17,6 +17,9 @@ constexpr int tw(int pixels) {
     return pixels * kTwipsPerPixel;
 }
 
+// Centres a window on its screen.
+void centreOnScreen(QWidget* window);
+
 // Places a control at Left, Top, Width, Height given in twips.
 void place(QWidget* w, int left, int top, int width, int height);
 int topTw(const QWidget* w);
