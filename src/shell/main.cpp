@@ -8,7 +8,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tapwell"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tapwell"));
+    // No display name: on X11 the toolkit would append it to every window title, and the
+    // titles are the program's own ("Try Again!", "Tapwell Help"), exactly as they stand.
     // Ties the windows to the menu entry and its icon (example.brightnook.tapwell.desktop).
     QApplication::setDesktopFileName(QStringLiteral("example.brightnook.tapwell"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
