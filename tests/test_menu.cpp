@@ -6,6 +6,7 @@
 #include "ui/twips.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -55,6 +56,12 @@ private slots:
     void wordDrillTakesTheNumberRowOutOfPlay_data();
     void wordDrillTakesTheNumberRowOutOfPlay();
     void optionBoxesRecordTheOptionsAndGiveTheDisplayTheFocus();
+    void aTimedDrillLeftWithoutTypingGivesNoResult();
+    void keysGoOnToTheActivityAfterHelp_data();
+    void keysGoOnToTheActivityAfterHelp();
+    void aDisabledBoxLooksDisabled();
+    void resultsFitTheirLabelWhole_data();
+    void resultsFitTheirLabelWhole();
 };
 
 void TestMenu::eachChoiceShowsItsScreen_data() {
@@ -169,6 +176,90 @@ void TestMenu::optionBoxesRecordTheOptionsAndGiveTheDisplayTheFocus() {
     QCOMPARE(int(f.g.RowSetting(2)), 1);
     QCOMPARE(QApplication::focusWidget(), f.w().picDisplay);
     QCOMPARE(QString::fromStdString(formatSettings(f.g)), QStringLiteral("1,0,1,0,1,0\r\n"));
+}
+
+void TestMenu::aTimedDrillLeftWithoutTypingGivesNoResult() {
+    Fixture f;
+    Fixture::click(f.w().cmdMenu[4]);
+    Fixture::click(f.w().cmdOK);
+    f.type(kEnter); // an empty box: back to the menu
+    QVERIFY(f.w().fraMenu->isVisible());
+    f.clock.now += 60'000;
+    Fixture::click(f.w().cmdMenu[4]);
+    Fixture::click(f.w().cmdStop[2]); // the instructions are in the box, no run was typed
+    QVERIFY(!f.w().fraSpeed->isVisible());
+    QVERIFY(f.w().fraMenu->isVisible());
+    QCOMPARE(int(f.w().TimedRunning), 0);
+}
+
+void TestMenu::keysGoOnToTheActivityAfterHelp_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("help");
+    QTest::newRow("a Character Drill line") << 2 << 1;
+    QTest::newRow("a Keyboard Practice") << 1 << 1;
+    QTest::newRow("a Timed Drill run") << 4 << 3;
+}
+
+void TestMenu::keysGoOnToTheActivityAfterHelp() {
+    QFETCH(int, mode);
+    QFETCH(int, help);
+    Fixture f;
+    Fixture::click(f.w().cmdMenu[static_cast<std::size_t>(mode)]);
+    Fixture::click(f.w().cmdOK);
+    const int before = f.w().RightCount + f.w().ErrorCount + f.w().PressCount;
+    Fixture::click(f.w().cmdHelp[static_cast<std::size_t>(help)]);
+    QCOMPARE(f.shell.help, 1);
+    f.type(f.w().TargetKey == 0 ? 'a' : f.w().TargetKey);
+    QCOMPARE(f.shell.help, 1); // the key did not press Help again
+    if (mode == 4)
+        QCOMPARE(f.w().txtTime->toPlainText(), QStringLiteral("a"));
+    else
+        QVERIFY(f.w().RightCount + f.w().ErrorCount + f.w().PressCount > before);
+}
+
+void TestMenu::aDisabledBoxLooksDisabled() {
+    Fixture f;
+    Fixture::click(f.w().cmdMenu[3]);
+    const QCheckBox* number = f.w().chkRow[3];
+    const QPalette& pal = number->palette();
+    QVERIFY(pal.color(QPalette::Disabled, QPalette::WindowText) !=
+            pal.color(QPalette::Active, QPalette::WindowText));
+    QCOMPARE(pal.color(QPalette::Disabled, QPalette::WindowText),
+             QApplication::palette(number).color(QPalette::Disabled, QPalette::WindowText));
+}
+
+void TestMenu::resultsFitTheirLabelWhole_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("typed");
+    QTest::addColumn<int>("ms");
+    QTest::newRow("a Word Drill result, two lines") << 3 << 0 << 0;
+    QTest::newRow("1,200 words per minute") << 4 << 1000 << 10'000;
+    QTest::newRow("beyond any real speed") << 4 << 9000 << 1;
+}
+
+void TestMenu::resultsFitTheirLabelWhole() {
+    QFETCH(int, mode);
+    QFETCH(int, typed);
+    QFETCH(int, ms);
+    Fixture f;
+    Fixture::click(f.w().cmdMenu[static_cast<std::size_t>(mode)]);
+    Fixture::click(f.w().cmdOK);
+    if (mode == 4) {
+        f.w().txtTime->setPlainText(QString(typed, QLatin1Char('a')));
+        f.clock.now += 750 + ms;
+        f.type(kEnter);
+    } else {
+        while (f.w().Typing == 1)
+            f.type(f.w().TargetKey);
+    }
+    const QLabel* label = f.w().lblSpeed;
+    QVERIFY(f.w().fraSpeed->isVisible());
+    const QFontMetrics fm(label->font());
+    const QStringList lines = label->text().split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        QVERIFY2(fm.horizontalAdvance(line) <= label->width(), qPrintable(line));
+    QVERIFY(label->height() >= (lines.size() - 1) * fm.lineSpacing() + fm.height());
+    QVERIFY(f.w().fraSpeed->rect().contains(label->geometry()));
 }
 
 QTEST_MAIN(TestMenu)

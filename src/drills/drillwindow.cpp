@@ -6,6 +6,7 @@
 #include "ui/twips.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -17,6 +18,13 @@ namespace {
 // Halves to the even neighbour, as every real value stored into a whole number here.
 i16 roundEven(double v) {
     return static_cast<i16>(std::lrint(v));
+}
+// Below this a result would no longer be readable; the frame cannot hold more anyway.
+constexpr int kSmallestSpeedPx = 6;
+
+// The height a label's lines take, descenders of the last line included.
+int linesHeight(const QFontMetrics& fm, qsizetype lines) {
+    return static_cast<int>(lines - 1) * fm.lineSpacing() + fm.height() + 1;
 }
 } // namespace
 
@@ -57,12 +65,26 @@ void FrmType::PickPracticeFinger() {
 
 void FrmType::showSpeedLabel(const QString& caption, int top) {
     lblSpeed->setText(caption);
-    setTopTw(lblSpeed, top);
-    // The label is as high as its lines need: a Word Drill result has two.
-    const int lines = static_cast<int>(caption.count(QLatin1Char('\n'))) + 1;
-    const int needed = lines * lblSpeed->fontMetrics().height();
-    lblSpeed->resize(lblSpeed->width(),
-                     std::min(std::max(px(270), needed), fraSpeed->height() - lblSpeed->y() - 2));
+    // The label spans the frame's inside, its text centred where the layout centres it,
+    // and is as high as its lines need (a Word Drill result has two). No speed, however
+    // large, and no descender is cut: a text that would not fit is set smaller.
+    const int inset = 2;
+    const int y = px(top);
+    const int width = fraSpeed->width() - 2 * inset;
+    const int room = fraSpeed->height() - inset - y;
+    const QStringList lines = caption.split(QLatin1Char('\n'));
+    QFont font = lblSpeed->font();
+    for (int size = speedFontPx_; size >= kSmallestSpeedPx; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics fm(font);
+        int widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, fm.horizontalAdvance(line));
+        if (widest <= width && linesHeight(fm, lines.size()) <= room) break;
+    }
+    lblSpeed->setFont(font);
+    const int needed = linesHeight(QFontMetrics(font), lines.size());
+    lblSpeed->setGeometry(inset, y, width, std::max(px(270), needed));
     fraSpeed->show();
     fraSpeed->repaint(); // on screen before the end sound plays
 }
@@ -199,6 +221,9 @@ void FrmType::cmdStop_Click(int Index) {
     default:
         break;
     }
+    // Any way back to the menu ends a Timed Drill run: a later Stop must not take the
+    // instructions in the box, and the old clock, for a run.
+    TimedRunning = 0;
     picKeys->hide();
     fraMenu->show();
     setWindowPicture(imgKeyboard->picture());

@@ -30,14 +30,15 @@ App::App() {
     about_->Form_Load();
     g_.AppPath = findAppPath();
     qCDebug(lcShell).noquote() << "data directory" << QString::fromStdString(g_.AppPath);
+    removeUnfinishedSaves();
     loadSettings(g_);
 }
 
 App::~App() = default;
 
 int App::run() {
-    about_->show();
-    about_->Command1->setFocus();
+    // Shown as "Info?" shows it: raised and active, so its keys (F1 among them) work at once.
+    showAbout();
     return QApplication::exec();
 }
 

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 
 namespace tapwell {
 
@@ -77,6 +78,14 @@ void FrmType::Command1_Click() {
 
 void FrmType::cmdHelp_Click(int) {
     shell_->showHelp();
+    // When the help window closes, the keys go on to the activity, as after a click on an
+    // option box: not to the Help button, where Enter would open the help again.
+    if (Typing == 1)
+        (Mode == kTimedDrill ? static_cast<QWidget*>(txtTime) : picDisplay)->setFocus();
+    else if (cmdOK->isVisible())
+        cmdOK->setFocus();
+    else if (cmdOKPractice->isVisible())
+        cmdOKPractice->setFocus();
 }
 
 void FrmType::cmdExit_Click() {

@@ -57,6 +57,7 @@ void FrmType::cmdMenu_Click(int Index) {
         break;
     }
     case kTimedDrill:
+        TimedRunning = 0; // the box holds instructions, not a run
         txtTime->setPlainText(
             QStringLiteral("Type in words from a book or something else. When done, press Enter "
                            "to see your typing speed. Keep your hands in home position as you "

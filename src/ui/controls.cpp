@@ -369,7 +369,10 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& text, const QColor& back
     auto* c = new QCheckBox(text, parent);
     QPalette pal = c->palette();
     pal.setColor(QPalette::Window, back);
-    pal.setColor(QPalette::WindowText, fore);
+    // A disabled box keeps the toolkit's grey caption, so a child sees why a click does
+    // nothing.
+    pal.setColor(QPalette::Active, QPalette::WindowText, fore);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, fore);
     c->setPalette(pal);
     c->setBackgroundRole(QPalette::Window); // a button's own role would fill it grey
     c->setAutoFillBackground(true);

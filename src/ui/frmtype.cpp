@@ -240,6 +240,7 @@ void FrmType::createDisplay() {
     lblSpeed = makeLabel(fraSpeed, QStringLiteral("100 words per minute"), kBlue, kWhite,
                          layoutFont(QStringLiteral("Arial"), 12), Qt::AlignHCenter);
     place(lblSpeed, 495, 360, 2265, 270);
+    speedFontPx_ = lblSpeed->font().pixelSize();
     fraSpeed->hide();
 
     const QFont okFont = layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true);

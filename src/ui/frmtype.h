@@ -175,6 +175,7 @@ private:
     Services svc_;
     ShellActions* shell_;
     Picture windowPicture_;
+    int speedFontPx_ = 0; // the results label's size as laid out; a long result is set smaller
 };
 
 } // namespace tapwell
