@@ -1,4 +1,5 @@
 #include "shell/app.h"
+#include "shell/logging.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    tapwell::quietDiagnostics();
     QApplication::setApplicationName(QStringLiteral("tapwell"));
     // No display name: on X11 the toolkit would append it to every window title, and the
     // titles are the program's own ("Try Again!", "Tapwell Help"), exactly as they stand.

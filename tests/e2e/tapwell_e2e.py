@@ -479,7 +479,8 @@ class Session:
     a screenshot and the logs are kept in artifacts (when given).
     """
 
-    def __init__(self, binary=None, data_dir=None, settings=None, artifacts=None, name="e2e"):
+    def __init__(self, binary=None, data_dir=None, settings=None, artifacts=None, name="e2e",
+                 quiet=False):
         self.binary = binary or os.environ.get("TAPWELL_BINARY")
         self.data_dir = data_dir or os.environ.get("TAPWELL_DATA")
         if not self.binary or not self.data_dir:
@@ -487,6 +488,8 @@ class Session:
         self.settings = settings
         self.artifacts = artifacts if artifacts is not None else os.environ.get("TAPWELL_E2E_ARTIFACTS")
         self.name = name
+        # quiet: a normal run, without the diagnostics the waits below otherwise read.
+        self.quiet = quiet
         self.xvfb = self.pulse = self.app = None
         self.grabber = None
         self.window = None  # Rect of the main window's client area on screen
@@ -534,17 +537,19 @@ class Session:
         self.env.update({
             "QT_QPA_PLATFORM": "xcb",
             "XDG_CONFIG_HOME": self.config_dir,
-            "QT_LOGGING_RULES": "tapwell.*.debug=true",
             # Leaks are the soak test's business; every other finding fails.
             "ASAN_OPTIONS": "detect_leaks=0:abort_on_error=1",
             "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1",
         })
+        if not self.quiet:
+            self.env["QT_LOGGING_RULES"] = "tapwell.*.debug=true"
         self.stderr_path = os.path.join(d, "tapwell.stderr")
         with open(self.stderr_path, "wb") as err:
             self.app = start_process("tapwell", [os.path.join(self.app_dir, "tapwell")],
                                      env=self.env, cwd=d, stdout=err, stderr=err,
                                      stdin=subprocess.DEVNULL)
-        self.wait_log("data directory " + self.app_dir + "/", 20)
+        if not self.quiet:
+            self.wait_log("data directory " + self.app_dir + "/", 20)
         self.about = self.wait_window("^About Tapwell$", (469, 239))
 
     def base_env(self):
@@ -691,7 +696,8 @@ class Session:
         """Presses the About window's "&OK" and waits for the main window's menu."""
         ok = control((4440, 2520, 975, 495)).offset(self.about.x, self.about.y)
         self.click_screen(*ok.center())
-        self.wait_log("main window loaded", 20)
+        if not self.quiet:
+            self.wait_log("main window loaded", 20)
         self.window = self.wait_window("^Tapwell$", Layout.WINDOW)
         # The menu frame painted: red behind its buttons.
         menu = self.on_screen(control(Layout.fraMenu)).inset(4)

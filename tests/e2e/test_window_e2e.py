@@ -103,5 +103,30 @@ class TimedDrill(unittest.TestCase):
                              "the typed text stays on screen")
 
 
+class QuietRun(unittest.TestCase):
+    def test_help_at_once_a_run_and_exit_print_nothing_on_stderr(self):
+        with Session(settings="1,0,0,0,0,1\r\n", name=self.id(), quiet=True) as s:
+            # F1 works on the start-up window as it first opens, before any click.
+            s.key("F1")
+            s.wait_window("^Tapwell Help$", (560, 520))
+            s.key("Escape")
+            wait_until(lambda: not s.find_window("^Tapwell Help$", (560, 520)), 10,
+                       "the help window to close")
+            s.click_about_ok()
+            s.click(Layout.menu_button(4))
+            wait_until(lambda: ok_shown(s), 10, "the Timed Drill's OK")
+            s.click(Layout.ok_button())
+            wait_until(lambda: not ok_shown(s), 10, "OK to go when the run starts")
+            s.type("a quiet run", 30)
+            s.key("Return")
+            wait_until(lambda: ok_shown(s), 10, "OK after the result")
+            s.click(control(Layout.fraTime, (1440, 480, 615, 615)))  # Stop: the menu
+            menu = s.on_screen(control(Layout.fraMenu)).inset(4)
+            s.wait_colour((menu.x, menu.y + menu.h - 1), (255, 0, 0), 10, "the menu again")
+            s.click(Layout.exit_button())
+            self.assertEqual(s.wait_exit(15), 0)
+            self.assertEqual(s.read("tapwell.stderr"), "")
+
+
 if __name__ == "__main__":
     unittest.main()
