@@ -1,10 +1,16 @@
 // On a machine without the fonts we name, the text display still gets a fixed-pitch
-// font, so typed characters stand under their models.
+// font, so typed characters stand under their models; on one without any font, the
+// program says so and stops.
+#include "files.h"
 #include "harness.h"
+#include "ui/twips.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tapwell;
@@ -26,7 +32,58 @@ private slots:
         Fixture::click(f.w().cmdOK);
         QCOMPARE(f.w().shpChar->x() * 15, int(f.w().PenX));
     }
+
+    // With no font at all the program says so in plain words on stderr and stops, rather
+    // than open windows of empty boxes; with any font it says nothing. fontconfig reads
+    // its configuration once per process, so each case runs this program again.
+    void noFontAtAllIsSaidPlainly_data() {
+        QTest::addColumn<bool>("fonts");
+        QTest::newRow("no font installed") << false;
+        QTest::newRow("only the DejaVu fonts") << true;
+    }
+    void noFontAtAllIsSaidPlainly() {
+        QFETCH(bool, fonts);
+        QTemporaryDir dir;
+        QString config = qEnvironmentVariable("FONTCONFIG_FILE");
+        if (!fonts) {
+            config = dir.filePath(QStringLiteral("no-fonts.conf"));
+            QVERIFY(writeFile(config, "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" +
+                                          QFile::encodeName(dir.filePath("cache")) +
+                                          "</cachedir></fontconfig>\n"));
+        }
+        QProcess check;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TAPWELL_FONT_CHECK"), config);
+        check.setProcessEnvironment(env);
+        check.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(check.waitForFinished(60000));
+        const QString said = QString::fromLocal8Bit(check.readAllStandardError());
+        QCOMPARE(check.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(check.exitCode(), fonts ? 0 : 1);
+        if (fonts) {
+            QCOMPARE(said, QString());
+        } else {
+            QVERIFY2(said.startsWith(QLatin1String("Tapwell cannot start: no font")),
+                     qPrintable(said));
+            QVERIFY2(said.contains(QLatin1String("Install a font package")), qPrintable(said));
+        }
+    }
 };
 
-QTEST_MAIN(TestFonts)
+// The start-up's font check alone, as the test above runs it, with the font
+// configuration it names.
+static int checkFontsOnly(int argc, char* argv[]) {
+    qputenv("FONTCONFIG_FILE", qgetenv("TAPWELL_FONT_CHECK"));
+    QApplication app(argc, argv);
+    installFontSubstitutes();
+    return checkFontsCanShowText() ? 0 : 1;
+}
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsSet("TAPWELL_FONT_CHECK")) return checkFontsOnly(argc, argv);
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestFonts test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_fonts.moc"

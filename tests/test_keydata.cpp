@@ -1,12 +1,16 @@
 // The key data reader and the tables built from key.dat, on files written in the test
 // from the shipped data/key.dat, and the shipped file itself.
+#include "files.h"
+#include "shell/regularfile.h"
 #include "shipped.h"
 #include "state/keytables.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
+#include <cerrno>
 #include <map>
 #include <memory>
 #include <string>
@@ -320,6 +324,58 @@ private slots:
                 }
             QCOMPARE(count, expectedCount[r]);
         }
+    }
+
+    // key.dat, like all our files, is read only when it is a plain file of a sensible size.
+    void onlyPlainFilesAreRead_data() { test::addNotPlainFileRows(); }
+    void onlyPlainFilesAreRead() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("key.dat"));
+        QVERIFY(test::makeNotPlainFile(path, kind));
+        std::string bytes = "left from before", error;
+        QVERIFY(!readRegularFile(path.toStdString(), 256 * 1024, bytes, error));
+        QVERIFY2(error.starts_with(reason.toStdString()), error.c_str());
+        QVERIFY(bytes.empty());
+    }
+
+    void plainFilesAreReadUpToTheLimit_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("viaLink");  // read through a symbolic link to it
+        QTest::addColumn<QString>("error"); // empty: read whole
+        QTest::newRow("the shipped key.dat") << shippedFile() << false << "";
+        QTest::newRow("through a link") << shippedFile().left(100) << true << "";
+        QTest::newRow("empty") << QByteArray() << false << "";
+        QTest::newRow("exactly the limit") << QByteArray(4096, 'x') << false << "";
+        QTest::newRow("one byte more")
+            << QByteArray(4097, 'x') << false << "it is larger than 4096 bytes";
+    }
+    void plainFilesAreReadUpToTheLimit() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, viaLink);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("key.dat"));
+        QVERIFY(test::writeFile(path, file));
+        if (viaLink) {
+            QVERIFY(QFile::link(path, dir.filePath(QStringLiteral("link.dat"))));
+            path = dir.filePath(QStringLiteral("link.dat"));
+        }
+        const std::size_t limit = std::max<std::size_t>(4096, std::size_t(shippedFile().size()));
+        std::string bytes, why;
+        QCOMPARE(readRegularFile(path.toStdString(), limit, bytes, why), error.isEmpty());
+        QCOMPARE(QString::fromStdString(why), error);
+        QCOMPARE(bytes, error.isEmpty() ? file.toStdString() : std::string());
+    }
+
+    void unreadableFilesSayWhy() {
+        std::string bytes, error;
+        QVERIFY(!readRegularFile("/nonexistent/key.dat", 4096, bytes, error));
+        QCOMPARE(error, std::generic_category().message(ENOENT));
+        // A file that says it is empty and is not (the kernel's) is read all the same.
+        QVERIFY2(readRegularFile("/proc/self/status", 1 << 20, bytes, error), error.c_str());
+        QVERIFY2(bytes.find("Name:") != std::string::npos, bytes.c_str());
     }
 };
 

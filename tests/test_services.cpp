@@ -1,8 +1,10 @@
 // The random generator, PlayWave and the pause.
+#include "files.h"
 #include "shell/services.h"
 #include "shell/wavefile.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <vector>
@@ -115,7 +117,7 @@ private slots:
     // refuse without reading past the end.
     void waveFiles() {
         for (const char* name : {"ding.wav", "uhoh.wav", "tada.wav"}) {
-            QFile f(qEnvironmentVariable("TAPWELL_DATA_DIR") + "/" + name);
+            QFile f(QStringLiteral(TAPWELL_TEST_DATA_DIR) + "/" + name);
             QVERIFY(f.open(QIODevice::ReadOnly));
             const QByteArray bytes = f.readAll();
             const auto wave = parseWave(std::string_view(bytes.constData(), std::size_t(bytes.size())));
@@ -141,6 +143,25 @@ private slots:
         const auto pcm = parseWave(std::string_view(adpcm.constData(), 48));
         QVERIFY(pcm);
         QCOMPARE(pcm->dataBytes, std::size_t(4));
+    }
+
+    // A sound that is not a plain wave file is refused, before it is read when it is not
+    // a plain file: the key goes on with the desktop's beep, nothing waits on a pipe.
+    void soundsThatAreNotPlainFiles_data() {
+        test::addNotPlainFileRows();
+        QTest::newRow("text, not a wave") << "text"
+                                          << "it is not a PCM wave file";
+    }
+    void soundsThatAreNotPlainFiles() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ding.wav"));
+        QVERIFY(kind == QLatin1String("text") ? test::writeFile(path, "RIFF, but only talk")
+                                              : test::makeNotPlainFile(path, kind));
+        std::string bytes, error;
+        QVERIFY(!readWaveFile(path.toStdString(), bytes, error));
+        QVERIFY2(error.starts_with(reason.toStdString()), error.c_str());
     }
 };
 

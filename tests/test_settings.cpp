@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QtTest>
 
 #include <unistd.h>
@@ -149,6 +150,55 @@ private slots:
         loadSettings(m);
         QCOMPARE(values(m), read);
         QCOMPARE(m.AppPath, appPath());
+    }
+
+    // Neither the user's file nor the shipped default is waited on or read whole when it
+    // is not a plain file: the defaults, and a line that says why.
+    void filesThatAreNotPlainFilesGiveTheDefaults_data() { test::addNotPlainFileRows(); }
+    void filesThatAreNotPlainFilesGiveTheDefaults() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        for (const QString& path : {userSettingsPath(), shippedDefault()}) {
+            QVERIFY(test::makeNotPlainFile(path, kind));
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("cannot read %1 : %2")
+                                                        .arg(QRegularExpression::escape(path),
+                                                             QRegularExpression::escape(reason))));
+            Module1 m = module({0, 0, 0, 1, 1, 0}, appPath());
+            loadSettings(m);
+            QCOMPARE(values(m), QStringLiteral("1,0,0,0,0,1"));
+            QVERIFY(QFile::remove(path) || QDir(path).removeRecursively());
+        }
+    }
+
+    // A save killed half way leaves its temporary copy beside the file; the next start
+    // clears it away and keeps the file, and everything else there, as it was.
+    void unfinishedSavesAreRemoved() {
+        removeUnfinishedSaves(); // no folder yet: nothing to do
+        const QString user = userSettingsPath();
+        QVERIFY(test::writeFile(user, "0,1,0,0,1,0\r\n"));
+        const QDir dir = QFileInfo(user).absoluteDir();
+        const QStringList leftovers = {"tapwell1.ini.AbCdEf", "tapwell1.ini.szVSKF"};
+        const QStringList others = {"tapwell1.ini.bak", "tapwell1.ini.AbCdEfG",
+                                    "tapwell1.ini.AbC-Ef", "other.ini.AbCdEf"};
+        for (const QString& name : leftovers + others)
+            QVERIFY(test::writeFile(dir.filePath(name), "1,1,1"));
+        // One made as a save makes its copy, so the name is Qt's own.
+        QTemporaryFile made(user);
+        made.setAutoRemove(false);
+        QVERIFY(made.open());
+        QVERIFY2(made.fileName().startsWith(user + QLatin1Char('.')), qPrintable(made.fileName()));
+        made.close();
+
+        removeUnfinishedSaves();
+        QStringList left = dir.entryList(QDir::Files | QDir::Hidden);
+        QStringList expected = others + QStringList{QString::fromLatin1(kSettingsFileName)};
+        left.sort();
+        expected.sort();
+        QCOMPARE(left, expected);
+        QCOMPARE(readSettingsFile(user), QByteArray("0,1,0,0,1,0\r\n"));
+        for (const QString& name : others)
+            QFile::remove(dir.filePath(name));
     }
 
     void saveWritesTheLine() {

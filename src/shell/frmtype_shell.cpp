@@ -1,10 +1,10 @@
 // The main window's start-up, and its Info, Help and Exit buttons.
 #include "ui/frmtype.h"
 
+#include "regularfile.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,21 +12,9 @@ namespace tapwell {
 
 namespace {
 
-// Reads key.dat whole; says what went wrong when it cannot.
-bool readFile(const QString& path, std::string& bytes, std::string& error) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        error = f.errorString().toStdString();
-        return false;
-    }
-    const QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        error = f.errorString().toStdString();
-        return false;
-    }
-    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
-    return true;
-}
+// The shipped key.dat is a few KB; a file a hundred times larger is not ours, and is
+// not read into memory.
+constexpr std::size_t kMaxKeyDataBytes = 256 * 1024;
 
 } // namespace
 
@@ -57,7 +45,7 @@ bool FrmType::Form_Load(std::string& error) {
     RowTop(kSpaceRow) = static_cast<i16>(topTw(pnlSpace));
     const std::string path = g_.AppFile("key.dat");
     std::string bytes, reason;
-    if (!readFile(QString::fromStdString(path), bytes, reason)) {
+    if (!readRegularFile(path, kMaxKeyDataBytes, bytes, reason)) {
         error = "Tapwell cannot read its keyboard data file " + path + ": " + reason;
         return false;
     }

@@ -1,5 +1,7 @@
 #include "helpviewer.h"
 
+#include "regularfile.h"
+
 #include <QFile>
 #include <QPushButton>
 #include <QShortcut>
@@ -7,6 +9,11 @@
 #include <QVBoxLayout>
 
 namespace tapwell {
+
+namespace {
+// Our help is a few pages of text; a file of megabytes is not it.
+constexpr std::size_t kMaxHelpBytes = 4 * 1024 * 1024;
+} // namespace
 
 HelpViewer::HelpViewer() : QWidget(nullptr) {
     setWindowTitle(QStringLiteral("Tapwell Help"));
@@ -23,14 +30,14 @@ HelpViewer::HelpViewer() : QWidget(nullptr) {
 }
 
 void HelpViewer::openContents(const QString& file) {
-    QFile f(file);
-    if (f.open(QIODevice::ReadOnly)) {
-        browser_->setHtml(QString::fromUtf8(f.readAll()));
+    std::string bytes, error;
+    if (readRegularFile(QFile::encodeName(file).toStdString(), kMaxHelpBytes, bytes, error)) {
+        browser_->setHtml(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
     } else {
         browser_->setHtml(
             QStringLiteral("<h2>The help is missing</h2><p>Tapwell could not open its help file "
                            "<tt>%1</tt>: %2.</p>")
-                .arg(file.toHtmlEscaped(), f.errorString().toHtmlEscaped()));
+                .arg(file.toHtmlEscaped(), QString::fromStdString(error).toHtmlEscaped()));
     }
     browser_->moveCursor(QTextCursor::Start);
     show();

@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     tapwell::installFontSubstitutes();
+    if (!tapwell::checkFontsCanShowText()) return 1;
     tapwell::App tapwellApp;
     return tapwellApp.run();
 }

@@ -18,8 +18,6 @@ Q_LOGGING_CATEGORY(lcSound, "tapwell.sound")
 
 namespace {
 
-// Larger than any wave file of ours; a bigger file is not a key sound.
-constexpr qint64 kMaxWaveBytes = 16 * 1024 * 1024;
 // The sound server plays what it holds only while the stream is open, so each sound is
 // followed by silence long enough for its end to be heard.
 constexpr int kSilentTailMs = 250;
@@ -27,16 +25,15 @@ constexpr int kSilentTailMs = 250;
 // server's buffer); a wait for its end allows for it.
 constexpr int kOutputDelayMs = 80;
 
-QByteArray readWave(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.read(kMaxWaveBytes) : QByteArray();
+std::optional<WaveInfo> readWave(const QString& file, std::string& bytes, std::string& error) {
+    return readWaveFile(QFile::encodeName(file).toStdString(), bytes, error);
 }
 
 } // namespace
 
 int waveLengthMs(const QString& file) {
-    const QByteArray bytes = readWave(file);
-    const auto wave = parseWave(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    std::string bytes, error;
+    const auto wave = readWave(file, bytes, error);
     return wave ? wave->lengthMs() : 0;
 }
 
@@ -106,21 +103,21 @@ const QtSound::Clip* QtSound::clipFor(const QString& file) {
     if (const auto it = clips_.constFind(file); it != clips_.constEnd())
         return it.value().get();
     std::shared_ptr<Clip> clip;
-    const QByteArray bytes = readWave(file);
-    const auto wave = parseWave(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (wave) {
+    std::string bytes, error;
+    if (const auto wave = readWave(file, bytes, error)) {
         clip = std::make_shared<Clip>();
         clip->format.setSampleRate(wave->sampleRate);
         clip->format.setChannelCount(wave->channels);
         clip->format.setSampleFormat(wave->bitsPerSample == 8 ? QAudioFormat::UInt8
                                                               : QAudioFormat::Int16);
         clip->lengthMs = wave->lengthMs();
-        clip->samples = bytes.mid(static_cast<qsizetype>(wave->dataOffset),
-                                  static_cast<qsizetype>(wave->dataBytes));
+        clip->samples =
+            QByteArray(bytes.data() + wave->dataOffset, static_cast<qsizetype>(wave->dataBytes));
         const qsizetype tail = clip->format.bytesForDuration(kSilentTailMs * 1000);
         clip->samples.append(tail, wave->bitsPerSample == 8 ? char(0x80) : char(0));
     } else {
-        qCWarning(lcSound) << "cannot play" << file << "(missing, or not a PCM wave file)";
+        qCWarning(lcSound).noquote()
+            << "cannot play" << file << ":" << QString::fromStdString(error);
     }
     clips_.insert(file, clip);
     return clip.get();

@@ -1,5 +1,6 @@
 #include "settingsfile.h"
 
+#include "regularfile.h"
 #include "settings.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -15,8 +17,8 @@ namespace tapwell {
 Q_LOGGING_CATEGORY(lcSettings, "tapwell.settings")
 
 namespace {
-// Far larger than any settings line; a bigger file is not ours.
-constexpr qint64 kMaxSettingsBytes = 64 * 1024;
+// Far larger than any settings line; a bigger file is not ours, and is not read.
+constexpr std::size_t kMaxSettingsBytes = 4 * 1024;
 } // namespace
 
 QString userSettingsPath() {
@@ -29,20 +31,36 @@ void loadSettings(Module1& m) {
     if (!QFileInfo::exists(path)) path = QString::fromStdString(m.AppFile(kSettingsFileName));
     applyDefaultSettings(m);
     if (!QFileInfo::exists(path)) return;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        qCWarning(lcSettings).noquote()
-            << "cannot read" << path << ":" << f.errorString() << "- using the defaults";
+    std::string bytes, error;
+    if (!readRegularFile(QFile::encodeName(path).toStdString(), kMaxSettingsBytes, bytes, error)) {
+        qCWarning(lcSettings).noquote() << "cannot read" << path << ":"
+                                        << QString::fromStdString(error) << "- using the defaults";
         return;
     }
-    const QByteArray bytes = f.read(kMaxSettingsBytes);
-    std::string error;
-    if (!parseSettings(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                       m, error)) {
+    if (!parseSettings(bytes, m, error)) {
         applyDefaultSettings(m);
         qCWarning(lcSettings).noquote()
             << "the settings file" << path << "is not valid:" << QString::fromStdString(error)
             << "- using the defaults";
+    }
+}
+
+void removeUnfinishedSaves() {
+    const QFileInfo user(userSettingsPath());
+    // QSaveFile names its temporary copy after the file with six letters or digits
+    // added, writes it, and renames it over the file only once it is whole.
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(user.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDir dir = user.absoluteDir();
+    const QFileInfoList candidates =
+        dir.entryInfoList({user.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& f : candidates) {
+        if (!leftover.match(f.fileName()).hasMatch()) continue;
+        if (QFile::remove(f.absoluteFilePath()))
+            qCDebug(lcSettings).noquote() << "removed an unfinished save" << f.absoluteFilePath();
+        else
+            qCWarning(lcSettings).noquote()
+                << "cannot remove the unfinished save" << f.absoluteFilePath();
     }
 }
 

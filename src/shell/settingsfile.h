@@ -12,9 +12,14 @@ namespace tapwell {
 QString userSettingsPath();
 
 // The user's file when there is one, else the shipped default in the data directory,
-// else the built-in defaults. A file that cannot be read or makes no sense gives the
-// defaults, and a line on stderr says why.
+// else the built-in defaults. A file that cannot be read (among them anything but a plain
+// file of a few KB) or makes no sense gives the defaults, and a line on stderr says why.
 void loadSettings(Module1& m);
+
+// Removes what a save killed half way left beside the user's file: the temporary
+// copy that is renamed over the file once it is whole ("tapwell1.ini.aBcDeF"). The
+// user's file itself is never touched. Run once at start-up, before the first save.
+void removeUnfinishedSaves();
 
 // Writes the whole line to the user's file, atomically: the old file stays whole when
 // the write fails. On failure, reason says why.

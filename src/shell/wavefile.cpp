@@ -1,5 +1,7 @@
 #include "wavefile.h"
 
+#include "regularfile.h"
+
 #include <algorithm>
 
 namespace tapwell {
@@ -64,6 +66,14 @@ std::optional<WaveInfo> parseWave(std::string_view s) {
         pos = body + size + (size & 1);
     }
     return std::nullopt;
+}
+
+std::optional<WaveInfo> readWaveFile(const std::string& path, std::string& bytes,
+                                     std::string& error) {
+    if (!readRegularFile(path, kMaxWaveBytes, bytes, error)) return std::nullopt;
+    auto wave = parseWave(bytes);
+    if (!wave) error = "it is not a PCM wave file";
+    return wave;
 }
 
 } // namespace tapwell

@@ -2,9 +2,11 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QScreen>
 
 #include <cmath>
+#include <cstdio>
 
 namespace tapwell {
 
@@ -67,6 +69,18 @@ void installFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Courier New"),
                                {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")});
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
+}
+
+bool checkFontsCanShowText() {
+    // fontconfig without a single font still answers every family name with its aliases,
+    // but what it gives has no letters. Any font with letters, ours or another, will do.
+    const QFontMetrics metrics(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
+    if (metrics.inFont(QLatin1Char('A'))) return true;
+    std::fputs("Tapwell cannot start: no font is installed that can show its text (fontconfig "
+               "finds none), so every word would be an empty box.\n"
+               "Install a font package, for example fonts-liberation, and start Tapwell again.\n",
+               stderr);
+    return false;
 }
 
 } // namespace tapwell

@@ -39,4 +39,9 @@ QFont fixedPitchFont(double points);
 // and Comic Sans MS names resolve through fontconfig; MS Sans Serif needs our help.
 void installFontSubstitutes();
 
+// With no font at all (fontconfig finds none), every caption and every line to type would
+// be an empty box. Then this says so on stderr, in plain words, and returns false; the
+// program stops, since nothing it showed could be read, not even a message box.
+bool checkFontsCanShowText();
+
 } // namespace tapwell
