@@ -295,6 +295,13 @@ def quad_point(q, u, v):
     return lerp(back, front, v)
 
 
+# The picture is shown at its own size at the top left of the menu screen, and the
+# "Choices" frame stands 200 pixels from the left: everything is drawn left of that
+# line, with a few pixels to spare, in a picture that keeps its nominal size.
+COMPUTER_W, COMPUTER_H = 233, 286
+COMPUTER_LEFT, COMPUTER_RIGHT = 6, 193   # outermost ink, strokes included
+
+
 def make_computer():
     line = "#505050"
     light = "#D8D8D8"
@@ -303,56 +310,75 @@ def make_computer():
     parts = []
     sw = dict(stroke=line, stroke_width=2, stroke_linejoin="round")
 
+    # The drawing is laid out on a wider plan, whose widest part (the keyboard)
+    # runs from 9 to 224, and set narrower across to lie between COMPUTER_LEFT
+    # and COMPUTER_RIGHT; round things (knobs, the lamp, corners) and line
+    # widths keep their shape.
+    plan_left, plan_right = 9.0, 224.0
+    half_line = 1.0
+    left, right = COMPUTER_LEFT + half_line, COMPUTER_RIGHT - half_line
+    k = (right - left) / (plan_right - plan_left)
+
+    def X(x):
+        return left + (x - plan_left) * k
+
+    def W(w):
+        return w * k
+
+    def P(points):
+        return [(X(x), y) for x, y in points]
+
     # System unit: a flat box seen slightly from above.
-    parts.append(polygon([(24, 152), (209, 152), (219, 162), (14, 162)],
+    parts.append(polygon(P([(24, 152), (209, 152), (219, 162), (14, 162)]),
                          fill="#E8E8E8", **sw))
-    parts.append(rounded_rect(14, 162, 205, 50, 2, fill=light, **sw))
+    parts.append(rounded_rect(X(14), 162, W(205), 50, 2, fill=light, **sw))
     # Floppy drive.
-    parts.append(rounded_rect(128, 174, 76, 22, 2, fill=mid, stroke=line,
-                              stroke_width=1.5))
-    parts.append(rounded_rect(136, 182, 52, 5, 1.5, fill="#303030",
+    parts.append(rounded_rect(X(128), 174, W(76), 22, 2, fill=mid,
+                              stroke=line, stroke_width=1.5))
+    parts.append(rounded_rect(X(136), 182, W(52), 5, 1.5, fill="#303030",
                               stroke=line, stroke_width=1))
-    parts.append(rounded_rect(190, 189, 9, 4, 1, fill=dark, stroke=line,
+    parts.append(rounded_rect(X(190), 189, 9, 4, 1, fill=dark, stroke=line,
                               stroke_width=1))
     # Power switch, lamp and air slots.
-    parts.append(rounded_rect(26, 186, 14, 12, 2, fill=mid, stroke=line,
+    parts.append(rounded_rect(X(26), 186, 14, 12, 2, fill=mid, stroke=line,
                               stroke_width=1.5))
-    parts.append(el("circle", cx=50.0, cy=192.0, r=2.5, fill="#40C040",
+    parts.append(el("circle", cx=X(50), cy=192.0, r=2.5, fill="#40C040",
                     stroke=line, stroke_width=1))
     for i in range(5):
-        x = 64 + i * 8
+        x = X(64 + i * 8)
         parts.append(el("line", x1=x, y1=178, x2=x, y2=200, stroke=dark,
                         stroke_width=3, stroke_linecap="round"))
     # Little feet.
-    parts.append(rounded_rect(24, 211, 16, 5, 1.5, fill=dark, **sw))
-    parts.append(rounded_rect(193, 211, 16, 5, 1.5, fill=dark, **sw))
+    parts.append(rounded_rect(X(24), 211, 16, 5, 1.5, fill=dark, **sw))
+    parts.append(rounded_rect(X(193), 211, 16, 5, 1.5, fill=dark, **sw))
 
     # Monitor stand.
-    parts.append(el("ellipse", cx=116.5, cy=153.0, rx=42.0, ry=5.0,
+    parts.append(el("ellipse", cx=X(116.5), cy=153.0, rx=W(42.0), ry=5.0,
                     fill=mid, **sw))
-    parts.append(polygon([(100, 140), (133, 140), (138, 152), (95, 152)],
+    parts.append(polygon(P([(100, 140), (133, 140), (138, 152), (95, 152)]),
                          fill=mid, **sw))
     # Monitor.
-    parts.append(rounded_rect(32, 8, 169, 136, 9, fill=light, **sw))
-    parts.append(rounded_rect(44, 19, 145, 106, 5, fill=dark, stroke=line,
-                              stroke_width=1.5))
-    parts.append(rounded_rect(50, 24, 133, 96, 4, fill="#000000",
+    parts.append(rounded_rect(X(32), 8, W(169), 136, 9, fill=light, **sw))
+    parts.append(rounded_rect(X(44), 19, W(145), 106, 5, fill=dark,
+                              stroke=line, stroke_width=1.5))
+    parts.append(rounded_rect(X(50), 24, W(133), 96, 4, fill="#000000",
                               stroke=line, stroke_width=1))
-    parts.append(polygon([(58, 30), (96, 30), (70, 60), (58, 60)],
+    parts.append(polygon(P([(58, 30), (96, 30), (70, 60), (58, 60)]),
                          fill="#262626"))
-    parts.append(el("circle", cx=180.0, cy=134.0, r=3.5, fill=mid,
+    parts.append(el("circle", cx=X(180), cy=134.0, r=3.5, fill=mid,
                     stroke=line, stroke_width=1.2))
-    parts.append(rounded_rect(148, 131, 24, 6, 1.5, fill=mid, stroke=line,
-                              stroke_width=1))
+    parts.append(rounded_rect(X(148), 131, W(24), 6, 1.5, fill=mid,
+                              stroke=line, stroke_width=1))
 
     # Keyboard cable.
-    parts.append(path("M186,212 C186,222 150,216 140,222 C132,227 122,224 "
-                      "118,229",
+    parts.append(path("M%s,212 C%s,222 %s,216 %s,222 C%s,227 %s,224 %s,229"
+                      % tuple(num(X(x)) for x in
+                              (186, 186, 150, 140, 132, 122, 118)),
                       fill="none", stroke=line, stroke_width=2,
                       stroke_linecap="round"))
     # Keyboard: a slab in perspective with rows of keys.
-    top = [(30, 228), (203, 228), (224, 268), (9, 268)]
-    parts.append(polygon([(9, 268), (224, 268), (224, 277), (9, 277)],
+    top = P([(30, 228), (203, 228), (224, 268), (9, 268)])
+    parts.append(polygon(P([(9, 268), (224, 268), (224, 277), (9, 277)]),
                          fill=dark, **sw))
     parts.append(polygon(top, fill=mid, **sw))
     rows = 4
@@ -375,7 +401,7 @@ def make_computer():
                     quad_point(top, u0 + gu, v1 - gv)]
             parts.append(polygon(quad, fill="#ECECEC", stroke=line,
                                  stroke_width=0.8, stroke_linejoin="round"))
-    write("computer.svg", document(233, 286, parts, "Computer"))
+    write("computer.svg", document(COMPUTER_W, COMPUTER_H, parts, "Computer"))
 
 
 # --------------------------------------------------------------------------
@@ -474,55 +500,66 @@ def make_icon():
 # Logo
 # --------------------------------------------------------------------------
 
-LOGO_STROKE = 7.0
+# The name is drawn in rounded strokes of one colour per letter over a thin dark
+# outline. It has to read at the logo's own size: bowls are tall enough that the
+# e's bar leaves a clear gap above and below it, and letters stand far enough apart
+# that the background shows between their outlines.
+LOGO_STROKE = 6.0
+LOGO_OUTLINE = 1.2            # dark edge on each side of a stroke
+LOGO_GAP = 4.0                # background between neighbouring letters' colour
 
 
-def logo_letters(x0, baseline, scale):
-    """Centre lines of the rounded letters of the name, one path each."""
-    s = scale
-    xh = baseline - 15 * s        # x-height, centre line
-    asc = baseline - 29 * s       # ascender top, centre line
-    desc = baseline + 12 * s      # descender end
-    r = 7.5 * s
+def ellipse_point(cx, cy, rx, ry, degrees):
+    a = math.radians(degrees)
+    return cx + rx * math.cos(a), cy + ry * math.sin(a)
+
+
+def logo_letters(x0, baseline):
+    """Centre lines of the rounded letters of the name, one path each, and the
+    x of the last letter's centre line."""
+    xh = baseline - 21.0          # x-height, centre line
+    asc = baseline - 32.0         # ascender top, centre line
+    desc = baseline + 11.0        # descender end
+    rx, ry = 8.0, 10.5            # bowls, centre line
     mid = (xh + baseline) / 2.0
-    step = LOGO_STROKE + 3.4 * s
+    step = LOGO_STROKE + LOGO_GAP
     letters = []
     x = x0
 
+    def bowl(cx, cy):
+        return "M%s,%s A%s,%s 0 1 0 %s,%s A%s,%s 0 1 0 %s,%s" % (
+            num(cx + rx), num(cy), num(rx), num(ry), num(cx - rx), num(cy),
+            num(rx), num(ry), num(cx + rx), num(cy))
+
     # T
+    w = 15.0
     letters.append("M%s,%s H%s M%s,%s V%s" % (
-        num(x), num(asc), num(x + 19 * s), num(x + 9.5 * s), num(asc),
-        num(baseline)))
-    x += 19 * s + step
-    # a
-    cx = x + r
-    letters.append(
-        "M%s,%s A%s,%s 0 1 0 %s,%s A%s,%s 0 1 0 %s,%s M%s,%s V%s" % (
-            num(cx + r), num(mid), num(r), num(r), num(cx - r), num(mid),
-            num(r), num(r), num(cx + r), num(mid), num(cx + r), num(xh),
-            num(baseline)))
-    x += 2 * r + step
+        num(x), num(asc), num(x + w), num(x + w / 2), num(asc), num(baseline)))
+    x += w + step
+    # a: a round bowl with its stem on the right
+    letters.append(bowl(x + rx, mid) + " M%s,%s V%s" % (
+        num(x + 2 * rx), num(xh), num(baseline)))
+    x += 2 * rx + step
     # p
-    cx = x + r
-    letters.append(
-        "M%s,%s V%s M%s,%s A%s,%s 0 1 0 %s,%s A%s,%s 0 1 0 %s,%s" % (
-            num(x), num(xh), num(desc), num(x), num(mid), num(r), num(r),
-            num(x + 2 * r), num(mid), num(r), num(r), num(x), num(mid)))
-    x += 2 * r + step
-    # w
-    w = 19 * s
+    letters.append("M%s,%s V%s " % (num(x), num(xh), num(desc))
+                   + bowl(x + rx, mid))
+    x += 2 * rx + step
+    # w: two wide Vs, the middle peak a little below the x-height
+    w = 22.0
     letters.append("M%s,%s L%s,%s L%s,%s L%s,%s L%s,%s" % (
         num(x), num(xh), num(x + w * 0.25), num(baseline),
-        num(x + w * 0.5), num(xh + 3 * s), num(x + w * 0.75), num(baseline),
+        num(x + w * 0.5), num(xh + 3), num(x + w * 0.75), num(baseline),
         num(x + w), num(xh)))
     x += w + step
-    # e
-    cx = x + r
-    a = math.radians(40)
+    # e: the bar across the middle, the bowl open at the lower right
+    cx, bar = x + rx, mid
+    start = ellipse_point(cx, mid, rx, ry, math.degrees(math.asin((bar - mid) / ry)))
+    left = 2 * cx - start[0]
+    end = ellipse_point(cx, mid, rx, ry, 38)
     letters.append("M%s,%s H%s A%s,%s 0 1 0 %s,%s" % (
-        num(x), num(mid), num(x + 2 * r), num(r), num(r),
-        num(cx + r * math.cos(a)), num(mid + r * math.sin(a))))
-    x += 2 * r + step
+        num(left), num(bar), num(start[0]), num(rx), num(ry), num(end[0]),
+        num(end[1])))
+    x += 2 * rx + step
     # l l
     for _ in range(2):
         letters.append("M%s,%s V%s" % (num(x), num(asc), num(baseline)))
@@ -588,17 +625,15 @@ def make_logo():
                          stroke_linejoin="round"))
 
     # The name, each letter its own colour, with a dark rounded outline.
-    scale = 1.0
-    letters, right = logo_letters(0, 0, scale)
-    width = right
+    letters, width = logo_letters(0, 0)
     x0 = (180 - width) / 2.0
-    letters, _ = logo_letters(x0, 170, scale)
+    letters, _ = logo_letters(x0, 174)
     colours = ["#E53935", "#FB8C00", "#FDD835", "#43A047", "#1E88E5",
                "#8E24AA", "#EC407A"]
     round_line = dict(fill="none", stroke_linecap="round",
                       stroke_linejoin="round")
     parts.append(path(" ".join(letters), stroke=outline,
-                      stroke_width=LOGO_STROKE + 4, **round_line))
+                      stroke_width=LOGO_STROKE + 2 * LOGO_OUTLINE, **round_line))
     for d, c in zip(letters, colours):
         parts.append(path(d, stroke=c, stroke_width=LOGO_STROKE,
                           **round_line))

@@ -10,34 +10,62 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
+
 namespace tapwell {
 
 namespace {
 
-// The raised edge of our 3D controls: light above and left, dark below and right.
-// Each one-pixel line is filled as a rectangle from its first pixel to its last: the
-// same pixels as drawn lines, at a third of the cost (the keys' edges were a large part
-// of a keystroke's repaint).
+// The raised edge of our 3D controls: a black outline, inside it a light line above and
+// left and a shadow below and right (two lines raised, one line pressed, where the light
+// and dark change places). Lines are counted in device pixels, each as many as the scale
+// rounds to, and placed on the device's own pixel grid from the control's device-pixel
+// area (rounded as Qt rounds a widget's area): at a scale of 1.5 a line given in logical
+// pixels would fall 1 or 2 pixels wide by where it lands, so the sides would differ.
+// Each line is filled as a rectangle: the same pixels as a drawn line, at a third of the
+// cost (the keys' edges were a large part of a keystroke's repaint).
 void drawBevel(QPainter& p, const QRect& r, bool sunken) {
     const QColor light = sunken ? QColor(128, 128, 128) : QColor(255, 255, 255);
     const QColor dark = sunken ? QColor(255, 255, 255) : QColor(128, 128, 128);
-    const auto line = [&p](QPoint from, QPoint to, const QColor& c) {
-        p.fillRect(QRect(from, to).normalized(), c);
+    const qreal dpr = p.device() != nullptr ? p.device()->devicePixelRatio() : 1.0;
+    // What the painter adds below its world transform: the control's offset in the
+    // window and the scale. Undoing it leaves whole device pixels.
+    const QTransform toDevice = p.worldTransform().inverted() * p.deviceTransform();
+    const QPointF origin = toDevice.map(QPointF(r.topLeft()));
+    const QRect d(qRound(origin.x()), qRound(origin.y()), qRound(r.width() * dpr),
+                  qRound(r.height() * dpr));
+    const int t = std::max(1, qRound(dpr)); // one line
+    p.save();
+    p.setWorldTransform(toDevice.inverted());
+    const auto top = [&p, t](const QRect& q, const QColor& c) {
+        p.fillRect(QRect(q.left(), q.top(), q.width(), t), c);
+    };
+    const auto bottom = [&p, t](const QRect& q, const QColor& c) {
+        p.fillRect(QRect(q.left(), q.bottom() - t + 1, q.width(), t), c);
+    };
+    const auto left = [&p, t](const QRect& q, const QColor& c) {
+        p.fillRect(QRect(q.left(), q.top(), t, q.height()), c);
+    };
+    const auto right = [&p, t](const QRect& q, const QColor& c) {
+        p.fillRect(QRect(q.right() - t + 1, q.top(), t, q.height()), c);
     };
     const QColor black(0, 0, 0);
-    line(r.topLeft(), r.topRight(), black);
-    line(r.bottomLeft(), r.bottomRight(), black);
-    line(r.topLeft(), r.bottomLeft(), black);
-    line(r.topRight(), r.bottomRight(), black);
-    const QRect in = r.adjusted(1, 1, -2, -2);
-    line(in.topLeft(), in.topRight(), light);
-    line(in.topLeft(), in.bottomLeft(), light);
-    line(in.bottomLeft(), in.bottomRight(), dark);
-    line(in.topRight(), in.bottomRight(), dark);
+    top(d, black);
+    bottom(d, black);
+    left(d, black);
+    right(d, black);
+    // The shadow lies against the outline: no face colour shows between them.
+    const QRect in = d.adjusted(t, t, -t, -t);
+    top(in, light);
+    left(in, light);
+    bottom(in, dark);
+    right(in, dark);
     if (!sunken) {
-        line(in.bottomLeft() + QPoint(1, -1), in.bottomRight() + QPoint(0, -1), dark);
-        line(in.topRight() + QPoint(-1, 1), in.bottomRight() + QPoint(-1, 0), dark);
+        const QRect deep = in.adjusted(t, t, -t, -t);
+        bottom(deep.adjusted(0, 0, t, 0), dark);
+        right(deep.adjusted(0, 0, 0, t), dark);
     }
+    p.restore();
     p.setPen(dark); // what follows finds the painter as the drawn lines left it
     p.setBrush(Qt::NoBrush);
 }
