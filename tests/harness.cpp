@@ -30,8 +30,7 @@ BoxCloser::BoxCloser() {
 }
 
 std::string dataDir() {
-    const QByteArray dir = qgetenv("TAPWELL_DATA_DIR");
-    return (dir.isEmpty() ? std::string("data") : dir.toStdString()) + "/";
+    return std::string(TAPWELL_TEST_DATA_DIR) + "/";
 }
 
 Fixture::Fixture(const std::string& settings, std::uint32_t seed) {

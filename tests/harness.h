@@ -68,7 +68,8 @@ struct BoxCloser {
     BoxCloser();
 };
 
-// The data directory of the source tree, with its trailing separator.
+// The data directory of the source tree, with its trailing separator. Tests only read
+// it: one that changes a data file works on a copy.
 std::string dataDir();
 
 class Fixture {

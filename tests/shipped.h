@@ -14,7 +14,7 @@ namespace tapwell::test {
 
 // data/key.dat as it stands in the source tree.
 inline QByteArray shippedKeyData() {
-    QFile f(qEnvironmentVariable("TAPWELL_DATA_DIR") + QStringLiteral("/key.dat"));
+    QFile f(QStringLiteral(TAPWELL_TEST_DATA_DIR "/key.dat"));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 

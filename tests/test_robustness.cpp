@@ -105,20 +105,26 @@ void TestRobustness::keyDataWithAHugeTail() {
 }
 
 void TestRobustness::aDamagedKeyDataStopsTheProgramWithAMessage() {
-    // The program finds its data beside itself: give it a damaged key.dat there.
-    const QString keyDat = QCoreApplication::applicationDirPath() + QStringLiteral("/key.dat");
-    const QByteArray good = readFile(keyDat);
+    // A data folder of its own, with the shipped files and a key.dat cut short: other
+    // tests read the data beside the test programs at the same time.
+    QTemporaryDir data;
+    QVERIFY(data.isValid());
+    for (const char* name : {"tapwell1.ini", "tapwell.hlp", "ding.wav", "uhoh.wav", "tada.wav"})
+        QVERIFY(QFile::copy(QString::fromStdString(dataDir() + name), data.filePath(name)));
+    const QString keyDat = data.filePath(QStringLiteral("key.dat"));
+    const QByteArray good = shippedKeyData();
+    QVERIFY(good.size() > 1000);
     QVERIFY(writeFile(keyDat, good.left(1000)));
     BoxCloser closer;
     int status = -1;
     {
         App app;
         app.endProgram = [&status](int s) { status = s; };
+        app.globals().AppPath = data.path().toStdString() + "/";
         app.openMain();
         QVERIFY(app.main());
         QVERIFY(!app.main()->isVisible());
     }
-    QVERIFY(writeFile(keyDat, good));
     QCOMPARE(status, 1);
     QCOMPARE(closer.boxes, 1);
     QVERIFY2(closer.text.contains(keyDat), qPrintable(closer.text));

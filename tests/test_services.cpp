@@ -120,24 +120,26 @@ private slots:
             QFile f(QStringLiteral(TAPWELL_TEST_DATA_DIR) + "/" + name);
             QVERIFY(f.open(QIODevice::ReadOnly));
             const QByteArray bytes = f.readAll();
-            const auto wave = parseWave(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+            const auto wave =
+                parseWave(std::string_view(bytes.constData(), std::size_t(bytes.size())));
             QVERIFY2(wave, name);
             QCOMPARE(wave->channels, 1);
             QCOMPARE(wave->bitsPerSample, 16);
             QVERIFY(wave->dataOffset + wave->dataBytes <= std::size_t(bytes.size()));
             QVERIFY(wave->lengthMs() > 50 && wave->lengthMs() < 1200);
             // Cut anywhere, the file gives a shorter sound or none, never a read past it.
-            for (qsizetype cut : {qsizetype(0), qsizetype(11), qsizetype(30), qsizetype(44),
-                                  bytes.size() / 2}) {
+            for (qsizetype cut :
+                 {qsizetype(0), qsizetype(11), qsizetype(30), qsizetype(44), bytes.size() / 2}) {
                 const QByteArray part = bytes.left(cut);
-                const auto w = parseWave(std::string_view(part.constData(), std::size_t(part.size())));
-                if (w)
-                    QVERIFY(w->dataOffset + w->dataBytes <= std::size_t(part.size()));
+                const auto w =
+                    parseWave(std::string_view(part.constData(), std::size_t(part.size())));
+                if (w) QVERIFY(w->dataOffset + w->dataBytes <= std::size_t(part.size()));
             }
         }
-        QVERIFY(!parseWave("RIFF\x04\0\0\0WAVEdata\xff\xff\xff\xff"));   // no format
+        QVERIFY(!parseWave("RIFF\x04\0\0\0WAVEdata\xff\xff\xff\xff")); // no format
         QByteArray adpcm("RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x02\0\x01\0\x22\x56\0\0"
-                         "\x44\xac\0\0\x02\0\x10\0data\x04\0\0\0\0\0\0\0", 48);
+                         "\x44\xac\0\0\x02\0\x10\0data\x04\0\0\0\0\0\0\0",
+                         48);
         QVERIFY(!parseWave(std::string_view(adpcm.constData(), 48))); // not plain PCM
         adpcm[20] = 1;
         const auto pcm = parseWave(std::string_view(adpcm.constData(), 48));

@@ -2,6 +2,8 @@
 // Keyboard Practice, the Timed Drill, and Stop.
 #include "harness.h"
 
+#include "drills/drilltext.h"
+#include "lessons/fingerkeys.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
@@ -10,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace tapwell;
 using namespace tapwell::test;
@@ -20,6 +24,15 @@ namespace {
 void startDrill(Fixture& f, int mode) {
     Fixture::click(f.w().cmdMenu[static_cast<std::size_t>(mode)]);
     Fixture::click(f.w().cmdOK);
+}
+
+// The keys a practice finger asks for, in order: its slots up to its count, ending
+// early at the Shift key.
+std::vector<int> practisedKeys(const TypeState& s) {
+    std::vector<int> keys;
+    for (int j = 1; j <= PracticeLength(s) && s.PracticeKeys(j) != kShiftKey; ++j)
+        keys.push_back(s.PracticeKeys(j));
+    return keys;
 }
 
 QString lineText(FrmType& w) {
@@ -44,6 +57,7 @@ private slots:
     void theLineEndsOnlyWithItsFinalEnter();
     void keysAfterTheLineEndChangeNothing();
     void keysTypedWhileTheKeyboardHasTheFocusCount();
+    void keyboardPracticeEchoesAndMovesOn_data();
     void keyboardPracticeEchoesAndMovesOn();
     void timedDrillFromOkToSpeed();
     void timedDrillEnterInAnEmptyBoxReturnsToTheMenu();
@@ -225,43 +239,93 @@ void TestTyping::keysTypedWhileTheKeyboardHasTheFocusCount() {
     QCOMPARE(int(w.LinePos), 1);
 }
 
+void TestTyping::keyboardPracticeEchoesAndMovesOn_data() {
+    // keys: how many keys the finger is asked for; shift: its shift level; last: what
+    // the last of them is (a character, or Enter); after: the slot that follows them
+    // (empty, the Shift key that ends the finger, or the Enter left out when shifted).
+    QTest::addColumn<int>("keys");
+    QTest::addColumn<int>("shift");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<int>("after");
+    QTest::newRow("one key") << 1 << 0 << 0 << 0;
+    QTest::newRow("one key, then the Shift key") << 1 << 0 << 0 << int(kShiftKey);
+    QTest::newRow("two keys") << 2 << 0 << 0 << 0;
+    QTest::newRow("two shifted keys, Enter left out") << 2 << 4 << 0 << int(kEnter);
+    QTest::newRow("three keys") << 3 << 0 << 0 << 0;
+    QTest::newRow("three keys, the last Enter") << 3 << 0 << int(kEnter) << 0;
+}
+
 void TestTyping::keyboardPracticeEchoesAndMovesOn() {
-    Fixture f;
-    startDrill(f, kKeyboardPractice);
+    QFETCH(int, keys);
+    QFETCH(int, shift);
+    QFETCH(int, last);
+    QFETCH(int, after);
+    Fixture f("1,1,1,1,1,1"); // every row and Use Shift: every finger can come up
     FrmType& w = f.w();
+    Fixture::click(w.cmdMenu[kKeyboardPractice]);
+
+    // The OK button picks the finger at random: find a seed that picks one of the kind
+    // this row asks for, by picking as the window does on a copy of its tables.
+    std::uint32_t seed = 0;
+    for (std::uint32_t s = 1; s < 10000 && seed == 0; ++s) {
+        TypeState probe = w;
+        SeededRandom random(s);
+        PickPracticeFinger(probe, RowChoice{true, true, true, true}, true, random);
+        LoadFingerKeys(probe);
+        const std::vector<int> asked = practisedKeys(probe);
+        const int next = asked.size() < 3 ? probe.PracticeKeys(int(asked.size()) + 1) : 0;
+        if (int(asked.size()) == keys && probe.ShiftLevel == shift &&
+            (asked.back() == kEnter) == (last == kEnter) && next == after)
+            seed = s;
+    }
+    QVERIFY2(seed != 0, "no seed picks a finger of this kind");
+    f.random.reseed(seed);
+    Fixture::click(w.cmdOK);
     QCOMPARE(int(w.PracticeOn), 1);
+    const std::vector<int> asked = practisedKeys(w);
+    QCOMPARE(int(asked.size()), keys); // the OK button picked the finger we looked for
+    QCOMPARE(int(w.ShiftLevel), shift);
+
     QStringList shown = f.display();
     QCOMPARE(shown.size(), 4);
     QCOMPARE(shown[0], QStringLiteral("Use the %1 finger of the")
                            .arg(QString::fromStdString(w.FingerName(w.Finger))));
     QCOMPARE(shown[1], QString::fromStdString(w.HandName(w.Hand)) + " hand.");
     QCOMPARE(shown[2], QString());
-    const QString name = QString::fromStdString(w.PracticeKeyNames(1));
-    QCOMPARE(shown[3], "Press " + name + " three times: ");
-    const int key = w.TargetKey;
-    const int total = w.KeyTotal;
-    f.type(key);
-    f.type(key);
-    QCOMPARE(f.pause.calls, 0);
-    f.type(key);
-    QCOMPARE(f.pause.calls, 1);
-    const QString echo =
-        key == kEnter ? QStringLiteral("   ") : QStringLiteral(" %1 %1 %1").arg(QChar(key));
-    if (total >= 2 && w.PracticeKeys(2) != kShiftKey) {
-        // The next key's prompt begins a new line; the echo stays on the old one.
-        shown = f.display();
-        QCOMPARE(shown[3], "Press " + name + " three times: " + echo);
-        QCOMPARE(shown[4], QString());
-        QCOMPARE(shown[5],
-                 "Press " + QString::fromStdString(w.PracticeKeyNames(2)) + " three times: ");
-        QCOMPARE(int(w.TargetKey), int(w.PracticeKeys(2)));
-        QCOMPARE(int(w.PracticeIndex), 2);
-    } else {
-        // The finger is done: a new random finger and a fresh display.
-        QCOMPARE(int(w.PracticeIndex), 1);
-        QCOMPARE(int(w.PressCount), 0);
-        QCOMPARE(f.display().size(), 4);
+
+    QStringList expected = shown.mid(0, 3);
+    for (int i = 0; i < keys; ++i) {
+        const int key = asked[std::size_t(i)];
+        const QString name = QString::fromStdString(w.PracticeKeyNames(i + 1));
+        // Each key's prompt begins a line of its own, under the echo of the key before.
+        QString line = "Press " + name + " three times: ";
+        expected << line;
+        QCOMPARE(f.display(), expected);
+        QCOMPARE(name, key == kEnter ? QStringLiteral("Enter") : QString(QChar(key)));
+        QCOMPARE(int(w.TargetKey), key);
+        QCOMPARE(int(w.PracticeIndex), i + 1);
+        const std::vector<int> marked = f.markedKeys(); // with a Shift key for a capital
+        QVERIFY(std::ranges::count(marked, key == kEnter ? int(kEnterKey) : keyIndexOf(w, key)));
+        // Each right press prints a space and the key (Enter prints the space alone)
+        // after the prompt, on the prompt's line.
+        for (int press = 1; press <= 3; ++press) {
+            QCOMPARE(f.pause.calls, i);
+            f.type(key);
+            line += key == kEnter ? QStringLiteral(" ") : QStringLiteral(" ") + QChar(key);
+            expected.last() = line;
+            if (press < 3) QCOMPARE(f.display(), expected);
+        }
+        QCOMPARE(f.pause.calls, i + 1);
     }
+    // The finger is done: a new random finger on a fresh display, at its first key.
+    QCOMPARE(w.RightCount, 3 * keys);
+    QCOMPARE(w.ErrorCount, 0);
+    QCOMPARE(int(w.PracticeIndex), 1);
+    QCOMPARE(int(w.PressCount), 0);
+    shown = f.display();
+    QCOMPARE(shown.size(), 4);
+    QCOMPARE(shown[3], "Press " + QString::fromStdString(w.PracticeKeyNames(1)) + " three times: ");
+    QCOMPARE(int(w.TargetKey), int(w.PracticeKeys(1)));
 }
 
 void TestTyping::timedDrillFromOkToSpeed() {

@@ -1,6 +1,9 @@
 #!/bin/sh
 # Installs what is missing, builds Tapwell with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test.
+# UndefinedBehaviorSanitizer, and runs every test. Arguments go to ctest:
+#   tools/test.sh -LE slow       everything but the long runs (the soak test, the fuzzers)
+#   tools/test.sh -R test_typing one test program
+# Each test program also runs on its own: build-test/tests/test_typing
 set -eu
 cd "$(dirname "$0")/.."
 tools/deps.sh test

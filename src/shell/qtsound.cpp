@@ -39,7 +39,9 @@ int waveLengthMs(const QString& file) {
 
 SoundPlayer::SoundPlayer() = default;
 
-SoundPlayer::~SoundPlayer() { stop(); }
+SoundPlayer::~SoundPlayer() {
+    stop();
+}
 
 void SoundPlayer::play(const QByteArray& samples, const QAudioFormat& format) {
     stop();
@@ -55,8 +57,7 @@ void SoundPlayer::play(const QByteArray& samples, const QAudioFormat& format) {
 }
 
 void SoundPlayer::finished() {
-    if (sink_ && sink_->state() == QAudio::IdleState)
-        stop();
+    if (sink_ && sink_->state() == QAudio::IdleState) stop();
 }
 
 void SoundPlayer::stop() {
@@ -100,8 +101,7 @@ void QtSound::preload(const std::vector<std::string>& files) {
 }
 
 const QtSound::Clip* QtSound::clipFor(const QString& file) {
-    if (const auto it = clips_.constFind(file); it != clips_.constEnd())
-        return it.value().get();
+    if (const auto it = clips_.constFind(file); it != clips_.constEnd()) return it.value().get();
     std::shared_ptr<Clip> clip;
     std::string bytes, error;
     if (const auto wave = readWave(file, bytes, error)) {
@@ -124,8 +124,7 @@ const QtSound::Clip* QtSound::clipFor(const QString& file) {
 }
 
 void QtSound::stop() {
-    if (player_)
-        QMetaObject::invokeMethod(player_, &SoundPlayer::stop, Qt::QueuedConnection);
+    if (player_) QMetaObject::invokeMethod(player_, &SoundPlayer::stop, Qt::QueuedConnection);
 }
 
 void QtSound::play(const std::string& name, WaveFlags flags) {
@@ -143,8 +142,7 @@ void QtSound::play(const std::string& name, WaveFlags flags) {
             player_, [player, samples, format] { player->play(samples, format); },
             Qt::QueuedConnection);
     }
-    if (flags == WaveFlags::Wait)
-        waitMs(clip->lengthMs + (hasDevice_ ? kOutputDelayMs : 0));
+    if (flags == WaveFlags::Wait) waitMs(clip->lengthMs + (hasDevice_ ? kOutputDelayMs : 0));
 }
 
 void QtSound::waitMs(int ms) {

@@ -23,17 +23,15 @@ std::uint16_t le16(std::string_view s, std::size_t at) {
 } // namespace
 
 int WaveInfo::lengthMs() const {
-    const std::size_t bytesPerSecond =
-        static_cast<std::size_t>(sampleRate) * static_cast<std::size_t>(channels) *
-        static_cast<std::size_t>(bitsPerSample / 8);
-    if (bytesPerSecond == 0)
-        return 0;
+    const std::size_t bytesPerSecond = static_cast<std::size_t>(sampleRate) *
+                                       static_cast<std::size_t>(channels) *
+                                       static_cast<std::size_t>(bitsPerSample / 8);
+    if (bytesPerSecond == 0) return 0;
     return static_cast<int>(std::min<std::size_t>(dataBytes * 1000 / bytesPerSecond, 600000));
 }
 
 std::optional<WaveInfo> parseWave(std::string_view s) {
-    if (s.size() < 12 || s.substr(0, 4) != "RIFF" || s.substr(8, 4) != "WAVE")
-        return std::nullopt;
+    if (s.size() < 12 || s.substr(0, 4) != "RIFF" || s.substr(8, 4) != "WAVE") return std::nullopt;
     WaveInfo w;
     bool haveFormat = false;
     std::size_t pos = 12;
@@ -49,20 +47,17 @@ std::optional<WaveInfo> parseWave(std::string_view s) {
             w.bitsPerSample = le16(s, body + 14);
             haveFormat = true;
         } else if (id == "data") {
-            if (!haveFormat)
-                return std::nullopt;
+            if (!haveFormat) return std::nullopt;
             w.dataOffset = body;
             w.dataBytes = std::min(size, s.size() - body);
             const bool supported = (w.channels == 1 || w.channels == 2) &&
                                    (w.bitsPerSample == 8 || w.bitsPerSample == 16) &&
                                    w.sampleRate >= 1000 && w.sampleRate <= 192000;
-            if (!supported)
-                return std::nullopt;
+            if (!supported) return std::nullopt;
             w.dataBytes -= w.dataBytes % static_cast<std::size_t>(w.channels * w.bitsPerSample / 8);
             return w;
         }
-        if (size > s.size() - body)
-            return std::nullopt;
+        if (size > s.size() - body) return std::nullopt;
         pos = body + size + (size & 1);
     }
     return std::nullopt;

@@ -16,12 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (int c = 0; c <= 300; ++c) {
         const int k = tapwell::keyIndexOf(tables, c);
-        if (k != 0 && (k < tapwell::kFirstKey || k > 98))
-            std::abort();
+        if (k != 0 && (k < tapwell::kFirstKey || k > 98)) std::abort();
         if (k != 0) {
             const int hand = tables.KeyHand(k, 1), finger = tables.KeyHand(k, 2);
-            if (hand < 1 || hand > 2 || finger < 0 || finger > 6)
-                std::abort();
+            if (hand < 1 || hand > 2 || finger < 0 || finger > 6) std::abort();
         }
         (void)tapwell::lessonRowOf(tables, c);
     }

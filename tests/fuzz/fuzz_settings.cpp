@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool anyRow = false;
     for (int i = 0; i < 4; ++i)
         anyRow = anyRow || m.RowSetting(i) == 1;
-    if (!anyRow)
-        std::abort();
+    if (!anyRow) std::abort();
     tapwell::Module1 again;
     if (!tapwell::parseSettings(tapwell::formatSettings(m), again, error) ||
         again.RowSetting != m.RowSetting || again.UseShift != m.UseShift ||
