@@ -26,6 +26,7 @@
 #include "shell/module1.h"
 #include "shell/services.h"
 #include "shell/settings.h"
+#include "support/fakes.h"
 #include "ui/frmtype.h"
 #include "ui/twips.h"
 
@@ -83,19 +84,8 @@ long vmHwmKb() {
 }
 
 // The program's services as the window tests have them.
-struct StillClock : Clock {
-    std::int64_t now = 5'000'000;
-    std::int64_t ms() override { return now; }
-};
-struct NoSound : Sound {
-    void stop() override {}
-    void play(const std::string&, WaveFlags) override {}
-};
-struct InstantPause : Pause {
-    explicit InstantPause(StillClock& c) : clock(c) {}
-    StillClock& clock;
-    void Delay(float seconds) override { clock.now += static_cast<std::int64_t>(seconds * 1000); }
-};
+using test::FakeClock;
+using test::InstantPause;
 struct NoShell : ShellActions {
     void showAbout() override {}
     void showHelp() override {}
@@ -417,9 +407,10 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<QWidget> window;
 
     Module1 g;
-    StillClock clock;
+    FakeClock clock;
     SeededRandom random{7};
-    NoSound sound;
+    test::FakeSound sound;
+    sound.record = false;
     InstantPause pause{clock};
     NoShell shell;
     FrmType* w = nullptr;

@@ -10,13 +10,6 @@
 
 namespace tapwell::test {
 
-QStringList FakeSound::names() const {
-    QStringList out;
-    for (const Call& c : played)
-        out << QFileInfo(QString::fromStdString(c.file)).fileName();
-    return out;
-}
-
 BoxCloser::BoxCloser() {
     QObject::connect(&timer, &QTimer::timeout, [this] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {

@@ -4,6 +4,7 @@
 
 #include "shell/module1.h"
 #include "shell/services.h"
+#include "support/fakes.h"
 #include "ui/frmtype.h"
 
 #include <QString>
@@ -14,44 +15,6 @@
 #include <vector>
 
 namespace tapwell::test {
-
-struct FakeClock : Clock {
-    std::int64_t now = 5'000'000;
-    std::int64_t ms() override { return now; }
-};
-
-struct FakeSound : Sound {
-    struct Call {
-        std::string file;
-        WaveFlags flags;
-    };
-    std::vector<Call> played;
-    int stops = 0;
-    int plays = 0;
-    bool record = true; // a long run only counts, so the record does not grow
-    void stop() override { ++stops; }
-    void play(const std::string& file, WaveFlags flags) override {
-        ++plays;
-        if (record) played.push_back({file, flags});
-    }
-    // The base name of the files played, in order: "ding.wav", "uhoh.wav"...
-    QStringList names() const;
-    void clear() {
-        played.clear();
-        stops = 0;
-    }
-};
-
-// The half-second pause, made instant: it moves the fake clock on instead.
-struct InstantPause : Pause {
-    explicit InstantPause(FakeClock& c) : clock(c) {}
-    FakeClock& clock;
-    int calls = 0;
-    void Delay(float seconds) override {
-        ++calls;
-        clock.now += static_cast<std::int64_t>(seconds * 1000);
-    }
-};
 
 struct FakeShell : ShellActions {
     int about = 0, help = 0, exits = 0;

@@ -25,10 +25,14 @@ std::string speedText(std::int64_t characters, std::int64_t ms) {
     return formatWhole(wordsPerMinute(characters, ms)) + " words per minute";
 }
 
-std::string accuracyText(std::int64_t right, std::int64_t wrong) {
+double accuracyPercent(std::int64_t right, std::int64_t wrong) {
     const std::int64_t total = right + wrong;
     const double ratio = total > 0 ? static_cast<double>(right) / static_cast<double>(total) : 1.0;
-    return formatWhole(ratio * 100.0) + "% accuracy";
+    return ratio * 100.0;
+}
+
+std::string accuracyText(std::int64_t right, std::int64_t wrong) {
+    return formatWhole(accuracyPercent(right, wrong)) + "% accuracy";
 }
 
 } // namespace tapwell

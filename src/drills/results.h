@@ -24,7 +24,11 @@ std::string formatWhole(double value);
 // "60 words per minute"
 std::string speedText(std::int64_t characters, std::int64_t ms);
 
-// "97% accuracy"; a line with no keystroke counts as fully accurate.
+// Right keys as a share of all keys, 0..100; a line with no keystroke counts as fully
+// accurate.
+double accuracyPercent(std::int64_t right, std::int64_t wrong);
+
+// "97% accuracy"
 std::string accuracyText(std::int64_t right, std::int64_t wrong);
 
 } // namespace tapwell

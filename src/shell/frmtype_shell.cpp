@@ -29,13 +29,9 @@ bool FrmType::Form_Load(std::string& error) {
     TadaSound = g_.AppFile("tada.wav");
     chkUC->setChecked(g_.UseShift != 0);
     chkSound->setChecked(g_.KeySound != 0);
-    RowCount = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (g_.RowSetting(i) == 1) {
-            chkRow[static_cast<std::size_t>(i)]->setChecked(true);
-            ++RowCount;
-        }
-    }
+    for (int i = 0; i < 4; ++i)
+        if (g_.RowSetting(i) == 1) chkRow[static_cast<std::size_t>(i)]->setChecked(true);
+    RowCount = static_cast<i16>(countRows(g_));
 
     // Where each row stands on the on-screen keyboard, for the row arrow.
     RowTop(kHomeRow) = static_cast<i16>(topTw(cmdKey(76)));

@@ -44,11 +44,11 @@ void FrmType::cmdMenu_Click(int Index) {
         fraDrill->setCaption(QString::fromLatin1(captions[Mode]));
         if (Mode == kWordDrill) {
             // There are no number-row words: the Number Row box is out of play until
-            // the drill stops, and a row stays chosen.
-            if (chkRow[3]->isChecked()) {
-                if (RowCount == 1) chkRow[0]->setChecked(true);
-                chkRow[3]->setChecked(false);
-            }
+            // the drill stops, and a row stays chosen. The home row is checked before
+            // the Number Row is unchecked, so a row is chosen all along.
+            const RowChoice rows = wordDrillRows(checkedRows());
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                chkRow[i]->setChecked(rows[i]);
             chkRow[3]->setEnabled(false);
         }
         fraDrill->show();
@@ -76,9 +76,7 @@ void FrmType::cmdMenu_Click(int Index) {
 void FrmType::chkRow_Click(int Index) {
     if (Loading == 1) return;
     g_.RowSetting(Index) = chkRow[static_cast<std::size_t>(Index)]->isChecked() ? 1 : 0;
-    RowCount = 0;
-    for (int i = 0; i < 4; ++i)
-        RowCount = static_cast<i16>(RowCount + (g_.RowSetting(i) == 1 ? 1 : 0));
+    RowCount = static_cast<i16>(countRows(g_));
     if (RowCount > 0)
         picDisplay->setFocus();
     else

@@ -23,22 +23,6 @@ const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kLightGrey(192, 192, 192);
 
-struct KeyRow {
-    int first, last, left, top;
-    const char* captions;
-};
-
-// The on-screen keyboard, row by row from the top; keys stand 600 twips apart and
-// overlap their neighbours by one pixel.
-constexpr KeyRow kKeyRows[] = {
-    {52, 63, 960, 120, "1234567890-="},
-    {64, 75, 1200, 720, "QWERTYUIOP[]"},
-    {76, 86, 1560, 1320, "ASDFGHJKL;'"},
-    {89, 98, 1800, 1920, "ZXCVBNM,./"},
-};
-constexpr int kKeySize = 615;
-constexpr int kKeyStep = 600;
-
 } // namespace
 
 FrmType::FrmType(Module1& globals, Services services, ShellActions* shell)
@@ -47,6 +31,12 @@ FrmType::FrmType(Module1& globals, Services services, ShellActions* shell)
     setFixedSize(px(9465), px(6690));
     createControls();
     connectControls();
+    display_ = std::make_unique<PictureDisplay>(picDisplay);
+    guide_.setView(picKeys);
+    core_ = std::make_unique<TypingCore>(
+        *this, g_, guide_, *display_, static_cast<TypingView&>(*this),
+        CoreServices{*svc_.clock, *svc_.random, *svc_.sound, *svc_.pause,
+                     svc_.events ? *svc_.events : static_cast<EventSink&>(noEvents_)});
 }
 
 void FrmType::createControls() {
@@ -92,57 +82,14 @@ void FrmType::createControls() {
 }
 
 void FrmType::createKeyboard() {
-    const Pictures& pics = Pictures::get();
-    picKeys = new PictureBox(this, kBlue, kBlack);
-    // A click on the keyboard must not take the focus from where the child types.
-    picKeys->setFocusPolicy(Qt::NoFocus);
+    picKeys = new OnScreenKeyboard(this);
     place(picKeys, 0, 0, 9495, 3495);
-
-    pnlSpace = new SSPanel(picKeys);
-    pnlSpace->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
-    pnlSpace->setBackColor(kLightGrey);
-    place(pnlSpace, 2760, 2520, 4215, 615);
-
-    const QFont keyFont = layoutFont(QStringLiteral("Arial"), 14.25, true);
-    const QFont wideKeyFont = layoutFont(QStringLiteral("Arial"), 12, true);
-    const auto makeKey = [&](int index, const QString& caption, int left, int top, int width) {
-        auto* key = new SSCommand(picKeys);
-        key->setText(caption);
-        key->setFont(caption.size() == 1 ? keyFont : wideKeyFont);
-        key->setFocusPolicy(Qt::NoFocus);
-        place(key, left, top, width, kKeySize);
-        cmdKey(index) = key;
-    };
-    for (const KeyRow& row : kKeyRows)
-        for (int i = row.first; i <= row.last; ++i)
-            makeKey(i, QString(QChar::fromLatin1(row.captions[i - row.first])),
-                    row.left + kKeyStep * (i - row.first), row.top, kKeySize);
-    makeKey(kEnterKey, QStringLiteral("Enter"), 8160, 1320, 1215);
-    makeKey(kLeftShiftKey, QStringLiteral("Shift"), 720, 1920, 1095);
-    makeKey(kRightShiftKey, QStringLiteral("Shift"), 7800, 1920, 1095);
-
-    for (int k = 0; k < 14; ++k) {
-        auto* img = new ImageBox(picKeys, true);
-        place(img, k < 7 ? 0 : 480, 360 * (k < 7 ? k : k - 7), 375, 375);
-        img->setPicture(pics.finger[static_cast<std::size_t>(k)]);
-        img->hide();
-        imgFinger[static_cast<std::size_t>(k)] = img;
-    }
-    for (int h = 0; h < 2; ++h) {
-        auto* img = new ImageBox(picKeys, true);
-        place(img, h == 0 ? 960 : 7800, 2640, 855, 735);
-        img->setPicture(pics.finger[h == 0 ? 0 : 7]);
-        img->hide();
-        imgHand[static_cast<std::size_t>(h)] = img;
-    }
-    imgBack = new ImageBox(picKeys, false);
-    place(imgBack, 1800, 2640, 1380, 615);
-    imgBack->setPicture(pics.keyMarker);
-    imgBack->hide();
-    imgArrow = new ImageBox(picKeys, true);
-    place(imgArrow, 0, 2640, 735, 645);
-    imgArrow->setPicture(pics.arrow);
-    imgArrow->hide();
+    pnlSpace = picKeys->pnlSpace;
+    cmdKey = picKeys->cmdKey;
+    imgFinger = picKeys->imgFinger;
+    imgHand = picKeys->imgHand;
+    imgBack = picKeys->imgBack;
+    imgArrow = picKeys->imgArrow;
     picKeys->hide();
 }
 
@@ -346,11 +293,6 @@ RowChoice FrmType::checkedRows() const {
     for (std::size_t i = 0; i < 4; ++i)
         rows[i] = chkRow[i]->isChecked();
     return rows;
-}
-
-void FrmType::handPicture(int hand, int picture) {
-    imgHand[static_cast<std::size_t>(hand - 1)]->setPicture(
-        imgFinger[static_cast<std::size_t>((hand - 1) * 7 + picture)]->picture());
 }
 
 void FrmType::printLine(const std::string& text, bool endLine) {

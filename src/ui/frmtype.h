@@ -8,10 +8,16 @@
 //   src/drills/keystroke.cpp    the one keystroke handler
 //   src/lessons/lessonwindow.cpp the Learn Keyboard pages and the key warning
 //   src/lessons/fingerwindow.cpp the finger-by-finger key instructions
+//   src/ui/frmtype_view.cpp     what the typing core shows through the window
+// Every decision of the typing path is the core's (src/core/typingcore.h); these
+// procedures call it and do what only widgets can.
 #pragma once
 
 #include "controls.h"
+#include "core/typingcore.h"
 #include "drills/drilltext.h"
+#include "guide/guidemodel.h"
+#include "guide/keyboardwidget.h"
 #include "shell/module1.h"
 #include "shell/services.h"
 #include "state/typestate.h"
@@ -19,6 +25,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <string>
 
 class QCheckBox;
@@ -28,7 +35,6 @@ class QPushButton;
 namespace tapwell {
 
 struct Pictures;
-enum class PageStep;
 
 // What the main window asks of the program around it.
 class ShellActions {
@@ -44,9 +50,30 @@ struct Services {
     SeededRandom* random = nullptr;
     Sound* sound = nullptr;
     Pause* pause = nullptr;
+    EventSink* events = nullptr; // none: what happens is not reported
 };
 
-class FrmType : public QWidget, public TypeState {
+// The display as the typing core prints on it.
+class PictureDisplay final : public TextDisplay {
+public:
+    explicit PictureDisplay(PictureBox* box) : box_(box) {}
+    void Cls() override;
+    void Print(const std::string& text, bool endLine) override;
+    void Refresh() override;
+    double currentX() const override;
+    void setCurrentX(double x) override;
+    double currentY() const override;
+    void setCurrentY(double y) override;
+    int TextWidth(const std::string& text) const override;
+    int TextHeight(const std::string& text) const override;
+    int WidthTw() const override;
+    bool isShown() const override;
+
+private:
+    PictureBox* box_;
+};
+
+class FrmType : public QWidget, public TypeState, private TypingView {
     Q_OBJECT
 public:
     FrmType(Module1& globals, Services services, ShellActions* shell);
@@ -108,6 +135,10 @@ public:
     // The boxes' states as the drills read them.
     RowChoice checkedRows() const;
 
+    // What the guide shows on the keyboard, and the core that decides it.
+    const GuideModel& guide() const { return guide_; }
+    TypingCore& core() { return *core_; }
+
     // --- controls, named as in our layout tables
     Frame* fraHelp;
     QPushButton* Command1;
@@ -115,7 +146,7 @@ public:
     QPushButton* cmdExit;
     Frame* fraMenu;
     std::array<QPushButton*, 5> cmdMenu{};
-    PictureBox* picKeys;
+    OnScreenKeyboard* picKeys;
     SSPanel* pnlSpace;
     Table1<SSCommand*, 52, 99> cmdKey;
     std::array<ImageBox*, 14> imgFinger{};
@@ -155,26 +186,40 @@ private:
     void createDisplay();
     void connectControls();
 
-    // drills
-    void lineEnd();
-    void showTimedResult();
-    void showSpeedLabel(const QString& caption, int top);
-    void showGuideFor(int c);
-    void clearGuideFor(int c);
-    void showShiftHintPage();
-    void playEndSound();
+    // what the typing core shows (frmtype_view.cpp)
+    void placeArrow(int row) override;
+    void showArrow(bool shown) override;
+    void showCursor(int x, int y, int width, int height) override;
+    void moveCursor(int x) override;
+    void hideCursor() override;
+    void showResult(const std::string& caption, int top) override;
+    void hideResult() override;
+    void showOk() override;
+    void hideOk() override;
+    void showOkPractice() override;
+    void hideOkPractice() override;
+    void showDisplay() override;
+    void focusDisplay() override;
+    void showHands(bool shown) override;
+    void showLessonButtons() override { ShowLessonButtons(); }
+    void hideLessonButtons() override { HideLessonButtons(); }
+    void enableLessonChoices(bool enabled) override;
+    void startTimedBox() override;
+    int timedTextLength() const override;
+    void hideActivity() override;
+    void backToLessonChoices() override;
+    void backToMenu(int frame) override;
 
-    // lessons
-    void drawLessonPage();
-    void runPageStep(PageStep what, int row);
-
-    void handPicture(int hand, int picture);
     void printLine(const std::string& text, bool endLine = true);
 
     Module1& g_;
     Services svc_;
     ShellActions* shell_;
     Picture windowPicture_;
+    GuideModel guide_{static_cast<TypeState&>(*this)};
+    std::unique_ptr<PictureDisplay> display_;
+    NoEvents noEvents_;
+    std::unique_ptr<TypingCore> core_;
     int speedFontPx_ = 0; // the results label's size as laid out; a long result is set smaller
 };
 

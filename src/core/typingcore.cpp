@@ -1,0 +1,499 @@
+#include "typingcore.h"
+
+#include "drills/results.h"
+#include "lessons/fingerkeys.h"
+#include "lessons/lessonpages.h"
+
+#include <cmath>
+
+namespace tapwell {
+
+namespace {
+
+// Halves to the even neighbour, as every real value stored into a whole number here.
+i16 roundEven(double v) {
+    return static_cast<i16>(std::lrint(v));
+}
+
+// The fixed-pitch character every position on the display is measured by.
+const std::string kZero = "0";
+
+} // namespace
+
+RowChoice chosenRows(const Module1& g) {
+    RowChoice rows{};
+    for (int i = 0; i < 4; ++i)
+        rows[static_cast<std::size_t>(i)] = g.RowSetting(i) == 1;
+    return rows;
+}
+
+int countRows(const Module1& g) {
+    int n = 0;
+    for (bool chosen : chosenRows(g))
+        n += chosen ? 1 : 0;
+    return n;
+}
+
+RowChoice wordDrillRows(const RowChoice& rows) {
+    RowChoice out = rows;
+    if (out[kNumberRow - 1]) {
+        out[kNumberRow - 1] = false;
+        if (!out[kHomeRow - 1] && !out[kTopRow - 1] && !out[kBottomRow - 1])
+            out[kHomeRow - 1] = true;
+    }
+    return out;
+}
+
+TypingCore::TypingCore(TypeState& state, const Module1& globals, GuideModel& guide,
+                       TextDisplay& display, TypingView& view, CoreServices services)
+    : s_(state), g_(globals), guide_(guide), display_(display), view_(view), svc_(services) {}
+
+Activity TypingCore::activity() const {
+    switch (s_.Mode) {
+    case kKeyboardPractice:
+        return Activity::Practice;
+    case kCharacterDrill:
+        return Activity::Character;
+    case kWordDrill:
+        return Activity::Word;
+    case kTimedDrill:
+        return Activity::Timed;
+    default:
+        return Activity::Lesson;
+    }
+}
+
+void TypingCore::printLine(const std::string& text, bool endLine) {
+    display_.Print(text, endLine);
+}
+
+// ---------------------------------------------------------------------------------
+// The one keystroke handler.
+
+void TypingCore::judged(int code, bool right) {
+    const std::int64_t now = svc_.clock.ms();
+    const bool drill = s_.Mode == kCharacterDrill || s_.Mode == kWordDrill;
+    int row = s_.Row;
+    if (drill)
+        row = s_.LineRows.at(s_.LinePos);
+    else if (s_.PracticeOn == 0)
+        row = lessonRowOf(s_, s_.TargetKey);
+    svc_.events.keyJudged({activity(), s_.TargetKey, code, right, now - lastKeyMs_, row});
+    lastKeyMs_ = now;
+    if (s_.PracticeOn == 1) {
+        (right ? fingerRight_ : fingerWrong_) += 1;
+        if (s_.Mode == kLearnKeyboard) (right ? lessonRight_ : lessonWrong_) += 1;
+    }
+}
+
+void TypingCore::keyPress(int KeyAscii) {
+    if (s_.Typing == 0) return;
+    const bool sounds = s_.Mode == kLearnKeyboard || g_.KeySound != 0;
+    const bool drill = s_.Mode == kCharacterDrill || s_.Mode == kWordDrill;
+    const bool right = KeyAscii == s_.TargetKey;
+    judged(KeyAscii, right);
+
+    if (right) {
+        ++s_.RightCount;
+        if (sounds) PlayWave(svc_.sound, s_.DingSound, 1);
+        if (s_.PracticeOn == 1) {
+            // A space, then the key's own character (Enter shows as the space alone).
+            const int code = s_.PracticeKeys.at(s_.PracticeIndex);
+            std::string echo = " ";
+            if (code > kSpace && code <= 255) echo += static_cast<char>(code);
+            printLine(echo, false);
+            display_.Refresh();
+            ++s_.PressCount;
+        }
+        if (drill) {
+            guide_.clearNext(s_.TargetKey);
+            const int oldX = s_.PenX;
+            s_.PenX = static_cast<i16>(s_.PenX +
+                                       std::lrint(static_cast<double>(display_.TextWidth(kZero))));
+            view_.moveCursor(s_.PenX);
+            display_.setCurrentX(oldX);
+            display_.Print(s_.TargetKey == kEnter ? std::string()
+                                                  : std::string(1, static_cast<char>(s_.TargetKey)),
+                           false);
+            display_.Refresh();
+            ++s_.LinePos;
+        }
+    } else {
+        ++s_.ErrorCount;
+        if (sounds) PlayWave(svc_.sound, s_.UhOhSound, 1);
+    }
+
+    if (s_.PracticeOn == 1 && s_.PressCount == kPressesPerKey) {
+        practiceKeyDone();
+        return;
+    }
+
+    if (drill) {
+        if (s_.LinePos != s_.LineLen) {
+            s_.TargetKey = s_.LineChars.at(s_.LinePos);
+            view_.placeArrow(s_.LineRows.at(s_.LinePos));
+            view_.showArrow(true);
+            guide_.showNext(s_.TargetKey);
+            display_.setCurrentX(s_.PenX);
+        } else {
+            lineEnd();
+        }
+    }
+}
+
+// A practice key pressed its three times: the next key of the finger, or the next
+// finger. The lesson practice walks the left hand, its Shift hint, the left hand
+// shifted, then the right hand the same way.
+void TypingCore::practiceKeyDone() {
+    svc_.pause.Delay(kPracticeKeyPauseSeconds);
+    if (s_.TargetKey == kEnter)
+        guide_.ClearEnterKey();
+    else
+        guide_.ClearKey(s_.TargetKey);
+    s_.PressCount = 0;
+    ++s_.PracticeIndex;
+    if (s_.PracticeKeys.at(s_.PracticeIndex) != kShiftKey &&
+        s_.PracticeIndex <= PracticeLength(s_)) {
+        printLine("");
+        printLine(PressPrompt(s_.PracticeKeyNames(s_.PracticeIndex)), false);
+        s_.TargetKey = s_.PracticeKeys(s_.PracticeIndex);
+        if (s_.TargetKey == kEnter)
+            guide_.ShowEnterKey();
+        else
+            guide_.ShowKey(s_.TargetKey);
+        return;
+    }
+
+    svc_.events.practiceFingerFinished({activity(), s_.Row, s_.Hand, s_.Finger, s_.ShiftLevel != 0,
+                                        fingerRight_, fingerWrong_,
+                                        svc_.clock.ms() - fingerStartMs_});
+    if (s_.Mode == kKeyboardPractice) {
+        PickPracticeFinger();
+        ShowFingerKeys();
+    } else if (s_.Mode == kLearnKeyboard) {
+        ++s_.Finger;
+        if (s_.Finger <= 4) {
+            ShowFingerKeys();
+            return;
+        }
+        s_.Finger = 1;
+        s_.ShiftLevel = static_cast<i16>(s_.ShiftLevel + 4);
+        if (s_.ShiftLevel == 4) {
+            showShiftHintPage();
+            return;
+        }
+        s_.ShiftLevel = 0;
+        ++s_.Hand;
+        if (s_.Hand <= 2) {
+            ShowFingerKeys();
+            return;
+        }
+        svc_.events.lessonPracticeFinished(
+            {s_.Row, lessonRight_, lessonWrong_, svc_.clock.ms() - lessonStartMs_});
+        lessonEnding_ = true;
+        stop(0);
+        lessonEnding_ = false;
+    }
+}
+
+void TypingCore::showShiftHintPage() {
+    const std::string s = s_.Hand == 1 ? "right " : "left ";
+    display_.Cls();
+    printLine("Now try using the Shift key.");
+    printLine("When typing with the " + s_.HandName.at(s_.Hand));
+    printLine("hand, hold the Shift key on");
+    if (s_.Hand == 1)
+        guide_.ShowRightShift();
+    else
+        guide_.ShowLeftShift();
+    printLine("the " + s + "side of the");
+    printLine("bottom row with the little");
+    printLine("finger of the " + s + "hand.");
+    display_.Refresh();
+    view_.showOkPractice();
+}
+
+bool TypingCore::timedKey(int KeyAscii) {
+    if (s_.Typing == 0) return false; // nothing goes into the box before OK or after the result
+    if (KeyAscii == kEnter) stop(2);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------
+// Drill lines, the practice finger and the results.
+
+void TypingCore::NewDrillLine() {
+    const std::string text = MakeDrillLine(s_, chosenRows(g_), g_.UseShift == 1, svc_.random);
+
+    // The line stands centred on the second text line; what is typed goes half a line
+    // below it, starting under its first character.
+    printLine("");
+    s_.PenX = roundEven((display_.WidthTw() - display_.TextWidth(text)) * 0.5);
+    display_.setCurrentX(s_.PenX);
+    display_.Print(text, true);
+    s_.PenY = roundEven(display_.currentY() + 0.5 * display_.TextHeight(kZero));
+
+    s_.LineLen = static_cast<i16>(s_.LineLen + 1);
+    s_.LineChars(s_.LineLen - 1) = kEnter;
+    s_.LineRows(s_.LineLen - 1) = kHomeRow; // the Enter key is on the home row
+    s_.LinePos = 0;
+    s_.TargetKey = s_.LineChars(0);
+    view_.placeArrow(s_.LineRows(0));
+    view_.showArrow(true);
+    guide_.ShowKey(s_.TargetKey);
+
+    view_.showCursor(s_.PenX, s_.PenY, display_.TextWidth(kZero), display_.TextHeight(kZero));
+    display_.setCurrentX(s_.PenX);
+    display_.setCurrentY(s_.PenY);
+    view_.focusDisplay();
+    s_.DrillTicks = svc_.clock.ms(); // timing starts once the line is on screen
+    lastKeyMs_ = s_.DrillTicks;
+    svc_.events.ready(activity());
+}
+
+void TypingCore::PickPracticeFinger() {
+    tapwell::PickPracticeFinger(s_, chosenRows(g_), g_.UseShift == 1, svc_.random);
+    view_.placeArrow(s_.Row);
+}
+
+void TypingCore::ShowFingerKeys() {
+    LoadFingerKeys(s_);
+    const bool shortForm = s_.Mode == kKeyboardPractice;
+    display_.Cls();
+    for (const std::string& line : FingerInstructionLines(s_, shortForm))
+        printLine(line);
+    if (!shortForm) display_.setCurrentY(display_.currentY() + 0.25 * display_.TextHeight("H"));
+    s_.PracticeIndex = 1;
+    s_.PressCount = 0;
+    s_.TargetKey = s_.PracticeKeys(1);
+    if (s_.TargetKey == kEnter)
+        guide_.ShowEnterKey();
+    else
+        guide_.ShowKey(s_.TargetKey);
+    printLine(PressPrompt(s_.PracticeKeyNames(1)), false);
+    fingerStartMs_ = svc_.clock.ms();
+    lastKeyMs_ = fingerStartMs_;
+    fingerRight_ = fingerWrong_ = 0;
+    if (s_.Mode == kKeyboardPractice) svc_.events.ready(Activity::Practice);
+}
+
+std::string TypingCore::lineResultCaption() const {
+    std::string caption;
+    if (s_.Mode == kWordDrill) caption = speedText(s_.LinePos - 1, s_.DrillTicks) + "\n";
+    return caption + accuracyText(s_.RightCount, s_.ErrorCount);
+}
+
+void TypingCore::lineEnd() {
+    s_.DrillTicks = countedMs(s_.DrillTicks, svc_.clock.ms());
+    s_.Typing = 0;
+    view_.hideCursor();
+    view_.showArrow(false);
+    guide_.ClearEnterKey();
+    display_.Refresh();
+    const int top = s_.Mode == kWordDrill ? s_.SpeedTop - kTwoLineResultRaise : s_.SpeedTop;
+    view_.showResult(lineResultCaption(), top);
+    const int characters = s_.LinePos - 1;
+    svc_.events.lineFinished({activity(), chosenRows(g_), g_.UseShift == 1, characters,
+                              s_.RightCount, s_.ErrorCount, s_.DrillTicks,
+                              wordsPerMinute(characters, s_.DrillTicks),
+                              accuracyPercent(s_.RightCount, s_.ErrorCount)});
+    PlayWave(svc_.sound, s_.TadaSound, 0);
+    view_.showOk();
+}
+
+void TypingCore::showTimedResult() {
+    s_.TimedRunning = 0;
+    s_.DrillTicks = countedMs(s_.DrillTicks, svc_.clock.ms());
+    const int characters = view_.timedTextLength();
+    view_.showResult(speedText(characters, s_.DrillTicks), s_.SpeedTop);
+    svc_.events.timedRunFinished(
+        {characters, s_.DrillTicks, wordsPerMinute(characters, s_.DrillTicks)});
+    PlayWave(svc_.sound, s_.TadaSound, 0);
+    view_.showOk();
+}
+
+// ---------------------------------------------------------------------------------
+// OK and Stop.
+
+void TypingCore::ok() {
+    view_.hideOk();
+    guide_.ClearHomeKeys();
+    view_.hideResult();
+    if (display_.isShown()) {
+        display_.Cls();
+        view_.focusDisplay();
+    }
+    switch (s_.Mode) {
+    case kKeyboardPractice:
+        s_.PracticeOn = 1;
+        s_.Typing = 1;
+        PickPracticeFinger();
+        ShowFingerKeys();
+        break;
+    case kCharacterDrill:
+    case kWordDrill:
+        s_.Typing = 1;
+        NewDrillLine();
+        s_.RightCount = 0;
+        s_.ErrorCount = 0;
+        break;
+    case kTimedDrill:
+        view_.startTimedBox();
+        s_.TimedRunning = 1;
+        s_.Typing = 1;
+        s_.DrillTicks = svc_.clock.ms(); // the clock runs from OK, not from the first key
+        svc_.events.ready(Activity::Timed);
+        break;
+    default:
+        break;
+    }
+}
+
+void TypingCore::okPractice() {
+    view_.hideOkPractice();
+    view_.focusDisplay();
+    ShowFingerKeys();
+}
+
+void TypingCore::stop(int index) {
+    guide_.ClearAllKeys();
+    view_.hideActivity();
+    s_.Typing = 0;
+
+    if (s_.LessonOn == 1) {
+        // Back to the lesson choices, ready for the next lesson.
+        if (!lessonEnding_) svc_.events.lessonLeft({s_.Row, s_.LessonPage});
+        s_.LessonOn = 0;
+        view_.enableLessonChoices(true);
+        view_.backToLessonChoices();
+        return;
+    }
+    if (index == 2 && s_.TimedRunning == 1 && view_.timedTextLength() > 0) {
+        showTimedResult();
+        return;
+    }
+    // Any way back to the menu ends a Timed Drill run: a later Stop must not take the
+    // instructions in the box, and the old clock, for a run.
+    s_.TimedRunning = 0;
+    view_.backToMenu(index);
+}
+
+// ---------------------------------------------------------------------------------
+// The Learn Keyboard lessons.
+
+void TypingCore::learn(int row) {
+    s_.PracticeOn = 0;
+    s_.Row = static_cast<i16>(row);
+    s_.LessonPage = 0;
+    s_.LessonOn = 1;
+    display_.Cls();
+    view_.showDisplay();
+    view_.showLessonButtons();
+    view_.enableLessonChoices(false);
+    next(1);
+}
+
+void TypingCore::next(int index) {
+    if (index != 0) {
+        ++s_.LessonPage;
+    } else if (--s_.LessonPage < 1) {
+        s_.LessonPage = 1; // Previous on the first page draws it again
+    }
+    s_.Typing = 0;
+    display_.Cls();
+    drawLessonPage();
+}
+
+void TypingCore::drawLessonPage() {
+    const bool layout = s_.Row == 0;
+    if (layout && s_.LessonPage > kLayoutPages) {
+        lessonEnding_ = true; // the lesson is over; Stop sees LessonOn
+        stop(s_.LessonPage);
+        lessonEnding_ = false;
+        return;
+    }
+    if (!layout && s_.LessonPage > kRowLessonPages)
+        return; // Next is hidden from the practice page on
+    if (!layout) {
+        view_.showHands(true);
+        s_.PracticeOn = 1;
+    }
+    const LessonPageData& page = layout ? layoutPage(s_.LessonPage) : rowLessonPage(s_.LessonPage);
+    for (const Step& step : page.setup)
+        runPageStep(static_cast<int>(step.what), step.row == kLessonRow ? s_.Row : step.row);
+    const int nameRow = page.nameRow == kLessonRow ? s_.Row : page.nameRow;
+    for (const std::string& line : page.lines)
+        printLine(pageLine(line, s_.RowName.at(nameRow)));
+    if (page.wantKey != 0) {
+        s_.Typing = 1;
+        s_.TargetKey = static_cast<i16>(page.wantKey);
+        view_.focusDisplay();
+        lastKeyMs_ = svc_.clock.ms();
+    }
+}
+
+void TypingCore::runPageStep(int what, int row) {
+    switch (static_cast<PageStep>(what)) {
+    case PageStep::HideArrow:
+        view_.showArrow(false);
+        break;
+    case PageStep::ShowArrow:
+        view_.showArrow(true);
+        break;
+    case PageStep::ArrowAtRow:
+        view_.placeArrow(row);
+        break;
+    case PageStep::HideHands:
+        view_.showHands(false);
+        break;
+    case PageStep::ShowHands:
+        view_.showHands(true);
+        break;
+    case PageStep::ShowHomeKeys:
+        guide_.ShowHomeKeys();
+        break;
+    case PageStep::ClearHomeKeys:
+        guide_.ClearHomeKeys();
+        break;
+    case PageStep::ShowEnterKey:
+        guide_.ShowEnterKey();
+        break;
+    case PageStep::ClearEnterKey:
+        guide_.ClearEnterKey();
+        break;
+    case PageStep::ShowSpaceBar:
+        guide_.ShowSpaceBar();
+        break;
+    case PageStep::ClearSpaceBar:
+        guide_.ClearSpaceBar();
+        break;
+    case PageStep::ShowLeftShift:
+        guide_.ShowLeftShift();
+        break;
+    case PageStep::ClearLeftShift:
+        guide_.ClearLeftShift();
+        break;
+    case PageStep::ShowRightShift:
+        guide_.ShowRightShift();
+        break;
+    case PageStep::ClearRightShift:
+        guide_.ClearRightShift();
+        break;
+    case PageStep::HideLessonButtons:
+        view_.hideLessonButtons();
+        break;
+    case PageStep::StartPractice:
+        s_.Typing = 1;
+        s_.Hand = 1;
+        s_.Finger = 1;
+        s_.ShiftLevel = 0;
+        lessonStartMs_ = svc_.clock.ms();
+        lessonRight_ = lessonWrong_ = 0;
+        svc_.events.ready(Activity::Lesson);
+        ShowFingerKeys();
+        view_.focusDisplay(); // Next, which had the focus, is gone
+        break;
+    }
+}
+
+} // namespace tapwell

@@ -1,0 +1,96 @@
+// The typing path as plain C++: every keystroke judged and counted, the echo, the
+// cursor, the arrow and the guide moved on, the practice walk through fingers, hands and
+// the Shift hint, the line end and its result, OK and Stop in every state, and the
+// lesson pages. It works on the window's state and shows what it decides through a text
+// display, a view and the guide model; it reports what happened to an event sink.
+#pragma once
+
+#include "core/events.h"
+#include "core/typingview.h"
+#include "drills/drilltext.h"
+#include "guide/guidemodel.h"
+#include "shell/module1.h"
+#include "shell/services.h"
+#include "state/typestate.h"
+
+namespace tapwell {
+
+// Each practice key is pressed this many times.
+inline constexpr int kPressesPerKey = 3;
+// The pause after a practice key's last press, so the child sees it done.
+inline constexpr float kPracticeKeyPauseSeconds = 0.5f;
+// In a Word Drill the result stands this much higher, to hold its second line.
+inline constexpr int kTwoLineResultRaise = 120;
+
+struct CoreServices {
+    Clock& clock;
+    Random& random;
+    Sound& sound;
+    Pause& pause;
+    EventSink& events;
+};
+
+// The rows chosen in the options, in lesson row order.
+RowChoice chosenRows(const Module1& g);
+// How many rows are chosen.
+int countRows(const Module1& g);
+
+// The Word Drill has no number-row words: the rows it leaves chosen when it starts
+// (the home row stands in when the Number Row was the only one).
+RowChoice wordDrillRows(const RowChoice& rows);
+
+class TypingCore {
+public:
+    TypingCore(TypeState& state, const Module1& globals, GuideModel& guide, TextDisplay& display,
+               TypingView& view, CoreServices services);
+
+    // A typed character code, from the display, the keyboard or the window.
+    void keyPress(int code);
+    // A key typed into the Timed Drill box; returns false when the box must not take it.
+    bool timedKey(int code);
+
+    void ok();
+    void okPractice();
+    void stop(int index);
+
+    // The Learn Keyboard lessons: a lesson chosen, and Next (1) or Previous (0).
+    void learn(int row);
+    void next(int index);
+
+    // The procedures the window names.
+    void NewDrillLine();
+    void PickPracticeFinger();
+    void ShowFingerKeys();
+
+    // The results label's caption for the line just ended, and where it stands.
+    std::string lineResultCaption() const;
+
+private:
+    void lineEnd();
+    void showTimedResult();
+    void practiceKeyDone();
+    void showShiftHintPage();
+    void drawLessonPage();
+    void runPageStep(int what, int row);
+    void judged(int code, bool right);
+    Activity activity() const;
+    void printLine(const std::string& text, bool endLine = true);
+
+    TypeState& s_;
+    const Module1& g_;
+    GuideModel& guide_;
+    TextDisplay& display_;
+    TypingView& view_;
+    CoreServices svc_;
+
+    // For the events: when the activity's previous key came, and the current practice
+    // finger's and lesson practice's own counts.
+    std::int64_t lastKeyMs_ = 0;
+    std::int64_t fingerStartMs_ = 0;
+    std::int32_t fingerRight_ = 0, fingerWrong_ = 0;
+    std::int64_t lessonStartMs_ = 0;
+    std::int32_t lessonRight_ = 0, lessonWrong_ = 0;
+    bool lessonEnding_ = false; // the lesson ends by itself: not left by Stop
+};
+
+} // namespace tapwell

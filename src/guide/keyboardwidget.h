@@ -1,0 +1,32 @@
+// The on-screen keyboard: the keys, the space bar, the two hands and the row arrow on a
+// blue board. It draws the guide's model: a marked key shows the yellow marker, each
+// hand shows the finger picture the model names, the space bar turns yellow.
+#pragma once
+
+#include "guide/guidemodel.h"
+#include "state/table.h"
+#include "ui/controls.h"
+
+#include <array>
+
+namespace tapwell {
+
+class OnScreenKeyboard final : public PictureBox, public GuideView {
+    Q_OBJECT
+public:
+    explicit OnScreenKeyboard(QWidget* parent);
+
+    void keyMarked(int key, bool marked) override;
+    void handShows(int hand, int picture) override;
+    void spaceBarMarked(bool marked) override;
+
+    // Named as in our layout tables.
+    Table1<SSCommand*, 52, 99> cmdKey;
+    SSPanel* pnlSpace;
+    std::array<ImageBox*, 14> imgFinger{}; // per hand: plain, four fingers lit, four, thumb
+    std::array<ImageBox*, 2> imgHand{};
+    ImageBox* imgBack;  // the key marker
+    ImageBox* imgArrow; // the row arrow
+};
+
+} // namespace tapwell
