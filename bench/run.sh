@@ -73,8 +73,25 @@ fi
 
 echo "Running on display :$n with $sound; this takes a few minutes." >&2
 status=0
-TMPDIR="$work" build-bench/bench/tapwell_bench "$@" >build-bench/bench-result.txt || status=$?
+# The program's progress record goes to a folder of the run's own, never the user's.
+mkdir -p "$work/data-new" "$work/data-year/tapwell"
+XDG_DATA_HOME="$work/data-new" TMPDIR="$work" build-bench/bench/tapwell_bench "$@" \
+  >build-bench/bench-result.txt || status=$?
 cat build-bench/bench-result.txt
+
+# The progress record of a year of daily use: its size, the cost of one more line's
+# record in it, and start-up with it in place.
+echo
+echo "Progress record of a year (365 days x 60 lines):"
+build-bench/bench/tapwell_makerecord "$work/data-year/tapwell/progress.sqlite" \
+  | tee build-bench/bench-record.txt || status=$?
+case " $* " in *" --only "*) ;; *)
+  echo
+  echo "Start-up with that record:"
+  XDG_DATA_HOME="$work/data-year" TMPDIR="$work" build-bench/bench/tapwell_bench --only startup \
+    || status=$?
+  ;;
+esac
 # The programs' own messages, kept for when something could not be measured.
 cat "$work"/tapwell-bench-*/programs.log >build-bench/bench-programs.log 2>/dev/null || true
 [ "$status" -eq 0 ] || echo "(the programs' messages are in build-bench/bench-programs.log)" >&2

@@ -12,6 +12,7 @@ namespace {
 struct PrivateFolders {
     QTemporaryDir config{QDir::tempPath() + QStringLiteral("/tapwell-test-config-XXXXXX")};
     QTemporaryDir runtime{QDir::tempPath() + QStringLiteral("/tapwell-test-runtime-XXXXXX")};
+    QTemporaryDir data{QDir::tempPath() + QStringLiteral("/tapwell-test-data-XXXXXX")};
 };
 
 void setUpTestEnvironment() {
@@ -22,6 +23,8 @@ void setUpTestEnvironment() {
     static PrivateFolders folders; // lives until the program's end
     qputenv("XDG_CONFIG_HOME", folders.config.path().toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", folders.runtime.path().toLocal8Bit());
+    // The progress record, too, is the test's own.
+    qputenv("XDG_DATA_HOME", folders.data.path().toLocal8Bit());
 #ifdef TAPWELL_TEST_FONTCONFIG_FILE
     // The font test plays a machine without the fonts we name.
     qputenv("FONTCONFIG_FILE", TAPWELL_TEST_FONTCONFIG_FILE);

@@ -8,7 +8,8 @@
 
 namespace tapwell {
 
-enum class Activity { Character, Word, Timed, Practice, Lesson };
+// Tricky is a Character Drill whose lines the child's record draws.
+enum class Activity { Character, Word, Timed, Practice, Lesson, Tricky };
 
 struct KeyJudged {
     Activity activity;

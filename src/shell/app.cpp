@@ -1,6 +1,10 @@
 #include "app.h"
 
+#include "progress/export.h"
+#include "progress/stats.h"
 #include "settingsfile.h"
+#include "ui/twips.h"
+#include "windowstate.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -12,9 +16,9 @@ namespace tapwell {
 
 Q_LOGGING_CATEGORY(lcShell, "tapwell.shell")
 
-App::App() {
+App::App(const QString& storePath) {
     about_ = std::make_unique<FrmAbout>();
-    about_->onOk = [this] { openMain(); };
+    about_->onOk = [this] { aboutOk(); };
     // Closing the start-up window before the main window ever opened ends the program;
     // afterwards it only hides it.
     about_->onClose = [this] {
@@ -32,6 +36,20 @@ App::App() {
     qCDebug(lcShell).noquote() << "data directory" << QString::fromStdString(g_.AppPath);
     removeUnfinishedSaves();
     loadSettings(g_);
+
+    // The progress record. Whatever becomes of it, typing goes on: a record that cannot
+    // be kept only means nothing is written, and a parent is told why.
+    store_ = std::make_unique<progress::Store>(storePath);
+    recorder_ = std::make_unique<progress::Recorder>(*store_);
+    recorder_->onProblem = [this](const QString& problem) { storeFailed(problem); };
+    if (!store_->open())
+        storeFailed(store_->problem());
+    else if (!store_->movedAside().isEmpty())
+        problem_ = QStringLiteral("Tapwell's progress file was damaged. It was kept as %1, and a "
+                                  "new record was started.")
+                       .arg(store_->movedAside());
+    children_ = progress::childrenOrFirst(*store_);
+    setChild(children_.front());
 }
 
 App::~App() = default;
@@ -42,11 +60,18 @@ int App::run() {
     return QApplication::exec();
 }
 
+void App::aboutOk() {
+    if (children_.size() >= 2)
+        askWhoIsTyping(true);
+    else
+        openMain();
+}
+
 void App::openMain() {
     if (!main_) {
         sound_ = std::make_unique<QtSound>();
-        main_ =
-            std::make_unique<FrmType>(g_, Services{&clock_, &random_, sound_.get(), &pause_}, this);
+        main_ = std::make_unique<FrmType>(
+            g_, Services{&clock_, &random_, sound_.get(), &pause_, recorder_.get()}, this);
         auto* f1 = new QShortcut(QKeySequence::HelpContents, main_.get());
         QObject::connect(f1, &QShortcut::activated, main_.get(), [this] { showHelp(); });
         std::string error;
@@ -55,11 +80,112 @@ void App::openMain() {
             return;
         }
         sound_->preload({main_->DingSound, main_->UhOhSound, main_->TadaSound});
+        childFrame_ = new ChildFrame(main_.get(), main_->fraMenu);
+        childFrame_->setChild(child_);
+        childFrame_->setProblem(problem_);
+        childFrame_->onChange = [this] { askWhoIsTyping(false); };
+        childFrame_->onProgress = [this] { showProgress(); };
+        childFrame_->onTricky = [this] { main_->cmdTricky_Click(); };
+        main_->core().setTrickySource([this] { return trickyRecord(); });
+        restoreWindowSize(main_.get());
         qCDebug(lcShell) << "main window loaded";
     }
     main_->show();
     main_->raise();
     main_->activateWindow();
+}
+
+void App::setChild(const progress::Child& child) {
+    child_ = child;
+    recorder_->setChild(child.id);
+    if (childFrame_) childFrame_->setChild(child);
+    qCDebug(lcShell).noquote() << "typing now:" << child.name;
+}
+
+ChildChooser& App::madeChooser() {
+    if (!chooser_) {
+        chooser_ = std::make_unique<ChildChooser>(*store_);
+        chooser_->onChosen = [this](const progress::Child& c) {
+            setChild(c);
+            if (chooserFromAbout_ || !main_ || !main_->isVisible())
+                openMain();
+            else
+                main_->activateWindow();
+        };
+        chooser_->onBack = [this] {
+            if (chooserFromAbout_)
+                showAbout();
+            else if (main_)
+                main_->activateWindow();
+        };
+        chooser_->onChanged = [this](const QList<progress::Child>& c) { childrenChanged(c); };
+    }
+    return *chooser_;
+}
+
+void App::askWhoIsTyping(bool fromAbout) {
+    madeChooser();
+    chooserFromAbout_ = fromAbout;
+    chooser_->setChildren(children_, child_.id);
+    chooser_->adjustSize();
+    centreOnScreen(chooser_.get());
+    chooser_->show();
+    chooser_->raise();
+    chooser_->activateWindow();
+}
+
+void App::childrenChanged(const QList<progress::Child>& children) {
+    children_ = children;
+    // The child typing now may have a new name or picture, or be gone.
+    for (const progress::Child& c : children_)
+        if (c.id == child_.id) {
+            setChild(c);
+            if (progress_) progress_->childrenChanged();
+            return;
+        }
+    setChild(children_.front());
+    if (progress_) progress_->childrenChanged();
+}
+
+void App::showProgress() {
+    if (!progress_ && main_) {
+        ProgressHost host;
+        host.store = store_.get();
+        host.keys = main_.get();
+        host.chooser = &madeChooser();
+        host.children = [this] { return children_; };
+        host.saveCsv = [this](const QString& file, QString& error) {
+            return progress::exportCsv(*store_, file, error);
+        };
+        QString why;
+        progress_.reset(loadProgressView(host, why, progressLibrary));
+        if (!progress_) qCDebug(lcShell).noquote() << why;
+    }
+    if (progress_) return progress_->showChild(child_);
+    if (!summary_) summary_ = std::make_unique<ProgressSummary>();
+    summary_->showFor(child_, progress::summarize(store_->lines(child_.id)));
+}
+
+TrickyRecord App::trickyRecord() {
+    // The child's keys from their latest lines; a child with none gets plain lines.
+    TrickyRecord record;
+    if (!store_ || !main_ || child_.id == 0) return record;
+    const auto keys =
+        progress::keyStats(*main_, progress::pressesOf(store_->recentKeys(child_.id)));
+    for (const auto& [key, stats] : keys)
+        record[key] = {progress::trickyWeight(&stats), progress::isSecure(&stats)};
+    return record;
+}
+
+void App::storeFailed(const QString& problem) {
+    // Said once, where it takes nothing from a child who is typing: a note on the menu
+    // screen, seen when the activity stops and there for as long as the run lasts.
+    if (storeFailed_) return;
+    storeFailed_ = true;
+    problem_ = (problem.isEmpty() ? QStringLiteral("Tapwell cannot save progress.") : problem) +
+               QStringLiteral(" Typing works as always, but it is not being kept.");
+    qCDebug(lcShell).noquote() << problem_;
+    if (childFrame_) childFrame_->setProblem(problem_);
 }
 
 void App::showAbout() {
@@ -82,6 +208,7 @@ void App::exitProgram() {
              QStringLiteral("Tapwell could not write its settings file %1: %2.").arg(path, reason));
         return;
     }
+    if (main_) saveWindowSize(main_.get());
     ended_ = true;
     // End at once: no further events of either window run.
     if (main_) main_->hide();

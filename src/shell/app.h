@@ -1,12 +1,18 @@
-// The program: its two windows, the help viewer, the services and the saved options.
+// The program: its two windows, the help viewer, the services and the saved options;
+// the progress record, the child who is typing, and the windows that choose them.
 #pragma once
 
 #include "frmabout.h"
 #include "helpviewer.h"
 #include "module1.h"
+#include "progress/recorder.h"
+#include "progress/store.h"
+#include "progress/ui/progresshost.h"
 #include "qtsound.h"
 #include "services.h"
+#include "ui/childframe.h"
 #include "ui/frmtype.h"
+#include "ui/whoistyping.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +23,8 @@ namespace tapwell {
 
 class App final : public ShellActions {
 public:
-    App();
+    // storePath: the progress record's file; the account's own unless a test gives one.
+    explicit App(const QString& storePath = progress::defaultStorePath());
     ~App() override;
 
     // Shows the start-up window and runs until Exit; returns the exit status.
@@ -32,14 +39,42 @@ public:
     HelpViewer* help() const { return help_.get(); }
     Module1& globals() { return g_; }
 
-    // "&OK" on the start-up window: the main window, loaded the first time.
+    // "&OK" on the start-up window: the main window, loaded the first time. With two
+    // or more children, "Who is typing?" is asked first.
+    void aboutOk();
     void openMain();
+
+    // The record and who is typing: every line recorded is this child's.
+    progress::Store& store() { return *store_; }
+    progress::Recorder& recorder() { return *recorder_; }
+    const QList<progress::Child>& children() const { return children_; }
+    const progress::Child& child() const { return child_; }
+    void setChild(const progress::Child& child);
+    // Why progress is not being saved, as the parent is told; empty while it is.
+    QString storeProblem() const { return problem_; }
+
+    ChildChooser* chooser() const { return chooser_.get(); }
+    ChildFrame* childFrame() const { return childFrame_; }
+    ProgressSummary* summary() const { return summary_.get(); }
+    // "My Progress", once it has been opened; the small summary stands in for it only
+    // when its library cannot be loaded.
+    ProgressView* progressWindow() const { return progress_.get(); }
+    // Where the progress window's library is; found beside the program unless set.
+    QString progressLibrary;
+    // "Who is typing?", from the start-up window or from the menu screen.
+    void askWhoIsTyping(bool fromAbout);
+    void showProgress();
 
     // Ends the event loop with a status; a test that runs no loop records the status.
     std::function<void(int)> endProgram = [](int status) { QCoreApplication::exit(status); };
 
 private:
     void fail(const QString& title, const QString& text);
+    void storeFailed(const QString& problem);
+    void childrenChanged(const QList<progress::Child>& children);
+    ChildChooser& madeChooser(); // made the first time it is needed
+    // What the record says of each key of the child typing, for Tricky Keys.
+    TrickyRecord trickyRecord();
 
     Module1 g_;
     SteadyClock clock_;
@@ -49,6 +84,17 @@ private:
     std::unique_ptr<FrmAbout> about_;
     std::unique_ptr<FrmType> main_;
     std::unique_ptr<HelpViewer> help_;
+    std::unique_ptr<progress::Store> store_;
+    std::unique_ptr<progress::Recorder> recorder_;
+    QList<progress::Child> children_;
+    progress::Child child_;
+    QString problem_;
+    std::unique_ptr<ChildChooser> chooser_;
+    std::unique_ptr<ProgressSummary> summary_;
+    std::unique_ptr<ProgressView> progress_;
+    ChildFrame* childFrame_ = nullptr; // the main window's
+    bool chooserFromAbout_ = false;
+    bool storeFailed_ = false;
     bool ended_ = false;
 };
 

@@ -1,3 +1,4 @@
+#include "progress/export.h"
 #include "shell/app.h"
 #include "shell/logging.h"
 #include "ui/twips.h"
@@ -6,7 +7,40 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// `tapwell --export-progress FILE.csv`: the whole record as CSV, for a parent or a
+// teacher, with no window (it runs where there is no display, too). Silent on success.
+int exportProgress(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    tapwell::quietDiagnostics();
+    QCoreApplication::setApplicationName(QStringLiteral("tapwell"));
+    const auto fail = [](const QString& text) {
+        std::fprintf(stderr, "tapwell: %s\n", text.toLocal8Bit().constData());
+        return 1;
+    };
+    if (argc != 3 || argv[2][0] == '\0')
+        return fail(QStringLiteral("usage: tapwell --export-progress FILE.csv"));
+    tapwell::progress::Store store(tapwell::progress::defaultStorePath());
+    if (!store.open()) return fail(store.problem());
+    if (!store.movedAside().isEmpty())
+        return fail(QStringLiteral("the progress file was damaged; it was kept as %1 and a new "
+                                   "one started, so there is nothing to export.")
+                        .arg(store.movedAside()));
+    QString error;
+    if (!tapwell::progress::exportCsv(store, QString::fromLocal8Bit(argv[2]), error))
+        return fail(error);
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (argc >= 2 && std::strcmp(argv[1], "--export-progress") == 0)
+        return exportProgress(argc, argv);
     QApplication app(argc, argv);
     tapwell::quietDiagnostics();
     QApplication::setApplicationName(QStringLiteral("tapwell"));

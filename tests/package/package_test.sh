@@ -50,15 +50,21 @@ build() {
   depends=$(dpkg-deb -f "$deb" Depends)
   echo "Depends: $depends"
   # The fonts are not linked, so no tool finds them; Qt comes from dpkg-shlibdeps, and
-  # libqt6svg6 also carries the SVG image and icon plugins, libqt6gui6 the X11 one.
+  # libqt6svg6 also carries the SVG image and icon plugins, libqt6gui6 the X11 one; the
+  # SQLite driver of the progress record is loaded at run time, so it is named; Qt Charts
+  # comes from the "My Progress" library.
   for p in fonts-liberation fonts-comic-neue libqt6core6 libqt6gui6 libqt6widgets6 \
-    libqt6svg6 libqt6multimedia6 libc6; do
+    libqt6svg6 libqt6multimedia6 libqt6sql6-sqlite libqt6charts6 libc6; do
     echo ", $depends," | grep -q "[ ,]${p}[ ,(]" || fail "Depends lacks $p: $depends"
   done
 
   # The program, stripped, and its data byte for byte as in the source tree.
   [ -x "$root/usr/bin/tapwell" ] || fail "usr/bin/tapwell is missing or not executable"
   file -b "$root/usr/bin/tapwell" | grep -q ', stripped' || fail "usr/bin/tapwell is not stripped"
+  # "My Progress", loaded from ../lib/tapwell beside the program.
+  progress_lib=$root/usr/lib/tapwell/tapwell-progress.so
+  file -b "$progress_lib" | grep -q 'shared object.*, stripped' ||
+    fail "usr/lib/tapwell/tapwell-progress.so is missing or not stripped"
   [ $# -gt 0 ] || fail "no data files named"
   for f in "$@"; do
     cmp "$src/data/$f" "$root/usr/share/tapwell/$f" || fail "usr/share/tapwell/$f differs from data/$f"

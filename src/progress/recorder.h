@@ -1,0 +1,58 @@
+// Keeps what the typing core reports in the progress record, for the child who is
+// typing. The keys of a line wait in memory: nothing touches the file on the path of a
+// keystroke. When a line, run, practice finger or lesson practice ends, it is written
+// with its keys in one transaction. "ready" starts a new one: keys of a line left by
+// Stop are dropped, and "started" is the moment it was ready. A lesson practice is one
+// row with all its keys (its fingers are not rows of their own); a Keyboard Practice
+// finger is one row with its keys. The Timed Drill box has no judged keys.
+#pragma once
+
+#include "core/events.h"
+#include "progress/store.h"
+
+#include <QDateTime>
+
+#include <array>
+
+#include <functional>
+
+namespace tapwell::progress {
+
+class Recorder final : public EventSink {
+public:
+    explicit Recorder(Store& store) : store_(store) {}
+
+    void setChild(qint64 childId) { childId_ = childId; }
+    qint64 child() const { return childId_; }
+    // The wall clock for "started"; tests set their own.
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+    // Called once, the first time a write fails, with the store's problem().
+    std::function<void(const QString&)> onProblem;
+    // Lines written (or lost to a fault) so far.
+    int written() const { return written_; }
+
+    void ready(Activity a) override;
+    void keyJudged(const KeyJudged& e) override;
+    void lineFinished(const LineFinished& e) override;
+    void timedRunFinished(const TimedRunFinished& e) override;
+    void practiceFingerFinished(const PracticeFingerFinished& e) override;
+    void lessonPracticeFinished(const LessonPracticeFinished& e) override;
+    void lessonLeft(const LessonLeft& e) override;
+
+private:
+    void write(LineRecord line);
+
+    Store& store_;
+    qint64 childId_ = 0;
+    std::vector<KeyRecord> keys_;
+    QDateTime started_;
+    int written_ = 0;
+    bool told_ = false;
+};
+
+// "home,top" for the rows chosen, in lesson row order.
+QString rowWords(const std::array<bool, 4>& rows);
+// "home" for one lesson row 1..4.
+QString rowWord(int row);
+
+} // namespace tapwell::progress

@@ -1,0 +1,554 @@
+#include "store.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+#include <algorithm>
+#include <array>
+
+namespace tapwell::progress {
+
+// Off unless QT_LOGGING_RULES asks: the parent hears of faults through problem().
+Q_LOGGING_CATEGORY(lcProgress, "tapwell.progress", QtCriticalMsg)
+
+namespace {
+
+// SQLite's primary result codes, as Qt reports them in nativeErrorCode().
+enum SqliteCode {
+    kPerm = 3,
+    kBusy = 5,
+    kLocked = 6,
+    kReadOnly = 8,
+    kIoErr = 10,
+    kCorrupt = 11,
+    kFull = 13,
+    kConstraint = 19,
+    kCantOpen = 14,
+    kNotADb = 26,
+};
+
+int sqliteCode(const QSqlError& e) {
+    bool ok = false;
+    const int code = e.nativeErrorCode().toInt(&ok);
+    return ok ? code & 0xff : 0;
+}
+
+bool damagedCode(int code) {
+    return code == kCorrupt || code == kNotADb;
+}
+
+// Why a write or an open failed, in words for a parent.
+QString reasonFor(const QSqlError& e) {
+    switch (sqliteCode(e)) {
+    case kFull:
+        return QStringLiteral("the disk is full");
+    case kBusy:
+    case kLocked:
+        return QStringLiteral("another program is using the progress file");
+    case kReadOnly:
+    case kPerm:
+        return QStringLiteral("the progress file cannot be written to");
+    case kCantOpen:
+        return QStringLiteral("the progress file cannot be opened");
+    case kIoErr:
+        return QStringLiteral("the progress file could not be written (the disk may be full "
+                              "or failing)");
+    case kCorrupt:
+    case kNotADb:
+        return QStringLiteral("the progress file is damaged");
+    default:
+        return QStringLiteral("the progress file could not be used");
+    }
+}
+
+QString sentence(const QString& reason) {
+    return QStringLiteral("Tapwell cannot save progress: %1.").arg(reason);
+}
+
+QVariant value(const std::optional<int>& v) {
+    return v ? QVariant(*v) : QVariant();
+}
+QVariant value(const std::optional<qint64>& v) {
+    return v ? QVariant(*v) : QVariant();
+}
+QVariant value(const std::optional<double>& v) {
+    return v ? QVariant(*v) : QVariant();
+}
+template <typename T> std::optional<T> optionalOf(const QVariant& v) {
+    if (v.isNull()) return std::nullopt;
+    return v.value<T>();
+}
+
+QString nowIso() {
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+}
+
+// A file up to this size is checked whole at every start (a few milliseconds).
+constexpr qint64 kAlwaysCheckedBytes = 1024 * 1024;
+
+// The first sixteen bytes of every SQLite database.
+const QByteArray kSqliteMagic("SQLite format 3\0", 16);
+
+// ------------------------------------------------------------------ the schema steps
+
+bool execAll(QSqlDatabase& db, std::initializer_list<const char*> statements) {
+    for (const char* sql : statements) {
+        QSqlQuery q(db);
+        if (!q.exec(QString::fromLatin1(sql))) {
+            qCWarning(lcProgress).noquote() << "schema:" << q.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
+// 0 -> 1: the children, their lines and the lines' keys.
+bool createTables(QSqlDatabase& db) {
+    return execAll(db, {
+                           "CREATE TABLE child(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, "
+                           "picture TEXT, created TEXT)",
+                           "CREATE TABLE line(id INTEGER PRIMARY KEY, child_id INTEGER NOT NULL "
+                           "REFERENCES child(id), started TEXT NOT NULL, activity TEXT NOT NULL, "
+                           "rows TEXT, shift INTEGER, chars INTEGER, right_keys INTEGER, "
+                           "wrong_keys INTEGER, ms INTEGER, wpm REAL, accuracy REAL)",
+                           "CREATE INDEX line_child_started ON line(child_id, started)",
+                           "CREATE TABLE keystroke(line_id INTEGER NOT NULL REFERENCES line(id), "
+                           "seq INTEGER NOT NULL, expected INTEGER NOT NULL, typed INTEGER NOT "
+                           "NULL, ms INTEGER NOT NULL, PRIMARY KEY(line_id, seq)) WITHOUT ROWID",
+                       });
+}
+
+// One step per version: kSteps[v] brings version v to v + 1. A new version adds its
+// step here and raises kSchemaVersion.
+using Step = bool (*)(QSqlDatabase&);
+constexpr std::array<Step, kSchemaVersion> kSteps = {createTables};
+
+// The tables every version from 1 on has; a file at such a version without them is not
+// ours.
+const QStringList kOurTables = {QStringLiteral("child"), QStringLiteral("keystroke"),
+                                QStringLiteral("line")};
+
+} // namespace
+
+bool migrateStep(const QString& connectionName, int from) {
+    if (from < 0 || from >= kSchemaVersion) return false;
+    QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+    if (!db.isOpen() || !db.transaction()) return false;
+    QSqlQuery q(db);
+    if (!kSteps[static_cast<std::size_t>(from)](db) ||
+        !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(from + 1)) || !db.commit()) {
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+QString defaultStorePath() {
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dir);
+    return dir + QStringLiteral("/progress.sqlite");
+}
+
+// ------------------------------------------------------------------ opening
+
+Store::Store(QString path, QString connectionName)
+    : path_(std::move(path)), connection_(std::move(connectionName)) {}
+
+Store::~Store() {
+    closeConnection();
+}
+
+bool Store::fail(const QString& what, const QString& detail) {
+    problem_ = sentence(what);
+    qCWarning(lcProgress).noquote() << path_ << ":" << what << "-" << detail;
+    return false;
+}
+
+bool Store::openConnection() {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    db.setDatabaseName(path_);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_);
+    if (readOnly_) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+    if (!db.open()) {
+        const QSqlError e = db.lastError();
+        damaged_ = damagedCode(sqliteCode(e));
+        return fail(reasonFor(e), e.text());
+    }
+    return true;
+}
+
+void Store::closeConnection() {
+    if (!QSqlDatabase::contains(connection_)) return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection_);
+}
+
+bool Store::prepare() {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery q(db);
+    // A query that fails on a damaged file marks it for moving aside.
+    auto run = [&](const QString& sql) {
+        if (q.exec(sql)) return true;
+        const QSqlError e = q.lastError();
+        damaged_ = damagedCode(sqliteCode(e));
+        return fail(reasonFor(e), sql + QStringLiteral(": ") + e.text());
+    };
+    auto single = [&](const QString& sql, QVariant& out) {
+        if (!run(sql)) return false;
+        out = q.next() ? q.value(0) : QVariant();
+        return true;
+    };
+
+    QVariant v;
+    if (!single(QStringLiteral("PRAGMA user_version"), v)) return false;
+    const int version = v.toInt();
+    if (version > kSchemaVersion)
+        return fail(QStringLiteral("the progress file was made by a newer Tapwell; it is kept "
+                                   "as it is"),
+                    QStringLiteral("schema version %1").arg(version));
+
+    QStringList tables;
+    if (!run(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT "
+                            "LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY name")))
+        return false;
+    while (q.next())
+        tables << q.value(0).toString();
+    const bool ours = version == 0
+                          ? tables.isEmpty()
+                          : std::all_of(kOurTables.begin(), kOurTables.end(),
+                                        [&](const QString& t) { return tables.contains(t); });
+    if (!ours) {
+        damaged_ = true;
+        return fail(QStringLiteral("the progress file is not one of Tapwell's"),
+                    QStringLiteral("tables: ") + tables.join(QLatin1Char(',')));
+    }
+
+    // quick_check reads every page: a file cut short or scribbled over shows here rather
+    // than as a write that fails while a child types. On a year's record that is some
+    // 30 ms of start-up, so it runs while the file is small, and after a session that
+    // did not end cleanly (its WAL is still there); otherwise damage shows as the error
+    // of a read or write, and writeLine moves the file aside then.
+    if (checkWhole_) {
+        if (!single(QStringLiteral("PRAGMA quick_check"), v)) return false;
+        if (v.toString() != QLatin1String("ok")) {
+            damaged_ = true;
+            return fail(QStringLiteral("the progress file is damaged"), v.toString());
+        }
+    }
+
+    if (!readOnly_) {
+        // WAL: a write in progress when the program is killed is simply not there on the
+        // next start; the file itself stays whole. NORMAL is safe with WAL.
+        if (!single(QStringLiteral("PRAGMA journal_mode = WAL"), v)) return false;
+        if (!run(QStringLiteral("PRAGMA synchronous = NORMAL"))) return false;
+    }
+    if (!run(QStringLiteral("PRAGMA foreign_keys = ON"))) return false;
+
+    for (int from = version; from < kSchemaVersion; ++from) {
+        if (!migrateStep(connection_, from)) {
+            const QSqlError e = db.lastError();
+            damaged_ = damagedCode(sqliteCode(e));
+            return fail(e.isValid() ? reasonFor(e)
+                                    : QStringLiteral("the progress file could not be updated"),
+                        QStringLiteral("migration from version %1: %2").arg(from).arg(e.text()));
+        }
+    }
+    return true;
+}
+
+bool Store::moveAside() {
+    const QFileInfo info(path_);
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHHmmss"));
+    const QString base = info.absolutePath() + QLatin1Char('/') + info.completeBaseName() +
+                         QStringLiteral(".damaged-") + stamp;
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QString target = base + suffix;
+    for (int n = 2; QFileInfo::exists(target) || QFileInfo::exists(target + QStringLiteral("-wal"));
+         ++n)
+        target = base + QStringLiteral("-%1").arg(n) + suffix;
+    // QFile::rename never replaces a file: nothing is overwritten.
+    if (!QFile::rename(path_, target)) {
+        usable_ = false;
+        return fail(QStringLiteral("the progress file is damaged and cannot be moved aside"),
+                    target);
+    }
+    for (const char* side : {"-wal", "-shm"}) {
+        const QString from = path_ + QLatin1String(side);
+        if (QFileInfo::exists(from)) QFile::rename(from, target + QLatin1String(side));
+    }
+    movedAside_ = target;
+    qCWarning(lcProgress).noquote() << "moved the damaged" << path_ << "to" << target;
+    return true;
+}
+
+bool Store::open() {
+    closeConnection();
+    usable_ = false;
+    damaged_ = false;
+    problem_.clear();
+    movedAside_.clear();
+
+    const QFileInfo info(path_);
+    if (info.isDir())
+        return fail(QStringLiteral("%1 is a folder").arg(path_), QStringLiteral("a folder"));
+    if (!QDir().mkpath(info.absolutePath()))
+        return fail(QStringLiteral("the folder %1 cannot be made").arg(info.absolutePath()),
+                    QStringLiteral("mkpath"));
+    // A file that is not SQLite at all; an empty one is a record not yet begun.
+    if (info.exists() && info.size() > 0) {
+        QFile f(path_);
+        if (f.open(QIODevice::ReadOnly) && f.read(kSqliteMagic.size()) != kSqliteMagic) {
+            damaged_ = true;
+            fail(QStringLiteral("the progress file is not one of Tapwell's"),
+                 QStringLiteral("no SQLite header"));
+        }
+    }
+
+    // Looked at before the connection opens: opening a WAL database makes its WAL file.
+    checkWhole_ =
+        info.size() <= kAlwaysCheckedBytes || QFileInfo::exists(path_ + QStringLiteral("-wal"));
+    if (!damaged_ && openConnection() && prepare()) {
+        usable_ = true;
+        return true;
+    }
+    closeConnection();
+    if (!damaged_ || readOnly_) return false;
+
+    if (!moveAside()) return false;
+    damaged_ = false;
+    checkWhole_ = true;
+    problem_.clear();
+    if (openConnection() && prepare()) {
+        usable_ = true;
+        return true;
+    }
+    closeConnection();
+    return false;
+}
+
+// ------------------------------------------------------------------ children
+
+QList<Child> Store::children() {
+    QList<Child> out;
+    if (!usable_) return out;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    if (!q.exec(QStringLiteral("SELECT id, name, picture, created FROM child ORDER BY id")))
+        return out;
+    while (q.next())
+        out.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
+                    q.value(3).toString()});
+    return out;
+}
+
+std::optional<qint64> Store::addChild(const QString& name, const QString& picture) {
+    if (!usable_) return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("INSERT INTO child(name, picture, created) VALUES(?, ?, ?)"));
+    q.addBindValue(name);
+    q.addBindValue(picture);
+    q.addBindValue(nowIso());
+    if (!q.exec()) {
+        // A name already taken is the caller's to say, not a fault of the file.
+        if (sqliteCode(q.lastError()) != kConstraint)
+            fail(reasonFor(q.lastError()), q.lastError().text());
+        return std::nullopt;
+    }
+    return q.lastInsertId().toLongLong();
+}
+
+bool Store::renameChild(qint64 id, const QString& name) {
+    if (!usable_) return false;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("UPDATE child SET name = ? WHERE id = ?"));
+    q.addBindValue(name);
+    q.addBindValue(id);
+    return q.exec() && q.numRowsAffected() == 1;
+}
+
+bool Store::setPicture(qint64 id, const QString& picture) {
+    if (!usable_) return false;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("UPDATE child SET picture = ? WHERE id = ?"));
+    q.addBindValue(picture);
+    q.addBindValue(id);
+    return q.exec() && q.numRowsAffected() == 1;
+}
+
+bool Store::removeChild(qint64 id) {
+    if (!usable_) return false;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.transaction()) return false;
+    QSqlQuery q(db);
+    bool ok = true;
+    for (const char* sql :
+         {"DELETE FROM keystroke WHERE line_id IN "
+          "(SELECT id FROM line WHERE child_id = ?)",
+          "DELETE FROM line WHERE child_id = ?", "DELETE FROM child WHERE id = ?"}) {
+        ok = ok && q.prepare(QString::fromLatin1(sql));
+        q.addBindValue(id);
+        ok = ok && q.exec();
+    }
+    const bool removed = ok && q.numRowsAffected() == 1;
+    if (!removed || !db.commit()) {
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+// ------------------------------------------------------------------ lines
+
+std::optional<qint64> Store::writeLine(qint64 childId, const LineRecord& line) {
+    const std::optional<qint64> id = insertLine(childId, line);
+    if (id || !damaged_) return id;
+    // Damage found while writing: the file is moved aside, a fresh one started, and the
+    // line goes there. The child's name and picture come along; the lines stay in the
+    // damaged file, for whoever can mend it.
+    const QList<Child> known = children();
+    closeConnection();
+    usable_ = false;
+    if (!moveAside() || !openConnection() || !prepare()) {
+        closeConnection();
+        return std::nullopt;
+    }
+    usable_ = true;
+    damaged_ = false;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("INSERT INTO child(id, name, picture, created) VALUES(?, ?, ?, ?)"));
+    for (const Child& c : known) {
+        q.addBindValue(c.id);
+        q.addBindValue(c.name);
+        q.addBindValue(c.picture);
+        q.addBindValue(c.created);
+        q.exec();
+    }
+    return insertLine(childId, line);
+}
+
+std::optional<qint64> Store::insertLine(qint64 childId, const LineRecord& line) {
+    if (!usable_) return std::nullopt;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery q(db);
+    auto failed = [&](const QSqlError& e) -> std::optional<qint64> {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        damaged_ = damagedCode(sqliteCode(e));
+        fail(reasonFor(e), e.text());
+        return std::nullopt;
+    };
+    // IMMEDIATE takes the write lock at once, waiting out another window's write by the
+    // busy timeout, rather than failing half way through.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) return failed(q.lastError());
+
+    q.prepare(QStringLiteral(
+        "INSERT INTO line(child_id, started, activity, rows, shift, chars, right_keys, "
+        "wrong_keys, ms, wpm, accuracy) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.addBindValue(childId);
+    q.addBindValue(line.started);
+    q.addBindValue(line.activity);
+    q.addBindValue(line.rows.isNull() ? QVariant() : QVariant(line.rows));
+    q.addBindValue(value(line.shift));
+    q.addBindValue(value(line.chars));
+    q.addBindValue(value(line.right));
+    q.addBindValue(value(line.wrong));
+    q.addBindValue(value(line.ms));
+    q.addBindValue(value(line.wpm));
+    q.addBindValue(value(line.accuracy));
+    if (!q.exec()) return failed(q.lastError());
+    const qint64 id = q.lastInsertId().toLongLong();
+
+    QSqlQuery k(db);
+    k.prepare(QStringLiteral(
+        "INSERT INTO keystroke(line_id, seq, expected, typed, ms) VALUES(?, ?, ?, ?, ?)"));
+    int seq = 0;
+    for (const KeyRecord& key : line.keys) {
+        k.bindValue(0, id);
+        k.bindValue(1, ++seq);
+        k.bindValue(2, key.expected);
+        k.bindValue(3, key.typed);
+        k.bindValue(4, key.ms);
+        if (!k.exec()) return failed(k.lastError());
+    }
+    if (!q.exec(QStringLiteral("COMMIT"))) return failed(q.lastError());
+    problem_.clear();
+    return id;
+}
+
+std::vector<Store::StoredLine> Store::lines(qint64 childId) {
+    std::vector<StoredLine> out;
+    if (!usable_) return out;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT line.id, child_id, child.name, started, activity, rows, shift, chars, "
+        "right_keys, wrong_keys, ms, wpm, accuracy FROM line JOIN child ON child.id = child_id "
+        "WHERE ? = 0 OR child_id = ? ORDER BY started, line.id"));
+    q.addBindValue(childId);
+    q.addBindValue(childId);
+    if (!q.exec()) return out;
+    while (q.next()) {
+        StoredLine s;
+        s.id = q.value(0).toLongLong();
+        s.childId = q.value(1).toLongLong();
+        s.childName = q.value(2).toString();
+        LineRecord& l = s.line;
+        l.started = q.value(3).toString();
+        l.activity = q.value(4).toString();
+        l.rows = q.value(5).toString();
+        l.shift = optionalOf<int>(q.value(6));
+        l.chars = optionalOf<int>(q.value(7));
+        l.right = optionalOf<int>(q.value(8));
+        l.wrong = optionalOf<int>(q.value(9));
+        l.ms = optionalOf<qint64>(q.value(10));
+        l.wpm = optionalOf<double>(q.value(11));
+        l.accuracy = optionalOf<double>(q.value(12));
+        out.push_back(std::move(s));
+    }
+    return out;
+}
+
+std::vector<Store::RecentKey> Store::recentKeys(qint64 childId, int maxLines) {
+    std::vector<RecentKey> out;
+    if (!usable_) return out;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT k.expected, k.typed, l.started FROM "
+        "(SELECT id, started FROM line WHERE child_id = ? ORDER BY started DESC, id DESC "
+        "LIMIT ?) AS l JOIN keystroke k ON k.line_id = l.id "
+        "ORDER BY l.started DESC, l.id DESC, k.seq DESC"));
+    q.addBindValue(childId);
+    q.addBindValue(maxLines);
+    if (!q.exec()) return out;
+    while (q.next())
+        out.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString()});
+    return out;
+}
+
+std::vector<KeyRecord> Store::keys(qint64 lineId) {
+    std::vector<KeyRecord> out;
+    if (!usable_) return out;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.setForwardOnly(true);
+    q.prepare(
+        QStringLiteral("SELECT expected, typed, ms FROM keystroke WHERE line_id = ? ORDER BY seq"));
+    q.addBindValue(lineId);
+    if (!q.exec()) return out;
+    while (q.next())
+        out.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toLongLong()});
+    return out;
+}
+
+} // namespace tapwell::progress

@@ -1,0 +1,156 @@
+// The progress record: one SQLite file per account (progress.sqlite in the user's data
+// folder) holding each child, every finished line, run, practice finger and lesson
+// practice, and every judged key of them. One connection, owned here; WAL journal,
+// foreign keys on, a busy timeout so two Tapwell windows on one account share the file.
+//
+// The tables, their names and columns, are an interface parents, teachers and tests
+// may query; keep them:
+//   child(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, picture TEXT, created TEXT)
+//   line(id INTEGER PRIMARY KEY, child_id INTEGER NOT NULL REFERENCES child(id),
+//        started TEXT NOT NULL, activity TEXT NOT NULL, rows TEXT, shift INTEGER,
+//        chars INTEGER, right_keys INTEGER, wrong_keys INTEGER, ms INTEGER, wpm REAL,
+//        accuracy REAL)
+//   keystroke(line_id INTEGER NOT NULL REFERENCES line(id), seq INTEGER NOT NULL,
+//             expected INTEGER NOT NULL, typed INTEGER NOT NULL, ms INTEGER NOT NULL)
+// keystroke is a WITHOUT ROWID table keyed by (line_id, seq): that key is the index a line's
+// keys are read by, and a year of keys takes half the room a rowid table and a separate
+// index would.
+// The schema's version is PRAGMA user_version; each step up has its own migration.
+//
+// wpm and accuracy are stored as the results show them: whole numbers, halves rounded
+// away from zero ("61 words per minute", "97% accuracy"), so a parent reading the record
+// sees the numbers the child saw.
+//
+// A file that cannot be used never stops a child from typing: the store says why in
+// plain words (problem()) and every write then does nothing. A damaged or foreign file
+// is never deleted or overwritten: it is moved aside with the date in its name and a
+// fresh record is started.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace tapwell::progress {
+
+inline constexpr int kSchemaVersion = 1;
+
+struct Child {
+    qint64 id = 0;
+    QString name;
+    QString picture; // the name of one of our child pictures ("fox", "owl"...)
+    QString created; // ISO 8601 UTC
+};
+
+struct KeyRecord {
+    int expected = 0;
+    int typed = 0;
+    qint64 ms = 0; // since the line's previous key; the first since the line was ready
+};
+
+// One finished Character or Word Drill line, Timed Drill run, Keyboard Practice finger,
+// lesson practice (or Tricky Keys line), with its keys.
+struct LineRecord {
+    QString started;  // ISO 8601 UTC, e.g. "2026-12-08T09:15:02.250Z"
+    QString activity; // "character", "word", "timed", "practice", "lesson", "tricky"
+    QString rows;     // the rows as words, "home,top"
+    std::optional<int> shift;
+    std::optional<int> chars;
+    std::optional<int> right;
+    std::optional<int> wrong;
+    std::optional<qint64> ms;       // after the allowance
+    std::optional<double> wpm;      // as the result showed it; none where none is shown
+    std::optional<double> accuracy; // 0..100, likewise
+    std::vector<KeyRecord> keys;
+};
+
+class Store {
+public:
+    // path: the database file; connectionName: unique per Store in the process.
+    explicit Store(QString path, QString connectionName = QStringLiteral("tapwell.progress"));
+    ~Store();
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+
+    // Opens the file, creating it and its folder when missing, and brings its schema up
+    // to date. A damaged or foreign file is moved aside ("progress.damaged-2026-12-08
+    // T091502.sqlite") and a fresh one made. False when no record can be kept at all;
+    // problem() then says why.
+    bool open();
+    // How long a write waits for another Tapwell window that is writing (5 s unless set
+    // before open()).
+    void setBusyTimeout(int ms) { busyTimeoutMs_ = ms; }
+    // Opens the file for reading only (a viewer of the record); every write then fails
+    // as on a read-only file. Set before open().
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    bool usable() const { return usable_; }
+    // Why progress is not being saved, in words a parent understands; empty when all is
+    // well. Set by open() and by the first write that fails.
+    QString problem() const { return problem_; }
+    // Where a damaged file was moved, when open() moved one.
+    QString movedAside() const { return movedAside_; }
+    QString path() const { return path_; }
+
+    QList<Child> children();
+    std::optional<qint64> addChild(const QString& name, const QString& picture);
+    bool renameChild(qint64 id, const QString& name);
+    bool setPicture(qint64 id, const QString& picture);
+    // The child and everything recorded for them.
+    bool removeChild(qint64 id);
+
+    // The line and its keys, in one transaction. Returns the line's id. A file found
+    // damaged here is moved aside and the line written to a fresh one (movedAside()).
+    std::optional<qint64> writeLine(qint64 childId, const LineRecord& line);
+
+    // Every line of one child (or of all, childId 0), oldest first, without keys.
+    struct StoredLine {
+        qint64 id = 0;
+        qint64 childId = 0;
+        QString childName;
+        LineRecord line;
+    };
+    std::vector<StoredLine> lines(qint64 childId = 0);
+    // The keys of one line, in order.
+    std::vector<KeyRecord> keys(qint64 lineId);
+
+    // The judged keys of a child's latest lines, newest first: every key of the last
+    // maxLines lines, about three months of daily practice at the default. Reading all of
+    // a year's half a million keys would take half a second; a key's last hundred presses
+    // are in there unless the key is rarely asked for.
+    struct RecentKey {
+        int expected = 0;
+        int typed = 0;
+        QString started; // of its line
+    };
+    std::vector<RecentKey> recentKeys(qint64 childId, int maxLines = 5000);
+
+private:
+    bool fail(const QString& what, const QString& detail);
+    bool openConnection();
+    void closeConnection();
+    bool moveAside();
+    // Checks the file is ours and whole and brings it up to date; false with problem_
+    // set, or with damaged_ set when the file must be moved aside.
+    bool prepare();
+    std::optional<qint64> insertLine(qint64 childId, const LineRecord& line);
+
+    QString path_;
+    QString connection_;
+    bool usable_ = false;
+    QString problem_;
+    QString movedAside_;
+    int busyTimeoutMs_ = 5000;
+    bool readOnly_ = false;
+    bool damaged_ = false;
+    bool checkWhole_ = true; // run quick_check on open
+};
+
+// The schema steps, for the tests: brings a database at version `from` to from + 1.
+bool migrateStep(const QString& connectionName, int from);
+
+// The record's file: QStandardPaths::AppDataLocation + "/progress.sqlite".
+QString defaultStorePath();
+
+} // namespace tapwell::progress

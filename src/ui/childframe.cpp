@@ -1,0 +1,163 @@
+#include "childframe.h"
+
+#include "twips.h"
+#include "whoistyping.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tapwell {
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kPink(255, 128, 128);
+const QColor kBlack(0, 0, 0);
+
+// Right of "Choices" (which ends at 6375), its top and height; the window is 9465 wide.
+constexpr int kLeft = 6600, kTop = 480, kWidth = 2655, kHeight = 2775;
+// The note stands below it, right of the Info/Help/Exit frame (which ends at 5415).
+constexpr int kNoteTop = 3480, kNoteMaxHeight = 2970;
+
+QString wpm(const std::optional<double>& v) {
+    return v ? QStringLiteral("%1 words per minute").arg(qRound(*v)) : QStringLiteral("not yet");
+}
+
+} // namespace
+
+ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYellow), menu_(menu) {
+    setObjectName(QStringLiteral("fraChild"));
+    setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12, true));
+    setCaption(QStringLiteral("Typing now"));
+    place(this, kLeft, kTop, kWidth, kHeight);
+
+    imgChild = new ImageBox(this, true);
+    place(imgChild, (kWidth - 615) / 2, 300, 615, 615);
+    lblChild = makeLabel(this, QString(), kRed, kYellow,
+                         layoutFont(QStringLiteral("MS Sans Serif"), 12, true), Qt::AlignCenter);
+    lblChild->setTextFormat(Qt::PlainText);
+    place(lblChild, 120, 930, kWidth - 240, 330);
+
+    // In line with the menu's last three buttons, in their font.
+    const QFont buttonFont = layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true);
+    cmdChange = makeButton(this, QStringLiteral("&Change"), buttonFont);
+    cmdChange->setToolTip(QStringLiteral("Someone else is typing"));
+    place(cmdChange, 240, 1320, kWidth - 480, 375);
+    cmdTricky = makeButton(this, QStringLiteral("&Tricky Keys"), buttonFont);
+    cmdTricky->setToolTip(QStringLiteral("More of the keys you miss"));
+    place(cmdTricky, 240, 1800, kWidth - 480, 375);
+    cmdProgress = makeButton(this, QStringLiteral("My &Progress"), buttonFont);
+    place(cmdProgress, 240, 2280, kWidth - 480, 375);
+    setTabOrder(cmdChange, cmdTricky);
+    setTabOrder(cmdTricky, cmdProgress);
+    connect(cmdChange, &QPushButton::clicked, this, [this] {
+        if (onChange) onChange();
+    });
+    connect(cmdTricky, &QPushButton::clicked, this, [this] {
+        if (onTricky) onTricky();
+    });
+    connect(cmdProgress, &QPushButton::clicked, this, [this] {
+        if (onProgress) onProgress();
+    });
+
+    fraNote = new Frame(window, kPink, kBlack);
+    fraNote->setObjectName(QStringLiteral("fraNote"));
+    lblNote = makeLabel(fraNote, QString(), kPink, kBlack,
+                        layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true),
+                        Qt::AlignLeft | Qt::AlignTop);
+    lblNote->setWordWrap(true);
+    lblNote->setTextFormat(Qt::PlainText);
+    fraNote->hide();
+
+    menu_->installEventFilter(this);
+    followMenu();
+}
+
+void ChildFrame::setChild(const progress::Child& child) {
+    imgChild->setPicture(childPicture(child.picture));
+    imgChild->setAccessibleName(child.picture);
+    lblChild->setText(child.name);
+    lblChild->setToolTip(child.name);
+}
+
+void ChildFrame::setProblem(const QString& text) {
+    problem_ = text;
+    lblNote->setText(text);
+    // As high as the words need, within the window.
+    const int labelWidth = px(kWidth - 240);
+    const int textPx = lblNote->heightForWidth(labelWidth);
+    const int height = std::min(tw(textPx) + 240, kNoteMaxHeight);
+    place(fraNote, kLeft, kNoteTop, kWidth, height);
+    place(lblNote, 120, 120, kWidth - 240, height - 240);
+    followMenu();
+}
+
+void ChildFrame::followMenu() {
+    const bool menuShown = !menu_->isHidden();
+    setVisible(menuShown);
+    fraNote->setVisible(menuShown && !problem_.isEmpty());
+}
+
+bool ChildFrame::eventFilter(QObject* watched, QEvent* e) {
+    // Shown or hidden by the program itself, not with the window around it.
+    if (watched == menu_ &&
+        (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent))
+        followMenu();
+    return Frame::eventFilter(watched, e);
+}
+
+// ------------------------------------------------------------------ summary
+
+QString summaryText(const progress::Summary& s) {
+    return QStringLiteral("Lines finished: %1\nDays practised: %2\nBest Word Drill: %3\n"
+                          "Best Timed Drill: %4")
+        .arg(s.lines)
+        .arg(s.days)
+        .arg(wpm(s.bestWord), wpm(s.bestTimed));
+}
+
+ProgressSummary::ProgressSummary() : QDialog(nullptr) {
+    setWindowTitle(QStringLiteral("My Progress"));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 192, 128));
+    pal.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* head = new QHBoxLayout;
+    imgChild = new ImageBox(this, true);
+    imgChild->setFixedSize(64, 64);
+    head->addWidget(imgChild);
+    lblName = new QLabel(this);
+    lblName->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 15.75, true));
+    lblName->setTextFormat(Qt::PlainText);
+    head->addWidget(lblName, 1);
+    layout->addLayout(head);
+    lblSummary = new QLabel(this);
+    lblSummary->setFont(layoutFont(QStringLiteral("Arial"), 12, true));
+    lblSummary->setTextFormat(Qt::PlainText);
+    layout->addWidget(lblSummary);
+    cmdClose = makeButton(this, QStringLiteral("&Close"),
+                          layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    cmdClose->setDefault(true);
+    layout->addWidget(cmdClose, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ProgressSummary::showFor(const progress::Child& child, const progress::Summary& summary) {
+    imgChild->setPicture(childPicture(child.picture));
+    lblName->setText(child.name);
+    lblSummary->setText(summaryText(summary));
+    QDialog::show();
+    raise();
+    activateWindow();
+    cmdClose->setFocus();
+}
+
+} // namespace tapwell

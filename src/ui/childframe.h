@@ -1,0 +1,70 @@
+// Who is typing, on the menu screen: a small frame of its own right of "Choices", with
+// the child's picture and name, a button to change the child, "Tricky Keys" and "My
+// Progress". It
+// comes and goes with the menu frame, so an activity's screen never shows it. Below
+// it, only when the record cannot be kept, a note for a parent says why.
+#pragma once
+
+#include "controls.h"
+#include "progress/children.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace tapwell {
+
+class ChildFrame : public Frame {
+    Q_OBJECT
+public:
+    // window: the main window; menu: the frame this one comes and goes with.
+    ChildFrame(QWidget* window, QWidget* menu);
+
+    void setChild(const progress::Child& child);
+    // Why progress is not being saved; empty when it is.
+    void setProblem(const QString& text);
+    QString problem() const { return problem_; }
+
+    std::function<void()> onChange;
+    std::function<void()> onProgress;
+    std::function<void()> onTricky;
+
+    ImageBox* imgChild;
+    QLabel* lblChild;
+    QPushButton* cmdChange;
+    QPushButton* cmdTricky;
+    QPushButton* cmdProgress;
+    Frame* fraNote;
+    QLabel* lblNote;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void followMenu();
+
+    QWidget* menu_;
+    QString problem_;
+};
+
+// "My Progress" until the progress window is built: the child's lines, days and best
+// speeds.
+class ProgressSummary : public QDialog {
+    Q_OBJECT
+public:
+    ProgressSummary();
+    void showFor(const progress::Child& child, const progress::Summary& summary);
+
+    ImageBox* imgChild;
+    QLabel* lblName;
+    QLabel* lblSummary;
+    QPushButton* cmdClose;
+};
+
+// The summary's lines, as the window shows them.
+QString summaryText(const progress::Summary& s);
+
+} // namespace tapwell

@@ -1,0 +1,341 @@
+#include "whoistyping.h"
+
+#include "progress/children.h"
+#include "twips.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QVBoxLayout>
+
+namespace tapwell {
+
+namespace {
+
+const QColor kLightOrange(255, 192, 128); // the About window's, which this window replaces
+const QColor kDarkRed(128, 0, 0);
+constexpr int kChooserPicturePx = 96;
+constexpr int kEditorPicturePx = 48;
+constexpr int kColumns = 3;
+
+// "&" in a name is a letter of the name, not an access key.
+QString literal(const QString& name) {
+    QString s = name;
+    return s.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+void paintLikeAbout(QWidget* w) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, kLightOrange);
+    pal.setColor(QPalette::WindowText, kDarkRed);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+} // namespace
+
+Picture childPicture(const QString& name) {
+    static QHash<QString, Picture> drawn;
+    const QString n = progress::isChildPicture(name) ? name : progress::kChildPictures[0];
+    auto it = drawn.find(n);
+    if (it == drawn.end())
+        it = drawn.insert(n, Picture::fromResource(QStringLiteral(":/pictures/child_%1.svg").arg(n),
+                                                   QStringLiteral("child_") + n, QSizeF(96, 96)));
+    return *it;
+}
+
+// ------------------------------------------------------------------ picture button
+
+PictureButton::PictureButton(QWidget* parent, const Picture& picture, const QString& caption,
+                             int picturePx)
+    : QPushButton(parent), picture_(picture), caption_(caption), picturePx_(picturePx) {
+    setText(caption); // the access key, and what a screen reader says
+    setAutoDefault(true);
+}
+
+QSize PictureButton::sizeHint() const {
+    const QFontMetrics fm(font());
+    const int w = std::max(picturePx_, fm.horizontalAdvance(caption_)) + 16;
+    return {w, picturePx_ + (caption_.isEmpty() ? 12 : fm.height() + 16)};
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    opt.text.clear();
+    opt.icon = QIcon();
+    style()->drawControl(QStyle::CE_PushButtonBevel, &opt, &p, this);
+    const QRectF pic((width() - picturePx_) / 2.0, 6, picturePx_, picturePx_);
+    picture_.paint(p, pic);
+    if (!caption_.isEmpty()) {
+        opt.rect = QRect(4, int(pic.bottom()) + 2, width() - 8, height() - int(pic.bottom()) - 6);
+        opt.text = caption_;
+        style()->drawControl(QStyle::CE_PushButtonLabel, &opt, &p, this);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}
+
+void PictureButton::focusInEvent(QFocusEvent* e) {
+    QPushButton::focusInEvent(e);
+    if (onFocus) onFocus();
+}
+
+// ------------------------------------------------------------------ editor
+
+ChildEditor::ChildEditor(QWidget* parent, const QString& title, const QString& name,
+                         const QString& picture)
+    : QDialog(parent) {
+    setWindowTitle(title);
+    paintLikeAbout(this);
+    auto* layout = new QVBoxLayout(this);
+    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+    nameBox = new QLineEdit(name, this);
+    nameBox->setMaxLength(progress::kMaxNameLength);
+    nameLabel->setBuddy(nameBox);
+    layout->addWidget(nameLabel);
+    layout->addWidget(nameBox);
+    layout->addWidget(new QLabel(QStringLiteral("Picture:"), this));
+    auto* row = new QHBoxLayout;
+    group_ = new QButtonGroup(this);
+    group_->setExclusive(true);
+    int i = 0;
+    for (const char* p : progress::kChildPictures) {
+        const QString n = QLatin1String(p);
+        auto* b = new PictureButton(this, childPicture(n), QString(), kEditorPicturePx);
+        b->setCheckable(true);
+        b->setAutoDefault(false);
+        b->setAccessibleName(n);
+        b->setToolTip(n);
+        b->setChecked(n == picture);
+        group_->addButton(b, i++);
+        pictures.push_back(b);
+        row->addWidget(b);
+    }
+    if (!group_->checkedButton()) pictures.front()->setChecked(true);
+    layout->addLayout(row);
+    error_ = new QLabel(this);
+    error_->setWordWrap(true);
+    error_->hide();
+    layout->addWidget(error_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    nameBox->setFocus();
+}
+
+QString ChildEditor::name() const {
+    return nameBox->text();
+}
+
+QString ChildEditor::picture() const {
+    const int id = group_->checkedId();
+    return QLatin1String(progress::kChildPictures[static_cast<std::size_t>(id < 0 ? 0 : id)]);
+}
+
+void ChildEditor::showError(const QString& text) {
+    error_->setText(text);
+    error_->show();
+    nameBox->setFocus();
+    nameBox->selectAll();
+}
+
+// ------------------------------------------------------------------ chooser
+
+ChildChooser::ChildChooser(progress::Store& store) : QDialog(nullptr), store_(store) {
+    setWindowTitle(QStringLiteral("Who is typing?"));
+    paintLikeAbout(this);
+    auto* layout = new QVBoxLayout(this);
+    auto* question = new QLabel(QStringLiteral("Who is typing?"), this);
+    question->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 15.75, true));
+    question->setAlignment(Qt::AlignCenter);
+    layout->addWidget(question);
+    grid_ = new QGridLayout;
+    layout->addLayout(grid_);
+
+    const QFont small = layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true);
+    auto* parentRow = new QHBoxLayout;
+    cmdAdd = new QPushButton(QStringLiteral("&Add a child…"), this);
+    cmdRename = new QPushButton(QStringLiteral("&Rename…"), this);
+    cmdRemove = new QPushButton(QStringLiteral("Re&move…"), this);
+    for (QPushButton* b : {cmdAdd, cmdRename, cmdRemove}) {
+        b->setFont(small);
+        b->setAutoDefault(false);
+        parentRow->addWidget(b);
+    }
+    parentRow->addStretch();
+    layout->addLayout(parentRow);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(cmdAdd, &QPushButton::clicked, this, [this] { addClicked(); });
+    connect(cmdRename, &QPushButton::clicked, this, [this] { renameClicked(); });
+    connect(cmdRemove, &QPushButton::clicked, this, [this] { removeClicked(); });
+}
+
+void ChildChooser::keyPressEvent(QKeyEvent* e) {
+    // A child who cannot read yet finds their place by number, too: 1 is the first.
+    const int k = e->key();
+    if (k >= Qt::Key_1 && k <= Qt::Key_9 && !(e->modifiers() & ~Qt::KeypadModifier)) {
+        choose(k - Qt::Key_1);
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void ChildChooser::setChildren(const QList<progress::Child>& children, qint64 current) {
+    children_ = children;
+    for (PictureButton* b : childButtons)
+        delete b;
+    childButtons.clear();
+    const QFont nameFont = layoutFont(QStringLiteral("MS Sans Serif"), 12, true);
+    lastFocused_ = 0;
+    for (int i = 0; i < children_.size(); ++i) {
+        const progress::Child& c = children_[i];
+        auto* b =
+            new PictureButton(this, childPicture(c.picture), literal(c.name), kChooserPicturePx);
+        b->setFont(nameFont);
+        b->setMinimumWidth(kChooserPicturePx + 40);
+        b->setToolTip(i < 9 ? QStringLiteral("%1 (key %2)").arg(c.name).arg(i + 1) : c.name);
+        grid_->addWidget(b, i / kColumns, i % kColumns);
+        connect(b, &QPushButton::clicked, this, [this, i] { choose(i); });
+        b->onFocus = [this, i] { lastFocused_ = i; };
+        if (i > 0) setTabOrder(childButtons.back(), b);
+        childButtons.push_back(b);
+        if (c.id == current) lastFocused_ = i;
+    }
+    if (!childButtons.empty()) {
+        setTabOrder(childButtons.back(), cmdAdd);
+        childButtons[static_cast<std::size_t>(lastFocused_)]->setFocus();
+        childButtons[static_cast<std::size_t>(lastFocused_)]->setDefault(true);
+    }
+    const bool kept = store_.usable();
+    cmdAdd->setEnabled(kept);
+    cmdRename->setEnabled(kept && !children_.isEmpty() && children_.front().id != 0);
+    cmdRemove->setEnabled(kept && children_.size() > 1);
+}
+
+int ChildChooser::focused() const {
+    return lastFocused_;
+}
+
+void ChildChooser::choose(int index) {
+    if (index < 0 || index >= children_.size()) return;
+    const progress::Child chosen = children_[index];
+    QDialog::accept();
+    if (onChosen) onChosen(chosen);
+}
+
+void ChildChooser::reject() {
+    QDialog::reject();
+    if (onBack) onBack();
+}
+
+void ChildChooser::reload(qint64 focus) {
+    setChildren(progress::childrenOrFirst(store_), focus);
+    if (onChanged) onChanged(children_);
+}
+
+bool ChildChooser::addChild(const QString& name, const QString& picture, QString& error) {
+    const QString n = progress::cleanName(name);
+    if (n.isEmpty()) {
+        error =
+            QStringLiteral("Please type a name of 1 to %1 letters.").arg(progress::kMaxNameLength);
+        return false;
+    }
+    for (const progress::Child& c : children_)
+        if (c.name.compare(n, Qt::CaseInsensitive) == 0) {
+            error = QStringLiteral("There is a child called %1 already.").arg(c.name);
+            return false;
+        }
+    const std::optional<qint64> id = store_.addChild(n, picture);
+    if (!id) {
+        error = store_.problem();
+        return false;
+    }
+    reload(*id);
+    return true;
+}
+
+bool ChildChooser::changeChild(qint64 id, const QString& name, const QString& picture,
+                               QString& error) {
+    const QString n = progress::cleanName(name);
+    if (n.isEmpty()) {
+        error =
+            QStringLiteral("Please type a name of 1 to %1 letters.").arg(progress::kMaxNameLength);
+        return false;
+    }
+    for (const progress::Child& c : children_)
+        if (c.id != id && c.name.compare(n, Qt::CaseInsensitive) == 0) {
+            error = QStringLiteral("There is a child called %1 already.").arg(c.name);
+            return false;
+        }
+    if (!store_.renameChild(id, n) || !store_.setPicture(id, picture)) {
+        error = store_.problem();
+        return false;
+    }
+    reload(id);
+    return true;
+}
+
+bool ChildChooser::removeChild(qint64 id, QString& error) {
+    if (children_.size() < 2) {
+        error = QStringLiteral("The last child cannot be removed.");
+        return false;
+    }
+    if (!store_.removeChild(id)) {
+        error = store_.problem();
+        return false;
+    }
+    reload(children_.front().id == id ? children_.back().id : children_.front().id);
+    return true;
+}
+
+void ChildChooser::addClicked() {
+    ChildEditor editor(this, QStringLiteral("Add a child"), QString(),
+                       progress::freePicture(children_));
+    while (editor.exec() == QDialog::Accepted) {
+        QString error;
+        if (addChild(editor.name(), editor.picture(), error)) return;
+        editor.showError(error);
+    }
+}
+
+void ChildChooser::renameClicked() {
+    if (children_.isEmpty()) return;
+    const progress::Child c = children_[focused()];
+    ChildEditor editor(this, QStringLiteral("Rename %1").arg(c.name), c.name, c.picture);
+    while (editor.exec() == QDialog::Accepted) {
+        QString error;
+        if (changeChild(c.id, editor.name(), editor.picture(), error)) return;
+        editor.showError(error);
+    }
+}
+
+void ChildChooser::removeClicked() {
+    if (children_.size() < 2) return;
+    const progress::Child c = children_[focused()];
+    const auto answer = QMessageBox::question(
+        this, QStringLiteral("Remove %1").arg(c.name),
+        QStringLiteral("Remove %1, and everything Tapwell has kept of %1's typing?").arg(c.name),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes) return;
+    QString error;
+    if (!removeChild(c.id, error))
+        QMessageBox::warning(this, QStringLiteral("Remove %1").arg(c.name), error);
+}
+
+} // namespace tapwell

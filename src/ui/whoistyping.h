@@ -1,0 +1,106 @@
+// "Who is typing?": a big picture button for each child who shares the computer, and
+// what a parent does there: add a child, rename one, remove one. The window asks; the
+// program around it decides what choosing means (onChosen) and what going back means
+// (onBack: Escape or closing the window).
+#pragma once
+
+#include "picture.h"
+#include "progress/store.h"
+
+#include <QDialog>
+#include <QPushButton>
+
+#include <functional>
+
+class QButtonGroup;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+namespace tapwell {
+
+// The drawing of a child's picture by its name; an unknown name gets the first one.
+Picture childPicture(const QString& name);
+
+// A button whose face is a picture with a caption under it.
+class PictureButton : public QPushButton {
+    Q_OBJECT
+public:
+    PictureButton(QWidget* parent, const Picture& picture, const QString& caption, int picturePx);
+    const Picture& picture() const { return picture_; }
+    QSize sizeHint() const override;
+    std::function<void()> onFocus;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void focusInEvent(QFocusEvent* e) override;
+
+private:
+    Picture picture_;
+    QString caption_;
+    int picturePx_;
+};
+
+// A name and a picture, for a new child or one renamed.
+class ChildEditor : public QDialog {
+    Q_OBJECT
+public:
+    ChildEditor(QWidget* parent, const QString& title, const QString& name, const QString& picture);
+    QString name() const;
+    QString picture() const;
+    void showError(const QString& text);
+
+    QLineEdit* nameBox;
+    std::vector<PictureButton*> pictures;
+
+private:
+    QButtonGroup* group_;
+    QLabel* error_;
+};
+
+class ChildChooser : public QDialog {
+    Q_OBJECT
+public:
+    explicit ChildChooser(progress::Store& store);
+
+    // Shows the children of the record, the focus on the one typing now.
+    void setChildren(const QList<progress::Child>& children, qint64 current);
+    const QList<progress::Child>& children() const { return children_; }
+
+    // A parent's changes, straight into the record; false with a reason in words.
+    bool addChild(const QString& name, const QString& picture, QString& error);
+    bool changeChild(qint64 id, const QString& name, const QString& picture, QString& error);
+    bool removeChild(qint64 id, QString& error);
+
+    std::function<void(const progress::Child&)> onChosen;
+    std::function<void()> onBack;
+    // The children changed: added, renamed or removed.
+    std::function<void(const QList<progress::Child>&)> onChanged;
+
+    std::vector<PictureButton*> childButtons;
+    QPushButton* cmdAdd;
+    QPushButton* cmdRename;
+    QPushButton* cmdRemove;
+
+    // "Add a child…", "Rename…" and "Remove…" as a parent clicks them: each opens its own
+    // small dialog.
+    void addClicked();
+    void renameClicked();
+    void removeClicked();
+
+protected:
+    void reject() override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void choose(int index);
+    void reload(qint64 focus);
+    int focused() const;
+
+    progress::Store& store_;
+    QList<progress::Child> children_;
+    QGridLayout* grid_;
+    int lastFocused_ = 0;
+};
+
+} // namespace tapwell

@@ -1,0 +1,40 @@
+// Writes lines of the progress record, each with its keys, over and over until it is
+// killed: the progress test kills it at random moments and checks what is left.
+// Usage: progress_writer FILE
+#include "progress/store.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    if (argc < 2) return 2;
+    tapwell::progress::Store store(QString::fromLocal8Bit(argv[1]));
+    if (!store.open()) {
+        std::fprintf(stderr, "%s\n", qPrintable(store.problem()));
+        return 1;
+    }
+    const QList<tapwell::progress::Child> children = store.children();
+    const qint64 child = children.isEmpty()
+                             ? store.addChild(QStringLiteral("Writer"), {}).value_or(0)
+                             : children.first().id;
+    for (long i = 0;; ++i) {
+        // chars holds the number of keys, so a line missing some of them shows.
+        tapwell::progress::LineRecord line;
+        line.started = QStringLiteral("2026-12-08T09:15:02.250Z");
+        line.activity = QStringLiteral("character");
+        const int keys = 1 + static_cast<int>(i * 37 % 300);
+        line.chars = keys;
+        for (int k = 0; k < keys; ++k)
+            line.keys.push_back({'a' + k % 26, 'a' + (k + 1) % 26, 150 + k});
+        if (!store.writeLine(child, line)) {
+            std::fprintf(stderr, "%s\n", qPrintable(store.problem()));
+            return 1;
+        }
+        if (i == 0) {
+            std::printf("writing\n");
+            std::fflush(stdout);
+        }
+    }
+}
