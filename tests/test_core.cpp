@@ -74,6 +74,7 @@ private slots:
     void keyboardPracticeWalksFingerAfterFinger();
     void aLessonPracticeRunsBothHandsAndTheShiftHint();
     void leavingALessonIsReported();
+    void trickyKeysLinesComeFromTheRecord();
     void aTimedRunReportsItsSpeed();
     void stopInEachState();
     void theGuideMarksShiftedKeysWithTheOtherHandsShift();
@@ -185,6 +186,39 @@ void TestCore::leavingALessonIsReported() {
     QCOMPARE(c.events.left[0].page, 3);
     QCOMPARE(c.view.screen, std::string("lesson choices"));
     QCOMPARE(int(c.s().LessonOn), 0);
+}
+
+void TestCore::trickyKeysLinesComeFromTheRecord() {
+    Core c("1,1,0,0");
+    c.s().Mode = kCharacterDrill;
+    c.core->setTricky(true);
+    int asked = 0;
+    c.core->setTrickySource([&] {
+        ++asked;
+        return TrickyRecord{{keyIndexOf(c.s(), 'w'), {0.9, false}}};
+    });
+    c.core->ok();
+    QCOMPARE(asked, 1);
+    QCOMPARE(c.display.lines.at(0), std::string()); // nothing to say above the line
+    c.typeAsked(200);
+    QCOMPARE(c.events.lines.size(), std::size_t(1));
+    QVERIFY(c.events.lines[0].activity == Activity::Tricky);
+    QVERIFY(c.events.keys.front().activity == Activity::Tricky);
+    QCOMPARE(c.view.result,
+             accuracyText(c.s().RightCount, c.s().ErrorCount)); // as a Character Drill
+    QVERIFY(QByteArray::fromStdString(c.display.lines.back()).startsWith("Practised: W"));
+
+    // Every key secure: the drill says so above a plain line, and names no keys after it.
+    c.core->setTrickySource([&] {
+        TrickyRecord all;
+        for (int k = kFirstKey; k < kLastKey; ++k)
+            all[k] = {0.01, true};
+        return all;
+    });
+    c.core->ok();
+    QCOMPARE(c.display.lines.at(0), std::string(kAllSecureText));
+    c.typeAsked(200);
+    QVERIFY(!QByteArray::fromStdString(c.display.lines.back()).startsWith("Practised"));
 }
 
 void TestCore::aTimedRunReportsItsSpeed() {

@@ -62,6 +62,7 @@ private slots:
     void aDisabledBoxLooksDisabled();
     void resultsFitTheirLabelWhole_data();
     void resultsFitTheirLabelWhole();
+    void trickyKeysIsTheCharacterDrillScreenWithItsOwnCaption();
 };
 
 void TestMenu::eachChoiceShowsItsScreen_data() {
@@ -260,6 +261,36 @@ void TestMenu::resultsFitTheirLabelWhole() {
         QVERIFY2(fm.horizontalAdvance(line) <= label->width(), qPrintable(line));
     QVERIFY(label->height() >= (lines.size() - 1) * fm.lineSpacing() + fm.height());
     QVERIFY(f.w().fraSpeed->rect().contains(label->geometry()));
+}
+
+void TestMenu::trickyKeysIsTheCharacterDrillScreenWithItsOwnCaption() {
+    Fixture f;
+    Fixture::click(f.w().cmdMenu[2]);
+    const QStringList characterDrill = visibleControls(f.w());
+    const QStringList instructions = f.display();
+    Fixture::click(f.w().cmdStop[1]);
+    int asked = 0;
+    f.w().core().setTrickySource([&] {
+        ++asked;
+        return TrickyRecord{{keyIndexOf(f.w(), 'd'), {0.8, false}}};
+    });
+    f.w().cmdTricky_Click();
+    QCOMPARE(visibleControls(f.w()), characterDrill);
+    QCOMPARE(f.display(), instructions);
+    QCOMPARE(f.w().fraDrill->caption(), QStringLiteral("Tricky Keys"));
+    QCOMPARE(int(f.w().Mode), int(kCharacterDrill));
+    Fixture::click(f.w().cmdOK);
+    QCOMPARE(asked, 1);
+    QVERIFY(f.w().core().tricky());
+    while (f.w().Typing == 1)
+        f.type(f.w().TargetKey);
+    QVERIFY(f.w().lblSpeed->text().endsWith(QLatin1String("% accuracy")));
+    QVERIFY(f.display().last().startsWith(QLatin1String("Practised: ")));
+    // Any menu choice is the designed activity again.
+    Fixture::click(f.w().cmdStop[1]);
+    Fixture::click(f.w().cmdMenu[2]);
+    QVERIFY(!f.w().core().tricky());
+    QCOMPARE(f.w().fraDrill->caption(), QStringLiteral("Character Drill"));
 }
 
 QTEST_MAIN(TestMenu)

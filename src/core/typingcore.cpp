@@ -53,7 +53,7 @@ Activity TypingCore::activity() const {
     case kKeyboardPractice:
         return Activity::Practice;
     case kCharacterDrill:
-        return Activity::Character;
+        return tricky_ ? Activity::Tricky : Activity::Character;
     case kWordDrill:
         return Activity::Word;
     case kTimedDrill:
@@ -223,11 +223,22 @@ bool TypingCore::timedKey(int KeyAscii) {
 // Drill lines, the practice finger and the results.
 
 void TypingCore::NewDrillLine() {
-    const std::string text = MakeDrillLine(s_, chosenRows(g_), g_.UseShift == 1, svc_.random);
+    std::string text;
+    std::string above; // the first text line: empty, or what Tricky Keys says of the keys
+    practisedMost_.clear();
+    if (tricky_ && s_.Mode == kCharacterDrill) {
+        const TrickyLine line = MakeTrickyLine(s_, chosenRows(g_), g_.UseShift == 1, svc_.random,
+                                               trickySource_ ? trickySource_() : TrickyRecord{});
+        text = line.text;
+        if (line.allSecure) above = kAllSecureText;
+        if (line.fromRecord) practisedMost_ = line.practisedMost;
+    } else {
+        text = MakeDrillLine(s_, chosenRows(g_), g_.UseShift == 1, svc_.random);
+    }
 
     // The line stands centred on the second text line; what is typed goes half a line
     // below it, starting under its first character.
-    printLine("");
+    printLine(above);
     s_.PenX = roundEven((display_.WidthTw() - display_.TextWidth(text)) * 0.5);
     display_.setCurrentX(s_.PenX);
     display_.Print(text, true);
@@ -292,6 +303,15 @@ void TypingCore::lineEnd() {
     display_.Refresh();
     const int top = s_.Mode == kWordDrill ? s_.SpeedTop - kTwoLineResultRaise : s_.SpeedTop;
     view_.showResult(lineResultCaption(), top);
+    if (!practisedMost_.empty()) {
+        // Below the typed line, centred: the keys this line gave most.
+        const std::string practised = practisedText(s_, practisedMost_);
+        printLine(""); // the typed line is done
+        display_.setCurrentX(roundEven((display_.WidthTw() - display_.TextWidth(practised)) * 0.5));
+        display_.setCurrentY(s_.PenY + 1.5 * display_.TextHeight(kZero));
+        display_.Print(practised, true);
+        display_.Refresh();
+    }
     const int characters = s_.LinePos - 1;
     svc_.events.lineFinished({activity(), chosenRows(g_), g_.UseShift == 1, characters,
                               s_.RightCount, s_.ErrorCount, s_.DrillTicks,

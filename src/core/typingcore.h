@@ -8,6 +8,7 @@
 #include "core/events.h"
 #include "core/typingview.h"
 #include "drills/drilltext.h"
+#include "drills/trickykeys.h"
 #include "guide/guidemodel.h"
 #include "shell/module1.h"
 #include "shell/services.h"
@@ -57,6 +58,12 @@ public:
     void learn(int row);
     void next(int index);
 
+    // Tricky Keys: the Character Drill with lines drawn from the child's record, which
+    // the source gives for each line. Off again with any menu choice.
+    void setTricky(bool on) { tricky_ = on; }
+    bool tricky() const { return tricky_; }
+    void setTrickySource(TrickySource source) { trickySource_ = std::move(source); }
+
     // The procedures the window names.
     void NewDrillLine();
     void PickPracticeFinger();
@@ -91,6 +98,10 @@ private:
     std::int64_t lessonStartMs_ = 0;
     std::int32_t lessonRight_ = 0, lessonWrong_ = 0;
     bool lessonEnding_ = false; // the lesson ends by itself: not left by Stop
+
+    bool tricky_ = false;
+    TrickySource trickySource_;
+    std::vector<int> practisedMost_; // the keys the Tricky Keys line gave most
 };
 
 } // namespace tapwell

@@ -11,6 +11,7 @@
 namespace tapwell {
 
 void FrmType::cmdMenu_Click(int Index) {
+    core_->setTricky(false);
     PracticeOn = 0;
     Mode = static_cast<i16>(Index);
     imgArrow->hide();
@@ -24,6 +25,7 @@ void FrmType::cmdMenu_Click(int Index) {
     case kLearnKeyboard:
         fraLearn->show();
         shpLearn->show();
+        cmdLearn[0]->setFocus(); // not left on the hidden menu, for the keyboard alone
         break;
     case kKeyboardPractice:
     case kCharacterDrill:
@@ -71,6 +73,12 @@ void FrmType::cmdMenu_Click(int Index) {
     default:
         break;
     }
+}
+
+void FrmType::cmdTricky_Click() {
+    cmdMenu_Click(kCharacterDrill);
+    fraDrill->setCaption(QStringLiteral("Tricky Keys"));
+    core_->setTricky(true);
 }
 
 void FrmType::chkRow_Click(int Index) {

@@ -308,6 +308,15 @@ int keyIndexOf(const KeyTables& t, int c) {
     return t.RowKeys.at(std::abs(t.CharKey(c, 1)), std::abs(t.CharKey(c, 2)));
 }
 
+std::string keyCaptionOf(const KeyTables& t, int key) {
+    for (int c = 33; c <= 126; ++c) {
+        // The key's own character is the one typed without Shift.
+        if (t.CharKey(c, 1) > 0 && t.CharKey(c, 2) > 0 && keyIndexOf(t, c) == key)
+            return std::string(1, static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c));
+    }
+    return {};
+}
+
 int lessonRowOf(const KeyTables& t, int c) {
     if (c == kSpace) return kSpaceRow;
     if (c < 33 || c > 126) return 0;

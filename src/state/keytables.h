@@ -80,4 +80,8 @@ int keyIndexOf(const KeyTables& t, int c);
 // The lesson row (1..4) of the key that types c, or 0 when c has none; a space is 5.
 int lessonRowOf(const KeyTables& t, int c);
 
+// The caption an on-screen key shows for its own character: "W", "1", ";". Empty for the
+// keys with a word on them (Enter, Shift) and for indexes without a key.
+std::string keyCaptionOf(const KeyTables& t, int key);
+
 } // namespace tapwell

@@ -1,0 +1,296 @@
+#include "stats.h"
+
+#include <algorithm>
+
+namespace tapwell::progress {
+
+namespace {
+
+constexpr int kMaxFingerKeys = 3;
+constexpr int kDaysInWeek = 7;
+// A key got better when its rate fell by at least this much.
+constexpr double kClearlyBetter = 0.05;
+constexpr double kSecureRate = 0.05;
+constexpr int kSecurePresses = 20;
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
+}
+
+// Counts one press into a key's numbers.
+struct Tally {
+    KeyStats stats;
+    std::map<int, int> instead;
+};
+
+void add(Tally& t, const Press& p) {
+    ++t.stats.presses;
+    if (p.typed != p.expected) {
+        ++t.stats.misses;
+        ++t.instead[p.typed];
+    }
+}
+
+KeyStats finish(Tally& t) {
+    for (const auto& [code, count] : t.instead) {
+        if (count > t.stats.insteadCount) {
+            t.stats.insteadCode = code;
+            t.stats.insteadCount = count;
+        }
+    }
+    return t.stats;
+}
+
+int lessonRowOfWord(const QString& word) {
+    static const char* const words[] = {"home", "top", "bottom", "number"};
+    for (int r = 0; r < 4; ++r)
+        if (word == QLatin1String(words[r])) return r + 1;
+    return 0;
+}
+
+} // namespace
+
+namespace {
+QDate dayOf(const QString& started) {
+    return QDate::fromString(started.left(10), Qt::ISODate);
+}
+} // namespace
+
+std::vector<Press> pressesOf(const std::vector<Store::RecentKey>& keys) {
+    std::vector<Press> out;
+    out.reserve(keys.size());
+    QString lastStarted;
+    QDate day;
+    for (const Store::RecentKey& k : keys) {
+        if (k.started != lastStarted) { // a line's keys share their day
+            lastStarted = k.started;
+            day = dayOf(k.started);
+        }
+        out.push_back({k.expected, k.typed, day});
+    }
+    return out;
+}
+
+std::vector<LineSummary> summariesOf(const std::vector<Store::StoredLine>& lines) {
+    std::vector<LineSummary> out;
+    out.reserve(lines.size());
+    for (const Store::StoredLine& s : lines) {
+        const LineRecord& l = s.line;
+        out.push_back(
+            {dayOf(l.started), l.activity, l.rows, l.wpm, l.accuracy, l.ms.value_or(0), l.started});
+    }
+    return out;
+}
+
+int keyOf(const KeyTables& t, int code) {
+    if (code == kSpace) return kSpaceBarKey;
+    if (code == kEnter) return kEnterKey;
+    return keyIndexOf(t, code);
+}
+
+std::map<int, KeyStats> keyStats(const KeyTables& t, const std::vector<Press>& newestFirst) {
+    std::map<int, Tally> tallies;
+    for (const Press& p : newestFirst) {
+        const int key = keyOf(t, p.expected);
+        if (key == 0) continue;
+        Tally& tally = tallies[key];
+        tally.stats.key = key;
+        if (tally.stats.presses < kRecentPresses) add(tally, p);
+    }
+    std::map<int, KeyStats> out;
+    for (auto& [key, tally] : tallies)
+        out[key] = finish(tally);
+    return out;
+}
+
+std::vector<DayValue> dailyMedian(const std::vector<LineSummary>& lines, const QString& activity,
+                                  bool wpm) {
+    std::map<QDate, std::vector<double>> byDay;
+    for (const LineSummary& l : lines) {
+        if (l.activity != activity) continue;
+        const std::optional<double>& v = wpm ? l.wpm : l.accuracy;
+        if (v) byDay[l.day].push_back(*v);
+    }
+    std::vector<DayValue> out;
+    for (auto& [day, values] : byDay)
+        out.push_back({day, median(values)});
+    return out;
+}
+
+std::vector<std::vector<DayValue>> consecutiveRuns(const std::vector<DayValue>& days) {
+    std::vector<std::vector<DayValue>> runs;
+    for (const DayValue& d : days) {
+        if (runs.empty() || runs.back().back().day.daysTo(d.day) != 1) runs.emplace_back();
+        runs.back().push_back(d);
+    }
+    return runs;
+}
+
+std::vector<DayValue> minutesPerDay(const std::vector<LineSummary>& lines, const QDate& today,
+                                    int days) {
+    const QDate first = today.addDays(1 - days);
+    std::vector<DayValue> out;
+    for (int i = 0; i < days; ++i)
+        out.push_back({first.addDays(i), 0.0});
+    for (const LineSummary& l : lines) {
+        const qint64 i = first.daysTo(l.day);
+        if (i >= 0 && i < days) out[static_cast<std::size_t>(i)].value += l.ms / 60000.0;
+    }
+    return out;
+}
+
+std::optional<FingerTrouble> weakestFinger(const KeyTables& t, const std::map<int, KeyStats>& keys,
+                                           int minPresses) {
+    struct Finger {
+        int presses = 0, misses = 0;
+        std::vector<const KeyStats*> keys;
+    };
+    std::map<std::pair<int, int>, Finger> fingers;
+    for (const auto& [key, stats] : keys) {
+        if (key < kFirstKey || key > kLastKey - 1 || key == kLeftShiftKey) continue;
+        const int hand = t.KeyHand(key, 1);
+        const int finger = t.KeyHand(key, 2);
+        if (hand < 1 || hand > 2 || finger < 1 || finger > 4) continue;
+        Finger& f = fingers[{hand, finger}];
+        f.presses += stats.presses;
+        f.misses += stats.misses;
+        f.keys.push_back(&stats);
+    }
+    std::optional<FingerTrouble> worst;
+    for (auto& [id, f] : fingers) {
+        if (f.presses < minPresses || f.misses == 0) continue;
+        const double rate = double(f.misses) / f.presses;
+        if (worst && rate <= worst->errorRate) continue;
+        std::stable_sort(f.keys.begin(), f.keys.end(), [](const KeyStats* a, const KeyStats* b) {
+            return a->misses > b->misses;
+        });
+        FingerTrouble trouble{id.first, id.second, rate, {}};
+        for (const KeyStats* k : f.keys)
+            if (k->misses > 0 && trouble.keys.size() < kMaxFingerKeys)
+                trouble.keys.push_back(k->key);
+        worst = trouble;
+    }
+    return worst;
+}
+
+QString keyCaption(const KeyTables& t, int key) {
+    if (key == kSpaceBarKey) return QStringLiteral("Space");
+    if (key == kEnterKey) return QStringLiteral("Enter");
+    if (key == kLeftShiftKey || key == kRightShiftKey) return QStringLiteral("Shift");
+    return QString::fromStdString(keyCaptionOf(t, key));
+}
+
+QString fingerSentence(const KeyTables& t, const FingerTrouble& f) {
+    QStringList keys;
+    for (int k : f.keys)
+        keys << keyCaption(t, k);
+    return QStringLiteral("Your %1 %2 finger misses most: %3")
+        .arg(QString::fromStdString(t.HandName.at(f.hand)),
+             QString::fromStdString(t.FingerName.at(f.finger)), keys.join(QLatin1Char(' ')));
+}
+
+std::vector<int> keysBetterThisWeek(const KeyTables& t, const std::vector<Press>& newestFirst,
+                                    const QDate& today, int minPresses) {
+    const QDate weekStart = today.addDays(1 - kDaysInWeek);
+    std::map<int, Tally> week, before;
+    for (const Press& p : newestFirst) {
+        const int key = keyOf(t, p.expected);
+        if (key == 0) continue;
+        Tally& tally = p.day >= weekStart ? week[key] : before[key];
+        if (tally.stats.presses < kRecentPresses) add(tally, p);
+    }
+    std::vector<std::pair<double, int>> better;
+    for (const auto& [key, now] : week) {
+        const auto old = before.find(key);
+        if (old == before.end()) continue;
+        if (now.stats.presses < minPresses || old->second.stats.presses < minPresses) continue;
+        const double gain = old->second.stats.errorRate() - now.stats.errorRate();
+        if (gain >= kClearlyBetter) better.emplace_back(gain, key);
+    }
+    std::sort(better.begin(), better.end(), std::greater<>());
+    std::vector<int> keys;
+    for (const auto& b : better)
+        keys.push_back(b.second);
+    return keys;
+}
+
+std::optional<LineSummary> bestLine(const std::vector<LineSummary>& lines) {
+    std::optional<LineSummary> best;
+    for (const LineSummary& l : lines) {
+        if ((l.activity != QLatin1String("word") && l.activity != QLatin1String("timed")) || !l.wpm)
+            continue;
+        if (!best || *l.wpm > *best->wpm) best = l;
+    }
+    return best;
+}
+
+std::map<int, QDate> lessonsFinished(const std::vector<LineSummary>& lines) {
+    std::map<int, QDate> out;
+    for (const LineSummary& l : lines) {
+        if (l.activity != QLatin1String("lesson")) continue;
+        const int row = lessonRowOfWord(l.rows);
+        if (row == 0) continue;
+        QDate& last = out[row];
+        if (!last.isValid() || l.day > last) last = l.day;
+    }
+    return out;
+}
+
+QString typedCaption(const KeyTables& t, int code) {
+    const int key = keyOf(t, code);
+    if (key != 0) return keyCaption(t, key);
+    if (code > kSpace && code < 127) return QString(QChar::fromLatin1(static_cast<char>(code)));
+    return QStringLiteral("another key");
+}
+
+QString keyTooltip(const KeyTables& t, const KeyStats* stats) {
+    if (!stats || stats->presses == 0) return QStringLiteral("Never asked for yet");
+    const QString asked = stats->presses == 1
+                              ? QStringLiteral("Asked for once")
+                              : QStringLiteral("Asked for %1 times").arg(stats->presses);
+    if (stats->misses == 0) return asked + QStringLiteral(", never missed");
+    QString text = asked + QStringLiteral(", missed %1").arg(stats->misses);
+    if (stats->insteadCode != 0)
+        text += QStringLiteral("; most often typed instead: %1")
+                    .arg(typedCaption(t, stats->insteadCode));
+    return text;
+}
+
+QString betterSentence(const KeyTables& t, const std::vector<int>& keys) {
+    if (keys.empty()) return {};
+    QStringList captions;
+    for (int k : keys)
+        captions << keyCaption(t, k);
+    return (keys.size() == 1 ? QStringLiteral("This key got better this week: %1")
+                             : QStringLiteral("These keys got better this week: %1"))
+        .arg(captions.join(QLatin1Char(' ')));
+}
+
+QString bestLineSentence(const LineSummary& best) {
+    const QString drill = best.activity == QLatin1String("timed") ? QStringLiteral("Timed Drill")
+                                                                  : QStringLiteral("Word Drill");
+    return QStringLiteral("Your best line: %1 words per minute in the %2, on %3")
+        .arg(qRound(best.wpm.value_or(0)))
+        .arg(drill, best.day.toString(QStringLiteral("d MMMM yyyy")));
+}
+
+double totalMinutes(const std::vector<LineSummary>& lines) {
+    double ms = 0;
+    for (const LineSummary& l : lines)
+        ms += static_cast<double>(l.ms);
+    return ms / 60000.0;
+}
+
+double trickyWeight(const KeyStats* stats) {
+    const int presses = stats ? stats->presses : 0;
+    const int misses = stats ? stats->misses : 0;
+    return (misses + 1.0) / (presses + 10.0);
+}
+
+bool isSecure(const KeyStats* stats) {
+    return stats && stats->presses >= kSecurePresses && stats->errorRate() <= kSecureRate;
+}
+
+} // namespace tapwell::progress

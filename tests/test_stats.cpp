@@ -1,0 +1,203 @@
+// The numbers behind the progress window and the Tricky Keys drill, on small records
+// whose answers are known.
+#include "progress/stats.h"
+#include "shipped.h"
+
+#include <QtTest>
+
+using namespace tapwell;
+using namespace tapwell::progress;
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+// n presses of expected, the first `misses` of them typed as `instead`, on a day.
+void press(std::vector<Press>& out, int expected, int n, int misses, int instead,
+           const QDate& day = kToday) {
+    for (int i = 0; i < n; ++i)
+        out.push_back({expected, i < misses ? instead : expected, day});
+}
+
+LineSummary line(const QDate& day, const char* activity, std::optional<double> wpm,
+                 std::optional<double> accuracy, qint64 ms = 60'000, const char* rows = "home") {
+    return {day, QString::fromLatin1(activity), QString::fromLatin1(rows), wpm, accuracy, ms, {}};
+}
+
+} // namespace
+
+class TestStats : public QObject {
+    Q_OBJECT
+private slots:
+    void keyStatsCountOnlyTheLastPressesOfEachKey();
+    void dailyMediansLeaveGaps();
+    void minutesPerDayCoverThirtyDays();
+    void theWeakestFingerInWords();
+    void keysThatGotBetterThisWeek();
+    void bestLineAndLessons();
+    void whatTheWindowSaysInWords();
+    void trickyWeightsAndSecureKeys_data();
+    void trickyWeightsAndSecureKeys();
+};
+
+void TestStats::keyStatsCountOnlyTheLastPressesOfEachKey() {
+    auto t = test::stateWithKeyData();
+    std::vector<Press> presses;
+    press(presses, 'w', 100, 30, 'e'); // the newest hundred: 30 misses, typed as e
+    press(presses, 'w', 50, 50, 'q');  // older: all missed, beyond the last hundred
+    press(presses, 'W', 10, 10, 'Q');  // more than a hundred back still: W is on the w key
+    press(presses, ' ', 4, 1, 'x');
+    const auto stats = keyStats(*t, presses);
+    const KeyStats& w = stats.at(keyOf(*t, 'w'));
+    QCOMPARE(w.presses, kRecentPresses);
+    QCOMPARE(w.misses, 30);
+    QCOMPARE(w.insteadCode, int('e'));
+    QCOMPARE(w.insteadCount, 30);
+    QCOMPARE(w.errorRate(), 0.3);
+    QCOMPARE(stats.at(kSpaceBarKey).misses, 1);
+    QVERIFY(!stats.count(keyOf(*t, 'a'))); // never asked for: no numbers, grey on the map
+    QCOMPARE(keyOf(*t, '!'), keyOf(*t, '1'));
+}
+
+void TestStats::dailyMediansLeaveGaps() {
+    const QDate d1(2026, 12, 1), d2(2026, 12, 2), d4(2026, 12, 4);
+    const std::vector<LineSummary> lines = {line(d1, "word", 10, 90),
+                                            line(d1, "word", 30, 80),
+                                            line(d1, "word", 20, 100),
+                                            line(d2, "word", 12, 95),
+                                            line(d2, "word", 14, 85),
+                                            line(d4, "word", 40, 100),
+                                            line(d4, "character", std::nullopt, 50),
+                                            line(d2, "timed", 99, std::nullopt)};
+    const auto wpm = dailyMedian(lines, QStringLiteral("word"), true);
+    QCOMPARE(wpm.size(), std::size_t(3)); // December 3rd has no line: no point, not a zero
+    QCOMPARE(wpm[0].value, 20.0);
+    QCOMPARE(wpm[1].value, 13.0); // an even count: the middle two averaged
+    const auto runs = consecutiveRuns(wpm);
+    QCOMPARE(runs.size(), std::size_t(2));
+    QCOMPARE(runs[0].size(), std::size_t(2));
+    const auto accuracy = dailyMedian(lines, QStringLiteral("character"), false);
+    QCOMPARE(accuracy.size(), std::size_t(1));
+    QCOMPARE(accuracy[0].value, 50.0);
+}
+
+void TestStats::minutesPerDayCoverThirtyDays() {
+    const std::vector<LineSummary> lines = {line(kToday, "word", 1, 1, 90'000),
+                                            line(kToday, "practice", {}, {}, 30'000),
+                                            line(kToday.addDays(-29), "timed", 5, {}, 60'000),
+                                            line(kToday.addDays(-30), "timed", 5, {}, 60'000)};
+    const auto minutes = minutesPerDay(lines, kToday);
+    QCOMPARE(minutes.size(), std::size_t(30));
+    QCOMPARE(minutes.front().day, kToday.addDays(-29));
+    QCOMPARE(minutes.front().value, 1.0);
+    QCOMPARE(minutes.back().value, 2.0);
+    QCOMPARE(minutes[10].value, 0.0);
+}
+
+void TestStats::theWeakestFingerInWords() {
+    auto t = test::stateWithKeyData();
+    std::vector<Press> presses;
+    press(presses, 'w', 30, 9, 'e'); // left ring: w s x
+    press(presses, 's', 30, 6, 'a');
+    press(presses, 'x', 30, 3, 'z');
+    press(presses, 'j', 60, 6, 'k'); // right index: fewer misses for its presses
+    press(presses, 'q', 5, 5, 'w');  // left little: too few presses to judge
+    const auto finger = weakestFinger(*t, keyStats(*t, presses));
+    QVERIFY(finger);
+    QCOMPARE(finger->hand, 1);
+    QCOMPARE(finger->finger, 2);
+    QCOMPARE(fingerSentence(*t, *finger),
+             QStringLiteral("Your left ring finger misses most: W S X"));
+    QVERIFY(!weakestFinger(*t, keyStats(*t, {})));
+}
+
+void TestStats::keysThatGotBetterThisWeek() {
+    auto t = test::stateWithKeyData();
+    std::vector<Press> presses;
+    press(presses, 'd', 20, 0, 'f');                     // this week: no misses
+    press(presses, 'k', 20, 5, 'l');                     // this week: as bad as before
+    press(presses, 'd', 20, 8, 'f', kToday.addDays(-9)); // before: 40% missed
+    press(presses, 'k', 20, 5, 'l', kToday.addDays(-9));
+    const auto better = keysBetterThisWeek(*t, presses, kToday);
+    QCOMPARE(better.size(), std::size_t(1));
+    QCOMPARE(better[0], keyOf(*t, 'd'));
+}
+
+void TestStats::bestLineAndLessons() {
+    const std::vector<LineSummary> lines = {line(kToday, "word", 21, 100),
+                                            line(kToday, "timed", 33, {}),
+                                            line(kToday, "character", {}, 100),
+                                            line(kToday.addDays(-3), "lesson", {}, {}, 1, "top"),
+                                            line(kToday.addDays(-1), "lesson", {}, {}, 1, "top"),
+                                            line(kToday, "lesson", {}, {}, 1, "home")};
+    const auto best = bestLine(lines);
+    QVERIFY(best);
+    QCOMPARE(*best->wpm, 33.0);
+    const auto lessons = lessonsFinished(lines);
+    QCOMPARE(lessons.size(), std::size_t(2));
+    QCOMPARE(lessons.at(kTopRow), kToday.addDays(-1));
+    QVERIFY(!bestLine({}));
+}
+
+void TestStats::whatTheWindowSaysInWords() {
+    auto t = test::stateWithKeyData();
+    // A key's tooltip: the most frequent wrong character by the key a child finds it on.
+    std::vector<Press> presses;
+    press(presses, 'd', 84, 12, 'e');
+    press(presses, 'd', 4, 4, 'f', kToday.addDays(-1)); // older, fewer: not the most often
+    press(presses, 'k', 3, 0, 0);
+    press(presses, ' ', 1, 1, 13);
+    press(presses, 'j', 2, 2, '`'); // a character without a key of ours
+    const auto stats = keyStats(*t, presses);
+    QCOMPARE(keyTooltip(*t, &stats.at(keyOf(*t, 'd'))),
+             QStringLiteral("Asked for 88 times, missed 16; most often typed instead: E"));
+    QCOMPARE(keyTooltip(*t, &stats.at(keyOf(*t, 'k'))),
+             QStringLiteral("Asked for 3 times, never missed"));
+    QCOMPARE(keyTooltip(*t, &stats.at(kSpaceBarKey)),
+             QStringLiteral("Asked for once, missed 1; most often typed instead: Enter"));
+    QCOMPARE(keyTooltip(*t, &stats.at(keyOf(*t, 'j'))),
+             QStringLiteral("Asked for 2 times, missed 2; most often typed instead: `"));
+    QCOMPARE(keyTooltip(*t, nullptr), QStringLiteral("Never asked for yet"));
+
+    QCOMPARE(betterSentence(*t, {keyOf(*t, 'd'), keyOf(*t, ';')}),
+             QStringLiteral("These keys got better this week: D ;"));
+    QCOMPARE(betterSentence(*t, {kSpaceBarKey}),
+             QStringLiteral("This key got better this week: Space"));
+    QVERIFY(betterSentence(*t, {}).isEmpty());
+
+    QCOMPARE(bestLineSentence(line(kToday, "word", 32.5, 100)),
+             QStringLiteral("Your best line: 33 words per minute in the Word Drill, on 8 December "
+                            "2026"));
+    QCOMPARE(
+        totalMinutes({line(kToday, "word", 1, 1, 90'000), line(kToday, "timed", 1, {}, 30'000)}),
+        2.0);
+    QCOMPARE(totalMinutes({}), 0.0);
+}
+
+void TestStats::trickyWeightsAndSecureKeys_data() {
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<int>("misses");
+    QTest::addColumn<double>("weight");
+    QTest::addColumn<bool>("secure");
+    QTest::newRow("never seen") << 0 << 0 << 0.1 << false;
+    QTest::newRow("one early slip") << 1 << 1 << 2.0 / 11 << false;
+    QTest::newRow("often missed") << 90 << 45 << 46.0 / 100 << false;
+    QTest::newRow("secure: 5% over 20") << 20 << 1 << 2.0 / 30 << true;
+    QTest::newRow("good but too few presses") << 19 << 0 << 1.0 / 29 << false;
+}
+
+void TestStats::trickyWeightsAndSecureKeys() {
+    QFETCH(int, presses);
+    QFETCH(int, misses);
+    QFETCH(double, weight);
+    QFETCH(bool, secure);
+    KeyStats k;
+    k.presses = presses;
+    k.misses = misses;
+    const KeyStats* stats = presses > 0 ? &k : nullptr;
+    QCOMPARE(trickyWeight(stats), weight);
+    QCOMPARE(isSecure(stats), secure);
+}
+
+QTEST_MAIN(TestStats)
+#include "test_stats.moc"
