@@ -11,6 +11,7 @@ Writes data/pictures/*.svg:
     help.svg                         help button
     icon.svg                         window icon
     logo.svg                         About window logo
+    child_fox.svg .. child_fish.svg  the pictures a child picks as their own
 
 Everything is drawn with plain shapes (path, rect, circle, ellipse, polygon,
 line, g) and presentation attributes only, so Qt's SVG renderer shows the
@@ -166,31 +167,37 @@ HAND_BG = "#FF0000"
 
 # The left hand, seen from the back: little finger at the far left, thumb
 # on the right.  Each digit is a capsule from a base point hidden under the
-# palm to the centre of its rounded tip.
-#   name: (base, tip, width)
+# palm to the centre of its rounded tip.  The digits are chunky and the hand
+# fills its frame, so a lit finger is a large patch of yellow even in the
+# small picture on the keyboard (57 x 49 pixels).
+#   name: (base, tip, width, root): root is how far below its base point the
+#   digit reaches into the palm when it is lit (see stadium)
 LEFT_DIGITS = [
-    ("little", (14.0, 42.0), (9.4, 21.0), 7.4),
-    ("ring", (22.0, 40.0), (19.8, 10.8), 8.0),
-    ("middle", (30.5, 40.0), (30.3, 6.2), 8.4),
-    ("index", (39.0, 41.0), (40.8, 11.8), 8.0),
-    ("thumb", (35.0, 56.0), (53.6, 35.4), 10.2),
+    ("little", (10.5, 44.0), (8.4, 17.0), 12.0, 4.0),
+    ("ring", (21.5, 40.0), (20.4, 8.2), 12.6, 7.0),
+    ("middle", (32.2, 40.0), (32.6, 6.4), 13.0, 7.0),
+    ("index", (42.6, 41.0), (44.8, 10.6), 12.6, 7.0),
+    ("thumb", (37.6, 55.6), (53.4, 33.0), 13.4, 2.0),
 ]
 
 # Palm and wrist, as (command, coordinates) pairs so the outline can be
 # mirrored for the right hand.  It hides the bases of all five digits.
 LEFT_PALM = [
-    ("M", [(9.4, 40.5)]),
-    ("C", [(9.6, 34.2), (19.0, 32.4), (30.0, 32.4)]),
-    ("C", [(39.6, 32.4), (44.6, 33.6), (44.8, 38.0)]),
-    ("C", [(45.0, 42.0), (43.4, 48.0), (42.2, 52.0)]),
-    ("C", [(41.4, 55.0), (40.6, 57.6), (40.2, 60.0)]),
-    ("L", [(39.6, 64.0)]),
-    ("L", [(15.8, 64.0)]),
-    ("L", [(15.4, 58.6)]),
-    ("C", [(11.4, 55.0), (9.4, 50.0), (9.3, 45.0)]),
+    ("M", [(3.6, 41.0)]),
+    ("C", [(3.6, 34.6), (16.0, 33.0), (28.0, 33.0)]),
+    ("C", [(40.6, 33.0), (49.6, 34.4), (49.8, 40.0)]),
+    ("C", [(50.0, 44.6), (47.6, 50.0), (45.6, 54.0)]),
+    ("C", [(44.2, 57.0), (43.2, 60.0), (42.8, 62.0)]),
+    ("L", [(42.6, 64.0)]),
+    ("L", [(10.4, 64.0)]),
+    ("L", [(10.0, 59.6)]),
+    ("C", [(5.6, 55.6), (3.6, 49.0), (3.6, 44.0)]),
     ("Z", []),
 ]
 
+# A lit digit is drawn whole over the palm and its neighbours, down to its
+# root in the palm, with a dark outline, so it reads in greyscale too.
+LIT_LINE = "#202020"
 
 def capsule(base, tip, width):
     """A finger: straight sides from the base, a half-circle at the tip."""
@@ -214,6 +221,29 @@ def capsule(base, tip, width):
                num(p4[0]), num(p4[1])))
 
 
+def stadium(base, tip, width, root):
+    """A lit digit: a capsule rounded at both ends, from root below its base
+    point to its tip."""
+    bx, by = base
+    tx, ty = tip
+    length = math.hypot(tx - bx, ty - by)
+    dx, dy = (tx - bx) / length, (ty - by) / length
+    bx, by = bx - dx * root, by - dy * root
+    nx, ny = -dy, dx
+    r = width / 2.0
+    p1 = (bx + nx * r, by + ny * r)
+    p2 = (tx + nx * r, ty + ny * r)
+    p3 = (tx - nx * r, ty - ny * r)
+    p4 = (bx - nx * r, by - ny * r)
+    cross = (p2[0] - tx) * dy - (p2[1] - ty) * dx
+    sweep = 0 if cross < 0 else 1
+    return ("M%s,%s L%s,%s A%s,%s 0 0 %d %s,%s L%s,%s A%s,%s 0 0 %d %s,%s Z"
+            % (num(p1[0]), num(p1[1]), num(p2[0]), num(p2[1]),
+               num(r), num(r), sweep, num(p3[0]), num(p3[1]),
+               num(p4[0]), num(p4[1]), num(r), num(r), sweep,
+               num(p1[0]), num(p1[1])))
+
+
 def outline_path(cmds, mirror):
     out = []
     for cmd, coords in cmds:
@@ -234,12 +264,18 @@ def finger_svg(right, lit):
     parts = [el("rect", x=0, y=0, width=HAND_W, height=HAND_H,
                 fill=HAND_BG)]
     line = dict(stroke=HAND_LINE, stroke_width=1.3, stroke_linejoin="round")
-    for name, base, tip, width in LEFT_DIGITS:
-        fill = LIT if name in lit else HAND_FILL
-        parts.append(path(capsule(m(base), m(tip), width), fill=fill,
-                          **line))
+    lit_line = dict(stroke=LIT_LINE, stroke_width=1.6, stroke_linejoin="round")
+    # The plain digits, the palm over their bases, then the lit digits whole.
+    for name, base, tip, width, _ in LEFT_DIGITS:
+        if name not in lit:
+            parts.append(path(capsule(m(base), m(tip), width), fill=HAND_FILL,
+                              **line))
     parts.append(path(outline_path(LEFT_PALM, right), fill=HAND_FILL,
                       **line))
+    for name, base, tip, width, root in LEFT_DIGITS:
+        if name in lit:
+            parts.append(path(stadium(m(base), m(tip), width, root), fill=LIT,
+                              **lit_line))
     side = "right" if right else "left"
     return document(HAND_W, HAND_H, parts, "Tapwell %s hand" % side)
 
@@ -640,6 +676,176 @@ def make_logo():
     write("logo.svg", document(180, 200, parts, "Tapwell"))
 
 
+# --------------------------------------------------------------------------
+# Children's pictures: friendly animal faces a child who cannot read yet
+# recognises as their own.  Each is 96 x 96 on a rounded tile of its own
+# colour, with a dark outline so it reads on any button.
+# --------------------------------------------------------------------------
+
+CHILD_OUTLINE = "#3A2A5A"
+CHILD_PICTURES = ("fox", "owl", "cat", "frog", "bear", "fish")
+
+
+def circle(cx, cy, r, **kw):
+    return el("circle", cx=float(cx), cy=float(cy), r=float(r), **kw)
+
+
+def ellipse(cx, cy, rx, ry, **kw):
+    return el("ellipse", cx=float(cx), cy=float(cy), rx=float(rx),
+              ry=float(ry), **kw)
+
+
+def eyes(y, dx, r, cx=48, white=0.0):
+    out = []
+    for x in (cx - dx, cx + dx):
+        if white:
+            out.append(circle(x, y, white, fill="#FFFFFF",
+                              stroke=CHILD_OUTLINE, stroke_width=2))
+        out.append(circle(x, y, r, fill=CHILD_OUTLINE))
+        out.append(circle(x + r * 0.35, y - r * 0.35, r * 0.35,
+                          fill="#FFFFFF"))
+    return out
+
+
+def smile(x1, x2, y, depth, width=3):
+    return path("M%s,%s Q%s,%s %s,%s" % (num(x1), num(y), num((x1 + x2) / 2.0),
+                                         num(y + depth), num(x2), num(y)),
+                fill="none", stroke=CHILD_OUTLINE, stroke_width=width,
+                stroke_linecap="round")
+
+
+def child_tile(name, back, parts):
+    body = [rounded_rect(2, 2, 92, 92, 16, fill=back, stroke=CHILD_OUTLINE,
+                         stroke_width=2)] + parts
+    write("child_%s.svg" % name,
+          document(96, 96, body, "A %s" % name))
+
+
+def make_fox():
+    line = dict(stroke=CHILD_OUTLINE, stroke_width=2.5,
+                stroke_linejoin="round")
+    parts = [
+        polygon([(16, 14), (38, 32), (22, 46)], fill="#F57C00", **line),
+        polygon([(80, 14), (58, 32), (74, 46)], fill="#F57C00", **line),
+        polygon([(21, 21), (33, 32), (24, 40)], fill="#FFE0C2"),
+        polygon([(75, 21), (63, 32), (72, 40)], fill="#FFE0C2"),
+        path("M14,40 Q18,26 48,26 Q78,26 82,40 Q84,58 48,84 Q12,58 14,40 Z",
+             fill="#FB8C00", **line),
+        path("M20,50 Q34,52 48,84 Q62,52 76,50 Q66,70 48,84 Q30,70 20,50 Z",
+             fill="#FFFFFF"),
+        path("M14,40 Q18,26 48,26 Q78,26 82,40 Q84,58 48,84 Q12,58 14,40 Z",
+             fill="none", **line),
+    ] + eyes(46, 13, 4) + [
+        ellipse(48, 72, 5, 4, fill=CHILD_OUTLINE),
+    ]
+    child_tile("fox", "#FFF3C4", parts)
+
+
+def make_owl():
+    line = dict(stroke=CHILD_OUTLINE, stroke_width=2.5,
+                stroke_linejoin="round")
+    parts = [
+        polygon([(22, 16), (34, 30), (20, 32)], fill="#8D6E63", **line),
+        polygon([(74, 16), (62, 30), (76, 32)], fill="#8D6E63", **line),
+        ellipse(48, 54, 30, 34, fill="#8D6E63", **line),
+        ellipse(48, 66, 17, 18, fill="#D7CCC8"),
+        path("M40,62 q4,4 8,0 q4,4 8,0 M36,72 q4,4 8,0 q4,4 8,0 q4,4 8,0",
+             fill="none", stroke="#A1887F", stroke_width=1.8,
+             stroke_linecap="round"),
+    ] + eyes(42, 12, 5, white=10) + [
+        polygon([(44, 52), (52, 52), (48, 60)], fill="#FFB300", **line),
+        path("M36,86 v4 M42,86 v4 M54,86 v4 M60,86 v4", stroke="#FFB300",
+             stroke_width=3, stroke_linecap="round"),
+    ]
+    child_tile("owl", "#D6EEFF", parts)
+
+
+def make_cat():
+    line = dict(stroke=CHILD_OUTLINE, stroke_width=2.5,
+                stroke_linejoin="round")
+    parts = [
+        polygon([(18, 14), (40, 28), (20, 44)], fill="#9E9E9E", **line),
+        polygon([(78, 14), (56, 28), (76, 44)], fill="#9E9E9E", **line),
+        polygon([(22, 22), (33, 29), (23, 37)], fill="#F8BBD0"),
+        polygon([(74, 22), (63, 29), (73, 37)], fill="#F8BBD0"),
+        ellipse(48, 54, 32, 28, fill="#BDBDBD", **line),
+        path("M40,28 l2,8 M48,27 v9 M56,28 l-2,8", stroke="#8A8A8A",
+             stroke_width=2.5, stroke_linecap="round"),
+    ] + eyes(50, 13, 4.5) + [
+        polygon([(44, 60), (52, 60), (48, 65)], fill="#F06292", **line),
+        path("M48,65 q-4,6 -9,3 M48,65 q4,6 9,3", fill="none",
+             stroke=CHILD_OUTLINE, stroke_width=2.2, stroke_linecap="round"),
+        path("M30,60 l-16,-3 M30,64 l-16,3 M66,60 l16,-3 M66,64 l16,3",
+             stroke=CHILD_OUTLINE, stroke_width=1.6, stroke_linecap="round"),
+    ]
+    child_tile("cat", "#FFE3EC", parts)
+
+
+def make_frog():
+    line = dict(stroke=CHILD_OUTLINE, stroke_width=2.5,
+                stroke_linejoin="round")
+    parts = [
+        circle(30, 34, 13, fill="#66BB6A", **line),
+        circle(66, 34, 13, fill="#66BB6A", **line),
+        ellipse(48, 58, 36, 26, fill="#66BB6A", **line),
+        circle(30, 34, 9, fill="#FFFFFF"),
+        circle(66, 34, 9, fill="#FFFFFF"),
+    ] + eyes(35, 18, 4.5) + [
+        smile(28, 68, 62, 14),
+        circle(26, 62, 4, fill="#F48FB1"),
+        circle(70, 62, 4, fill="#F48FB1"),
+        circle(44, 50, 1.5, fill=CHILD_OUTLINE),
+        circle(52, 50, 1.5, fill=CHILD_OUTLINE),
+    ]
+    child_tile("frog", "#E6F7D4", parts)
+
+
+def make_bear():
+    line = dict(stroke=CHILD_OUTLINE, stroke_width=2.5,
+                stroke_linejoin="round")
+    parts = [
+        circle(24, 26, 11, fill="#8D5524", **line),
+        circle(72, 26, 11, fill="#8D5524", **line),
+        circle(24, 26, 5.5, fill="#D7A86E"),
+        circle(72, 26, 5.5, fill="#D7A86E"),
+        circle(48, 52, 32, fill="#A0642C", **line),
+        ellipse(48, 64, 15, 12, fill="#E8C39E", **line),
+    ] + eyes(46, 12, 4.5) + [
+        ellipse(48, 59, 6, 4.5, fill=CHILD_OUTLINE),
+        smile(42, 54, 67, 5, width=2.5),
+    ]
+    child_tile("bear", "#FFEBD2", parts)
+
+
+def make_fish():
+    line = dict(stroke=CHILD_OUTLINE, stroke_width=2.5,
+                stroke_linejoin="round")
+    parts = [
+        circle(76, 22, 4, fill="none", stroke="#4FC3F7", stroke_width=2),
+        circle(84, 12, 2.5, fill="none", stroke="#4FC3F7", stroke_width=2),
+        polygon([(66, 52), (90, 34), (90, 70)], fill="#FF7043", **line),
+        path("M36,34 Q44,18 58,30 Z", fill="#FF7043", **line),
+        ellipse(42, 52, 30, 21, fill="#FFA726", **line),
+        path("M52,36 Q58,52 52,68 M60,40 Q64,52 60,64", fill="none",
+             stroke="#FB8C00", stroke_width=2.5, stroke_linecap="round"),
+        circle(26, 48, 7, fill="#FFFFFF", stroke=CHILD_OUTLINE,
+               stroke_width=2),
+        circle(25, 48, 3.5, fill=CHILD_OUTLINE),
+        circle(26.5, 46.5, 1.2, fill="#FFFFFF"),
+        smile(18, 28, 60, 4, width=2.2),
+    ]
+    child_tile("fish", "#D4F1F4", parts)
+
+
+def make_children():
+    make_fox()
+    make_owl()
+    make_cat()
+    make_frog()
+    make_bear()
+    make_fish()
+
+
 def main():
     os.makedirs(OUT_DIR, exist_ok=True)
     make_fingers()
@@ -650,6 +856,7 @@ def main():
     make_help()
     make_icon()
     make_logo()
+    make_children()
 
 
 if __name__ == "__main__":

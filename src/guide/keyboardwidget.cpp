@@ -11,6 +11,8 @@ const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
 const QColor kSpaceBarYellow(255, 255, 0);
 const QColor kSpaceBarGrey(192, 192, 192);
+// Black: over 15:1 against an unmarked key's light face, and against the yellow.
+const QColor kMarkRing(0, 0, 0);
 
 struct KeyRow {
     int first, last, left, top;
@@ -86,6 +88,7 @@ OnScreenKeyboard::OnScreenKeyboard(QWidget* parent) : PictureBox(parent, kBlue, 
 
 void OnScreenKeyboard::keyMarked(int key, bool marked) {
     cmdKey(key)->setPicture(marked ? imgBack->picture() : Picture());
+    cmdKey(key)->setRing(marked ? kMarkRing : QColor());
 }
 
 void OnScreenKeyboard::handShows(int hand, int picture) {
@@ -95,6 +98,19 @@ void OnScreenKeyboard::handShows(int hand, int picture) {
 
 void OnScreenKeyboard::spaceBarMarked(bool marked) {
     pnlSpace->setBackColor(marked ? kSpaceBarYellow : kSpaceBarGrey);
+    pnlSpace->setRing(marked ? kMarkRing : QColor());
+}
+
+void OnScreenKeyboard::setShiftCaptions(const KeyTables& tables) {
+    for (int c = 33; c <= 122; ++c) {
+        const int shifted = tables.ShiftChar(c);
+        const int key = keyIndexOf(tables, c);
+        if (shifted == 0 || key == 0) continue;
+        const QChar plain = QChar::fromLatin1(static_cast<char>(c));
+        const QChar upper = QChar::fromLatin1(static_cast<char>(shifted));
+        if (upper == plain.toUpper()) continue; // a letter: its caption is the capital
+        cmdKey(key)->setShiftCaption(QString(upper));
+    }
 }
 
 } // namespace tapwell

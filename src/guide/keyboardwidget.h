@@ -1,6 +1,7 @@
 // The on-screen keyboard: the keys, the space bar, the two hands and the row arrow on a
-// blue board. It draws the guide's model: a marked key shows the yellow marker, each
-// hand shows the finger picture the model names, the space bar turns yellow.
+// blue board. It draws the guide's model: a marked key shows the yellow marker and a
+// thick dark ring (so it stands out without its colour), each hand shows the finger
+// picture the model names, the space bar turns yellow and is ringed the same way.
 #pragma once
 
 #include "guide/guidemodel.h"
@@ -19,6 +20,10 @@ public:
     void keyMarked(int key, bool marked) override;
     void handShows(int hand, int picture) override;
     void spaceBarMarked(bool marked) override;
+
+    // Each key whose Shift character is not its letter's capital shows it small above
+    // its caption ("!" on the 1 key): from the key data, once it is read.
+    void setShiftCaptions(const KeyTables& tables);
 
     // Named as in our layout tables.
     Table1<SSCommand*, 52, 99> cmdKey;

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 namespace tapwell {
@@ -22,7 +23,9 @@ const char* const kAboutText =
 
 FrmAbout::FrmAbout() : QWidget(nullptr) {
     setWindowTitle(QStringLiteral("About Tapwell"));
-    setFixedSize(px(7035), px(3585));
+    // The layout scales with the window, from its own size up.
+    resize(laidOutSize());
+    setMinimumSize(laidOutSize());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(255, 192, 128));
     pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
@@ -52,6 +55,17 @@ FrmAbout::FrmAbout() : QWidget(nullptr) {
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this,
+            [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+}
+
+QSize FrmAbout::laidOutSize() {
+    return {px(7035), px(3585)};
+}
+
+void FrmAbout::resizeEvent(QResizeEvent*) {
+    scaleLayout(this, laidOutSize());
 }
 
 void FrmAbout::Form_Load() {

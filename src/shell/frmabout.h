@@ -32,8 +32,12 @@ public:
     QPushButton* Command1;
     QPushButton* Command2;
 
+    // The window's size at its layout's own scale; it is never made smaller.
+    static QSize laidOutSize();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent*) override;
 };
 
 } // namespace tapwell

@@ -50,6 +50,7 @@ bool FrmType::Form_Load(std::string& error) {
         error = "Tapwell's keyboard data file " + path + " is damaged at " + fault.message() + ".";
         return false;
     }
+    picKeys->setShiftCaptions(*this);
 
     centreOnScreen(this);
     Loading = 0;

@@ -3,9 +3,12 @@
 #include "twips.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -24,9 +27,14 @@ namespace {
 // pixels would fall 1 or 2 pixels wide by where it lands, so the sides would differ.
 // Each line is filled as a rectangle: the same pixels as a drawn line, at a third of the
 // cost (the keys' edges were a large part of a keystroke's repaint).
-void drawBevel(QPainter& p, const QRect& r, bool sunken) {
-    const QColor light = sunken ? QColor(128, 128, 128) : QColor(255, 255, 255);
-    const QColor dark = sunken ? QColor(255, 255, 255) : QColor(128, 128, 128);
+// The layout's scale multiplies the lines as the device pixel ratio does.
+struct DeviceArea {
+    QTransform toDevice; // what the painter adds below its world transform
+    QRect rect;          // the control's area in whole device pixels
+    int line;            // one line of the layout, in device pixels
+};
+
+DeviceArea deviceArea(const QPainter& p, const QRect& r, double scale) {
     const qreal dpr = p.device() != nullptr ? p.device()->devicePixelRatio() : 1.0;
     // What the painter adds below its world transform: the control's offset in the
     // window and the scale. Undoing it leaves whole device pixels.
@@ -34,7 +42,16 @@ void drawBevel(QPainter& p, const QRect& r, bool sunken) {
     const QPointF origin = toDevice.map(QPointF(r.topLeft()));
     const QRect d(qRound(origin.x()), qRound(origin.y()), qRound(r.width() * dpr),
                   qRound(r.height() * dpr));
-    const int t = std::max(1, qRound(dpr)); // one line
+    return {toDevice, d, std::max(1, qRound(dpr * scale))};
+}
+
+void drawBevel(QPainter& p, const QRect& r, bool sunken, double scale) {
+    const QColor light = sunken ? QColor(128, 128, 128) : QColor(255, 255, 255);
+    const QColor dark = sunken ? QColor(255, 255, 255) : QColor(128, 128, 128);
+    const DeviceArea area = deviceArea(p, r, scale);
+    const QTransform& toDevice = area.toDevice;
+    const QRect& d = area.rect;
+    const int t = area.line;
     p.save();
     p.setWorldTransform(toDevice.inverted());
     const auto top = [&p, t](const QRect& q, const QColor& c) {
@@ -70,6 +87,60 @@ void drawBevel(QPainter& p, const QRect& r, bool sunken) {
     p.setBrush(Qt::NoBrush);
 }
 
+// The ring of a marked face: two lines of the layout thick, just inside the outline
+// and the light line, over the inner shadow.
+constexpr int kRingLines = 2;
+
+void drawRing(QPainter& p, const QRect& r, const QColor& colour, double scale) {
+    const DeviceArea area = deviceArea(p, r, scale);
+    const qreal dpr = p.device() != nullptr ? p.device()->devicePixelRatio() : 1.0;
+    const int width = std::max(2, qRound(kRingLines * dpr * scale));
+    const QRect ring =
+        area.rect.adjusted(2 * area.line, 2 * area.line, -2 * area.line, -2 * area.line);
+    p.save();
+    p.setWorldTransform(area.toDevice.inverted());
+    p.fillRect(QRect(ring.left(), ring.top(), ring.width(), width), colour);
+    p.fillRect(QRect(ring.left(), ring.bottom() - width + 1, ring.width(), width), colour);
+    p.fillRect(QRect(ring.left(), ring.top(), width, ring.height()), colour);
+    p.fillRect(QRect(ring.right() - width + 1, ring.top(), width, ring.height()), colour);
+    p.restore();
+}
+
+// An outline of lines of a given width inside r.
+void drawOutline(QPainter& p, const QRect& r, const QColor& colour, int width) {
+    p.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
+    p.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), colour);
+    p.fillRect(QRect(r.left(), r.top(), width, r.height()), colour);
+    p.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), colour);
+}
+
+int scaled(double scale, int layoutPixels) {
+    return static_cast<int>(std::lround(layoutPixels * scale));
+}
+
+// The toolkit's style, with a check box's indicator at its window's scale: a child aims
+// at the box, not only at its caption.
+class ScaledIndicatorStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        if (widget != nullptr && (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight ||
+                                  metric == PM_CheckBoxLabelSpacing))
+            return scaled(layoutScale(widget), value);
+        return value;
+    }
+};
+
+QStyle* scaledIndicatorStyle() {
+    static QPointer<ScaledIndicatorStyle> style;
+    if (style.isNull()) {
+        style = new ScaledIndicatorStyle;
+        style->setParent(QCoreApplication::instance()); // lives as long as the widgets
+    }
+    return style.data();
+}
+
 } // namespace
 
 SSCommand::SSCommand(QWidget* parent) : QAbstractButton(parent) {
@@ -82,45 +153,86 @@ void SSCommand::setPicture(const Picture& picture) {
     update();
 }
 
+void SSCommand::setShiftCaption(const QString& caption) {
+    if (caption == shiftCaption_) return;
+    shiftCaption_ = caption;
+    update();
+}
+
+void SSCommand::setRing(const QColor& colour) {
+    if (colour == ring_) return;
+    ring_ = colour;
+    update();
+}
+
 void SSCommand::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    const double scale = layoutScale(this);
     const bool down = isDown();
     const QRect r = rect();
     p.fillRect(r, palette().color(QPalette::Button));
-    const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
+    const int one = std::max(1, scaled(scale, 1));
+    const QPoint shift = down ? QPoint(one, one) : QPoint(0, 0);
     const bool hasText = !text().isEmpty();
+    const QSizeF pictureSize = picture_.naturalSize() * scale;
     if (!picture_.isNull()) {
-        const QSizeF s = picture_.naturalSize();
-        QRectF target(QPointF(0, 0), s);
+        QRectF target(QPointF(0, 0), pictureSize);
         target.moveCenter(QRectF(r).center());
-        if (hasText && s.width() < r.width() && s.height() < r.height()) // picture above text
-            target.moveTop(r.top() + 5);
+        if (hasText && pictureSize.width() < r.width() &&
+            pictureSize.height() < r.height()) // picture above text
+            target.moveTop(r.top() + scaled(scale, 5));
         target.translate(shift);
         p.save();
-        p.setClipRect(r.adjusted(1, 1, -1, -1));
+        p.setClipRect(r.adjusted(one, one, -one, -one));
         picture_.paint(p, target);
         p.restore();
     }
+    const QColor textColour = isEnabled()
+                                  ? palette().color(QPalette::ButtonText)
+                                  : palette().color(QPalette::Disabled, QPalette::ButtonText);
+    if (!shiftCaption_.isEmpty()) {
+        // Three fifths of the caption's size, clear of the ring and of the caption.
+        QFont small = font();
+        if (small.pixelSize() > 0)
+            small.setPixelSize(std::max(1, qRound(small.pixelSize() * 0.6)));
+        else
+            small.setPointSizeF(small.pointSizeF() * 0.6);
+        p.setFont(small);
+        p.setPen(textColour);
+        p.drawText(r.adjusted(scaled(scale, 6), scaled(scale, 2), 0, 0).translated(shift),
+                   Qt::AlignLeft | Qt::AlignTop, shiftCaption_);
+    }
     if (hasText) {
         p.setFont(font());
-        p.setPen(isEnabled() ? palette().color(QPalette::ButtonText)
-                             : palette().color(QPalette::Disabled, QPalette::ButtonText));
+        p.setPen(textColour);
         QRect textRect = r.translated(shift);
         int flags = Qt::AlignHCenter | Qt::TextShowMnemonic;
-        if (!picture_.isNull() && picture_.naturalSize().height() < r.height()) {
+        if (!picture_.isNull() && pictureSize.height() < r.height()) {
             flags |= Qt::AlignBottom;
-            textRect.adjust(0, 0, 0, -5);
+            textRect.adjust(0, 0, 0, -scaled(scale, 5));
         } else {
             flags |= Qt::AlignVCenter;
         }
         p.drawText(textRect, flags, text());
     }
-    drawBevel(p, r, down);
-    if (hasFocus()) {
-        QStyleOptionFocusRect opt;
-        opt.initFrom(this);
-        opt.rect = r.adjusted(4, 4, -4, -4);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
+    drawBevel(p, r, down, scale);
+    if (ring_.isValid()) drawRing(p, r, ring_, scale);
+    // The focus, once the keyboard moves it: a dashed black and white frame inside the
+    // edge, plain to see over any picture (the style's thin tint was lost on the stop
+    // sign and the arrows).
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        const int line = scaled(scale, 2);
+        const int inset = scaled(scale, 3) + line / 2;
+        const QRect f = r.adjusted(inset, inset, -inset - 1, -inset - 1);
+        p.save();
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::white, line));
+        p.drawRect(f);
+        QPen dashes(Qt::black, line, Qt::CustomDashLine);
+        dashes.setDashPattern({2, 2});
+        p.setPen(dashes);
+        p.drawRect(f);
+        p.restore();
     }
 }
 
@@ -146,15 +258,25 @@ void SSPanel::setCaption(const QString& caption) {
     update();
 }
 
+void SSPanel::setRing(const QColor& colour) {
+    if (colour == ring_) return;
+    ring_ = colour;
+    update();
+}
+
 void SSPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    const double scale = layoutScale(this);
     p.fillRect(rect(), back_);
     if (!caption_.isEmpty()) {
         p.setFont(font());
         p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+        const int across = scaled(scale, 4), down = scaled(scale, 2);
+        p.drawText(rect().adjusted(across, down, -across, -down),
+                   Qt::AlignCenter | Qt::TextWordWrap, caption_);
     }
-    drawBevel(p, rect(), false);
+    drawBevel(p, rect(), false, scale);
+    if (ring_.isValid()) drawRing(p, rect(), ring_, scale);
 }
 
 PictureBox::PictureBox(QWidget* parent, const QColor& back, const QColor& fore)
@@ -164,48 +286,73 @@ PictureBox::PictureBox(QWidget* parent, const QColor& back, const QColor& fore)
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {
+    canvasStale_ = true;
+}
+
+// The canvas at the box's size, with everything printed since Cls drawn on it: at once
+// after a change of size, scale or font, when it is next painted or printed on.
+void PictureBox::updateCanvas() {
     const qreal dpr = devicePixelRatioF();
     const QSize s = (QSizeF(size()) * dpr).toSize();
-    if (canvas_.size() == s) return;
-    QImage next(s, QImage::Format_ARGB32_Premultiplied);
-    next.setDevicePixelRatio(dpr);
-    next.fill(back_);
-    if (!canvas_.isNull()) {
-        QPainter p(&next);
-        p.drawImage(QPoint(0, 0), canvas_);
+    if (!canvasStale_ && canvas_.size() == s && canvas_.devicePixelRatio() == dpr) return;
+    canvasStale_ = false;
+    if (s.isEmpty()) {
+        canvas_ = QImage();
+        return;
     }
-    canvas_ = next;
+    canvas_ = QImage(s, QImage::Format_ARGB32_Premultiplied);
+    canvas_.setDevicePixelRatio(dpr);
+    canvas_.fill(back_);
+    if (printed_.empty()) return;
+    QPainter p(&canvas_);
+    for (const Printed& text : printed_)
+        draw(p, text);
+}
+
+void PictureBox::draw(QPainter& p, const Printed& text) const {
+    const double scale = layoutScale(this);
+    p.setFont(font());
+    p.setPen(fore_);
+    // Character by character at the whole-pixel advances of the font as laid out, exactly
+    // as TextWidth counts them, so a typed character stands exactly under its model.
+    const QFontMetrics laidOut(layoutFontOf(this));
+    double x = text.x / 15.0 * scale;
+    const double baseline = text.y / 15.0 * scale + QFontMetrics(font()).ascent();
+    for (QChar ch : text.text) {
+        p.drawText(QPointF(x, baseline), QString(ch));
+        x += laidOut.horizontalAdvance(ch) * scale;
+    }
+}
+
+int PictureBox::WidthTw() const {
+    return placedTw(this).width();
 }
 
 void PictureBox::Cls() {
+    printed_.clear();
     if (!canvas_.isNull()) canvas_.fill(back_);
     CurrentX = 0;
     CurrentY = 0;
     lines_.clear();
     lineOpen_ = false;
     update();
+    emit textChanged();
 }
 
 void PictureBox::recordText(const QString& text, bool endLine) {
     if (!lineOpen_) lines_.append(QString());
     lines_.last() += text;
     lineOpen_ = !endLine;
+    emit textChanged();
 }
 
 void PictureBox::Print(const QString& text, bool endLine) {
-    if (canvas_.isNull()) resizeEvent(nullptr);
     if (!text.isEmpty()) {
-        QPainter p(&canvas_);
-        p.setFont(font());
-        p.setPen(fore_);
-        const QFontMetrics fm(font());
-        // Character by character at whole-pixel advances, exactly as TextWidth counts
-        // them, so a typed character stands exactly under its model.
-        double x = CurrentX / 15.0;
-        const double baseline = CurrentY / 15.0 + fm.ascent();
-        for (QChar ch : text) {
-            p.drawText(QPointF(x, baseline), QString(ch));
-            x += fm.horizontalAdvance(ch);
+        updateCanvas();
+        printed_.push_back({CurrentX, CurrentY, text});
+        if (!canvas_.isNull()) {
+            QPainter p(&canvas_);
+            draw(p, printed_.back());
         }
     }
     recordText(text, endLine);
@@ -219,7 +366,7 @@ void PictureBox::Print(const QString& text, bool endLine) {
 }
 
 int PictureBox::TextWidth(const QString& text) const {
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(layoutFontOf(this));
     int width = 0;
     for (QChar ch : text)
         width += fm.horizontalAdvance(ch);
@@ -227,7 +374,7 @@ int PictureBox::TextWidth(const QString& text) const {
 }
 
 int PictureBox::TextHeight(const QString&) const {
-    return QFontMetrics(font()).height() * 15;
+    return QFontMetrics(layoutFontOf(this)).height() * 15;
 }
 
 void PictureBox::Refresh() {
@@ -235,6 +382,10 @@ void PictureBox::Refresh() {
 }
 
 bool PictureBox::event(QEvent* e) {
+    if (e->type() == LayoutScaleEvent::type() || e->type() == QEvent::FontChange) {
+        canvasStale_ = true;
+        update();
+    }
     // Tab and Backtab are keys to judge here, not a way out of the display.
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
@@ -258,6 +409,7 @@ void PictureBox::keyPressEvent(QKeyEvent* e) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* e) {
+    updateCanvas();
     QPainter p(this);
     if (canvas_.isNull())
         p.fillRect(rect(), back_);
@@ -274,15 +426,25 @@ ImageBox::ImageBox(QWidget* parent, bool stretch) : QWidget(parent), stretch_(st
 void ImageBox::setPicture(const Picture& picture) {
     if (picture == picture_) return;
     picture_ = picture;
-    if (!stretch_ && !picture_.isNull()) resize(picture_.naturalSize().toSize());
+    if (!stretch_ && !picture_.isNull()) resize(shownSize());
     update();
+}
+
+QSize ImageBox::shownSize() const {
+    return (picture_.naturalSize() * layoutScale(this)).toSize();
+}
+
+bool ImageBox::event(QEvent* e) {
+    if (e->type() == LayoutScaleEvent::type() && !stretch_ && !picture_.isNull())
+        resize(shownSize());
+    return QWidget::event(e);
 }
 
 void ImageBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF target = stretch_ ? QRectF(rect()) : QRectF(QPointF(0, 0), picture_.naturalSize());
+    const QRectF target = stretch_ ? QRectF(rect()) : QRectF(QPointF(0, 0), QSizeF(shownSize()));
     picture_.paint(p, target);
 }
 
@@ -294,7 +456,7 @@ ShapeBox::ShapeBox(QWidget* parent, const QColor& border, int borderPx, const QC
 void ShapeBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (fill_.isValid()) p.fillRect(rect(), fill_);
-    const int b = borderPx_;
+    const int b = scaledLine(this, borderPx_);
     p.fillRect(0, 0, width(), b, border_);
     p.fillRect(0, height() - b, width(), b, border_);
     p.fillRect(0, 0, b, height(), border_);
@@ -302,13 +464,26 @@ void ShapeBox::paintEvent(QPaintEvent*) {
 }
 
 LineBox::LineBox(QWidget* parent, int x1, int y1, int x2, int y2, int widthPx, const QColor& colour)
-    : QWidget(parent), colour_(colour), widthPx_(widthPx), horizontal_(y1 == y2) {
+    : QWidget(parent), colour_(colour), x1_(x1), y1_(y1), x2_(x2), y2_(y2), widthPx_(widthPx),
+      horizontal_(y1 == y2) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const int half = widthPx / 2;
+    placeLine();
+}
+
+void LineBox::placeLine() {
+    const int width = scaledLine(this, widthPx_);
+    const int half = width / 2;
     if (horizontal_)
-        setGeometry(px(x1), px(y1) - half, px(x2) - px(x1) + 1, widthPx);
+        setGeometry(scaledPx(this, x1_), scaledPx(this, y1_) - half,
+                    scaledPx(this, x2_) - scaledPx(this, x1_) + 1, width);
     else
-        setGeometry(px(x1) - half, px(y1), widthPx, px(y2) - px(y1) + 1);
+        setGeometry(scaledPx(this, x1_) - half, scaledPx(this, y1_), width,
+                    scaledPx(this, y2_) - scaledPx(this, y1_) + 1);
+}
+
+bool LineBox::event(QEvent* e) {
+    if (e->type() == LayoutScaleEvent::type()) placeLine();
+    return QWidget::event(e);
 }
 
 void LineBox::paintEvent(QPaintEvent*) {
@@ -330,15 +505,23 @@ void Frame::paintEvent(QPaintEvent*) {
     const QFontMetrics fm(font());
     const int top = caption_.isEmpty() ? 0 : fm.height() / 2;
     // An etched border: a dark line with a light one inside it.
-    const QRect r = rect().adjusted(0, top, -1, -1);
-    p.setPen(QColor(128, 128, 128));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.setPen(QColor(255, 255, 255));
-    p.drawRect(r.adjusted(1, 1, 0, 0));
+    const double scale = layoutScale(this);
+    const int line = scaledLine(this, 1);
+    if (line == 1) {
+        const QRect r = rect().adjusted(0, top, -1, -1);
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        p.setPen(QColor(255, 255, 255));
+        p.drawRect(r.adjusted(1, 1, 0, 0));
+    } else {
+        const QRect r = rect().adjusted(0, top, 0, 0);
+        drawOutline(p, r.adjusted(0, 0, -line, -line), QColor(128, 128, 128), line);
+        drawOutline(p, r.adjusted(line, line, 0, 0), QColor(255, 255, 255), line);
+    }
     if (!caption_.isEmpty()) {
         p.setFont(font());
         const int w = fm.horizontalAdvance(caption_);
-        const QRect textRect(8, 0, w + 4, fm.height());
+        const QRect textRect(scaled(scale, 8), 0, w + scaled(scale, 4), fm.height());
         p.fillRect(textRect, back_);
         p.setPen(fore_);
         p.drawText(textRect, Qt::AlignCenter, caption_);
@@ -402,6 +585,7 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& text, const QColor& back
     pal.setColor(QPalette::Active, QPalette::WindowText, fore);
     pal.setColor(QPalette::Inactive, QPalette::WindowText, fore);
     c->setPalette(pal);
+    c->setStyle(scaledIndicatorStyle());
     c->setBackgroundRole(QPalette::Window); // a button's own role would fill it grey
     c->setAutoFillBackground(true);
     c->setFont(font);

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -19,8 +20,8 @@ class QPushButton;
 namespace tapwell {
 
 // A raised 3D button whose face shows a picture and/or a caption. The picture keeps
-// its own size and is centred, so a marker larger than the face covers it; the
-// caption is drawn over it. "&" in the caption makes an access key.
+// its own size (at the window's scale) and is centred, so a marker larger than the face
+// covers it; the caption is drawn over it. "&" in the caption makes an access key.
 class SSCommand : public QAbstractButton {
     Q_OBJECT
 public:
@@ -28,6 +29,13 @@ public:
     void setPicture(const Picture& picture);
     const Picture& picture() const { return picture_; }
     QSize sizeHint() const override { return size(); }
+    // A second, small caption in the face's upper left: a key's Shift character.
+    void setShiftCaption(const QString& caption);
+    QString shiftCaption() const { return shiftCaption_; }
+    // A thick ring inside the bevel, so a marked face reads without its colour; an
+    // invalid colour draws none.
+    void setRing(const QColor& colour);
+    QColor ring() const { return ring_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -35,6 +43,8 @@ protected:
 
 private:
     Picture picture_;
+    QString shiftCaption_;
+    QColor ring_;
 };
 
 // A raised 3D panel with a back colour and a caption.
@@ -45,6 +55,8 @@ public:
     void setBackColor(const QColor& c);
     QColor backColor() const { return back_; }
     void setCaption(const QString& caption);
+    void setRing(const QColor& colour); // as SSCommand's
+    QColor ring() const { return ring_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -52,11 +64,16 @@ protected:
 private:
     QColor back_{192, 192, 192};
     QString caption_;
+    QColor ring_;
 };
 
 // A drawing surface that keeps what was printed on it until Cls: text is printed at
 // the pen (CurrentX, CurrentY, in twips) in the box's font and colours. Typed
 // characters are handed to the keyPress handler, one code at a time.
+//
+// Twips stay the layout's at any scale: text is measured in the font as laid out, and
+// each character stands where it stands at factor 1, times the factor. What was printed
+// is kept with its pen positions and drawn again at a new size.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -68,7 +85,7 @@ public:
     double CurrentY = 0;                       // twips
     int TextWidth(const QString& text) const;  // twips
     int TextHeight(const QString& text) const; // twips
-    int WidthTw() const { return width() * 15; }
+    int WidthTw() const;
     void Refresh();
 
     // The lines printed since the last Cls, as text: what the display reads.
@@ -77,6 +94,9 @@ public:
     // Each character code of a key press; codes outside 1..255 arrive as 256.
     std::function<void(int)> keyPress;
 
+signals:
+    void textChanged(); // printed or cleared: printedLines() reads differently
+
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -84,7 +104,15 @@ protected:
     void resizeEvent(QResizeEvent*) override;
 
 private:
+    struct Printed {
+        double x, y; // the pen, in twips
+        QString text;
+    };
     void recordText(const QString& text, bool endLine);
+    void updateCanvas();
+    void draw(QPainter& p, const Printed& text) const;
+    std::vector<Printed> printed_;
+    bool canvasStale_ = true;
     QImage canvas_;
     QColor back_, fore_;
     QStringList lines_;
@@ -100,9 +128,11 @@ public:
     const Picture& picture() const { return picture_; }
 
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent*) override;
 
 private:
+    QSize shownSize() const; // an unstretched picture's size at the window's scale
     Picture picture_;
     bool stretch_;
 };
@@ -128,10 +158,13 @@ public:
     LineBox(QWidget* parent, int x1, int y1, int x2, int y2, int widthPx, const QColor& colour);
 
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent*) override;
 
 private:
+    void placeLine();
     QColor colour_;
+    int x1_, y1_, x2_, y2_;
     int widthPx_;
     bool horizontal_;
 };

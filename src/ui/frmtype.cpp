@@ -1,6 +1,7 @@
 // The main window's controls, laid out in twips from the top left of their parent.
 #include "frmtype.h"
 
+#include "accessibility.h"
 #include "pictures.h"
 #include "twips.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace tapwell {
 
@@ -28,11 +30,16 @@ const QColor kLightGrey(192, 192, 192);
 FrmType::FrmType(Module1& globals, Services services, ShellActions* shell)
     : QWidget(nullptr), g_(globals), svc_(services), shell_(shell) {
     setWindowTitle(QStringLiteral("Tapwell"));
-    setFixedSize(px(9465), px(6690));
+    // The layout scales with the window, from its own size up.
+    resize(laidOutSize());
+    setMinimumSize(laidOutSize());
     createControls();
     connectControls();
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this, [this] { toggleFullScreen(); });
     display_ = std::make_unique<PictureDisplay>(picDisplay);
     guide_.setView(picKeys);
+    setUpAccessibility(*this, guide_); // tells picKeys first, then the screen reader
     core_ = std::make_unique<TypingCore>(
         *this, g_, guide_, *display_, static_cast<TypingView&>(*this),
         CoreServices{*svc_.clock, *svc_.random, *svc_.sound, *svc_.pause,
@@ -256,12 +263,39 @@ void FrmType::setWindowPicture(const Picture& p) {
     update();
 }
 
+QSize FrmType::laidOutSize() {
+    return {px(9465), px(6690)};
+}
+
+void FrmType::toggleFullScreen() {
+    if (isFullScreen()) {
+        if (maximizedBeforeFullScreen_)
+            showMaximized();
+        else
+            showNormal();
+    } else {
+        maximizedBeforeFullScreen_ = isMaximized();
+        showFullScreen();
+    }
+}
+
+void FrmType::resizeEvent(QResizeEvent*) {
+    scaleLayout(this, laidOutSize());
+    layoutResult();
+}
+
 void FrmType::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), kDarkRed);
     if (!windowPicture_.isNull()) {
+        // Anchored at the layout's top left, at the layout's scale.
         p.setRenderHint(QPainter::Antialiasing);
-        windowPicture_.paint(p, QRectF(QPointF(0, 0), windowPicture_.naturalSize()));
+        const QRect area = layoutArea(this);
+        const QRectF target(area.topLeft(), windowPicture_.naturalSize() * layoutScale(this));
+        p.save();
+        p.setClipRect(area);
+        windowPicture_.paint(p, target);
+        p.restore();
     }
 }
 

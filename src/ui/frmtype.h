@@ -90,6 +90,8 @@ public:
 
     // --- mode menu and options
     void cmdMenu_Click(int Index);
+    // "Tricky Keys": the Character Drill's screen, its lines drawn from the child's record.
+    void cmdTricky_Click();
     void chkRow_Click(int Index);
     void chkSound_Click();
     void chkUC_Click();
@@ -131,6 +133,11 @@ public:
     // The window's background picture: the computer drawing on the menu screen.
     void setWindowPicture(const Picture& p);
     const Picture& windowPicture() const { return windowPicture_; }
+
+    // The window's size at its layout's own scale; it is never made smaller.
+    static QSize laidOutSize();
+    // F11: full screen, or back to the size before it.
+    void toggleFullScreen();
 
     // The boxes' states as the drills read them.
     RowChoice checkedRows() const;
@@ -176,6 +183,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
@@ -211,6 +219,7 @@ private:
     void backToMenu(int frame) override;
 
     void printLine(const std::string& text, bool endLine = true);
+    void layoutResult(); // the results label for its text, at the window's scale
 
     Module1& g_;
     Services svc_;
@@ -221,6 +230,11 @@ private:
     NoEvents noEvents_;
     std::unique_ptr<TypingCore> core_;
     int speedFontPx_ = 0; // the results label's size as laid out; a long result is set smaller
+    // The result shown last, its text and its top in twips: laid out again at a new size.
+    bool hasResult_ = false;
+    QString resultText_;
+    int resultTop_ = 0;
+    bool maximizedBeforeFullScreen_ = false;
 };
 
 } // namespace tapwell

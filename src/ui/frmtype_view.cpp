@@ -71,7 +71,7 @@ void FrmType::showArrow(bool shown) {
 }
 
 void FrmType::showCursor(int x, int y, int width, int height) {
-    shpChar->setGeometry(px(x), px(y), px(width), px(height));
+    place(shpChar, x, y, width, height);
     shpChar->show();
 }
 
@@ -84,18 +84,32 @@ void FrmType::hideCursor() {
 }
 
 void FrmType::showResult(const std::string& text, int top) {
-    const QString caption = QString::fromStdString(text);
+    hasResult_ = true;
+    resultText_ = QString::fromStdString(text);
+    resultTop_ = top;
+    layoutResult();
+    fraSpeed->show();
+    fraSpeed->repaint(); // on screen before the end sound plays
+}
+
+void FrmType::layoutResult() {
+    if (!hasResult_) return;
+    const QString& caption = resultText_;
     lblSpeed->setText(caption);
     // The label spans the frame's inside, its text centred where the layout centres it,
     // and is as high as its lines need (a Word Drill result has two). No speed, however
     // large, and no descender is cut: a text that would not fit is set smaller.
-    const int inset = 2;
-    const int y = px(top);
+    const double scale = layoutScale(this);
+    const int inset = scaledLine(this, 2);
+    const QRect frame = placedTw(fraSpeed);
+    place(lblSpeed, tw(2), resultTop_, frame.width() - tw(4), 270);
+    const int y = lblSpeed->y();
     const int width = fraSpeed->width() - 2 * inset;
     const int room = fraSpeed->height() - inset - y;
     const QStringList lines = caption.split(QLatin1Char('\n'));
     QFont font = lblSpeed->font();
-    for (int size = speedFontPx_; size >= kSmallestSpeedPx; --size) {
+    const int largest = std::max(1, static_cast<int>(std::lround(speedFontPx_ * scale)));
+    for (int size = largest; size >= std::min(largest, kSmallestSpeedPx); --size) {
         font.setPixelSize(size);
         const QFontMetrics fm(font);
         int widest = 0;
@@ -105,9 +119,7 @@ void FrmType::showResult(const std::string& text, int top) {
     }
     lblSpeed->setFont(font);
     const int needed = linesHeight(QFontMetrics(font), lines.size());
-    lblSpeed->setGeometry(inset, y, width, std::max(px(270), needed));
-    fraSpeed->show();
-    fraSpeed->repaint(); // on screen before the end sound plays
+    lblSpeed->setGeometry(inset, y, width, std::max(scaledPx(this, 270), needed));
 }
 
 void FrmType::hideResult() {

@@ -1,10 +1,14 @@
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QRegion>
 #include <QScreen>
+#include <QVariant>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -18,20 +22,165 @@ void centreOnScreen(QWidget* window) {
     }
 }
 
+namespace {
+
+// What a window and each of its controls keep for the next change of scale.
+constexpr const char* kScale = "tapwellLayoutScale";   // double, on a window
+constexpr const char* kArea = "tapwellLayoutArea";     // QRect, on a window
+constexpr const char* kPlace = "tapwellTwips";         // QRect in twips, on a control
+constexpr const char* kFont = "tapwellLayoutFont";     // QFont at factor 1
+constexpr const char* kFontShown = "tapwellShownFont"; // the font set for the scale
+
+bool onWindowSurface(const QWidget* w) {
+    return !w->isWindow() && w->parentWidget() == w->window();
+}
+
+void applyPlace(QWidget* w, const QRect& t) {
+    const QRect g(scaledPx(w, t.x()), scaledPx(w, t.y()), scaledPx(w, t.width()),
+                  scaledPx(w, t.height()));
+    if (!onWindowSurface(w)) {
+        w->setGeometry(g);
+        return;
+    }
+    // On the window's own surface the layout stands in its area; what reaches past the
+    // layout's edge (the keyboard's board does, by two pixels) is cut there, as the
+    // window's edge cuts it at the layout's own size.
+    const QWidget* window = w->window();
+    const QRect area = layoutArea(window);
+    const QRect placed = g.translated(area.topLeft());
+    w->setGeometry(placed);
+    if (area != window->rect() && !area.contains(placed))
+        w->setMask(QRegion(area.intersected(placed).translated(-placed.topLeft())));
+    else if (!w->mask().isEmpty())
+        w->clearMask();
+}
+
+QFont fontAtScale(QFont font, double factor) {
+    if (factor == 1.0) return font;
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
+    else if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    return font;
+}
+
+// A font set on a control by its own code is the layout's, at factor 1: it is kept as
+// such whether it came before or after the control was placed.
+void rememberFont(QWidget* w) {
+    if (!w->testAttribute(Qt::WA_SetFont)) return;
+    const QVariant shown = w->property(kFontShown);
+    if (!w->property(kFont).isValid() || !shown.isValid() || shown.value<QFont>() != w->font())
+        w->setProperty(kFont, w->font());
+}
+
+void applyFont(QWidget* w) {
+    const QVariant laidOut = w->property(kFont);
+    if (!laidOut.isValid()) return;
+    const QFont shown = fontAtScale(laidOut.value<QFont>(), layoutScale(w));
+    if (w->font() != shown) w->setFont(shown);
+    w->setProperty(kFontShown, shown);
+}
+
+} // namespace
+
+QEvent::Type LayoutScaleEvent::type() {
+    static const auto registered = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return registered;
+}
+
+double layoutScale(const QWidget* w) {
+    const QVariant f = w->window()->property(kScale);
+    return f.isValid() ? f.toDouble() : 1.0;
+}
+
+int scaledPx(const QWidget* w, double twips) {
+    return px(twips * layoutScale(w));
+}
+
+int scaledLine(const QWidget* w, int layoutPixels) {
+    return std::max(1, static_cast<int>(std::lround(layoutPixels * layoutScale(w))));
+}
+
+QRect layoutArea(const QWidget* window) {
+    const QVariant a = window->property(kArea);
+    return a.isValid() ? a.toRect() : window->rect();
+}
+
 void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(px(left), px(top), px(width), px(height));
+    const QRect t(left, top, width, height);
+    w->setProperty(kPlace, t);
+    rememberFont(w);
+    applyFont(w);
+    applyPlace(w, t);
+}
+
+QRect placedTw(const QWidget* w) {
+    const QVariant t = w->property(kPlace);
+    if (t.isValid()) return t.toRect();
+    const double f = layoutScale(w);
+    QRect g = w->geometry();
+    if (onWindowSurface(w)) g.translate(-layoutArea(w->window()).topLeft());
+    const auto back = [f](int pixels) { return static_cast<int>(std::lround(pixels * 15 / f)); };
+    return {back(g.x()), back(g.y()), back(g.width()), back(g.height())};
 }
 
 int topTw(const QWidget* w) {
-    return tw(w->y());
+    return placedTw(w).y();
 }
 
 void setTopTw(QWidget* w, int top) {
-    w->move(w->x(), px(top));
+    QRect t = placedTw(w);
+    t.moveTop(top);
+    place(w, t.x(), t.y(), t.width(), t.height());
 }
 
 void setLeftTw(QWidget* w, int left) {
-    w->move(px(left), w->y());
+    QRect t = placedTw(w);
+    t.moveLeft(left);
+    place(w, t.x(), t.y(), t.width(), t.height());
+}
+
+QFont layoutFontOf(const QWidget* w) {
+    const QVariant f = w->property(kFont);
+    return f.isValid() ? f.value<QFont>() : w->font();
+}
+
+void setLayoutFont(QWidget* w, const QFont& font) {
+    w->setProperty(kFont, font);
+    applyFont(w);
+}
+
+void scaleLayout(QWidget* window, QSize laidOut) {
+    const QSize size = window->size();
+    const double factor = size == laidOut
+                              ? 1.0
+                              : std::min(static_cast<double>(size.width()) / laidOut.width(),
+                                         static_cast<double>(size.height()) / laidOut.height());
+    const QSize areaSize(static_cast<int>(std::lround(laidOut.width() * factor)),
+                         static_cast<int>(std::lround(laidOut.height() * factor)));
+    const QRect area(
+        QPoint((size.width() - areaSize.width()) / 2, (size.height() - areaSize.height()) / 2),
+        areaSize);
+    if (factor == layoutScale(window) && area.topLeft() == layoutArea(window).topLeft() &&
+        window->property(kArea).isValid())
+        return;
+    window->setProperty(kScale, factor);
+    window->setProperty(kArea, area);
+    QList<QWidget*> controls;
+    for (QWidget* c : window->findChildren<QWidget*>())
+        if (c->window() == window) controls.append(c);
+    for (QWidget* c : controls) {
+        const QVariant t = c->property(kPlace);
+        if (!t.isValid()) continue;
+        rememberFont(c);
+        applyFont(c);
+        applyPlace(c, t.toRect());
+    }
+    LayoutScaleEvent changed;
+    for (QWidget* c : controls)
+        QCoreApplication::sendEvent(c, &changed);
+    QCoreApplication::sendEvent(window, &changed);
+    window->update();
 }
 
 QFont layoutFont(const QString& family, double points, bool bold, bool italic) {

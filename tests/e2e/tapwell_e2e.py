@@ -21,6 +21,7 @@ import contextlib
 import ctypes
 import ctypes.util
 import fcntl
+import json
 import os
 import re
 import shutil
@@ -34,6 +35,19 @@ import threading
 import time
 import wave
 import zlib
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def atspi_python():
+    """A Python that has the AT-SPI bindings (Debian's python3-gi and gir1.2-atspi-2.0):
+    this one, or the system's."""
+    for python in (sys.executable, "/usr/bin/python3"):
+        if python and subprocess.run([python, "-c", "import gi; gi.require_version('Atspi', '2.0')"],
+                                     capture_output=True).returncode == 0:
+            return python
+    raise E2EError("no Python with the AT-SPI bindings (python3-gi, gir1.2-atspi-2.0)")
+
 
 DATA_FILES = ("key.dat", "tapwell1.ini", "tapwell.hlp", "ding.wav", "uhoh.wav", "tada.wav")
 SCREEN_SIZE = (1024, 768)
@@ -70,9 +84,10 @@ def wait_until(predicate, timeout, what, interval=0.02):
 # ---------------------------------------------------------------------------
 # Layout: positions in twips, as the main window lays its controls out.
 
-def px(twips):
-    """Twips to pixels, rounded as the program rounds them (15 twips a pixel)."""
-    return int(twips / 15 + (0.5 if twips >= 0 else -0.5))
+def px(twips, scale=1.0):
+    """Twips to pixels, rounded as the program rounds them (15 twips a pixel); scale is
+    the window's layout scale, 1 at the layout's own size."""
+    return int(twips * scale / 15 + (0.5 if twips >= 0 else -0.5))
 
 
 class Rect:
@@ -100,18 +115,19 @@ class Rect:
                 (self.x + self.w - 1 - d, self.y + self.h - 1 - d)]
 
 
-def control(*places):
-    """The pixel rectangle of a control inside the main window's client area.
+def control(*places, scale=1.0):
+    """The pixel rectangle of a control inside the main window's client area (inside
+    the layout's area, when the window is scaled).
 
     Each place is (left, top, width, height) in twips relative to its parent, outermost
     parent first; every level is rounded on its own, as the program places them.
     """
     x = y = 0
     for left, top, _, _ in places[:-1]:
-        x += px(left)
-        y += px(top)
+        x += px(left, scale)
+        y += px(top, scale)
     left, top, width, height = places[-1]
-    return Rect(x + px(left), y + px(top), px(width), px(height))
+    return Rect(x + px(left, scale), y + px(top, scale), px(width, scale), px(height, scale))
 
 
 class Layout:
@@ -165,15 +181,18 @@ class Layout:
     ENTER, LEFT_SHIFT, RIGHT_SHIFT = 87, 88, 99
 
     @staticmethod
-    def keys():
+    def keys(scale=1.0):
         """Every on-screen key: {index: (character it types unshifted or name, Rect)}."""
         keys = {}
         for first, chars, left, top in Layout.KEY_ROWS:
             for i, ch in enumerate(chars):
-                keys[first + i] = (ch, control(Layout.picKeys, (left + 600 * i, top, 615, 615)))
-        keys[Layout.ENTER] = ("Enter", control(Layout.picKeys, (8160, 1320, 1215, 615)))
-        keys[Layout.LEFT_SHIFT] = ("Shift", control(Layout.picKeys, (720, 1920, 1095, 615)))
-        keys[Layout.RIGHT_SHIFT] = ("Shift", control(Layout.picKeys, (7800, 1920, 1095, 615)))
+                keys[first + i] = (ch, control(Layout.picKeys, (left + 600 * i, top, 615, 615),
+                                               scale=scale))
+        for index, name, left, width in ((Layout.ENTER, "Enter", 8160, 1215),
+                                         (Layout.LEFT_SHIFT, "Shift", 720, 1095),
+                                         (Layout.RIGHT_SHIFT, "Shift", 7800, 1095)):
+            top = 1320 if index == Layout.ENTER else 1920
+            keys[index] = (name, control(Layout.picKeys, (left, top, width, 615), scale=scale))
         return keys
 
 
@@ -480,7 +499,7 @@ class Session:
     """
 
     def __init__(self, binary=None, data_dir=None, settings=None, artifacts=None, name="e2e",
-                 quiet=False):
+                 quiet=False, accessibility=False):
         self.binary = binary or os.environ.get("TAPWELL_BINARY")
         self.data_dir = data_dir or os.environ.get("TAPWELL_DATA")
         if not self.binary or not self.data_dir:
@@ -490,6 +509,11 @@ class Session:
         self.name = name
         # quiet: a normal run, without the diagnostics the waits below otherwise read.
         self.quiet = quiet
+        # accessibility: a private D-Bus session bus, on which the desktop's accessibility
+        # bus (at-spi2-core) starts when first asked for, and tapwell on it as a screen
+        # reader finds it; read it with atspi_tree().
+        self.accessibility = accessibility
+        self.dbus = None
         self.xvfb = self.pulse = self.app = None
         self.grabber = None
         self.window = None  # Rect of the main window's client area on screen
@@ -517,11 +541,17 @@ class Session:
         self.home = os.path.join(d, "home")
         self.runtime = os.path.join(d, "runtime")
         self.pulse_dir = os.path.join(d, "pulse")
-        for sub in (self.app_dir, self.config_dir, self.home, self.runtime, self.pulse_dir):
+        self.data_home = os.path.join(d, "data")
+        for sub in (self.app_dir, self.config_dir, self.home, self.runtime, self.pulse_dir,
+                    self.data_home):
             os.makedirs(sub, mode=0o700)
 
         # The program reads its data beside itself.
         shutil.copy2(self.binary, os.path.join(self.app_dir, "tapwell"))
+        # "My Progress" is a library of its own, found beside the program.
+        library = os.environ.get("TAPWELL_PROGRESS_LIBRARY")
+        if library:
+            shutil.copy2(library, os.path.join(self.app_dir, os.path.basename(library)))
         for f in DATA_FILES:
             shutil.copy2(os.path.join(self.data_dir, f), os.path.join(self.app_dir, f))
         if self.settings is not None:
@@ -534,9 +564,13 @@ class Session:
         self.grabber = FastGrabber(self.display)
 
         self.env = self.base_env()
+        if self.accessibility:
+            self._start_dbus()
         self.env.update({
             "QT_QPA_PLATFORM": "xcb",
             "XDG_CONFIG_HOME": self.config_dir,
+            # The progress record, too, is the session's own.
+            "XDG_DATA_HOME": self.data_home,
             # Leaks are the soak test's business; every other finding fails.
             "ASAN_OPTIONS": "detect_leaks=0:abort_on_error=1",
             "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1",
@@ -597,6 +631,33 @@ class Session:
 
         wait_until(ready, 10, "the sound server")
 
+    def _start_dbus(self):
+        """A session bus of the session's own; tapwell and the reader use it, and Qt
+        speaks to the accessibility bus whether or not a screen reader runs."""
+        socket = os.path.join(self.runtime, "bus")
+        self.bus_address = "unix:path=" + socket
+        env = dict(self.base_env(), DBUS_SESSION_BUS_ADDRESS=self.bus_address)
+        log = open(os.path.join(self.dir, "dbus.log"), "wb")
+        self.dbus = start_process("dbus-daemon", [
+            _tool("dbus-daemon"), "--session", "--nofork", "--nopidfile",
+            "--address=" + self.bus_address], env=env, stdout=log, stderr=log,
+            stdin=subprocess.DEVNULL)
+        log.close()
+        wait_until(lambda: os.path.exists(socket), 10, "the session bus")
+        self.env.update({"DBUS_SESSION_BUS_ADDRESS": self.bus_address,
+                         "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+
+    def atspi_tree(self):
+        """tapwell's accessibility tree as a screen reader reads it over AT-SPI: nested
+        dicts of role, name, description, states, text (where it has text) and
+        children; None while tapwell is not on the bus."""
+        env = dict(self.base_env(), DBUS_SESSION_BUS_ADDRESS=self.bus_address)
+        r = subprocess.run([atspi_python(), os.path.join(HERE, "atspi_tree.py"), "tapwell"],
+                           env=env, capture_output=True, text=True, timeout=60)
+        if r.returncode != 0:
+            raise E2EError("reading the accessibility tree failed: %s" % r.stderr[-3000:])
+        return json.loads(r.stdout)
+
     def _stop(self, failed):
         report = None
         try:
@@ -609,6 +670,7 @@ class Session:
                 self.grabber.close()
                 self.grabber = None
             stop_process(self.app)
+            stop_process(self.dbus)
             stop_process(self.pulse)
             stop_process(self.xvfb)
             report = self.sanitizer_report()
@@ -633,7 +695,7 @@ class Session:
 
     def _keep_logs(self):
         os.makedirs(self.artifacts, exist_ok=True)
-        for f in ("tapwell.stderr", "pulse.log", "xvfb.log"):
+        for f in ("tapwell.stderr", "pulse.log", "xvfb.log", "dbus.log"):
             with contextlib.suppress(OSError):
                 shutil.copy(os.path.join(self.dir, f),
                             os.path.join(self.artifacts, "%s.%s" % (self.name, f)))
@@ -648,6 +710,9 @@ class Session:
 
     def settings_path(self):
         return os.path.join(self.config_dir, "tapwell", "tapwell1.ini")
+
+    def progress_path(self):
+        return os.path.join(self.data_home, "tapwell", "progress.sqlite")
 
     def wait_log(self, text, timeout):
         def seen():
@@ -839,27 +904,27 @@ class ToneStream:
 SHIFTED = dict(zip("1234567890-=[];',./", "!@#$%^&*()_+{}:\"<>?"))
 
 
-def marked_keys(image, window):
+def marked_keys(image, window, scale=1.0):
     """The on-screen keys whose whole face is yellow (all four corners of it)."""
     marked = set()
-    for index, (_, rect) in Layout.keys().items():
+    for index, (_, rect) in Layout.keys(scale).items():
         r = rect.offset(window.x, window.y)
         if all(close_to(image.pixel(*p), YELLOW) for p in r.corners(5)):
             marked.add(index)
     return marked
 
 
-def space_bar_colour(image, window):
-    r = Layout.space_bar().offset(window.x, window.y)
+def space_bar_colour(image, window, scale=1.0):
+    r = control(Layout.picKeys, Layout.pnlSpace, scale=scale).offset(window.x, window.y)
     return image.pixel(r.x + 8, r.y + r.h // 2)
 
 
-def guided_character(image, window):
+def guided_character(image, window, scale=1.0):
     """The character the guide asks for: the marked key, with Shift when a Shift key is
     marked beside it; the space bar when it is yellow; None when nothing is marked."""
-    if close_to(space_bar_colour(image, window), YELLOW):
+    if close_to(space_bar_colour(image, window, scale), YELLOW):
         return " "
-    marked = marked_keys(image, window)
+    marked = marked_keys(image, window, scale)
     shifted = bool(marked & {Layout.LEFT_SHIFT, Layout.RIGHT_SHIFT})
     chars = marked - {Layout.LEFT_SHIFT, Layout.RIGHT_SHIFT}
     if chars == {Layout.ENTER}:
@@ -888,26 +953,26 @@ def cursor_box_left(image, display):
     return min(xs) if xs else None
 
 
-def ok_shown(session):
+def ok_shown(session, scale=1.0):
     """Whether the OK button stands at its place (its face, not the window behind it)."""
-    r = session.on_screen(Layout.ok_button())
+    r = session.on_screen(control(Layout.cmdOK, scale=scale))
     return not close_to(session.colour_at((r.x + 6, r.y + 6)), DARK_RED)
 
 
-def type_line_by_guide(session, pace=0.0, limit=60):
+def type_line_by_guide(session, pace=0.0, limit=60, scale=1.0):
     """Types a drill line as the child sees it: each time the key the guide marks, until
     the line's Enter. Waits for the cursor box to move on before reading the next key.
     Returns [(character, time before the key, time after)]."""
-    keys_rect = control(Layout.picKeys)
-    display = session.on_screen(Layout.display())
+    keys_rect = control(Layout.picKeys, scale=scale)
+    display = session.on_screen(control(Layout.picDisplay, scale=scale))
     typed = []
     while len(typed) < limit:
         started = now()
 
         def stable_guide():
-            first = guided_character(session.grab(keys_rect), session.window)
+            first = guided_character(session.grab(keys_rect), session.window, scale)
             time.sleep(0.025)
-            second = guided_character(session.grab(keys_rect), session.window)
+            second = guided_character(session.grab(keys_rect), session.window, scale)
             return first if first is not None and first == second else None
 
         ch = wait_until(stable_guide, 5, "the guide to mark a key")
