@@ -1,0 +1,609 @@
+#include "accessibility.h"
+
+#include "frmtype.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace tapwell {
+
+namespace {
+
+// --- words
+
+const char* const kFingers[] = {"", "little", "ring", "middle", "index"};
+
+QString sideWord(int hand) {
+    return hand == kLeftHand ? QStringLiteral("left") : QStringLiteral("right");
+}
+
+// "left index finger", "right thumb"; empty for the pictures that light no one finger.
+QString fingerWords(int hand, int picture) {
+    if (picture >= kLittleFingerLit && picture < kFourFingers)
+        return sideWord(hand) + QLatin1Char(' ') + QLatin1String(kFingers[picture]) +
+               QStringLiteral(" finger");
+    if (picture == kThumbLit) return sideWord(hand) + QStringLiteral(" thumb");
+    return {};
+}
+
+// The characters a key types: without Shift and with it (0 where there is none).
+struct KeyChars {
+    int plain = 0, shifted = 0;
+};
+
+KeyChars charsOfKey(const KeyTables& t, int key) {
+    KeyChars k;
+    for (int c = 33; c <= 126; ++c) {
+        if (keyIndexOf(t, c) != key) continue;
+        if (t.CharKey(c, 1) > 0 && t.CharKey(c, 2) > 0)
+            k.plain = c;
+        else
+            k.shifted = c;
+    }
+    return k;
+}
+
+FrmType* windowOf(const QWidget* w) {
+    return w != nullptr ? qobject_cast<FrmType*>(w->window()) : nullptr;
+}
+
+int keyIndexOfWidget(const FrmType& f, const QWidget* w) {
+    for (int k = kFirstKey; k <= kLastKey; ++k)
+        if (f.cmdKey(k) == w) return k;
+    return 0;
+}
+
+QString withoutMnemonic(QString text) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+const QString kAnnouncerName = QStringLiteral("tapwell_accessibility");
+const QString kNextKey = QStringLiteral("next key");
+const QString kHomeKey = QStringLiteral("home key");
+
+// --- the interfaces of our controls
+
+// A 3D button: a button by its caption or the name it was given; on the keyboard, a key
+// named by its characters that says when it is the one to press.
+class CommandAccessible : public QAccessibleWidget {
+public:
+    explicit CommandAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        const auto* b = static_cast<const QAbstractButton*>(widget());
+        const FrmType* f = windowOf(b);
+        const int key = f != nullptr ? keyIndexOfWidget(*f, b) : 0;
+        if (t == QAccessible::Name) {
+            if (!b->accessibleName().isEmpty()) return b->accessibleName();
+            if (key != 0) {
+                const QString words = keyWords(*f, key);
+                if (!words.isEmpty()) return words;
+            }
+            return withoutMnemonic(b->text());
+        }
+        if (t == QAccessible::Description && key != 0) {
+            QStringList parts;
+            if (key == kLeftShiftKey || key == kRightShiftKey)
+                parts << (key == kLeftShiftKey ? QStringLiteral("left") : QStringLiteral("right"));
+            if (f->guide().marked(key)) parts << (f->HomeShown != 0 ? kHomeKey : kNextKey);
+            return parts.join(QStringLiteral(", "));
+        }
+        if (t == QAccessible::Accelerator) return QKeySequence::mnemonic(b->text()).toString();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        const auto* b = static_cast<const QAbstractButton*>(widget());
+        s.pressed = b->isDown();
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && widget()->isEnabled())
+            static_cast<QAbstractButton*>(widget())->animateClick();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// A 3D panel: on the keyboard it is the space bar.
+class PanelAccessible : public QAccessibleWidget {
+public:
+    explicit PanelAccessible(QWidget* w) : QAccessibleWidget(w, role(w)) {}
+
+    QString text(QAccessible::Text t) const override {
+        const FrmType* f = windowOf(widget());
+        const bool spaceBar = f != nullptr && f->pnlSpace == widget();
+        if (spaceBar && t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return characterWords(kSpace);
+        if (spaceBar && t == QAccessible::Description)
+            return f->guide().spaceBarMarked() ? kNextKey : QString();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    static QAccessible::Role role(const QWidget* w) {
+        const FrmType* f = windowOf(w);
+        return f != nullptr && f->pnlSpace == w ? QAccessible::Button : QAccessible::Pane;
+    }
+};
+
+// A picture: the hands by the finger they light, the stores and the arrow by what they
+// are.
+class ImageAccessible : public QAccessibleWidget {
+public:
+    explicit ImageAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        const FrmType* f = windowOf(widget());
+        if (f == nullptr) return {};
+        for (int h = 0; h < 2; ++h)
+            if (f->imgHand[static_cast<std::size_t>(h)] == widget())
+                return handWords(h + 1, f->guide().hand(h + 1));
+        for (int k = 0; k < 14; ++k)
+            if (f->imgFinger[static_cast<std::size_t>(k)] == widget())
+                return handWords(k / 7 + 1, k % 7);
+        if (f->imgArrow == widget()) return QStringLiteral("row arrow");
+        if (f->imgBack == widget()) return QStringLiteral("key marker");
+        if (f->imgKeyboard == widget()) return QStringLiteral("computer drawing");
+        return {};
+    }
+};
+
+// A frame: a group named by its caption.
+class FrameAccessible : public QAccessibleWidget {
+public:
+    explicit FrameAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const Frame*>(widget())->caption();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// The on-screen keyboard: a panel whose description says what to press next.
+class KeyboardAccessible : public QAccessibleWidget {
+public:
+    explicit KeyboardAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Pane) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return QStringLiteral("On-screen keyboard");
+        if (t == QAccessible::Description) {
+            const FrmType* f = windowOf(widget());
+            return f != nullptr ? guideWords(*f, f->guide()) : QString();
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// The text display, read as text: its lines as printed, one after another. While a drill
+// line is typed, the caret stands on the next character to type in the line.
+class DisplayAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit DisplayAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return QStringLiteral("Text display");
+        if (t == QAccessible::Value) return all();
+        if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty()) {
+            const FrmType* f = windowOf(widget());
+            return f != nullptr ? guideWords(*f, f->guide()) : QString();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.multiLine = true;
+        s.selectableText = true;
+        return s;
+    }
+
+    // The text interface.
+    QString text(int start, int end) const override {
+        const QString t = all();
+        start = std::clamp(start, 0, static_cast<int>(t.size()));
+        end = end < 0 ? static_cast<int>(t.size())
+                      : std::clamp(end, start, static_cast<int>(t.size()));
+        return t.mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(all().size()); }
+    int cursorPosition() const override {
+        return caretOf(static_cast<const PictureBox*>(widget()));
+    }
+    void setCursorPosition(int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+    static int caretOf(const PictureBox* box) {
+        const QStringList lines = box->printedLines();
+        const FrmType* f = windowOf(box);
+        const bool drill = f != nullptr && f->picDisplay == box && f->Typing == 1 &&
+                           (f->Mode == kCharacterDrill || f->Mode == kWordDrill);
+        // A drill line stands on the display's second line (the first holds nothing, or
+        // what Tricky Keys says of the keys).
+        if (drill && lines.size() >= 2)
+            return static_cast<int>(lines[0].size()) + 1 +
+                   std::clamp(static_cast<int>(f->LinePos), 0, static_cast<int>(lines[1].size()));
+        return static_cast<int>(lines.join(QLatin1Char('\n')).size());
+    }
+
+private:
+    QString all() const {
+        return static_cast<const PictureBox*>(widget())->printedLines().join(QLatin1Char('\n'));
+    }
+};
+
+QAccessibleInterface* tapwellAccessible(const QString& className, QObject* object) {
+    if (object == nullptr || !object->isWidgetType()) return nullptr;
+    auto* w = static_cast<QWidget*>(object);
+    // Asked for each class from the most derived up: the keyboard is a picture box too.
+    if (className == QLatin1String("tapwell::OnScreenKeyboard")) return new KeyboardAccessible(w);
+    if (className == QLatin1String("tapwell::PictureBox")) return new DisplayAccessible(w);
+    if (className == QLatin1String("tapwell::SSCommand")) return new CommandAccessible(w);
+    if (className == QLatin1String("tapwell::SSPanel")) return new PanelAccessible(w);
+    if (className == QLatin1String("tapwell::ImageBox")) return new ImageAccessible(w);
+    if (className == QLatin1String("tapwell::Frame")) return new FrameAccessible(w);
+    // The drawn shapes: the cursor box and the backdrop, and the line in the drill frame.
+    if (className == QLatin1String("tapwell::ShapeBox"))
+        return new QAccessibleWidget(w, QAccessible::Graphic);
+    if (className == QLatin1String("tapwell::LineBox"))
+        return new QAccessibleWidget(w, QAccessible::Separator);
+    return nullptr;
+}
+
+// Installed as the program loads: an interface asked for while the window is still being
+// built (a caption set, a key made) is kept for the control's life, so ours must be
+// there before the first control is made.
+void installFactory() {
+    QAccessible::installFactory(tapwellAccessible);
+}
+Q_CONSTRUCTOR_FUNCTION(installFactory)
+
+// --- keeping the screen reader told, and the ways of the keyboard
+
+// Told of every change of the guide (after the keyboard has drawn it) and of the display's
+// text; once the changes of one step are done, it sends the screen reader what changed.
+class Announcer final : public QObject, public GuideView {
+public:
+    std::function<void(QAccessibleEvent*)> listener;
+
+    explicit Announcer(FrmType& window) : QObject(&window), w_(window) {
+        setObjectName(kAnnouncerName);
+        timer_.setSingleShot(true);
+        timer_.setInterval(0);
+        connect(&timer_, &QTimer::timeout, this, &Announcer::announce);
+        connect(w_.picDisplay, &PictureBox::textChanged, this, [this] { timer_.start(); });
+        w_.picDisplay->installEventFilter(this);
+        w_.txtTime->installEventFilter(this);
+        text_ = displayText();
+    }
+
+    void keyMarked(int key, bool marked) override {
+        w_.picKeys->keyMarked(key, marked);
+        timer_.start();
+    }
+    void handShows(int hand, int picture) override {
+        w_.picKeys->handShows(hand, picture);
+        timer_.start();
+    }
+    void spaceBarMarked(bool marked) override {
+        w_.picKeys->spaceBarMarked(marked);
+        timer_.start();
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress)
+            return tabKey(static_cast<QWidget*>(o), static_cast<QKeyEvent*>(e));
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    QString displayText() const { return w_.picDisplay->printedLines().join(QLatin1Char('\n')); }
+
+    // Tab is a key to judge while the child types in the display (and nothing at all in
+    // the Timed Drill box); Ctrl+Tab always leaves, and Tab does when no key is awaited.
+    bool tabKey(QWidget* from, QKeyEvent* e) {
+        if (e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab) return false;
+        if (!(e->modifiers() & Qt::ControlModifier) && w_.Typing == 1) return false;
+        const bool back = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
+        QWidget* next = from;
+        do {
+            next = back ? next->previousInFocusChain() : next->nextInFocusChain();
+            if (next->window() == &w_ && next != &w_ && next->isVisible() && next->isEnabled() &&
+                (next->focusPolicy() & Qt::TabFocus) != 0) {
+                w_.setAttribute(Qt::WA_KeyboardFocusChange); // so the focus is drawn
+                next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+                break;
+            }
+        } while (next != from);
+        return true;
+    }
+
+    void announce() {
+        const QString text = displayText();
+        if (text != text_) {
+            sendTextChange(text_, text);
+            text_ = text;
+        }
+        const int caret = DisplayAccessible::caretOf(w_.picDisplay);
+        if (caret != caret_) {
+            caret_ = caret;
+            {
+                QAccessibleTextCursorEvent ev(w_.picDisplay, caret);
+                tell(&ev);
+            }
+        }
+        const QString guide = guideWords(w_, w_.guide());
+        if (guide != guide_) {
+            guide_ = guide;
+            {
+                for (QObject* o :
+                     {static_cast<QObject*>(w_.picKeys), static_cast<QObject*>(w_.picDisplay)}) {
+                    QAccessibleEvent ev(o, QAccessible::DescriptionChanged);
+                    tell(&ev);
+                }
+            }
+        }
+        for (int k = kFirstKey; k <= kLastKey; ++k) {
+            const bool marked = w_.guide().marked(k);
+            if (marked == marked_[static_cast<std::size_t>(k - kFirstKey)]) continue;
+            marked_[static_cast<std::size_t>(k - kFirstKey)] = marked;
+            {
+                QAccessibleEvent ev(w_.cmdKey(k), QAccessible::DescriptionChanged);
+                tell(&ev);
+            }
+        }
+        if (w_.guide().spaceBarMarked() != space_) {
+            space_ = !space_;
+            {
+                QAccessibleEvent ev(w_.pnlSpace, QAccessible::DescriptionChanged);
+                tell(&ev);
+            }
+        }
+        for (int h = 0; h < 2; ++h) {
+            const int picture = w_.guide().hand(h + 1);
+            if (picture == hands_[static_cast<std::size_t>(h)]) continue;
+            hands_[static_cast<std::size_t>(h)] = picture;
+            {
+                QAccessibleEvent ev(w_.imgHand[static_cast<std::size_t>(h)],
+                                    QAccessible::NameChanged);
+                tell(&ev);
+            }
+        }
+    }
+
+    // The text that changed between the two, by their common beginning and end.
+    void sendTextChange(const QString& before, const QString& after) {
+        const qsizetype most = std::min(before.size(), after.size());
+        qsizetype head = 0;
+        while (head < most && before[head] == after[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < most - head &&
+               before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+            ++tail;
+        const QString removed = before.mid(head, before.size() - head - tail);
+        const QString inserted = after.mid(head, after.size() - head - tail);
+        const int at = static_cast<int>(head);
+        if (removed.isEmpty()) {
+            QAccessibleTextInsertEvent ev(w_.picDisplay, at, inserted);
+            tell(&ev);
+        } else if (inserted.isEmpty()) {
+            QAccessibleTextRemoveEvent ev(w_.picDisplay, at, removed);
+            tell(&ev);
+        } else {
+            QAccessibleTextUpdateEvent ev(w_.picDisplay, at, removed, inserted);
+            tell(&ev);
+        }
+    }
+
+    // Without a screen reader Qt drops the events at once.
+    void tell(QAccessibleEvent* e) {
+        if (listener) listener(e);
+        QAccessible::updateAccessibility(e);
+    }
+
+    FrmType& w_;
+    QTimer timer_;
+    QString text_, guide_;
+    int caret_ = 0;
+    std::array<bool, kLastKey - kFirstKey + 1> marked_{};
+    std::array<int, 2> hands_{kPlainHand, kPlainHand};
+    bool space_ = false;
+};
+
+// The order in which Tab walks the window: as the controls stand on the screen, top to
+// bottom and left to right, the frame on the left before the display beside it.
+void setTabOrder(FrmType& w) {
+    std::vector<QWidget*> order;
+    for (QPushButton* b : w.cmdMenu)
+        order.push_back(b);
+    order.insert(order.end(), {w.Command1, w.cmdHelp[0], w.cmdExit});
+    for (QPushButton* b : w.cmdLearn)
+        order.push_back(b);
+    order.insert(order.end(), {w.cmdHelp[2], w.cmdStop[0]});
+    for (QCheckBox* b : w.chkRow)
+        order.push_back(b);
+    order.insert(order.end(),
+                 {w.chkUC, w.chkSound, w.cmdHelp[1], w.cmdStop[1], w.cmdHelp[3], w.cmdStop[2],
+                  w.picDisplay, w.txtTime, w.cmdOK, w.cmdOKPractice, w.cmdNext[0], w.cmdNext[1]});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+} // namespace
+
+QString characterWords(int c) {
+    static const std::pair<char, const char*> kNames[] = {
+        {'!', "exclamation mark"},
+        {'"', "quotation mark"},
+        {'#', "hash"},
+        {'$', "dollar"},
+        {'%', "percent"},
+        {'&', "ampersand"},
+        {'\'', "apostrophe"},
+        {'(', "open bracket"},
+        {')', "close bracket"},
+        {'*', "asterisk"},
+        {'+', "plus"},
+        {',', "comma"},
+        {'-', "minus"},
+        {'.', "full stop"},
+        {'/', "slash"},
+        {':', "colon"},
+        {';', "semicolon"},
+        {'<', "less than"},
+        {'=', "equals"},
+        {'>', "greater than"},
+        {'?', "question mark"},
+        {'@', "at sign"},
+        {'[', "open square bracket"},
+        {'\\', "backslash"},
+        {']', "close square bracket"},
+        {'^', "caret"},
+        {'_', "underscore"},
+        {'`', "backtick"},
+        {'{', "open curly bracket"},
+        {'|', "vertical bar"},
+        {'}', "close curly bracket"},
+        {'~', "tilde"},
+    };
+    if (c == kSpace) return QStringLiteral("Space");
+    if (c == kEnter) return QStringLiteral("Enter");
+    if (c >= 'a' && c <= 'z') return QString(QChar(c - 32));
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return QString(QChar(c));
+    for (const auto& [ch, name] : kNames)
+        if (ch == c) return QLatin1String(name);
+    return {};
+}
+
+QString keyWords(const KeyTables& t, int key) {
+    if (key == kEnterKey) return QStringLiteral("Enter");
+    if (key == kLeftShiftKey || key == kRightShiftKey) return QStringLiteral("Shift");
+    const KeyChars k = charsOfKey(t, key);
+    if (k.plain == 0) return {};
+    const QString plain = characterWords(k.plain);
+    // A letter key says its letter; Shift only makes it a capital.
+    if ((k.plain >= 'a' && k.plain <= 'z') || k.shifted == 0) return plain;
+    return plain + QStringLiteral(", ") + characterWords(k.shifted);
+}
+
+QString handWords(int hand, int picture) {
+    const QString name = sideWord(hand) + QStringLiteral(" hand");
+    if (picture >= kLittleFingerLit && picture < kFourFingers)
+        return name + QStringLiteral(", ") + QLatin1String(kFingers[picture]) +
+               QStringLiteral(" finger lit");
+    if (picture == kFourFingers) return name + QStringLiteral(", four fingers lit");
+    if (picture == kThumbLit) return name + QStringLiteral(", thumb lit");
+    return name;
+}
+
+QString guideWords(const TypeState& s, const GuideModel& g) {
+    const QString lead = s.Typing == 1 ? QStringLiteral("Next: ") : QStringLiteral("Marked: ");
+    if (g.spaceBarMarked()) return lead + QStringLiteral("Space, thumbs");
+    std::vector<int> keys;
+    for (int k = kFirstKey; k <= kLastKey; ++k)
+        if (g.marked(k) && k != kLeftShiftKey && k != kRightShiftKey) keys.push_back(k);
+    const bool leftShift = g.marked(kLeftShiftKey);
+    const bool rightShift = g.marked(kRightShiftKey);
+    const auto keyName = [&s](int k) {
+        const QString words = keyWords(s, k);
+        return words.section(QLatin1Char(','), 0, 0);
+    };
+
+    if (s.HomeShown != 0) {
+        QStringList names;
+        for (int k : keys)
+            names << keyName(k);
+        return QStringLiteral("Home position: ") + names.join(QStringLiteral(" ")) +
+               QStringLiteral(", four fingers of each hand");
+    }
+    if (keys.size() > 1) {
+        QStringList names;
+        for (int k : keys)
+            names << keyName(k);
+        return lead + names.join(QStringLiteral(", "));
+    }
+    // Shift first, with the little finger of its side; then the key with its own finger.
+    QString shift;
+    if (leftShift && rightShift)
+        shift = QStringLiteral("Shift with both little fingers");
+    else if (leftShift || rightShift)
+        shift = QStringLiteral("Shift with the ") + sideWord(leftShift ? kLeftHand : kRightHand) +
+                QStringLiteral(" little finger");
+    if (keys.empty()) return shift.isEmpty() ? QString() : lead + shift;
+
+    const int k = keys.front();
+    QString what;
+    QString finger;
+    if (k == kEnterKey) {
+        what = characterWords(kEnter);
+        finger = fingerWords(kRightHand, kLittleFingerLit);
+    } else {
+        const KeyChars chars = charsOfKey(s, k);
+        const int c = !shift.isEmpty() && chars.shifted != 0 ? chars.shifted : chars.plain;
+        what = c != 0 ? characterWords(c) : keyName(k);
+        finger = fingerWords(s.KeyHand(k, 1), s.KeyHand(k, 2));
+    }
+    QString words = what;
+    if (!finger.isEmpty()) words += QStringLiteral(", ") + finger;
+    if (!shift.isEmpty()) words = shift + QStringLiteral(", then ") + words;
+    return lead + words;
+}
+
+void listenToAccessibility(FrmType& window, std::function<void(QAccessibleEvent*)> listener) {
+    auto* a = dynamic_cast<Announcer*>(
+        window.findChild<QObject*>(kAnnouncerName, Qt::FindDirectChildrenOnly));
+    if (a != nullptr) a->listener = std::move(listener);
+}
+
+void setUpAccessibility(FrmType& window, GuideModel& guide) {
+    guide.setView(new Announcer(window));
+
+    // What has no caption of its own.
+    window.fraHelp->setAccessibleName(QStringLiteral("Info, Help and Exit"));
+    window.txtTime->setAccessibleName(QStringLiteral("Timed Drill typing"));
+    window.shpChar->setAccessibleName(QStringLiteral("cursor box"));
+    window.shpLearn->setAccessibleName(QStringLiteral("backdrop"));
+    setTabOrder(window);
+}
+
+} // namespace tapwell

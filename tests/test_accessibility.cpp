@@ -1,0 +1,482 @@
+// The main window as a screen reader reads it, through Qt's accessibility interfaces:
+// names and roles, the display's text and its changes, the guide in words; and every
+// activity reached, started, typed and left with the keyboard alone.
+#include "harness.h"
+
+#include "ui/accessibility.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace tapwell;
+using namespace tapwell::test;
+
+namespace {
+
+QAccessibleInterface* acc(QObject* o) {
+    return QAccessible::queryAccessibleInterface(o);
+}
+
+QString name(QObject* o) {
+    return acc(o)->text(QAccessible::Name);
+}
+
+QString description(QObject* o) {
+    return acc(o)->text(QAccessible::Description);
+}
+
+// What the screen reader is told, as it is told.
+struct Told {
+    QAccessible::Event type;
+    QObject* object;
+    int position;
+    QString text;
+};
+std::vector<Told> told;
+
+void record(QAccessibleEvent* e) {
+    Told t{e->type(), e->object(), -1, {}};
+    if (e->type() == QAccessible::TextInserted) {
+        const auto* i = static_cast<QAccessibleTextInsertEvent*>(e);
+        t.position = i->changePosition();
+        t.text = i->textInserted();
+    } else if (e->type() == QAccessible::TextCaretMoved) {
+        t.position = static_cast<QAccessibleTextCursorEvent*>(e)->cursorPosition();
+    }
+    told.push_back(t);
+}
+
+// Collects every visible node under an interface: role and name.
+void walk(QAccessibleInterface* node, QList<QAccessibleInterface*>& out) {
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (child == nullptr || child->state().invisible) continue;
+        out << child;
+        walk(child, out);
+    }
+}
+
+void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QWidget* target = QApplication::focusWidget();
+    QVERIFY(target != nullptr);
+    QTest::keyClick(target, k, m);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        told.clear();
+        QAccessible::installUpdateHandler(record);
+        QAccessible::setActive(true);
+    }
+    void cleanup() {
+        QAccessible::setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+
+    void keysAreButtonsNamedByWhatTheyType_data();
+    void keysAreButtonsNamedByWhatTheyType();
+    void theGuideIsSaidInWords_data();
+    void theGuideIsSaidInWords();
+    void everyVisibleControlHasANameOnEveryScreen();
+    void theDisplayReadsItsLinesAndTellsOfTheTyping();
+    void aCharacterDrillLineByKeyboardAlone();
+    void everyActivityIsStartedAndLeftByKeyboardAlone_data();
+    void everyActivityIsStartedAndLeftByKeyboardAlone();
+    void tabFollowsTheScreen();
+    void focusIsSeenOnThe3DButtons();
+};
+
+void TestAccessibility::keysAreButtonsNamedByWhatTheyType_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("1") << 52 << "1, exclamation mark";
+    QTest::newRow("=") << 63 << "equals, plus";
+    QTest::newRow("Q") << 64 << "Q";
+    QTest::newRow("]") << 75 << "close square bracket, close curly bracket";
+    QTest::newRow(";") << 85 << "semicolon, colon";
+    QTest::newRow("'") << 86 << "apostrophe, quotation mark";
+    QTest::newRow("Enter") << 87 << "Enter";
+    QTest::newRow("left Shift") << 88 << "Shift";
+    QTest::newRow(".") << 97 << "full stop, greater than";
+    QTest::newRow("right Shift") << 99 << "Shift";
+}
+
+void TestAccessibility::keysAreButtonsNamedByWhatTheyType() {
+    QFETCH(int, index);
+    QFETCH(QString, name);
+    Fixture f;
+    listenToAccessibility(f.w(), record);
+    QAccessibleInterface* k = acc(f.w().cmdKey(index));
+    QCOMPARE(k->role(), QAccessible::Button);
+    QCOMPARE(k->text(QAccessible::Name), name);
+    QAccessibleInterface* space = acc(f.w().pnlSpace);
+    QCOMPARE(space->role(), QAccessible::Button);
+    QCOMPARE(space->text(QAccessible::Name), QStringLiteral("Space"));
+}
+
+void TestAccessibility::theGuideIsSaidInWords_data() {
+    QTest::addColumn<QString>("shown"); // what the guide is asked to show
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QList<int>>("nextKeys");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::newRow("f") << "f"
+                       << "Next: F, left index finger" << QList<int>{79}
+                       << "left hand, index finger lit"
+                       << "right hand";
+    QTest::newRow("A, with the right Shift")
+        << "A"
+        << "Next: Shift with the right little finger, then A, left little finger"
+        << QList<int>{76, 99} << "left hand, little finger lit"
+        << "right hand, little finger lit";
+    QTest::newRow("exclamation mark")
+        << "!"
+        << "Next: Shift with the right little finger, then exclamation mark, left little finger"
+        << QList<int>{52, 99} << "left hand, little finger lit"
+        << "right hand, little finger lit";
+    QTest::newRow("colon, with the left Shift")
+        << ":"
+        << "Next: Shift with the left little finger, then colon, right little finger"
+        << QList<int>{85, 88} << "left hand, little finger lit"
+        << "right hand, little finger lit";
+    QTest::newRow("Enter") << "enter"
+                           << "Next: Enter, right little finger" << QList<int>{87} << "left hand"
+                           << "right hand, little finger lit";
+    QTest::newRow("space") << "space"
+                           << "Next: Space, thumbs" << QList<int>{} << "left hand, thumb lit"
+                           << "right hand, thumb lit";
+    QTest::newRow("the Shift hint")
+        << "right shift"
+        << "Next: Shift with the right little finger" << QList<int>{99} << "left hand"
+        << "right hand, little finger lit";
+    QTest::newRow("home position")
+        << "home"
+        << "Home position: A S D F J K L semicolon, four fingers of each hand" << QList<int>{}
+        << "left hand, four fingers lit"
+        << "right hand, four fingers lit";
+    QTest::newRow("nothing") << ""
+                             << "" << QList<int>{} << "left hand"
+                             << "right hand";
+}
+
+void TestAccessibility::theGuideIsSaidInWords() {
+    QFETCH(QString, shown);
+    QFETCH(QString, words);
+    QFETCH(QList<int>, nextKeys);
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    Fixture f;
+    listenToAccessibility(f.w(), record);
+    FrmType& w = f.w();
+    w.Typing = 1; // a key is awaited
+    if (shown == QLatin1String("enter"))
+        w.ShowEnterKey();
+    else if (shown == QLatin1String("space"))
+        w.ShowSpaceBar();
+    else if (shown == QLatin1String("right shift"))
+        w.ShowRightShift();
+    else if (shown == QLatin1String("home"))
+        w.ShowHomeKeys();
+    else if (!shown.isEmpty())
+        w.ShowKey(shown.at(0).unicode());
+
+    QCOMPARE(description(w.picKeys), words);
+    QCOMPARE(description(w.picDisplay), words);
+    for (int k = kFirstKey; k <= kLastKey; ++k) {
+        const QString d = description(w.cmdKey(k));
+        QCOMPARE(d.contains(QLatin1String("next key")), nextKeys.contains(k));
+    }
+    QCOMPARE(description(w.pnlSpace), shown == QLatin1String("space") ? "next key" : "");
+    QCOMPARE(name(w.imgHand[0]), left);
+    QCOMPARE(name(w.imgHand[1]), right);
+    QCOMPARE(acc(w.imgHand[0])->role(), QAccessible::Graphic);
+
+    // Told once the step is done, not before.
+    QApplication::processEvents();
+    const bool changed = !words.isEmpty();
+    const auto describes = [&](QObject* o) {
+        return std::any_of(told.begin(), told.end(), [o](const Told& t) {
+            return t.object == o && t.type == QAccessible::DescriptionChanged;
+        });
+    };
+    QCOMPARE(describes(w.picKeys), changed);
+    if (!nextKeys.isEmpty()) QVERIFY(describes(w.cmdKey(nextKeys.front())));
+
+    // Marked with no key awaited, the keyboard only shows.
+    w.Typing = 0;
+    if (words.startsWith(QLatin1String("Next: ")))
+        QCOMPARE(description(w.picKeys), "Marked: " + words.mid(6));
+}
+
+void TestAccessibility::everyVisibleControlHasANameOnEveryScreen() {
+    Fixture f;
+    listenToAccessibility(f.w(), record);
+    FrmType& w = f.w();
+    const auto check = [&](const char* screen) {
+        QList<QAccessibleInterface*> nodes;
+        walk(acc(&w), nodes);
+        QVERIFY2(nodes.size() > 5, screen);
+        for (QAccessibleInterface* n : nodes) {
+            const QString what = QStringLiteral("%1: %2 of role %3")
+                                     .arg(QLatin1String(screen),
+                                          QLatin1String(n->object()->metaObject()->className()))
+                                     .arg(n->role());
+            const QLatin1String cls(n->object()->metaObject()->className());
+            if (cls == QLatin1String("QWidget") || cls == QLatin1String("QScrollBar"))
+                continue; // the inner parts of Qt's own text box
+            QVERIFY2(n->role() != QAccessible::Client, qPrintable(what)); // an unnamed filler
+            if (n->role() != QAccessible::Separator)
+                QVERIFY2(!n->text(QAccessible::Name).isEmpty(), qPrintable(what));
+        }
+    };
+    check("menu");
+    QCOMPARE(acc(w.fraMenu)->role(), QAccessible::Grouping);
+    QCOMPARE(name(w.fraMenu), QStringLiteral("Choices"));
+    QCOMPARE(name(w.fraHelp), QStringLiteral("Info, Help and Exit"));
+
+    w.cmdMenu_Click(kCharacterDrill);
+    check("character drill");
+    QCOMPARE(name(w.fraDrill), QStringLiteral("Character Drill"));
+    QCOMPARE(acc(w.picDisplay)->role(), QAccessible::EditableText);
+    QVERIFY(acc(w.picDisplay)->state().readOnly);
+    QCOMPARE(name(w.picKeys), QStringLiteral("On-screen keyboard"));
+    QCOMPARE(name(w.cmdStop[1]), QStringLiteral("Stop"));
+    QCOMPARE(name(w.cmdHelp[1]), QStringLiteral("Help"));
+    w.cmdOK_Click();
+    f.typeText(w.picDisplay->printedLines().at(1) + QLatin1Char('\r'));
+    check("drill result");
+    QCOMPARE(acc(w.fraSpeed)->role(), QAccessible::Grouping);
+    QCOMPARE(name(w.fraSpeed), QStringLiteral("Drill Results"));
+    QCOMPARE(name(w.lblSpeed), QStringLiteral("100% accuracy"));
+    w.cmdStop_Click(1);
+
+    w.cmdMenu_Click(kTimedDrill);
+    check("timed drill");
+    QCOMPARE(name(w.fraTime), QStringLiteral("Timed Drill"));
+    w.cmdStop_Click(2);
+
+    w.cmdMenu_Click(kLearnKeyboard);
+    w.cmdLearn_Click(1);
+    check("lesson page");
+    QCOMPARE(name(w.fraLearn), QStringLiteral("Learn Keyboard"));
+    QCOMPARE(name(w.cmdNext[0]), QStringLiteral("Previous"));
+    QCOMPARE(name(w.cmdNext[1]), QStringLiteral("Next"));
+    QCOMPARE(acc(w.cmdNext[1])->role(), QAccessible::Button);
+}
+
+void TestAccessibility::theDisplayReadsItsLinesAndTellsOfTheTyping() {
+    Fixture f;
+    listenToAccessibility(f.w(), record);
+    FrmType& w = f.w();
+    w.cmdMenu_Click(kCharacterDrill);
+    w.cmdOK_Click();
+    QAccessibleTextInterface* text = acc(w.picDisplay)->textInterface();
+    QVERIFY(text != nullptr);
+    const QStringList lines = w.picDisplay->printedLines();
+    const QString line = lines.at(1);
+    QCOMPARE(text->text(0, text->characterCount()), lines.join(QLatin1Char('\n')));
+    QCOMPARE(acc(w.picDisplay)->text(QAccessible::Value), lines.join(QLatin1Char('\n')));
+    const int lineStart = static_cast<int>(lines.at(0).size()) + 1;
+    QCOMPARE(text->cursorPosition(), lineStart); // on the first character to type
+    QCOMPARE(text->text(lineStart, lineStart + 1), line.left(1));
+    QApplication::processEvents();
+
+    // A right key: the echo comes in as inserted text at the end, the caret moves on.
+    told.clear();
+    const int before = text->characterCount();
+    f.type(line.at(0).unicode());
+    QCOMPARE(text->cursorPosition(), lineStart + 1);
+    QApplication::processEvents();
+    std::vector<Told> inserted, moved;
+    for (const Told& t : told) {
+        if (t.object != w.picDisplay) continue;
+        if (t.type == QAccessible::TextInserted) inserted.push_back(t);
+        if (t.type == QAccessible::TextCaretMoved) moved.push_back(t);
+    }
+    QCOMPARE(inserted.size(), std::size_t{1});
+    QCOMPARE(inserted[0].position, before);
+    QCOMPARE(inserted[0].text, QStringLiteral("\n") + line.at(0));
+    QCOMPARE(moved.size(), std::size_t{1});
+    QCOMPARE(moved[0].position, lineStart + 1);
+
+    // A wrong key changes no text and tells nothing of it.
+    told.clear();
+    f.type(line.at(1) == QLatin1Char('~') ? '`' : '~');
+    QApplication::processEvents();
+    QVERIFY(std::none_of(told.begin(), told.end(), [&](const Told& t) {
+        return t.object == w.picDisplay && t.type != QAccessible::DescriptionChanged;
+    }));
+    QCOMPARE(text->text(0, -1), w.picDisplay->printedLines().join(QLatin1Char('\n')));
+
+    // Cleared and printed anew in one step: told as one change.
+    told.clear();
+    w.cmdStop_Click(1);
+    w.cmdMenu_Click(kKeyboardPractice);
+    QApplication::processEvents();
+    const auto changes = std::count_if(told.begin(), told.end(), [&](const Told& t) {
+        return t.object == w.picDisplay &&
+               (t.type == QAccessible::TextUpdated || t.type == QAccessible::TextInserted ||
+                t.type == QAccessible::TextRemoved);
+    });
+    QCOMPARE(changes, 1);
+    QVERIFY(text->text(0, -1).startsWith(QLatin1String("Let your fingers find the")));
+}
+
+void TestAccessibility::aCharacterDrillLineByKeyboardAlone() {
+    Fixture f;
+    listenToAccessibility(f.w(), record);
+    FrmType& w = f.w();
+    QCOMPARE(QApplication::focusWidget(), w.cmdMenu[0]); // the first choice
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.cmdMenu[kCharacterDrill]);
+    key(Qt::Key_Return);
+    QVERIFY(w.fraDrill->isVisible());
+    QCOMPARE(QApplication::focusWidget(), w.cmdOK);
+    key(Qt::Key_Return);
+    QCOMPARE(w.Typing, i16{1});
+    QCOMPARE(QApplication::focusWidget(), w.picDisplay);
+
+    // The line as the screen reader reads it, typed key by key as the guide says.
+    QAccessibleTextInterface* text = acc(w.picDisplay)->textInterface();
+    const QString line = w.picDisplay->printedLines().at(1);
+    for (int i = 0; i < line.size(); ++i) {
+        const int caret = text->cursorPosition();
+        const QString next = text->text(caret, caret + 1);
+        QCOMPARE(next, line.mid(i, 1));
+        QVERIFY2(description(w.picKeys).startsWith("Next: "), qPrintable(description(w.picKeys)));
+        f.type(next.at(0).unicode());
+    }
+    QCOMPARE(description(w.picKeys), QStringLiteral("Next: Enter, right little finger"));
+    QCOMPARE(w.picDisplay->printedLines().at(2), line);
+    key(Qt::Key_Return);
+    QVERIFY(w.fraSpeed->isVisible());
+    QCOMPARE(name(w.lblSpeed), QStringLiteral("100% accuracy"));
+    QCOMPARE(QApplication::focusWidget(), w.cmdOK);
+
+    // Back past the display to Stop, and to the menu where the drill was chosen.
+    key(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w.picDisplay);
+    key(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w.cmdStop[1]);
+    key(Qt::Key_Space);
+    QVERIFY(w.fraMenu->isVisible());
+    QCOMPARE(QApplication::focusWidget(), w.cmdMenu[kCharacterDrill]);
+}
+
+void TestAccessibility::everyActivityIsStartedAndLeftByKeyboardAlone_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("Learn Keyboard") << int(kLearnKeyboard);
+    QTest::newRow("Keyboard Practice") << int(kKeyboardPractice);
+    QTest::newRow("Character Drill") << int(kCharacterDrill);
+    QTest::newRow("Word Drill") << int(kWordDrill);
+    QTest::newRow("Timed Drill") << int(kTimedDrill);
+}
+
+void TestAccessibility::everyActivityIsStartedAndLeftByKeyboardAlone() {
+    QFETCH(int, mode);
+    Fixture f;
+    listenToAccessibility(f.w(), record);
+    FrmType& w = f.w();
+    for (int i = 0; i < mode; ++i)
+        key(Qt::Key_Tab);
+    key(Qt::Key_Return);
+    QCOMPARE(int(w.Mode), mode);
+    if (mode == kLearnKeyboard) {
+        QCOMPARE(QApplication::focusWidget(), w.cmdLearn[0]);
+        key(Qt::Key_Tab);
+        key(Qt::Key_Return); // the Home Row lesson
+        key(Qt::Key_Return); // Next
+        key(Qt::Key_Return); // Next: the practice
+        QCOMPARE(w.PracticeOn, i16{1});
+    } else {
+        QCOMPARE(QApplication::focusWidget(), w.cmdOK);
+        key(Qt::Key_Return);
+    }
+    QCOMPARE(w.Typing, i16{1});
+    f.type('f');
+    const auto right = w.RightCount, wrong = w.ErrorCount;
+
+    // Ctrl+Shift+Tab leaves where Tab is a typed key, and counts as no key at all.
+    QWidget* typingIn = QApplication::focusWidget();
+    key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(QApplication::focusWidget() != typingIn);
+    QCOMPARE(w.RightCount, right);
+    QCOMPARE(w.ErrorCount, wrong);
+    for (int presses = 0; presses < 10 && !w.fraMenu->isVisible(); ++presses) {
+        if (std::find(w.cmdStop.begin(), w.cmdStop.end(), QApplication::focusWidget()) !=
+            w.cmdStop.end())
+            key(Qt::Key_Space); // a lesson goes back to its choices, a timed run to its result
+        else
+            key(Qt::Key_Backtab);
+    }
+    QVERIFY(w.fraMenu->isVisible());
+}
+
+void TestAccessibility::focusIsSeenOnThe3DButtons() {
+    // Reached by Tab, the stop sign stands in a frame of black and white dashes that the
+    // picture does not hide; given the focus by the program alone it looks as it did.
+    Fixture f;
+    FrmType& w = f.w();
+    w.cmdMenu_Click(kCharacterDrill);
+    SSCommand* stop = w.cmdStop[1];
+    const QImage plain = stop->grab().toImage();
+    w.setAttribute(Qt::WA_KeyboardFocusChange, false);
+    stop->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(stop->grab().toImage(), plain);
+
+    w.chkSound->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), stop);
+    const QImage focused = stop->grab().toImage();
+    int black = 0, white = 0;
+    const int y = 4; // along the top of the frame, inside the 3D edge
+    for (int x = 4; x < focused.width() - 4; ++x) {
+        if (focused.pixel(x, y) == plain.pixel(x, y)) continue;
+        black += focused.pixelColor(x, y) == Qt::black ? 1 : 0;
+        white += focused.pixelColor(x, y) == Qt::white ? 1 : 0;
+    }
+    QVERIFY2(black >= 8 && white >= 8,
+             qPrintable(QStringLiteral("%1 black, %2 white").arg(black).arg(white)));
+}
+
+void TestAccessibility::tabFollowsTheScreen() {
+    // On each screen, Tab from the first control visits the visible ones top to bottom,
+    // the left-hand frame before the display and the buttons below it.
+    Fixture f;
+    listenToAccessibility(f.w(), record);
+    FrmType& w = f.w();
+    const auto walkTabs = [&](QWidget* first, int count) {
+        first->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> seen{first};
+        for (int i = 1; i < count; ++i) {
+            key(Qt::Key_Tab);
+            seen << QApplication::focusWidget();
+        }
+        return seen;
+    };
+    QCOMPARE(walkTabs(w.cmdMenu[0], 9),
+             (QList<QWidget*>{w.cmdMenu[0], w.cmdMenu[1], w.cmdMenu[2], w.cmdMenu[3], w.cmdMenu[4],
+                              w.Command1, w.cmdHelp[0], w.cmdExit, w.cmdMenu[0]}));
+    w.cmdMenu_Click(kWordDrill); // the Number Row box is out of play
+    QCOMPARE(walkTabs(w.chkRow[0], 9),
+             (QList<QWidget*>{w.chkRow[0], w.chkRow[1], w.chkRow[2], w.chkUC, w.chkSound,
+                              w.cmdHelp[1], w.cmdStop[1], w.picDisplay, w.cmdOK}));
+    w.cmdStop_Click(1);
+    w.cmdMenu_Click(kLearnKeyboard);
+    w.cmdLearn_Click(0);
+    QCOMPARE(walkTabs(w.cmdHelp[2], 5), (QList<QWidget*>{w.cmdHelp[2], w.cmdStop[0], w.picDisplay,
+                                                         w.cmdNext[0], w.cmdNext[1]}));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
