@@ -1,0 +1,353 @@
+// "My Progress" on a small record whose numbers are known: what the charts draw (gaps,
+// not zeros), a key's colour and tooltip on the trouble map, the sentences and lessons, a
+// parent's tools (remove asks twice; the CSV is the export's) and the keyboard. The
+// window is made through the library loader, as the program makes it.
+#include "guide/keyboardwidget.h"
+#include "progress/children.h"
+#include "progress/export.h"
+#include "progress/ui/progresswindow.h"
+#include "shipped.h"
+#include "ui/whoistyping.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace tapwell;
+using namespace tapwell::progress;
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+const QDate kDay1 = kToday.addDays(-3), kDay2 = kToday.addDays(-2), kDay4 = kToday;
+
+QString at(const QDate& day, int second) {
+    return QDateTime(day, QTime(9, 0, second), Qt::UTC).toString(Qt::ISODateWithMs);
+}
+
+LineRecord line(const QDate& day, int second, const char* activity, std::optional<double> wpm,
+                std::optional<double> accuracy, qint64 ms = 60'000, const char* rows = "home") {
+    LineRecord l;
+    l.started = at(day, second);
+    l.activity = QLatin1String(activity);
+    l.rows = QLatin1String(rows);
+    l.wpm = wpm;
+    l.accuracy = accuracy;
+    l.ms = ms;
+    return l;
+}
+
+// n keys asked for as `expected`, the first `misses` typed as `instead`.
+void keys(LineRecord& l, int expected, int n, int misses, int instead) {
+    for (int i = 0; i < n; ++i)
+        l.keys.push_back({expected, i < misses ? instead : expected, 200});
+}
+
+QList<QPointF> pointsOf(const QAbstractSeries* s) {
+    return static_cast<const QXYSeries*>(s)->points();
+}
+
+double msOf(const QDate& day) {
+    return double(QDateTime(day, QTime(12, 0), Qt::UTC).toMSecsSinceEpoch());
+}
+
+// Answers the next message box this window shows by the button with this text.
+void answerNextBox(const QString& button, QString* text = nullptr) {
+    QTimer::singleShot(0, [button, text] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible()) continue;
+            if (text) *text = box->text();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text().remove(QLatin1Char('&')) == button) return b->click();
+        }
+        QFAIL(qPrintable(QStringLiteral("no box with a button ") + button));
+    });
+}
+
+} // namespace
+
+class TestProgressWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void chartsDrawDayMediansWithGaps();
+    void minutesOfTheLastThirtyDays();
+    void troubleMapColoursAndTooltips();
+    void theColourScaleReadsInGreyscale();
+    void sentencesAndLessons();
+    void anotherChildAndTheirEmptyRecord();
+    void removeAsksTwiceAndSaysWhat();
+    void saveAsCsvWritesTheExport();
+    void keyboardAloneAndNames();
+
+private:
+    ProgressWindow& window() { return *win_; }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<Store> store_;
+    std::unique_ptr<TypeState> keys_;
+    std::unique_ptr<ChildChooser> chooser_;
+    std::unique_ptr<ProgressView> view_;
+    ProgressWindow* win_ = nullptr;
+    Child anna_, ben_;
+};
+
+void TestProgressWindow::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    store_ = std::make_unique<Store>(dir_->filePath(QStringLiteral("progress.sqlite")),
+                                     QStringLiteral("test.progresswindow"));
+    QVERIFY(store_->open());
+    anna_ = {*store_->addChild(QStringLiteral("Anna"), QStringLiteral("owl")),
+             QStringLiteral("Anna"),
+             QStringLiteral("owl"),
+             {}};
+    ben_ = {*store_->addChild(QStringLiteral("Ben"), QStringLiteral("cat")),
+            QStringLiteral("Ben"),
+            QStringLiteral("cat"),
+            {}};
+    // Anna's Word Drill: day 1 (10, 30, 20: median 20), day 2 (12, 14: 13), nothing on day
+    // 3, day 4 (40); a Timed Drill run on day 2; a Character Drill line today; the Top Row
+    // lesson to its end on day 2.
+    LineRecord w1 = line(kDay1, 1, "word", 10, 90);
+    keys(w1, 'w', 30, 9, 'e'); // 30% of w missed, as e: the left ring finger
+    keys(w1, 'a', 20, 0, 0);
+    for (const LineRecord& l :
+         {w1, line(kDay1, 2, "word", 30, 80), line(kDay1, 3, "word", 20, 100),
+          line(kDay2, 1, "word", 12, 95), line(kDay2, 2, "word", 14, 85),
+          line(kDay4, 1, "word", 40, 100, 90'000), line(kDay2, 3, "timed", 99, std::nullopt),
+          line(kDay4, 2, "character", std::nullopt, 50, 30'000),
+          line(kDay2, 4, "lesson", std::nullopt, std::nullopt, 60'000, "top")})
+        QVERIFY(store_->writeLine(anna_.id, l));
+    keys_ = test::stateWithKeyData();
+    chooser_ = std::make_unique<ChildChooser>(*store_);
+
+    ProgressHost host;
+    host.store = store_.get();
+    host.keys = keys_.get();
+    host.chooser = chooser_.get();
+    host.children = [this] { return childrenOrFirst(*store_); };
+    host.saveCsv = [this](const QString& file, QString& error) {
+        return exportCsv(*store_, file, error);
+    };
+    QString error;
+    view_.reset(loadProgressView(host, error, QStringLiteral(TAPWELL_PROGRESS_LIBRARY)));
+    QVERIFY2(view_, qPrintable(error));
+    win_ = dynamic_cast<ProgressWindow*>(view_->widget());
+    QVERIFY(win_);
+    win_->today = kToday;
+    view_->showChild(anna_);
+}
+
+void TestProgressWindow::cleanup() {
+    view_.reset();
+    chooser_.reset();
+    store_.reset();
+    dir_.reset();
+}
+
+void TestProgressWindow::chartsDrawDayMediansWithGaps() {
+    ProgressWindow& w = window();
+    QCOMPARE(w.windowTitle(), QStringLiteral("My Progress"));
+    QCOMPARE(w.lblName->text(), QStringLiteral("Anna"));
+
+    // Word Drill: a line through days 1 and 2, then a gap (no line, no zero) and day 4
+    // alone as a marker. The Timed Drill's one day is a marker too.
+    QList<QPointF> line, alone;
+    for (QAbstractSeries* s : w.chtSpeed->chart()->series()) {
+        if (s->type() == QAbstractSeries::SeriesTypeLine) line += pointsOf(s);
+        if (s->type() == QAbstractSeries::SeriesTypeScatter) alone += pointsOf(s);
+    }
+    QCOMPARE(line, (QList<QPointF>{{msOf(kDay1), 20}, {msOf(kDay2), 13}}));
+    QCOMPARE(alone.size(), 2);
+    QVERIFY(alone.contains(QPointF(msOf(kDay4), 40)));
+    QVERIFY(alone.contains(QPointF(msOf(kDay2), 99)));
+    QStringList names;
+    for (QAbstractSeries* s : w.chtSpeed->chart()->series())
+        if (!s->name().isEmpty()) names << s->name();
+    QCOMPARE(names, (QStringList{QStringLiteral("Word Drill"), QStringLiteral("Timed Drill")}));
+
+    // Accuracy: the Word Drill's medians (90, 90, 100) and the Character Drill's 50; the
+    // Timed Drill shows none, and draws nothing.
+    QList<QPointF> accuracy;
+    for (QAbstractSeries* s : w.chtAccuracy->chart()->series())
+        accuracy += pointsOf(s);
+    std::sort(accuracy.begin(), accuracy.end(),
+              [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+    QCOMPARE(accuracy,
+             (QList<QPointF>{
+                 {msOf(kDay4), 50}, {msOf(kDay1), 90}, {msOf(kDay2), 90}, {msOf(kDay4), 100}}));
+}
+
+void TestProgressWindow::minutesOfTheLastThirtyDays() {
+    ProgressWindow& w = window();
+    const auto series = w.chtMinutes->chart()->series();
+    QCOMPARE(series.size(), 1);
+    const QBarSet* set = static_cast<QBarSeries*>(series.front())->barSets().front();
+    QCOMPARE(set->count(), 30);
+    QCOMPARE(set->at(29), 2.0); // today: 90 s and 30 s
+    QCOMPARE(set->at(28), 0.0); // day 3: a bar of nothing
+    QCOMPARE(set->at(27), 4.0); // day 2: two Word Drill lines, the Timed run, the lesson
+    QCOMPARE(set->at(26), 3.0);
+    QCOMPARE(set->at(0), 0.0);
+    QCOMPARE(w.lblMinutes->text(),
+             QStringLiteral("In the last 30 days: 9 minutes. In all: 9 minutes."));
+}
+
+void TestProgressWindow::troubleMapColoursAndTooltips() {
+    ProgressWindow& w = window();
+    const int wKey = keyOf(*keys_, 'w');
+    SSCommand* key = w.keyboard->cmdKey(wKey);
+    QCOMPARE(key->picture().name(), troubleColour(0.3).name());
+    QCOMPARE(key->toolTip(),
+             QStringLiteral("Asked for 30 times, missed 9; most often typed instead: E"));
+    QCOMPARE(key->palette().color(QPalette::ButtonText), captionColourOn(troubleColour(0.3)));
+    SSCommand* a = w.keyboard->cmdKey(keyOf(*keys_, 'a'));
+    QCOMPARE(a->picture().name(), troubleColour(0).name());
+    QCOMPARE(a->toolTip(), QStringLiteral("Asked for 20 times, never missed"));
+    // Never asked for: the striped grey face, said so.
+    SSCommand* one = w.keyboard->cmdKey(keyOf(*keys_, '1'));
+    QVERIFY(one->picture() == neverAskedFace());
+    QCOMPARE(one->toolTip(), QStringLiteral("Never asked for yet"));
+    QCOMPARE(one->accessibleDescription(), one->toolTip());
+    // The same keys, places and captions as the main window's keyboard.
+    OnScreenKeyboard plain(nullptr);
+    for (int k = kFirstKey; k <= kLastKey; ++k) {
+        QCOMPARE(w.keyboard->cmdKey(k)->text(), plain.cmdKey(k)->text());
+        QCOMPARE(w.keyboard->cmdKey(k)->geometry(), plain.cmdKey(k)->geometry());
+    }
+    QCOMPARE(w.keyboard->pnlSpace->backColor(), QColor(192, 192, 192));
+}
+
+void TestProgressWindow::theColourScaleReadsInGreyscale() {
+    // Lighter at every step up to the worst rate, the same beyond: its grey alone tells
+    // the rate; a caption always reads on it.
+    const auto grey = [](const QColor& c) { return qGray(c.rgb()); };
+    int last = 256;
+    for (int percent = 0; percent <= 40; percent += 5) {
+        const QColor c = troubleColour(percent / 100.0);
+        QVERIFY2(grey(c) < last, qPrintable(QString::number(percent)));
+        last = grey(c);
+        QVERIFY(std::abs(grey(captionColourOn(c)) - grey(c)) > 100);
+    }
+    QCOMPARE(troubleColour(0.9), troubleColour(kWorstRate));
+}
+
+void TestProgressWindow::sentencesAndLessons() {
+    ProgressWindow& w = window();
+    QCOMPARE(w.lblSentences->text(),
+             QStringLiteral("Your left ring finger misses most: W\n"
+                            "Your best line: 99 words per minute in the Timed Drill, on 6 "
+                            "December 2026"));
+    QCOMPARE(w.lblLessons->text(), QStringLiteral("Lessons practised to the end:\n"
+                                                  "Home Row: not yet\n"
+                                                  "Top Row: yes, last on 6 December 2026\n"
+                                                  "Bottom Row: not yet\n"
+                                                  "Number Row: not yet"));
+}
+
+void TestProgressWindow::anotherChildAndTheirEmptyRecord() {
+    ProgressWindow& w = window();
+    QCOMPARE(w.cboChild->count(), 2);
+    w.cboChild->setCurrentIndex(1);
+    QCOMPARE(w.child().id, ben_.id);
+    QCOMPARE(w.lblName->text(), QStringLiteral("Ben"));
+    QVERIFY(w.keyStats().empty());
+    QVERIFY(w.keyboard->cmdKey(keyOf(*keys_, 'w'))->picture() == neverAskedFace());
+    QVERIFY(w.chtSpeed->chart()->series().isEmpty());
+    QVERIFY(w.lblSentences->text().startsWith(QStringLiteral("Type a few more lines")));
+    QVERIFY(w.cmdRemove->isEnabled());
+}
+
+void TestProgressWindow::removeAsksTwiceAndSaysWhat() {
+    ProgressWindow& w = window();
+    QVERIFY(w.removeQuestion().contains(
+        QStringLiteral("everything Tapwell has kept of Anna's typing")));
+    QVERIFY(w.removeQuestion().endsWith(QStringLiteral("That is 9 lines typed on 3 days.")));
+
+    // No at the first question, then the second one's default: Anna stays.
+    answerNextBox(QStringLiteral("No"));
+    w.removeClicked();
+    QString second;
+    answerNextBox(QStringLiteral("Yes"));
+    QTimer::singleShot(50, [&] { answerNextBox(QStringLiteral("Keep Anna"), &second); });
+    w.removeClicked();
+    QVERIFY(second.contains(QStringLiteral("cannot be brought back")));
+    QCOMPARE(store_->children().size(), 2);
+    QVERIFY(!store_->lines(anna_.id).empty());
+
+    // Yes, and yes again: Anna and her lines are gone; the window shows Ben, alone.
+    answerNextBox(QStringLiteral("Yes"));
+    QTimer::singleShot(50, [&] { answerNextBox(QStringLiteral("Remove Anna")); });
+    w.removeClicked();
+    QCOMPARE(store_->children().size(), 1);
+    QVERIFY(store_->lines(anna_.id).empty());
+    QCOMPARE(w.lblName->text(), QStringLiteral("Ben"));
+    QCOMPARE(w.cboChild->count(), 1);
+    QVERIFY(!w.cmdRemove->isEnabled()); // the last child stays
+}
+
+void TestProgressWindow::saveAsCsvWritesTheExport() {
+    ProgressWindow& w = window();
+    const QString mine = dir_->filePath(QStringLiteral("from the window.csv"));
+    const QString theirs = dir_->filePath(QStringLiteral("exported.csv"));
+    QVERIFY(w.saveTo(mine));
+    QString error;
+    QVERIFY(exportCsv(*store_, theirs, error));
+    QFile a(mine), b(theirs);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(a.readAll(), b.readAll());
+    QVERIFY(w.lblSaved->text().startsWith(QStringLiteral("Saved as ")));
+    // A folder is no file: the parent is told, in words.
+    QVERIFY(!w.saveTo(dir_->path()));
+    QVERIFY(w.lblSaved->text().startsWith(QStringLiteral("Not saved: ")));
+}
+
+void TestProgressWindow::keyboardAloneAndNames() {
+    ProgressWindow& w = window();
+    // The parent's tools in a row, by Tab.
+    const QList<QWidget*> order = {w.cboChild,     w.cmdAdd,  w.cmdRename, w.cmdRemove,
+                                   w.lblSentences, w.cmdSave, w.cmdClose};
+    for (int i = 0; i + 1 < order.size(); ++i) {
+        QWidget* next = order[i]->nextInFocusChain();
+        while (next->focusPolicy() == Qt::NoFocus)
+            next = next->nextInFocusChain();
+        QCOMPARE(next, order[i + 1]);
+    }
+    for (QWidget* part :
+         {static_cast<QWidget*>(w.imgChild), static_cast<QWidget*>(w.lblName),
+          static_cast<QWidget*>(w.cboChild), static_cast<QWidget*>(w.cmdAdd),
+          static_cast<QWidget*>(w.cmdRename), static_cast<QWidget*>(w.cmdRemove),
+          static_cast<QWidget*>(w.chtSpeed), static_cast<QWidget*>(w.chtAccuracy),
+          static_cast<QWidget*>(w.chtMinutes), static_cast<QWidget*>(w.lblMinutes),
+          static_cast<QWidget*>(w.keyboard), static_cast<QWidget*>(w.legend),
+          static_cast<QWidget*>(w.lblSentences), static_cast<QWidget*>(w.lblLessons),
+          static_cast<QWidget*>(w.cmdSave), static_cast<QWidget*>(w.cmdClose)})
+        QVERIFY2(!part->accessibleName().isEmpty(), part->metaObject()->className());
+    QVERIFY(w.chtSpeed->accessibleDescription().startsWith(
+        QStringLiteral("Word Drill: 3 days, the latest 40 words per minute.")));
+
+    // Escape closes it; opening it again shows it as it was.
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QVERIFY(!w.isVisible());
+    view_->showChild(anna_);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.lblName->text(), QStringLiteral("Anna"));
+}
+
+QTEST_MAIN(TestProgressWindow)
+#include "test_progresswindow.moc"
