@@ -8,6 +8,9 @@
 #include <QString>
 #include <QTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace tapwell::test {
@@ -53,5 +56,19 @@ inline bool makeNotPlainFile(const QString& path, const QString& kind) {
     }
     return false;
 }
+
+// Files that grow past this many bytes make the write fail, as on a full disk; it stops
+// root too, which a read-only folder does not.
+struct FileSizeLimit {
+    rlimit old{};
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit = old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+};
 
 } // namespace tapwell::test

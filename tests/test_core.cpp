@@ -4,7 +4,7 @@
 #include "core/typingcore.h"
 #include "drills/results.h"
 #include "shipped.h"
-#include "support/fakes.h"
+#include "support/corerig.h"
 
 #include <QtTest>
 
@@ -16,47 +16,10 @@ using namespace tapwell::test;
 
 namespace {
 
-struct Core {
+// The rig with the options these tests start from.
+struct Core : CoreRig {
     explicit Core(const std::string& rows = "1,0,0,0", bool shift = false, std::uint32_t seed = 3)
-        : state(stateWithKeyData()), random(seed) {
-        for (int i = 0; i < 4; ++i)
-            g.RowSetting(i) = rows[static_cast<std::size_t>(2 * i)] == '1' ? 1 : 0;
-        g.UseShift = shift ? 1 : 0;
-        g.KeySound = 1;
-        TypeState& s = *state;
-        s.RowCount = static_cast<i16>(countRows(g));
-        s.SpeedTop = 360;
-        for (int r = 1; r <= 5; ++r)
-            s.RowTop(r) = static_cast<i16>(100 * r);
-        s.DingSound = "ding.wav";
-        s.UhOhSound = "uhoh.wav";
-        s.TadaSound = "tada.wav";
-        guide = std::make_unique<GuideModel>(s);
-        core = std::make_unique<TypingCore>(s, g, *guide, display, view,
-                                            CoreServices{clock, random, sound, pause, events});
-    }
-    TypeState& s() { return *state; }
-
-    // Types what is asked for, a wrong key first every fifth key, 200 ms apart.
-    void typeAsked(int keys) {
-        for (int i = 0; i < keys && s().Typing == 1; ++i) {
-            clock.now += 200;
-            if (i % 5 == 2) core->keyPress(s().TargetKey == 'q' ? 'w' : 'q');
-            core->keyPress(s().TargetKey);
-        }
-    }
-
-    std::unique_ptr<TypeState> state;
-    Module1 g;
-    FakeClock clock;
-    SeededRandom random;
-    FakeSound sound;
-    InstantPause pause{clock};
-    RecordingEvents events;
-    FakeDisplay display;
-    FakeView view;
-    std::unique_ptr<GuideModel> guide;
-    std::unique_ptr<TypingCore> core;
+        : CoreRig(rows, shift, seed) {}
 };
 
 std::int32_t rightKeys(const std::vector<KeyJudged>& keys) {

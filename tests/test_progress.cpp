@@ -3,10 +3,12 @@
 // schema steps, and the CSV export.
 #include "core/typingcore.h"
 #include "drills/results.h"
+#include "files.h"
 #include "progress/export.h"
 #include "progress/recorder.h"
 #include "progress/store.h"
 #include "shipped.h"
+#include "support/corerig.h"
 #include "support/fakes.h"
 
 #include <QProcess>
@@ -81,73 +83,32 @@ LineRecord lineWithKeys(int keys) {
     return l;
 }
 
-// Hands every event to the recorder and to a recording sink, to compare them.
-struct Tee : EventSink {
-    EventSink& a;
-    EventSink& b;
-    Tee(EventSink& x, EventSink& y) : a(x), b(y) {}
-    void ready(Activity e) override { a.ready(e), b.ready(e); }
-    void keyJudged(const KeyJudged& e) override { a.keyJudged(e), b.keyJudged(e); }
-    void lineFinished(const LineFinished& e) override { a.lineFinished(e), b.lineFinished(e); }
-    void timedRunFinished(const TimedRunFinished& e) override {
-        a.timedRunFinished(e), b.timedRunFinished(e);
-    }
-    void practiceFingerFinished(const PracticeFingerFinished& e) override {
-        a.practiceFingerFinished(e), b.practiceFingerFinished(e);
-    }
-    void lessonPracticeFinished(const LessonPracticeFinished& e) override {
-        a.lessonPracticeFinished(e), b.lessonPracticeFinished(e);
-    }
-    void lessonLeft(const LessonLeft& e) override { a.lessonLeft(e), b.lessonLeft(e); }
-};
-
-// The typing core with fakes, reporting to a recorder on a store in a temporary folder.
-struct Typing {
-    explicit Typing(const QString& path, const std::string& rows = "1,1,0,0", bool shift = true)
-        : state(stateWithKeyData()), random(7), store(path), recorder(store),
-          tee(recorder, events) {
+// A store in a temporary folder with one child, Ada, and a recorder writing for her.
+struct Record {
+    explicit Record(const QString& path) : store(path), recorder(store) {
         store.open();
         child = store.addChild(QStringLiteral("Ada"), QStringLiteral("fox")).value_or(0);
         recorder.setChild(child);
         recorder.now = [] { return QDateTime(QDate(2026, 12, 8), QTime(9, 15, 2, 250), Qt::UTC); };
-        for (int i = 0; i < 4; ++i)
-            g.RowSetting(i) = rows[static_cast<std::size_t>(2 * i)] == '1' ? 1 : 0;
-        g.UseShift = shift ? 1 : 0;
-        state->RowCount = static_cast<i16>(countRows(g));
-        guide = std::make_unique<GuideModel>(*state);
-        core = std::make_unique<TypingCore>(*state, g, *guide, display, view,
-                                            CoreServices{clock, random, sound, pause, tee});
     }
-    // Types what is asked for, a wrong key first every fifth key.
-    void typeAsked(int keys) {
-        for (int i = 0; i < keys && state->Typing == 1; ++i) {
-            clock.now += 180 + i % 7;
-            if (i % 5 == 2) core->keyPress(state->TargetKey == 'q' ? 'w' : 'q');
-            core->keyPress(state->TargetKey);
-        }
-    }
+    Store store;
+    Recorder recorder;
+    qint64 child = 0;
+};
+
+// The typing core with fakes, reporting to the recorder and to a recording sink, so the
+// two can be compared.
+struct Typing : Record, CoreRig {
+    explicit Typing(const QString& path, const std::string& rows = "1,1,0,0", bool shift = true)
+        : Record(path), CoreRig(rows, shift, 7, &recorder) {}
+    // Types what is asked for, a wrong key first every fifth key, at an uneven pace.
+    void typeAsked(int keys) { CoreRig::typeAsked(keys, 180, 7); }
     // The keys judged since the last "ready".
     std::vector<KeyJudged> keysSinceReady() const {
         return {events.keys.begin() + mark, events.keys.end()};
     }
     void markReady() { mark = static_cast<std::ptrdiff_t>(events.keys.size()); }
-
-    std::unique_ptr<TypeState> state;
-    Module1 g;
-    FakeClock clock;
-    SeededRandom random;
-    FakeSound sound;
-    InstantPause pause{clock};
-    FakeDisplay display;
-    FakeView view;
-    Store store;
-    Recorder recorder;
-    RecordingEvents events;
-    Tee tee;
-    qint64 child = 0;
     std::ptrdiff_t mark = 0;
-    std::unique_ptr<GuideModel> guide;
-    std::unique_ptr<TypingCore> core;
 };
 
 void compareKeys(const std::vector<KeyRecord>& stored, const std::vector<KeyJudged>& judged) {
@@ -158,20 +119,6 @@ void compareKeys(const std::vector<KeyRecord>& stored, const std::vector<KeyJudg
         QCOMPARE(stored[i].ms, qint64(judged[i].msSincePrevious));
     }
 }
-
-// Files that grow past this many bytes make the write fail, as on a full disk; it stops
-// root too, which a read-only folder does not.
-struct FileSizeLimit {
-    rlimit old{};
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit limit = old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-};
 
 } // namespace
 

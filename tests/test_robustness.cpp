@@ -31,23 +31,7 @@
 using namespace tapwell;
 using namespace tapwell::test;
 
-namespace {
-
-// Files that grow past this many bytes make the write fail, as on a full disk; it stops
-// root too, which a read-only folder does not.
-struct FileSizeLimit {
-    rlimit old{};
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit limit = old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-};
-
-} // namespace
+namespace {} // namespace
 
 class TestRobustness : public QObject {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "keyboardwidget.h"
 
+#include "ui/palette.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
@@ -7,12 +8,8 @@ namespace tapwell {
 
 namespace {
 
-const QColor kBlue(0, 0, 255);
-const QColor kBlack(0, 0, 0);
-const QColor kSpaceBarYellow(255, 255, 0);
-const QColor kSpaceBarGrey(192, 192, 192);
 // Black: over 15:1 against an unmarked key's light face, and against the yellow.
-const QColor kMarkRing(0, 0, 0);
+const QColor& kMarkRing = kBlack;
 
 struct KeyRow {
     int first, last, left, top;
@@ -40,7 +37,7 @@ OnScreenKeyboard::OnScreenKeyboard(QWidget* parent) : PictureBox(parent, kBlue, 
 
     pnlSpace = new SSPanel(this);
     pnlSpace->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
-    pnlSpace->setBackColor(kSpaceBarGrey);
+    pnlSpace->setBackColor(kLightGrey);
     place(pnlSpace, 2760, 2520, 4215, 615);
 
     const QFont keyFont = layoutFont(QStringLiteral("Arial"), 14.25, true);
@@ -97,7 +94,7 @@ void OnScreenKeyboard::handShows(int hand, int picture) {
 }
 
 void OnScreenKeyboard::spaceBarMarked(bool marked) {
-    pnlSpace->setBackColor(marked ? kSpaceBarYellow : kSpaceBarGrey);
+    pnlSpace->setBackColor(marked ? kYellow : kLightGrey);
     pnlSpace->setRing(marked ? kMarkRing : QColor());
 }
 

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 namespace tapwell {
 
@@ -37,9 +38,14 @@ App::App(const QString& storePath) {
     removeUnfinishedSaves();
     loadSettings(g_);
 
+    storePath_ = storePath;
+}
+
+void App::openRecord() {
+    if (store_) return;
     // The progress record. Whatever becomes of it, typing goes on: a record that cannot
     // be kept only means nothing is written, and a parent is told why.
-    store_ = std::make_unique<progress::Store>(storePath);
+    store_ = std::make_unique<progress::Store>(storePath_);
     recorder_ = std::make_unique<progress::Recorder>(*store_);
     recorder_->onProblem = [this](const QString& problem) { storeFailed(problem); };
     if (!store_->open())
@@ -57,10 +63,14 @@ App::~App() = default;
 int App::run() {
     // Shown as "Info?" shows it: raised and active, so its keys (F1 among them) work at once.
     showAbout();
+    // The record opens once the start-up window is on its way to the screen: loading the
+    // database driver need not keep it waiting.
+    QTimer::singleShot(0, about_.get(), [this] { openRecord(); });
     return QApplication::exec();
 }
 
 void App::aboutOk() {
+    openRecord();
     if (children_.size() >= 2)
         askWhoIsTyping(true);
     else
@@ -68,6 +78,7 @@ void App::aboutOk() {
 }
 
 void App::openMain() {
+    openRecord();
     if (!main_) {
         sound_ = std::make_unique<QtSound>();
         main_ = std::make_unique<FrmType>(
@@ -96,6 +107,7 @@ void App::openMain() {
 }
 
 void App::setChild(const progress::Child& child) {
+    openRecord();
     child_ = child;
     recorder_->setChild(child.id);
     if (childFrame_) childFrame_->setChild(child);

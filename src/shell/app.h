@@ -45,13 +45,28 @@ public:
     void openMain();
 
     // The record and who is typing: every line recorded is this child's.
-    progress::Store& store() { return *store_; }
-    progress::Recorder& recorder() { return *recorder_; }
-    const QList<progress::Child>& children() const { return children_; }
-    const progress::Child& child() const { return child_; }
+    progress::Store& store() {
+        openRecord();
+        return *store_;
+    }
+    progress::Recorder& recorder() {
+        openRecord();
+        return *recorder_;
+    }
+    const QList<progress::Child>& children() {
+        openRecord();
+        return children_;
+    }
+    const progress::Child& child() {
+        openRecord();
+        return child_;
+    }
     void setChild(const progress::Child& child);
     // Why progress is not being saved, as the parent is told; empty while it is.
-    QString storeProblem() const { return problem_; }
+    QString storeProblem() {
+        openRecord();
+        return problem_;
+    }
 
     ChildChooser* chooser() const { return chooser_.get(); }
     ChildFrame* childFrame() const { return childFrame_; }
@@ -70,6 +85,8 @@ public:
 
 private:
     void fail(const QString& title, const QString& text);
+    // Opens the progress record and sets the child typing; once, on first need.
+    void openRecord();
     void storeFailed(const QString& problem);
     void childrenChanged(const QList<progress::Child>& children);
     ChildChooser& madeChooser(); // made the first time it is needed
@@ -84,6 +101,7 @@ private:
     std::unique_ptr<FrmAbout> about_;
     std::unique_ptr<FrmType> main_;
     std::unique_ptr<HelpViewer> help_;
+    QString storePath_;
     std::unique_ptr<progress::Store> store_;
     std::unique_ptr<progress::Recorder> recorder_;
     QList<progress::Child> children_;

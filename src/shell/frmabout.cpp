@@ -1,6 +1,7 @@
 #include "frmabout.h"
 
 #include "ui/controls.h"
+#include "ui/palette.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
@@ -27,8 +28,8 @@ FrmAbout::FrmAbout() : QWidget(nullptr) {
     resize(laidOutSize());
     setMinimumSize(laidOutSize());
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 192, 128));
-    pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    pal.setColor(QPalette::Window, kLightOrange);
+    pal.setColor(QPalette::WindowText, kYellow);
     setPalette(pal);
     setAutoFillBackground(true);
 
@@ -37,9 +38,9 @@ FrmAbout::FrmAbout() : QWidget(nullptr) {
     Image1->setPicture(Pictures::get().logo);
 
     SSPanel1 = new SSPanel(this);
-    SSPanel1->setBackColor(QColor(128, 0, 0));
+    SSPanel1->setBackColor(kMaroon);
     QPalette panel = SSPanel1->palette();
-    panel.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    panel.setColor(QPalette::WindowText, kYellow);
     SSPanel1->setPalette(panel);
     SSPanel1->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 9.75, false, true));
     SSPanel1->setCaption(QString::fromLatin1(kAboutText));

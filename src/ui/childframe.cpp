@@ -1,5 +1,6 @@
 #include "childframe.h"
 
+#include "palette.h"
 #include "twips.h"
 #include "whoistyping.h"
 
@@ -12,11 +13,6 @@
 namespace tapwell {
 
 namespace {
-
-const QColor kRed(255, 0, 0);
-const QColor kYellow(255, 255, 0);
-const QColor kPink(255, 128, 128);
-const QColor kBlack(0, 0, 0);
 
 // Right of "Choices" (which ends at 6375), its top and height; the window is 9465 wide.
 constexpr int kLeft = 6600, kTop = 480, kWidth = 2655, kHeight = 2775;
@@ -123,8 +119,8 @@ QString summaryText(const progress::Summary& s) {
 ProgressSummary::ProgressSummary() : QDialog(nullptr) {
     setWindowTitle(QStringLiteral("My Progress"));
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 192, 128));
-    pal.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    pal.setColor(QPalette::Window, kLightOrange);
+    pal.setColor(QPalette::WindowText, kMaroon);
     setPalette(pal);
     setAutoFillBackground(true);
 

@@ -2,6 +2,7 @@
 #include "frmtype.h"
 
 #include "accessibility.h"
+#include "palette.h"
 #include "pictures.h"
 #include "twips.h"
 
@@ -16,16 +17,7 @@
 
 namespace tapwell {
 
-namespace {
-
-const QColor kDarkRed(192, 0, 0);
-const QColor kYellow(255, 255, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kBlack(0, 0, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kLightGrey(192, 192, 192);
-
-} // namespace
+namespace {} // namespace
 
 FrmType::FrmType(Module1& globals, Services services, ShellActions* shell)
     : QWidget(nullptr), g_(globals), svc_(services), shell_(shell) {
@@ -54,7 +46,7 @@ void FrmType::createControls() {
     shpLearn = new ShapeBox(this, kBlack, 5, kBlue);
     place(shpLearn, 0, 3600, 2775, 3015);
 
-    fraHelp = new Frame(this, QColor(255, 128, 128), kBlack);
+    fraHelp = new Frame(this, kPink, kBlack);
     place(fraHelp, 2400, 4440, 3015, 735);
     Command1 = makeButton(fraHelp, QStringLiteral("Info?"), sansBold825);
     place(Command1, 120, 240, 855, 375);
@@ -207,9 +199,10 @@ void FrmType::createDisplay() {
 
     const QFont navFont = layoutFont(QStringLiteral("MS Sans Serif"), 12, true);
     lblNext[0] =
-        makeLabel(this, QStringLiteral("Previous"), kDarkRed, kYellow, navFont, Qt::AlignRight);
+        makeLabel(this, QStringLiteral("Previous"), kWindowRed, kYellow, navFont, Qt::AlignRight);
     place(lblNext[0], 3600, 6240, 1695, 495);
-    lblNext[1] = makeLabel(this, QStringLiteral("Next"), kDarkRed, kYellow, navFont, Qt::AlignLeft);
+    lblNext[1] =
+        makeLabel(this, QStringLiteral("Next"), kWindowRed, kYellow, navFont, Qt::AlignLeft);
     place(lblNext[1], 6840, 6240, 975, 495);
     for (int i = 0; i < 2; ++i) {
         auto* b = new SSCommand(this);
@@ -286,7 +279,7 @@ void FrmType::resizeEvent(QResizeEvent*) {
 
 void FrmType::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), kDarkRed);
+    p.fillRect(rect(), kWindowRed);
     if (!windowPicture_.isNull()) {
         // Anchored at the layout's top left, at the layout's scale.
         p.setRenderHint(QPainter::Antialiasing);

@@ -1,5 +1,6 @@
 #include "whoistyping.h"
 
+#include "palette.h"
 #include "progress/children.h"
 #include "twips.h"
 
@@ -20,8 +21,6 @@ namespace tapwell {
 
 namespace {
 
-const QColor kLightOrange(255, 192, 128); // the About window's, which this window replaces
-const QColor kDarkRed(128, 0, 0);
 constexpr int kChooserPicturePx = 96;
 constexpr int kEditorPicturePx = 48;
 constexpr int kColumns = 3;
@@ -35,7 +34,7 @@ QString literal(const QString& name) {
 void paintLikeAbout(QWidget* w) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, kLightOrange);
-    pal.setColor(QPalette::WindowText, kDarkRed);
+    pal.setColor(QPalette::WindowText, kMaroon);
     w->setPalette(pal);
     w->setAutoFillBackground(true);
 }

@@ -3,6 +3,7 @@
 #include "guide/keyboardwidget.h"
 #include "progress/children.h"
 #include "ui/controls.h"
+#include "ui/palette.h"
 #include "ui/twips.h"
 #include "ui/whoistyping.h"
 
@@ -42,9 +43,6 @@ namespace tapwell {
 namespace {
 
 Q_LOGGING_CATEGORY(lcWindow, "tapwell.progresswindow")
-
-const QColor kLightOrange(255, 192, 128); // as "Who is typing?" and the About window
-const QColor kDarkRed(128, 0, 0);
 
 // One hue from cream to dark red, evenly darker at each step.
 const QColor kScale[] = {{255, 247, 236}, {254, 232, 200}, {253, 212, 158},
@@ -248,7 +246,7 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     setAttribute(Qt::WA_QuitOnClose, false);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kLightOrange);
-    pal.setColor(QPalette::WindowText, kDarkRed);
+    pal.setColor(QPalette::WindowText, kMaroon);
     setPalette(pal);
     setAutoFillBackground(true);
 
