@@ -286,6 +286,9 @@ void TestMenu::trickyKeysIsTheCharacterDrillScreenWithItsOwnCaption() {
         f.type(f.w().TargetKey);
     QVERIFY(f.w().lblSpeed->text().endsWith(QLatin1String("% accuracy")));
     QVERIFY(f.display().last().startsWith(QLatin1String("Practised: ")));
+    // It stands whole above the results frame, which covers the display's lower part.
+    QVERIFY(f.w().picDisplay->y() + px(static_cast<int>(f.w().picDisplay->CurrentY)) <=
+            f.w().fraSpeed->y());
     // Any menu choice is the designed activity again.
     Fixture::click(f.w().cmdStop[1]);
     Fixture::click(f.w().cmdMenu[2]);

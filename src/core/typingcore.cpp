@@ -308,7 +308,8 @@ void TypingCore::lineEnd() {
         const std::string practised = practisedText(s_, practisedMost_);
         printLine(""); // the typed line is done
         display_.setCurrentX(roundEven((display_.WidthTw() - display_.TextWidth(practised)) * 0.5));
-        display_.setCurrentY(s_.PenY + 1.5 * display_.TextHeight(kZero));
+        // Right under it: the results frame covers the display from a line lower.
+        display_.setCurrentY(s_.PenY + display_.TextHeight(kZero));
         display_.Print(practised, true);
         display_.Refresh();
     }
