@@ -3,6 +3,7 @@
 #include "files.h"
 #include "shell/app.h"
 #include "shell/settingsfile.h"
+#include "shell/soundservice.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,6 +27,7 @@ private slots:
     void exitWritesTheOptionsBack();
     void aBadSettingsFileGivesTheDefaults();
     void closingTheAboutWindowFirstEndsTheProgram();
+    void theSoundComesFromItsLibraryOrIsSilent();
 
 private:
     std::unique_ptr<QTemporaryDir> config_;
@@ -110,6 +112,34 @@ void TestStartup::closingTheAboutWindowFirstEndsTheProgram() {
     QVERIFY(!app.about()->close());
     QVERIFY(!app.about()->isVisible());
     QVERIFY(app.main()->isVisible());
+}
+
+void TestStartup::theSoundComesFromItsLibraryOrIsSilent() {
+    // Heard through a stand-in until the library is there, then through the library's.
+    struct Heard : SoundService {
+        std::vector<std::string> preloaded, played;
+        void preload(const std::vector<std::string>& files) override { preloaded = files; }
+        void stop() override {}
+        void play(const std::string& file, WaveFlags) override { played.push_back(file); }
+    };
+    LateSound late;
+    late.preload({"ding.wav", "tada.wav"});
+    late.play("ding.wav", WaveFlags::Async); // before the library: silent, and no crash
+    QVERIFY(!late.loaded());
+    auto heard = std::make_unique<Heard>();
+    Heard& h = *heard;
+    late.set(std::move(heard));
+    QCOMPARE(h.preloaded, (std::vector<std::string>{"ding.wav", "tada.wav"}));
+    late.play("uhoh.wav", WaveFlags::Async);
+    QCOMPARE(h.played, std::vector<std::string>{"uhoh.wav"});
+
+    QString why;
+    auto real = loadSoundService(why, QStringLiteral(TAPWELL_SOUND_LIBRARY));
+    QVERIFY2(real && why.isEmpty(), qPrintable(why));
+    auto none = loadSoundService(why, QStringLiteral("/nonexistent/tapwell-sound.so"));
+    QVERIFY(none); // a silent sound: typing goes on
+    QVERIFY(why.contains(QLatin1String("tapwell-sound.so")));
+    none->play("ding.wav", WaveFlags::Wait); // returns at once
 }
 
 QTEST_MAIN(TestStartup)

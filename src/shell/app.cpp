@@ -80,9 +80,8 @@ void App::aboutOk() {
 void App::openMain() {
     openRecord();
     if (!main_) {
-        sound_ = std::make_unique<QtSound>();
         main_ = std::make_unique<FrmType>(
-            g_, Services{&clock_, &random_, sound_.get(), &pause_, recorder_.get()}, this);
+            g_, Services{&clock_, &random_, &sound_, &pause_, recorder_.get()}, this);
         auto* f1 = new QShortcut(QKeySequence::HelpContents, main_.get());
         QObject::connect(f1, &QShortcut::activated, main_.get(), [this] { showHelp(); });
         std::string error;
@@ -90,7 +89,7 @@ void App::openMain() {
             fail(QStringLiteral("Tapwell cannot start"), QString::fromStdString(error));
             return;
         }
-        sound_->preload({main_->DingSound, main_->UhOhSound, main_->TadaSound});
+        sound_.preload({main_->DingSound, main_->UhOhSound, main_->TadaSound});
         childFrame_ = new ChildFrame(main_.get(), main_->fraMenu);
         childFrame_->setChild(child_);
         childFrame_->setProblem(problem_);
@@ -104,6 +103,16 @@ void App::openMain() {
     main_->show();
     main_->raise();
     main_->activateWindow();
+    // Qt Multimedia and the sound server's libraries load once the window is on its way
+    // to the screen, before the first key can come.
+    if (!sound_.loaded()) QTimer::singleShot(0, main_.get(), [this] { loadSound(); });
+}
+
+void App::loadSound() {
+    if (sound_.loaded()) return;
+    QString why;
+    sound_.set(loadSoundService(why, soundLibrary));
+    if (!why.isEmpty()) qCDebug(lcShell).noquote() << "no sound:" << why;
 }
 
 void App::setChild(const progress::Child& child) {

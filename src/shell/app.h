@@ -8,8 +8,8 @@
 #include "progress/recorder.h"
 #include "progress/store.h"
 #include "progress/ui/progresshost.h"
-#include "qtsound.h"
 #include "services.h"
+#include "soundservice.h"
 #include "ui/childframe.h"
 #include "ui/frmtype.h"
 #include "ui/whoistyping.h"
@@ -76,6 +76,8 @@ public:
     ProgressView* progressWindow() const { return progress_.get(); }
     // Where the progress window's library is; found beside the program unless set.
     QString progressLibrary;
+    // Where the sound's library is, for tests; empty: beside the program.
+    QString soundLibrary;
     // "Who is typing?", from the start-up window or from the menu screen.
     void askWhoIsTyping(bool fromAbout);
     void showProgress();
@@ -85,6 +87,8 @@ public:
 
 private:
     void fail(const QString& title, const QString& text);
+    // Loads the sound's library for the main window; once.
+    void loadSound();
     // Opens the progress record and sets the child typing; once, on first need.
     void openRecord();
     void storeFailed(const QString& problem);
@@ -96,7 +100,7 @@ private:
     Module1 g_;
     SteadyClock clock_;
     SeededRandom random_{0};
-    std::unique_ptr<QtSound> sound_;
+    LateSound sound_; // the main window's, loaded once it shows
     SleepingPause pause_{clock_};
     std::unique_ptr<FrmAbout> about_;
     std::unique_ptr<FrmType> main_;

@@ -8,7 +8,7 @@
 // another.
 #pragma once
 
-#include "services.h"
+#include "soundservice.h"
 
 #include <QAudioFormat>
 #include <QByteArray>
@@ -43,14 +43,13 @@ private:
 // The length of a PCM wave file in milliseconds; 0 when it is not one.
 int waveLengthMs(const QString& file);
 
-class QtSound final : public QObject, public Sound {
+class QtSound final : public QObject, public SoundService {
     Q_OBJECT
 public:
     QtSound();
     ~QtSound() override;
 
-    // Reads the files ahead of their first use, so the first key sounds at once.
-    void preload(const std::vector<std::string>& files);
+    void preload(const std::vector<std::string>& files) override;
     void stop() override;
     void play(const std::string& file, WaveFlags flags) override;
     bool hasAudioDevice() const { return hasDevice_; }

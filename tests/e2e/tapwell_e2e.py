@@ -548,10 +548,11 @@ class Session:
 
         # The program reads its data beside itself.
         shutil.copy2(self.binary, os.path.join(self.app_dir, "tapwell"))
-        # "My Progress" is a library of its own, found beside the program.
-        library = os.environ.get("TAPWELL_PROGRESS_LIBRARY")
-        if library:
-            shutil.copy2(library, os.path.join(self.app_dir, os.path.basename(library)))
+        # The sound and "My Progress" are libraries of their own, found beside the program.
+        for variable in ("TAPWELL_SOUND_LIBRARY", "TAPWELL_PROGRESS_LIBRARY"):
+            library = os.environ.get(variable)
+            if library:
+                shutil.copy2(library, os.path.join(self.app_dir, os.path.basename(library)))
         for f in DATA_FILES:
             shutil.copy2(os.path.join(self.data_dir, f), os.path.join(self.app_dir, f))
         if self.settings is not None:

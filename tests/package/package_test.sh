@@ -61,10 +61,11 @@ build() {
   # The program, stripped, and its data byte for byte as in the source tree.
   [ -x "$root/usr/bin/tapwell" ] || fail "usr/bin/tapwell is missing or not executable"
   file -b "$root/usr/bin/tapwell" | grep -q ', stripped' || fail "usr/bin/tapwell is not stripped"
-  # "My Progress", loaded from ../lib/tapwell beside the program.
-  progress_lib=$root/usr/lib/tapwell/tapwell-progress.so
-  file -b "$progress_lib" | grep -q 'shared object.*, stripped' ||
-    fail "usr/lib/tapwell/tapwell-progress.so is missing or not stripped"
+  # The sound and "My Progress", loaded from ../lib/tapwell beside the program.
+  for part in tapwell-sound.so tapwell-progress.so; do
+    file -b "$root/usr/lib/tapwell/$part" | grep -q 'shared object.*, stripped' ||
+      fail "usr/lib/tapwell/$part is missing or not stripped"
+  done
   [ $# -gt 0 ] || fail "no data files named"
   for f in "$@"; do
     cmp "$src/data/$f" "$root/usr/share/tapwell/$f" || fail "usr/share/tapwell/$f differs from data/$f"
