@@ -209,17 +209,17 @@ void TestProgressWindow::minutesOfTheLastThirtyDays() {
 
 void TestProgressWindow::troubleMapColoursAndTooltips() {
     ProgressWindow& w = window();
-    const int wKey = keyOf(*keys_, 'w');
+    const int wKey = keyOfCharacter(*keys_, 'w');
     SSCommand* key = w.keyboard->cmdKey(wKey);
     QCOMPARE(key->picture().name(), troubleColour(0.3).name());
     QCOMPARE(key->toolTip(),
              QStringLiteral("Asked for 30 times, missed 9; most often typed instead: E"));
     QCOMPARE(key->palette().color(QPalette::ButtonText), captionColourOn(troubleColour(0.3)));
-    SSCommand* a = w.keyboard->cmdKey(keyOf(*keys_, 'a'));
+    SSCommand* a = w.keyboard->cmdKey(keyOfCharacter(*keys_, 'a'));
     QCOMPARE(a->picture().name(), troubleColour(0).name());
     QCOMPARE(a->toolTip(), QStringLiteral("Asked for 20 times, never missed"));
     // Never asked for: the striped grey face, said so.
-    SSCommand* one = w.keyboard->cmdKey(keyOf(*keys_, '1'));
+    SSCommand* one = w.keyboard->cmdKey(keyOfCharacter(*keys_, '1'));
     QVERIFY(one->picture() == neverAskedFace());
     QCOMPARE(one->toolTip(), QStringLiteral("Never asked for yet"));
     QCOMPARE(one->accessibleDescription(), one->toolTip());
@@ -266,7 +266,7 @@ void TestProgressWindow::anotherChildAndTheirEmptyRecord() {
     QCOMPARE(w.child().id, ben_.id);
     QCOMPARE(w.lblName->text(), QStringLiteral("Ben"));
     QVERIFY(w.keyStats().empty());
-    QVERIFY(w.keyboard->cmdKey(keyOf(*keys_, 'w'))->picture() == neverAskedFace());
+    QVERIFY(w.keyboard->cmdKey(keyOfCharacter(*keys_, 'w'))->picture() == neverAskedFace());
     QVERIFY(w.chtSpeed->chart()->series().isEmpty());
     QVERIFY(w.lblSentences->text().startsWith(QStringLiteral("Type a few more lines")));
     QVERIFY(w.cmdRemove->isEnabled());

@@ -48,15 +48,15 @@ void TestStats::keyStatsCountOnlyTheLastPressesOfEachKey() {
     press(presses, 'W', 10, 10, 'Q');  // more than a hundred back still: W is on the w key
     press(presses, ' ', 4, 1, 'x');
     const auto stats = keyStats(*t, presses);
-    const KeyStats& w = stats.at(keyOf(*t, 'w'));
+    const KeyStats& w = stats.at(keyOfCharacter(*t, 'w'));
     QCOMPARE(w.presses, kRecentPresses);
     QCOMPARE(w.misses, 30);
     QCOMPARE(w.insteadCode, int('e'));
     QCOMPARE(w.insteadCount, 30);
     QCOMPARE(w.errorRate(), 0.3);
     QCOMPARE(stats.at(kSpaceBarKey).misses, 1);
-    QVERIFY(!stats.count(keyOf(*t, 'a'))); // never asked for: no numbers, grey on the map
-    QCOMPARE(keyOf(*t, '!'), keyOf(*t, '1'));
+    QVERIFY(!stats.count(keyOfCharacter(*t, 'a'))); // never asked for: no numbers, grey on the map
+    QCOMPARE(keyOfCharacter(*t, '!'), keyOfCharacter(*t, '1'));
 }
 
 void TestStats::dailyMediansLeaveGaps() {
@@ -120,7 +120,7 @@ void TestStats::keysThatGotBetterThisWeek() {
     press(presses, 'k', 20, 5, 'l', kToday.addDays(-9));
     const auto better = keysBetterThisWeek(*t, presses, kToday);
     QCOMPARE(better.size(), std::size_t(1));
-    QCOMPARE(better[0], keyOf(*t, 'd'));
+    QCOMPARE(better[0], keyOfCharacter(*t, 'd'));
 }
 
 void TestStats::bestLineAndLessons() {
@@ -149,17 +149,17 @@ void TestStats::whatTheWindowSaysInWords() {
     press(presses, ' ', 1, 1, 13);
     press(presses, 'j', 2, 2, '`'); // a character without a key of ours
     const auto stats = keyStats(*t, presses);
-    QCOMPARE(keyTooltip(*t, &stats.at(keyOf(*t, 'd'))),
+    QCOMPARE(keyTooltip(*t, &stats.at(keyOfCharacter(*t, 'd'))),
              QStringLiteral("Asked for 88 times, missed 16; most often typed instead: E"));
-    QCOMPARE(keyTooltip(*t, &stats.at(keyOf(*t, 'k'))),
+    QCOMPARE(keyTooltip(*t, &stats.at(keyOfCharacter(*t, 'k'))),
              QStringLiteral("Asked for 3 times, never missed"));
     QCOMPARE(keyTooltip(*t, &stats.at(kSpaceBarKey)),
              QStringLiteral("Asked for once, missed 1; most often typed instead: Enter"));
-    QCOMPARE(keyTooltip(*t, &stats.at(keyOf(*t, 'j'))),
+    QCOMPARE(keyTooltip(*t, &stats.at(keyOfCharacter(*t, 'j'))),
              QStringLiteral("Asked for 2 times, missed 2; most often typed instead: `"));
     QCOMPARE(keyTooltip(*t, nullptr), QStringLiteral("Never asked for yet"));
 
-    QCOMPARE(betterSentence(*t, {keyOf(*t, 'd'), keyOf(*t, ';')}),
+    QCOMPARE(betterSentence(*t, {keyOfCharacter(*t, 'd'), keyOfCharacter(*t, ';')}),
              QStringLiteral("These keys got better this week: D ;"));
     QCOMPARE(betterSentence(*t, {kSpaceBarKey}),
              QStringLiteral("This key got better this week: Space"));

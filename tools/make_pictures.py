@@ -199,22 +199,28 @@ LEFT_PALM = [
 # root in the palm, with a dark outline, so it reads in greyscale too.
 LIT_LINE = "#202020"
 
-def capsule(base, tip, width):
-    """A finger: straight sides from the base, a half-circle at the tip."""
+def _sides(base, tip, width, root=0.0):
+    """The four corners of a digit's straight sides, from root behind its base point to
+    its tip, with the radius of its round ends and the arc sweep that bulges the tip
+    forward along the base->tip direction."""
     bx, by = base
     tx, ty = tip
     length = math.hypot(tx - bx, ty - by)
     dx, dy = (tx - bx) / length, (ty - by) / length
+    bx, by = bx - dx * root, by - dy * root
     nx, ny = -dy, dx          # left-hand normal of the base->tip direction
     r = width / 2.0
     p1 = (bx + nx * r, by + ny * r)
     p2 = (tx + nx * r, ty + ny * r)
     p3 = (tx - nx * r, ty - ny * r)
     p4 = (bx - nx * r, by - ny * r)
-    # The tip bulges forward along the base->tip direction; pick the sweep
-    # that goes round through tip + d * r.
     cross = (p2[0] - tx) * dy - (p2[1] - ty) * dx
-    sweep = 0 if cross < 0 else 1
+    return p1, p2, p3, p4, r, 0 if cross < 0 else 1
+
+
+def capsule(base, tip, width):
+    """A finger: straight sides from the base, a half-circle at the tip."""
+    p1, p2, p3, p4, r, sweep = _sides(base, tip, width)
     return ("M%s,%s L%s,%s A%s,%s 0 0 %d %s,%s L%s,%s Z"
             % (num(p1[0]), num(p1[1]), num(p2[0]), num(p2[1]),
                num(r), num(r), sweep, num(p3[0]), num(p3[1]),
@@ -224,19 +230,7 @@ def capsule(base, tip, width):
 def stadium(base, tip, width, root):
     """A lit digit: a capsule rounded at both ends, from root below its base
     point to its tip."""
-    bx, by = base
-    tx, ty = tip
-    length = math.hypot(tx - bx, ty - by)
-    dx, dy = (tx - bx) / length, (ty - by) / length
-    bx, by = bx - dx * root, by - dy * root
-    nx, ny = -dy, dx
-    r = width / 2.0
-    p1 = (bx + nx * r, by + ny * r)
-    p2 = (tx + nx * r, ty + ny * r)
-    p3 = (tx - nx * r, ty - ny * r)
-    p4 = (bx - nx * r, by - ny * r)
-    cross = (p2[0] - tx) * dy - (p2[1] - ty) * dx
-    sweep = 0 if cross < 0 else 1
+    p1, p2, p3, p4, r, sweep = _sides(base, tip, width, root)
     return ("M%s,%s L%s,%s A%s,%s 0 0 %d %s,%s L%s,%s A%s,%s 0 0 %d %s,%s Z"
             % (num(p1[0]), num(p1[1]), num(p2[0]), num(p2[1]),
                num(r), num(r), sweep, num(p3[0]), num(p3[1]),

@@ -6,8 +6,6 @@ namespace tapwell {
 
 namespace {
 
-// The space bar's place in the record.
-constexpr int kSpaceBarIndex = 100;
 // The share of a line drawn by the record; the rest is drawn as a Character Drill does.
 constexpr float kWeightedShare = 0.5f;
 // As in a Character Drill, a quarter of the characters take Shift when it is on.
@@ -58,10 +56,6 @@ Drawn weightedDraw(TypeState& s, const std::vector<Candidate>& keys, double tota
     return shifted(s, {pick->code, pick->row}, useShift, random);
 }
 
-int keyOfCode(const KeyTables& t, int code) {
-    return code == kSpace ? kSpaceBarIndex : keyIndexOf(t, code);
-}
-
 } // namespace
 
 TrickyLine MakeTrickyLine(TypeState& s, const RowChoice& checked, bool useShift, Random& random,
@@ -95,14 +89,14 @@ TrickyLine MakeTrickyLine(TypeState& s, const RowChoice& checked, bool useShift,
         for (int attempt = 0; attempt < kDrawAttempts; ++attempt) {
             d = random.next() < kWeightedShare ? weightedDraw(s, keys, total, useShift, random)
                                                : uniformDraw(s, checked, useShift, random);
-            const bool tooMany = perKey[keyOfCode(s, d.code)] >= kTrickyMaxPerKey;
+            const bool tooMany = perKey[keyOfCharacter(s, d.code)] >= kTrickyMaxPerKey;
             const bool run =
                 i >= kTrickyMaxRun && s.LineChars(i - 1) == d.code && s.LineChars(i - 2) == d.code;
             if (!tooMany && !run) break;
         }
         s.LineChars(i) = static_cast<i16>(d.code);
         s.LineRows(i) = static_cast<i16>(d.row);
-        ++perKey[keyOfCode(s, d.code)];
+        ++perKey[keyOfCharacter(s, d.code)];
     }
     // One to six spaces, never first or last, as in a Character Drill line; never three
     // in a row.

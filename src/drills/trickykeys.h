@@ -21,7 +21,8 @@ struct TrickyKey {
     bool secure = false; // 5% or less over at least 20 presses
 };
 
-// The child's keys by on-screen key index (the space bar as 100); an empty map: no record.
+// The child's keys by keyOfCharacter's index (the space bar as kSpaceBarKey); an empty
+// map: no record.
 using TrickyRecord = std::map<int, TrickyKey>;
 
 // Gives the record of the child who is typing; asked once for each line.

@@ -2,6 +2,7 @@
 
 #include "state/keytables.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tapwell::progress {
@@ -33,6 +34,11 @@ QString rowWords(const std::array<bool, 4>& rows) {
 QString rowWord(int row) {
     if (row < kHomeRow || row > kSpaceRow) return {};
     return kRowWords[static_cast<std::size_t>(row - kHomeRow)];
+}
+
+int rowOfWord(const QString& word) {
+    const auto found = std::find(kRowWords.begin(), kRowWords.end(), word);
+    return found == kRowWords.end() ? 0 : static_cast<int>(found - kRowWords.begin()) + kHomeRow;
 }
 
 void Recorder::ready(Activity) {

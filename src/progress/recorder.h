@@ -54,5 +54,7 @@ private:
 QString rowWords(const std::array<bool, 4>& rows);
 // "home" for one lesson row 1..4.
 QString rowWord(int row);
+// The lesson row (1..5) of such a word; 0 for any other text.
+int rowOfWord(const QString& word);
 
 } // namespace tapwell::progress

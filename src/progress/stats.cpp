@@ -1,5 +1,7 @@
 #include "stats.h"
 
+#include "progress/recorder.h"
+
 #include <algorithm>
 
 namespace tapwell::progress {
@@ -43,13 +45,6 @@ KeyStats finish(Tally& t) {
     return t.stats;
 }
 
-int lessonRowOfWord(const QString& word) {
-    static const char* const words[] = {"home", "top", "bottom", "number"};
-    for (int r = 0; r < 4; ++r)
-        if (word == QLatin1String(words[r])) return r + 1;
-    return 0;
-}
-
 } // namespace
 
 namespace {
@@ -84,16 +79,10 @@ std::vector<LineSummary> summariesOf(const std::vector<Store::StoredLine>& lines
     return out;
 }
 
-int keyOf(const KeyTables& t, int code) {
-    if (code == kSpace) return kSpaceBarKey;
-    if (code == kEnter) return kEnterKey;
-    return keyIndexOf(t, code);
-}
-
 std::map<int, KeyStats> keyStats(const KeyTables& t, const std::vector<Press>& newestFirst) {
     std::map<int, Tally> tallies;
     for (const Press& p : newestFirst) {
-        const int key = keyOf(t, p.expected);
+        const int key = keyOfCharacter(t, p.expected);
         if (key == 0) continue;
         Tally& tally = tallies[key];
         tally.stats.key = key;
@@ -196,7 +185,7 @@ std::vector<int> keysBetterThisWeek(const KeyTables& t, const std::vector<Press>
     const QDate weekStart = today.addDays(1 - kDaysInWeek);
     std::map<int, Tally> week, before;
     for (const Press& p : newestFirst) {
-        const int key = keyOf(t, p.expected);
+        const int key = keyOfCharacter(t, p.expected);
         if (key == 0) continue;
         Tally& tally = p.day >= weekStart ? week[key] : before[key];
         if (tally.stats.presses < kRecentPresses) add(tally, p);
@@ -230,8 +219,8 @@ std::map<int, QDate> lessonsFinished(const std::vector<LineSummary>& lines) {
     std::map<int, QDate> out;
     for (const LineSummary& l : lines) {
         if (l.activity != QLatin1String("lesson")) continue;
-        const int row = lessonRowOfWord(l.rows);
-        if (row == 0) continue;
+        const int row = rowOfWord(l.rows);
+        if (row < kHomeRow || row > kNumberRow) continue;
         QDate& last = out[row];
         if (!last.isValid() || l.day > last) last = l.day;
     }
@@ -239,7 +228,7 @@ std::map<int, QDate> lessonsFinished(const std::vector<LineSummary>& lines) {
 }
 
 QString typedCaption(const KeyTables& t, int code) {
-    const int key = keyOf(t, code);
+    const int key = keyOfCharacter(t, code);
     if (key != 0) return keyCaption(t, key);
     if (code > kSpace && code < 127) return QString(QChar::fromLatin1(static_cast<char>(code)));
     return QStringLiteral("another key");

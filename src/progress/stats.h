@@ -53,11 +53,9 @@ struct KeyStats {
     double errorRate() const { return presses > 0 ? double(misses) / presses : 0.0; }
 };
 
-// The space bar has no key index of its own; it stands here.
-inline constexpr int kSpaceBarKey = 100;
-
-// The key a character is typed on; 0 for Enter and codes without a key.
-int keyOf(const KeyTables& t, int code);
+// Keys are counted by keyOfCharacter (src/state/keytables.h): the space bar as
+// kSpaceBarKey.
+using tapwell::kSpaceBarKey;
 
 // Per key, from presses newest first (as the store gives them): only each key's last
 // kRecentPresses count.

@@ -317,6 +317,12 @@ std::string keyCaptionOf(const KeyTables& t, int key) {
     return {};
 }
 
+int keyOfCharacter(const KeyTables& t, int c) {
+    if (c == kSpace) return kSpaceBarKey;
+    if (c == kEnter) return kEnterKey;
+    return keyIndexOf(t, c);
+}
+
 int lessonRowOf(const KeyTables& t, int c) {
     if (c == kSpace) return kSpaceRow;
     if (c < 33 || c > 126) return 0;

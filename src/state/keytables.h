@@ -77,6 +77,13 @@ void buildConstantTables(KeyTables& t);
 // The on-screen key index of character c, or 0 when c has no key.
 int keyIndexOf(const KeyTables& t, int c);
 
+// The space bar has no key index of its own; where keys are counted it stands as this.
+inline constexpr int kSpaceBarKey = 100;
+
+// The key a character is typed on, the space bar and Enter included: an on-screen key
+// index, kSpaceBarKey, or 0 for a code without a key.
+int keyOfCharacter(const KeyTables& t, int c);
+
 // The lesson row (1..4) of the key that types c, or 0 when c has none; a space is 5.
 int lessonRowOf(const KeyTables& t, int c);
 

@@ -248,18 +248,24 @@ void ChildChooser::reload(qint64 focus) {
     if (onChanged) onChanged(children_);
 }
 
-bool ChildChooser::addChild(const QString& name, const QString& picture, QString& error) {
+QString ChildChooser::usableName(const QString& name, qint64 id, QString& error) const {
     const QString n = progress::cleanName(name);
     if (n.isEmpty()) {
         error =
             QStringLiteral("Please type a name of 1 to %1 letters.").arg(progress::kMaxNameLength);
-        return false;
+        return {};
     }
     for (const progress::Child& c : children_)
-        if (c.name.compare(n, Qt::CaseInsensitive) == 0) {
+        if (c.id != id && c.name.compare(n, Qt::CaseInsensitive) == 0) {
             error = QStringLiteral("There is a child called %1 already.").arg(c.name);
-            return false;
+            return {};
         }
+    return n;
+}
+
+bool ChildChooser::addChild(const QString& name, const QString& picture, QString& error) {
+    const QString n = usableName(name, -1, error); // no child is exempt
+    if (n.isEmpty()) return false;
     const std::optional<qint64> id = store_.addChild(n, picture);
     if (!id) {
         error = store_.problem();
@@ -271,17 +277,8 @@ bool ChildChooser::addChild(const QString& name, const QString& picture, QString
 
 bool ChildChooser::changeChild(qint64 id, const QString& name, const QString& picture,
                                QString& error) {
-    const QString n = progress::cleanName(name);
-    if (n.isEmpty()) {
-        error =
-            QStringLiteral("Please type a name of 1 to %1 letters.").arg(progress::kMaxNameLength);
-        return false;
-    }
-    for (const progress::Child& c : children_)
-        if (c.id != id && c.name.compare(n, Qt::CaseInsensitive) == 0) {
-            error = QStringLiteral("There is a child called %1 already.").arg(c.name);
-            return false;
-        }
+    const QString n = usableName(name, id, error);
+    if (n.isEmpty()) return false;
     if (!store_.renameChild(id, n) || !store_.setPicture(id, picture)) {
         error = store_.problem();
         return false;

@@ -96,6 +96,9 @@ private:
     void choose(int index);
     void reload(qint64 focus);
     int focused() const;
+    // The name as kept, when it is one and no child but `id` has it already; empty
+    // with the reason otherwise.
+    QString usableName(const QString& name, qint64 id, QString& error) const;
 
     progress::Store& store_;
     QList<progress::Child> children_;
