@@ -23,9 +23,9 @@
 #include "floorwindow.h"
 #include "xkeys.h"
 
-#include "shell/module1.h"
-#include "shell/services.h"
-#include "shell/settings.h"
+#include "io/settings.h"
+#include "services/services.h"
+#include "state/options.h"
 #include "support/fakes.h"
 #include "ui/frmtype.h"
 #include "ui/twips.h"
@@ -444,13 +444,13 @@ int main(int argc, char* argv[]) {
 
         bool inLine = false;
         int mode = kCharacterDrill;
-        driver.endedLine = [&] { return inLine && w->Typing == 0; };
+        driver.endedLine = [&] { return inLine && w->state().Typing == 0; };
         w->cmdMenu_Click(mode);
         driver.plan = [&](std::deque<Step>& q) {
-            if (w->Typing == 1) {
-                if (QApplication::focusWidget() != w->picDisplay)
+            if (w->state().Typing == 1) {
+                if (QApplication::focusWidget() != controlsOf(*w).picDisplay)
                     fail("the text display lost the focus in a drill line");
-                driver.typeCharacter(q, w->TargetKey, Kind::Measured);
+                driver.typeCharacter(q, w->state().TargetKey, Kind::Measured);
                 return true;
             }
             if (inLine) {
@@ -465,7 +465,8 @@ int main(int argc, char* argv[]) {
                 w->cmdMenu_Click(mode);
                 driver.settleFirst();
             }
-            if (QApplication::focusWidget() != w->cmdOK) fail("OK does not have the focus");
+            if (QApplication::focusWidget() != controlsOf(*w).cmdOK)
+                fail("OK does not have the focus");
             driver.typeCharacter(q, 13, Kind::NextLine);
             inLine = true;
             return true;

@@ -1,6 +1,6 @@
 #include "harness.h"
 
-#include "shell/settings.h"
+#include "io/settings.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -65,18 +65,18 @@ void Fixture::click(QWidget* button) {
 std::vector<int> Fixture::markedKeys() const {
     std::vector<int> keys;
     for (int k = kFirstKey; k <= kLastKey; ++k)
-        if (!window->cmdKey(k)->picture().isNull()) keys.push_back(k);
+        if (!controlsOf(*window).cmdKey(k)->picture().isNull()) keys.push_back(k);
     return keys;
 }
 
 QString Fixture::leftHand() const {
-    return window->imgHand[0]->picture().name();
+    return controlsOf(*window).imgHand[0]->picture().name();
 }
 QString Fixture::rightHand() const {
-    return window->imgHand[1]->picture().name();
+    return controlsOf(*window).imgHand[1]->picture().name();
 }
 QStringList Fixture::display() const {
-    return window->picDisplay->printedLines();
+    return controlsOf(*window).picDisplay->printedLines();
 }
 
 } // namespace tapwell::test

@@ -2,8 +2,8 @@
 // sound and pause that the test controls, and the shipped key data.
 #pragma once
 
-#include "shell/module1.h"
-#include "shell/services.h"
+#include "services/services.h"
+#include "state/options.h"
 #include "support/fakes.h"
 #include "ui/frmtype.h"
 

@@ -1,7 +1,7 @@
 // Writes the settings file over and over, alternating two lines, until it is killed:
 // the robustness test kills it at random moments and reads what is left.
-#include "shell/module1.h"
-#include "shell/settingsfile.h"
+#include "io/settingsfile.h"
+#include "state/options.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -114,10 +114,10 @@ void TestAccessibility::keysAreButtonsNamedByWhatTheyType() {
     QFETCH(QString, name);
     Fixture f;
     listenToAccessibility(f.w(), record);
-    QAccessibleInterface* k = acc(f.w().cmdKey(index));
+    QAccessibleInterface* k = acc(controlsOf(f.w()).cmdKey(index));
     QCOMPARE(k->role(), QAccessible::Button);
     QCOMPARE(k->text(QAccessible::Name), name);
-    QAccessibleInterface* space = acc(f.w().pnlSpace);
+    QAccessibleInterface* space = acc(controlsOf(f.w()).pnlSpace);
     QCOMPARE(space->role(), QAccessible::Button);
     QCOMPARE(space->text(QAccessible::Name), QStringLiteral("Space"));
 }
@@ -176,28 +176,40 @@ void TestAccessibility::theGuideIsSaidInWords() {
     Fixture f;
     listenToAccessibility(f.w(), record);
     FrmType& w = f.w();
-    w.Typing = 1; // a key is awaited
-    if (shown == QLatin1String("enter"))
-        w.ShowEnterKey();
-    else if (shown == QLatin1String("space"))
-        w.ShowSpaceBar();
-    else if (shown == QLatin1String("right shift"))
-        w.ShowRightShift();
-    else if (shown == QLatin1String("home"))
-        w.ShowHomeKeys();
-    else if (!shown.isEmpty())
-        w.ShowKey(shown.at(0).unicode());
+    // A key is awaited: a Character Drill line stands, its guide cleared for the test's own.
+    w.cmdMenu_Click(kCharacterDrill);
+    w.cmdOK_Click();
+    QCOMPARE(int(w.state().Typing), 1);
+    GuideModel& guide = w.core().guide();
+    const auto show = [&] {
+        guide.ClearAllKeys();
+        if (shown == QLatin1String("enter"))
+            guide.ShowEnterKey();
+        else if (shown == QLatin1String("space"))
+            guide.ShowSpaceBar();
+        else if (shown == QLatin1String("right shift"))
+            guide.ShowRightShift();
+        else if (shown == QLatin1String("home"))
+            guide.ShowHomeKeys();
+        else if (!shown.isEmpty())
+            guide.ShowKey(shown.at(0).unicode());
+    };
+    guide.ClearAllKeys();
+    QApplication::processEvents();
+    told.clear();
+    show();
 
-    QCOMPARE(description(w.picKeys), words);
-    QCOMPARE(description(w.picDisplay), words);
+    QCOMPARE(description(controlsOf(w).picKeys), words);
+    QCOMPARE(description(controlsOf(w).picDisplay), words);
     for (int k = kFirstKey; k <= kLastKey; ++k) {
-        const QString d = description(w.cmdKey(k));
+        const QString d = description(controlsOf(w).cmdKey(k));
         QCOMPARE(d.contains(QLatin1String("next key")), nextKeys.contains(k));
     }
-    QCOMPARE(description(w.pnlSpace), shown == QLatin1String("space") ? "next key" : "");
-    QCOMPARE(name(w.imgHand[0]), left);
-    QCOMPARE(name(w.imgHand[1]), right);
-    QCOMPARE(acc(w.imgHand[0])->role(), QAccessible::Graphic);
+    QCOMPARE(description(controlsOf(w).pnlSpace),
+             shown == QLatin1String("space") ? "next key" : "");
+    QCOMPARE(name(controlsOf(w).imgHand[0]), left);
+    QCOMPARE(name(controlsOf(w).imgHand[1]), right);
+    QCOMPARE(acc(controlsOf(w).imgHand[0])->role(), QAccessible::Graphic);
 
     // Told once the step is done, not before.
     QApplication::processEvents();
@@ -207,13 +219,14 @@ void TestAccessibility::theGuideIsSaidInWords() {
             return t.object == o && t.type == QAccessible::DescriptionChanged;
         });
     };
-    QCOMPARE(describes(w.picKeys), changed);
-    if (!nextKeys.isEmpty()) QVERIFY(describes(w.cmdKey(nextKeys.front())));
+    QCOMPARE(describes(controlsOf(w).picKeys), changed);
+    if (!nextKeys.isEmpty()) QVERIFY(describes(controlsOf(w).cmdKey(nextKeys.front())));
 
     // Marked with no key awaited, the keyboard only shows.
-    w.Typing = 0;
+    w.cmdStop_Click(1);
+    show();
     if (words.startsWith(QLatin1String("Next: ")))
-        QCOMPARE(description(w.picKeys), "Marked: " + words.mid(6));
+        QCOMPARE(description(controlsOf(w).picKeys), "Marked: " + words.mid(6));
 }
 
 void TestAccessibility::everyVisibleControlHasANameOnEveryScreen() {
@@ -238,38 +251,38 @@ void TestAccessibility::everyVisibleControlHasANameOnEveryScreen() {
         }
     };
     check("menu");
-    QCOMPARE(acc(w.fraMenu)->role(), QAccessible::Grouping);
-    QCOMPARE(name(w.fraMenu), QStringLiteral("Choices"));
-    QCOMPARE(name(w.fraHelp), QStringLiteral("Info, Help and Exit"));
+    QCOMPARE(acc(controlsOf(w).fraMenu)->role(), QAccessible::Grouping);
+    QCOMPARE(name(controlsOf(w).fraMenu), QStringLiteral("Choices"));
+    QCOMPARE(name(controlsOf(w).fraHelp), QStringLiteral("Info, Help and Exit"));
 
     w.cmdMenu_Click(kCharacterDrill);
     check("character drill");
-    QCOMPARE(name(w.fraDrill), QStringLiteral("Character Drill"));
-    QCOMPARE(acc(w.picDisplay)->role(), QAccessible::EditableText);
-    QVERIFY(acc(w.picDisplay)->state().readOnly);
-    QCOMPARE(name(w.picKeys), QStringLiteral("On-screen keyboard"));
-    QCOMPARE(name(w.cmdStop[1]), QStringLiteral("Stop"));
-    QCOMPARE(name(w.cmdHelp[1]), QStringLiteral("Help"));
+    QCOMPARE(name(controlsOf(w).fraDrill), QStringLiteral("Character Drill"));
+    QCOMPARE(acc(controlsOf(w).picDisplay)->role(), QAccessible::EditableText);
+    QVERIFY(acc(controlsOf(w).picDisplay)->state().readOnly);
+    QCOMPARE(name(controlsOf(w).picKeys), QStringLiteral("On-screen keyboard"));
+    QCOMPARE(name(controlsOf(w).cmdStop[1]), QStringLiteral("Stop"));
+    QCOMPARE(name(controlsOf(w).cmdHelp[1]), QStringLiteral("Help"));
     w.cmdOK_Click();
-    f.typeText(w.picDisplay->printedLines().at(1) + QLatin1Char('\r'));
+    f.typeText(controlsOf(w).picDisplay->printedLines().at(1) + QLatin1Char('\r'));
     check("drill result");
-    QCOMPARE(acc(w.fraSpeed)->role(), QAccessible::Grouping);
-    QCOMPARE(name(w.fraSpeed), QStringLiteral("Drill Results"));
-    QCOMPARE(name(w.lblSpeed), QStringLiteral("100% accuracy"));
+    QCOMPARE(acc(controlsOf(w).fraSpeed)->role(), QAccessible::Grouping);
+    QCOMPARE(name(controlsOf(w).fraSpeed), QStringLiteral("Drill Results"));
+    QCOMPARE(name(controlsOf(w).lblSpeed), QStringLiteral("100% accuracy"));
     w.cmdStop_Click(1);
 
     w.cmdMenu_Click(kTimedDrill);
     check("timed drill");
-    QCOMPARE(name(w.fraTime), QStringLiteral("Timed Drill"));
+    QCOMPARE(name(controlsOf(w).fraTime), QStringLiteral("Timed Drill"));
     w.cmdStop_Click(2);
 
     w.cmdMenu_Click(kLearnKeyboard);
     w.cmdLearn_Click(1);
     check("lesson page");
-    QCOMPARE(name(w.fraLearn), QStringLiteral("Learn Keyboard"));
-    QCOMPARE(name(w.cmdNext[0]), QStringLiteral("Previous"));
-    QCOMPARE(name(w.cmdNext[1]), QStringLiteral("Next"));
-    QCOMPARE(acc(w.cmdNext[1])->role(), QAccessible::Button);
+    QCOMPARE(name(controlsOf(w).fraLearn), QStringLiteral("Learn Keyboard"));
+    QCOMPARE(name(controlsOf(w).cmdNext[0]), QStringLiteral("Previous"));
+    QCOMPARE(name(controlsOf(w).cmdNext[1]), QStringLiteral("Next"));
+    QCOMPARE(acc(controlsOf(w).cmdNext[1])->role(), QAccessible::Button);
 }
 
 void TestAccessibility::theDisplayReadsItsLinesAndTellsOfTheTyping() {
@@ -278,12 +291,13 @@ void TestAccessibility::theDisplayReadsItsLinesAndTellsOfTheTyping() {
     FrmType& w = f.w();
     w.cmdMenu_Click(kCharacterDrill);
     w.cmdOK_Click();
-    QAccessibleTextInterface* text = acc(w.picDisplay)->textInterface();
+    QAccessibleTextInterface* text = acc(controlsOf(w).picDisplay)->textInterface();
     QVERIFY(text != nullptr);
-    const QStringList lines = w.picDisplay->printedLines();
+    const QStringList lines = controlsOf(w).picDisplay->printedLines();
     const QString line = lines.at(1);
     QCOMPARE(text->text(0, text->characterCount()), lines.join(QLatin1Char('\n')));
-    QCOMPARE(acc(w.picDisplay)->text(QAccessible::Value), lines.join(QLatin1Char('\n')));
+    QCOMPARE(acc(controlsOf(w).picDisplay)->text(QAccessible::Value),
+             lines.join(QLatin1Char('\n')));
     const int lineStart = static_cast<int>(lines.at(0).size()) + 1;
     QCOMPARE(text->cursorPosition(), lineStart); // on the first character to type
     QCOMPARE(text->text(lineStart, lineStart + 1), line.left(1));
@@ -297,7 +311,7 @@ void TestAccessibility::theDisplayReadsItsLinesAndTellsOfTheTyping() {
     QApplication::processEvents();
     std::vector<Told> inserted, moved;
     for (const Told& t : told) {
-        if (t.object != w.picDisplay) continue;
+        if (t.object != controlsOf(w).picDisplay) continue;
         if (t.type == QAccessible::TextInserted) inserted.push_back(t);
         if (t.type == QAccessible::TextCaretMoved) moved.push_back(t);
     }
@@ -312,9 +326,9 @@ void TestAccessibility::theDisplayReadsItsLinesAndTellsOfTheTyping() {
     f.type(line.at(1) == QLatin1Char('~') ? '`' : '~');
     QApplication::processEvents();
     QVERIFY(std::none_of(told.begin(), told.end(), [&](const Told& t) {
-        return t.object == w.picDisplay && t.type != QAccessible::DescriptionChanged;
+        return t.object == controlsOf(w).picDisplay && t.type != QAccessible::DescriptionChanged;
     }));
-    QCOMPARE(text->text(0, -1), w.picDisplay->printedLines().join(QLatin1Char('\n')));
+    QCOMPARE(text->text(0, -1), controlsOf(w).picDisplay->printedLines().join(QLatin1Char('\n')));
 
     // Cleared and printed anew in one step: told as one change.
     told.clear();
@@ -322,7 +336,7 @@ void TestAccessibility::theDisplayReadsItsLinesAndTellsOfTheTyping() {
     w.cmdMenu_Click(kKeyboardPractice);
     QApplication::processEvents();
     const auto changes = std::count_if(told.begin(), told.end(), [&](const Told& t) {
-        return t.object == w.picDisplay &&
+        return t.object == controlsOf(w).picDisplay &&
                (t.type == QAccessible::TextUpdated || t.type == QAccessible::TextInserted ||
                 t.type == QAccessible::TextRemoved);
     });
@@ -334,42 +348,44 @@ void TestAccessibility::aCharacterDrillLineByKeyboardAlone() {
     Fixture f;
     listenToAccessibility(f.w(), record);
     FrmType& w = f.w();
-    QCOMPARE(QApplication::focusWidget(), w.cmdMenu[0]); // the first choice
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).cmdMenu[0]); // the first choice
     key(Qt::Key_Tab);
     key(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w.cmdMenu[kCharacterDrill]);
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).cmdMenu[kCharacterDrill]);
     key(Qt::Key_Return);
-    QVERIFY(w.fraDrill->isVisible());
-    QCOMPARE(QApplication::focusWidget(), w.cmdOK);
+    QVERIFY(controlsOf(w).fraDrill->isVisible());
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).cmdOK);
     key(Qt::Key_Return);
-    QCOMPARE(w.Typing, i16{1});
-    QCOMPARE(QApplication::focusWidget(), w.picDisplay);
+    QCOMPARE(w.state().Typing, i16{1});
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).picDisplay);
 
     // The line as the screen reader reads it, typed key by key as the guide says.
-    QAccessibleTextInterface* text = acc(w.picDisplay)->textInterface();
-    const QString line = w.picDisplay->printedLines().at(1);
+    QAccessibleTextInterface* text = acc(controlsOf(w).picDisplay)->textInterface();
+    const QString line = controlsOf(w).picDisplay->printedLines().at(1);
     for (int i = 0; i < line.size(); ++i) {
         const int caret = text->cursorPosition();
         const QString next = text->text(caret, caret + 1);
         QCOMPARE(next, line.mid(i, 1));
-        QVERIFY2(description(w.picKeys).startsWith("Next: "), qPrintable(description(w.picKeys)));
+        QVERIFY2(description(controlsOf(w).picKeys).startsWith("Next: "),
+                 qPrintable(description(controlsOf(w).picKeys)));
         f.type(next.at(0).unicode());
     }
-    QCOMPARE(description(w.picKeys), QStringLiteral("Next: Enter, right little finger"));
-    QCOMPARE(w.picDisplay->printedLines().at(2), line);
+    QCOMPARE(description(controlsOf(w).picKeys),
+             QStringLiteral("Next: Enter, right little finger"));
+    QCOMPARE(controlsOf(w).picDisplay->printedLines().at(2), line);
     key(Qt::Key_Return);
-    QVERIFY(w.fraSpeed->isVisible());
-    QCOMPARE(name(w.lblSpeed), QStringLiteral("100% accuracy"));
-    QCOMPARE(QApplication::focusWidget(), w.cmdOK);
+    QVERIFY(controlsOf(w).fraSpeed->isVisible());
+    QCOMPARE(name(controlsOf(w).lblSpeed), QStringLiteral("100% accuracy"));
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).cmdOK);
 
     // Back past the display to Stop, and to the menu where the drill was chosen.
     key(Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), w.picDisplay);
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).picDisplay);
     key(Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), w.cmdStop[1]);
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).cmdStop[1]);
     key(Qt::Key_Space);
-    QVERIFY(w.fraMenu->isVisible());
-    QCOMPARE(QApplication::focusWidget(), w.cmdMenu[kCharacterDrill]);
+    QVERIFY(controlsOf(w).fraMenu->isVisible());
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).cmdMenu[kCharacterDrill]);
 }
 
 void TestAccessibility::everyActivityIsStartedAndLeftByKeyboardAlone_data() {
@@ -389,36 +405,36 @@ void TestAccessibility::everyActivityIsStartedAndLeftByKeyboardAlone() {
     for (int i = 0; i < mode; ++i)
         key(Qt::Key_Tab);
     key(Qt::Key_Return);
-    QCOMPARE(int(w.Mode), mode);
+    QCOMPARE(int(w.state().Mode), mode);
     if (mode == kLearnKeyboard) {
-        QCOMPARE(QApplication::focusWidget(), w.cmdLearn[0]);
+        QCOMPARE(QApplication::focusWidget(), controlsOf(w).cmdLearn[0]);
         key(Qt::Key_Tab);
         key(Qt::Key_Return); // the Home Row lesson
         key(Qt::Key_Return); // Next
         key(Qt::Key_Return); // Next: the practice
-        QCOMPARE(w.PracticeOn, i16{1});
+        QCOMPARE(w.state().PracticeOn, i16{1});
     } else {
-        QCOMPARE(QApplication::focusWidget(), w.cmdOK);
+        QCOMPARE(QApplication::focusWidget(), controlsOf(w).cmdOK);
         key(Qt::Key_Return);
     }
-    QCOMPARE(w.Typing, i16{1});
+    QCOMPARE(w.state().Typing, i16{1});
     f.type('f');
-    const auto right = w.RightCount, wrong = w.ErrorCount;
+    const auto right = w.state().RightCount, wrong = w.state().ErrorCount;
 
     // Ctrl+Shift+Tab leaves where Tab is a typed key, and counts as no key at all.
     QWidget* typingIn = QApplication::focusWidget();
     key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(QApplication::focusWidget() != typingIn);
-    QCOMPARE(w.RightCount, right);
-    QCOMPARE(w.ErrorCount, wrong);
-    for (int presses = 0; presses < 10 && !w.fraMenu->isVisible(); ++presses) {
-        if (std::find(w.cmdStop.begin(), w.cmdStop.end(), QApplication::focusWidget()) !=
-            w.cmdStop.end())
+    QCOMPARE(w.state().RightCount, right);
+    QCOMPARE(w.state().ErrorCount, wrong);
+    for (int presses = 0; presses < 10 && !controlsOf(w).fraMenu->isVisible(); ++presses) {
+        if (std::find(controlsOf(w).cmdStop.begin(), controlsOf(w).cmdStop.end(),
+                      QApplication::focusWidget()) != controlsOf(w).cmdStop.end())
             key(Qt::Key_Space); // a lesson goes back to its choices, a timed run to its result
         else
             key(Qt::Key_Backtab);
     }
-    QVERIFY(w.fraMenu->isVisible());
+    QVERIFY(controlsOf(w).fraMenu->isVisible());
 }
 
 void TestAccessibility::focusIsSeenOnThe3DButtons() {
@@ -427,13 +443,13 @@ void TestAccessibility::focusIsSeenOnThe3DButtons() {
     Fixture f;
     FrmType& w = f.w();
     w.cmdMenu_Click(kCharacterDrill);
-    SSCommand* stop = w.cmdStop[1];
+    SSCommand* stop = controlsOf(w).cmdStop[1];
     const QImage plain = stop->grab().toImage();
     w.setAttribute(Qt::WA_KeyboardFocusChange, false);
     stop->setFocus(Qt::OtherFocusReason);
     QCOMPARE(stop->grab().toImage(), plain);
 
-    w.chkSound->setFocus(Qt::TabFocusReason);
+    controlsOf(w).chkSound->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Tab);
     key(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), stop);
@@ -464,18 +480,24 @@ void TestAccessibility::tabFollowsTheScreen() {
         }
         return seen;
     };
-    QCOMPARE(walkTabs(w.cmdMenu[0], 9),
-             (QList<QWidget*>{w.cmdMenu[0], w.cmdMenu[1], w.cmdMenu[2], w.cmdMenu[3], w.cmdMenu[4],
-                              w.Command1, w.cmdHelp[0], w.cmdExit, w.cmdMenu[0]}));
+    QCOMPARE(walkTabs(controlsOf(w).cmdMenu[0], 9),
+             (QList<QWidget*>{
+                 controlsOf(w).cmdMenu[0], controlsOf(w).cmdMenu[1], controlsOf(w).cmdMenu[2],
+                 controlsOf(w).cmdMenu[3], controlsOf(w).cmdMenu[4], controlsOf(w).Command1,
+                 controlsOf(w).cmdHelp[0], controlsOf(w).cmdExit, controlsOf(w).cmdMenu[0]}));
     w.cmdMenu_Click(kWordDrill); // the Number Row box is out of play
-    QCOMPARE(walkTabs(w.chkRow[0], 9),
-             (QList<QWidget*>{w.chkRow[0], w.chkRow[1], w.chkRow[2], w.chkUC, w.chkSound,
-                              w.cmdHelp[1], w.cmdStop[1], w.picDisplay, w.cmdOK}));
+    QCOMPARE(
+        walkTabs(controlsOf(w).chkRow[0], 9),
+        (QList<QWidget*>{controlsOf(w).chkRow[0], controlsOf(w).chkRow[1], controlsOf(w).chkRow[2],
+                         controlsOf(w).chkUC, controlsOf(w).chkSound, controlsOf(w).cmdHelp[1],
+                         controlsOf(w).cmdStop[1], controlsOf(w).picDisplay, controlsOf(w).cmdOK}));
     w.cmdStop_Click(1);
     w.cmdMenu_Click(kLearnKeyboard);
     w.cmdLearn_Click(0);
-    QCOMPARE(walkTabs(w.cmdHelp[2], 5), (QList<QWidget*>{w.cmdHelp[2], w.cmdStop[0], w.picDisplay,
-                                                         w.cmdNext[0], w.cmdNext[1]}));
+    QCOMPARE(walkTabs(controlsOf(w).cmdHelp[2], 5),
+             (QList<QWidget*>{controlsOf(w).cmdHelp[2], controlsOf(w).cmdStop[0],
+                              controlsOf(w).picDisplay, controlsOf(w).cmdNext[0],
+                              controlsOf(w).cmdNext[1]}));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -168,7 +168,7 @@ void TestChildren::twoChildrenAreAskedWhoIsTyping() {
     QCOMPARE(app.childFrame()->lblChild->text(), QStringLiteral("Ben"));
 
     // "Info?", then "&OK" asks again; a number key chooses.
-    QTest::mouseClick(app.main()->Command1, Qt::LeftButton);
+    QTest::mouseClick(controlsOf(*app.main()).Command1, Qt::LeftButton);
     QTest::mouseClick(app.about()->Command1, Qt::LeftButton);
     QVERIFY(who->isVisible());
     QTest::keyClick(who, Qt::Key_1);
@@ -206,7 +206,8 @@ void TestChildren::theFrameComesAndGoesWithTheMenu() {
     QVERIFY(f->isVisible());
     // In the window, clear of every control the menu screen shows.
     QVERIFY(w.rect().contains(f->geometry()));
-    for (QWidget* designed : {static_cast<QWidget*>(w.fraMenu), static_cast<QWidget*>(w.fraHelp)})
+    for (QWidget* designed : {static_cast<QWidget*>(controlsOf(w).fraMenu),
+                              static_cast<QWidget*>(controlsOf(w).fraHelp)})
         QVERIFY(!f->geometry().intersects(designed->geometry()));
     QCOMPARE(f->cmdProgress->text(), QStringLiteral("My &Progress"));
 
@@ -215,7 +216,8 @@ void TestChildren::theFrameComesAndGoesWithTheMenu() {
         QVERIFY2(!f->isVisible(), qPrintable(QString::number(mode)));
         const int stop = mode == 0 ? 0 : mode == 4 ? 2 : 1;
         w.cmdStop_Click(stop);
-        QVERIFY2(w.fraMenu->isVisible() && f->isVisible(), qPrintable(QString::number(mode)));
+        QVERIFY2(controlsOf(w).fraMenu->isVisible() && f->isVisible(),
+                 qPrintable(QString::number(mode)));
     }
     // Hiding the whole window is not the menu going away.
     w.hide();
@@ -236,7 +238,7 @@ void TestChildren::theFrameComesAndGoesWithTheMenu() {
     QVERIFY(std::any_of(labels.begin(), labels.end(),
                         [&](QLabel* l) { return l->text() == app.child().name; }));
     QVERIFY(!app.summary());
-    QVERIFY(w.isVisible() && w.isEnabled() && w.fraMenu->isVisible() && f->isVisible());
+    QVERIFY(w.isVisible() && w.isEnabled() && controlsOf(w).fraMenu->isVisible() && f->isVisible());
 }
 
 void TestChildren::changingTheChildMovesTheRecord() {
@@ -313,7 +315,7 @@ void TestChildren::aRecordThatCannotBeKeptIsToldOnceAndTypingGoesOn() {
     ChildFrame* f = app.childFrame();
     QVERIFY(f->fraNote->isVisible());
     QCOMPARE(f->lblNote->text(), app.storeProblem());
-    QVERIFY(!f->fraNote->geometry().intersects(w.fraHelp->geometry()));
+    QVERIFY(!f->fraNote->geometry().intersects(controlsOf(w).fraHelp->geometry()));
     QVERIFY(!f->fraNote->geometry().intersects(f->geometry()));
     QVERIFY(w.rect().contains(f->fraNote->geometry()));
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -322,10 +324,10 @@ void TestChildren::aRecordThatCannotBeKeptIsToldOnceAndTypingGoesOn() {
     // A drill starts and takes its keys; the note goes with the menu.
     w.cmdMenu_Click(2);
     QVERIFY(!f->fraNote->isVisible());
-    QTest::mouseClick(w.cmdOK, Qt::LeftButton);
-    QCOMPARE(int(w.Typing), 1);
-    QTest::keyClicks(w.picDisplay, QStringLiteral("asdf"));
-    QCOMPARE(w.RightCount + w.ErrorCount, 4);
+    QTest::mouseClick(controlsOf(w).cmdOK, Qt::LeftButton);
+    QCOMPARE(int(w.state().Typing), 1);
+    QTest::keyClicks(controlsOf(w).picDisplay, QStringLiteral("asdf"));
+    QCOMPARE(w.state().RightCount + w.state().ErrorCount, 4);
     w.cmdStop_Click(1);
     QVERIFY(f->fraNote->isVisible());
 }

@@ -56,7 +56,7 @@ void TestCore::aDrillLineReportsWhatItsResultShows() {
     QFETCH(int, mode);
     QFETCH(QString, rows);
     Core c(rows.toStdString(), true);
-    c.s().Mode = static_cast<i16>(mode);
+    c.core->chooseMode(mode);
     c.core->ok();
     QCOMPARE(int(c.s().Typing), 1);
     QVERIFY(c.view.cursor && c.view.arrow);
@@ -89,7 +89,7 @@ void TestCore::aDrillLineReportsWhatItsResultShows() {
 
 void TestCore::keyboardPracticeWalksFingerAfterFinger() {
     Core c("1,1,1,1", true, 9);
-    c.s().Mode = kKeyboardPractice;
+    c.core->chooseMode(kKeyboardPractice);
     c.core->ok();
     QCOMPARE(int(c.s().PracticeOn), 1);
     c.typeAsked(150);
@@ -109,7 +109,7 @@ void TestCore::keyboardPracticeWalksFingerAfterFinger() {
 
 void TestCore::aLessonPracticeRunsBothHandsAndTheShiftHint() {
     Core c;
-    c.s().Mode = kLearnKeyboard;
+    c.core->chooseMode(kLearnKeyboard);
     c.core->learn(kHomeRow);
     for (int page = 0; page < 8 && c.s().Typing == 0; ++page)
         c.core->next(1);
@@ -140,7 +140,7 @@ void TestCore::aLessonPracticeRunsBothHandsAndTheShiftHint() {
 
 void TestCore::leavingALessonIsReported() {
     Core c;
-    c.s().Mode = kLearnKeyboard;
+    c.core->chooseMode(kLearnKeyboard);
     c.core->learn(0);
     c.core->next(1);
     c.core->next(1);
@@ -153,7 +153,7 @@ void TestCore::leavingALessonIsReported() {
 
 void TestCore::trickyKeysLinesComeFromTheRecord() {
     Core c("1,1,0,0");
-    c.s().Mode = kCharacterDrill;
+    c.core->chooseMode(kCharacterDrill);
     c.core->setTricky(true);
     int asked = 0;
     c.core->setTrickySource([&] {
@@ -186,7 +186,7 @@ void TestCore::trickyKeysLinesComeFromTheRecord() {
 
 void TestCore::aTimedRunReportsItsSpeed() {
     Core c;
-    c.s().Mode = kTimedDrill;
+    c.core->chooseMode(kTimedDrill);
     c.core->ok();
     c.view.timedText = std::string(150, 'a');
     c.clock.now += 30'750;
@@ -202,14 +202,14 @@ void TestCore::aTimedRunReportsItsSpeed() {
 void TestCore::stopInEachState() {
     Core c;
     // A Timed Drill with an empty box goes back to the menu and ends the run.
-    c.s().Mode = kTimedDrill;
+    c.core->chooseMode(kTimedDrill);
     c.core->ok();
     c.core->timedKey(kEnter);
     QCOMPARE(c.view.screen, std::string("menu"));
     QCOMPARE(int(c.s().TimedRunning), 0);
     QVERIFY(c.events.runs.empty());
     // Stop in a drill line clears the guide and leaves without a result.
-    c.s().Mode = kCharacterDrill;
+    c.core->chooseMode(kCharacterDrill);
     c.core->ok();
     c.typeAsked(3);
     c.core->stop(1);

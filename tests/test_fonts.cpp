@@ -23,14 +23,14 @@ private slots:
         QVERIFY2(!QFontDatabase::families().contains(QStringLiteral("Liberation Mono")),
                  "the test's font configuration should hide our fonts");
         Fixture f;
-        const QFontInfo info(f.w().picDisplay->font());
+        const QFontInfo info(controlsOf(f.w()).picDisplay->font());
         QVERIFY2(info.fixedPitch(), qPrintable(info.family()));
-        QCOMPARE(f.w().picDisplay->TextWidth(QStringLiteral("iiiii")),
-                 f.w().picDisplay->TextWidth(QStringLiteral("WWWWW")));
+        QCOMPARE(controlsOf(f.w()).picDisplay->TextWidth(QStringLiteral("iiiii")),
+                 controlsOf(f.w()).picDisplay->TextWidth(QStringLiteral("WWWWW")));
         // A drill line still starts under its first character.
-        Fixture::click(f.w().cmdMenu[2]);
-        Fixture::click(f.w().cmdOK);
-        QCOMPARE(f.w().shpChar->x() * 15, int(f.w().PenX));
+        Fixture::click(controlsOf(f.w()).cmdMenu[2]);
+        Fixture::click(controlsOf(f.w()).cmdOK);
+        QCOMPARE(controlsOf(f.w()).shpChar->x() * 15, int(f.w().state().PenX));
     }
 
     // With no font at all the program says so in plain words on stderr and stops, rather

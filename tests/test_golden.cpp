@@ -27,16 +27,16 @@ public:
         FrmType& w = f_.w();
         QStringList out;
         out << QStringLiteral("# ") + what;
-        if (w.picDisplay->isVisible()) {
-            const QStringList lines = w.picDisplay->printedLines();
+        if (controlsOf(w).picDisplay->isVisible()) {
+            const QStringList lines = controlsOf(w).picDisplay->printedLines();
             if (lines != lastDisplay_) {
                 for (const QString& line : lines)
                     out << QStringLiteral("  | ") + line;
                 lastDisplay_ = lines;
             }
             out << QStringLiteral("  pen %1,%2")
-                       .arg(qRound(w.picDisplay->CurrentX))
-                       .arg(qRound(w.picDisplay->CurrentY));
+                       .arg(qRound(controlsOf(w).picDisplay->CurrentX))
+                       .arg(qRound(controlsOf(w).picDisplay->CurrentY));
         } else {
             lastDisplay_.clear();
         }
@@ -45,34 +45,39 @@ public:
             keys << QString::number(k);
         out << QStringLiteral("  keys %1; space %2; hands %3 %4")
                    .arg(keys.join(QLatin1Char(' ')),
-                        w.pnlSpace->backColor() == QColor(255, 255, 0) ? QStringLiteral("yellow")
-                                                                       : QStringLiteral("grey"),
-                        w.imgHand[0]->isVisible() ? f_.leftHand() : QStringLiteral("-"),
-                        w.imgHand[1]->isVisible() ? f_.rightHand() : QStringLiteral("-"));
+                        controlsOf(w).pnlSpace->backColor() == QColor(255, 255, 0)
+                            ? QStringLiteral("yellow")
+                            : QStringLiteral("grey"),
+                        controlsOf(w).imgHand[0]->isVisible() ? f_.leftHand() : QStringLiteral("-"),
+                        controlsOf(w).imgHand[1]->isVisible() ? f_.rightHand()
+                                                              : QStringLiteral("-"));
         QStringList shown;
-        if (w.imgArrow->isVisible()) shown << QStringLiteral("arrow@%1").arg(arrowRow(w));
-        if (w.shpChar->isVisible()) shown << QStringLiteral("cursor@%1").arg(w.shpChar->x());
-        if (w.fraSpeed->isVisible())
+        if (controlsOf(w).imgArrow->isVisible())
+            shown << QStringLiteral("arrow@%1").arg(arrowRow(w));
+        if (controlsOf(w).shpChar->isVisible())
+            shown << QStringLiteral("cursor@%1").arg(controlsOf(w).shpChar->x());
+        if (controlsOf(w).fraSpeed->isVisible())
             shown << QStringLiteral("result \"%1\"@%2")
-                         .arg(w.lblSpeed->text().replace(QLatin1Char('\n'), QLatin1String("/")))
-                         .arg(topTw(w.lblSpeed));
-        if (w.cmdOK->isVisible()) shown << QStringLiteral("OK");
-        if (w.cmdOKPractice->isVisible()) shown << QStringLiteral("OK-practice");
-        if (w.cmdNext[1]->isVisible()) shown << QStringLiteral("Next");
-        if (w.fraMenu->isVisible()) shown << QStringLiteral("menu");
-        if (w.txtTime->isVisible())
-            shown << QStringLiteral("box \"%1\"").arg(w.txtTime->toPlainText());
+                         .arg(controlsOf(w).lblSpeed->text().replace(QLatin1Char('\n'),
+                                                                     QLatin1String("/")))
+                         .arg(topTw(controlsOf(w).lblSpeed));
+        if (controlsOf(w).cmdOK->isVisible()) shown << QStringLiteral("OK");
+        if (controlsOf(w).cmdOKPractice->isVisible()) shown << QStringLiteral("OK-practice");
+        if (controlsOf(w).cmdNext[1]->isVisible()) shown << QStringLiteral("Next");
+        if (controlsOf(w).fraMenu->isVisible()) shown << QStringLiteral("menu");
+        if (controlsOf(w).txtTime->isVisible())
+            shown << QStringLiteral("box \"%1\"").arg(controlsOf(w).txtTime->toPlainText());
         out << QStringLiteral("  ") + shown.join(QLatin1Char(' '));
         out << QStringLiteral("  typing %1 right %2 wrong %3")
-                   .arg(w.Typing)
-                   .arg(w.RightCount)
-                   .arg(w.ErrorCount);
+                   .arg(w.state().Typing)
+                   .arg(w.state().RightCount)
+                   .arg(w.state().ErrorCount);
         text_ += out.join(QLatin1Char('\n')) + QLatin1Char('\n');
     }
 
     // Types the expected key, after a wrong one every seventh key, moving the clock on.
     void typeExpected(int i) {
-        const int target = f_.w().TargetKey;
+        const int target = f_.w().state().TargetKey;
         f_.clock.now += 180;
         if (i % 7 == 3) {
             const int wrong = target == 'x' ? 'y' : 'x';
@@ -113,7 +118,7 @@ public:
 private:
     static int arrowRow(FrmType& w) {
         for (int r = 1; r <= 5; ++r)
-            if (w.RowTop(r) == topTw(w.imgArrow)) return r;
+            if (w.state().RowTop(r) == topTw(controlsOf(w).imgArrow)) return r;
         return 0;
     }
 
@@ -124,7 +129,7 @@ private:
 
 // Plays the running drill line to its end.
 void typeLine(Fixture& f, Transcript& t) {
-    for (int i = 0; f.w().Typing == 1 && i < 200; ++i)
+    for (int i = 0; f.w().state().Typing == 1 && i < 200; ++i)
         t.typeExpected(i);
 }
 
@@ -155,33 +160,34 @@ void TestGolden::drills() {
     QFETCH(QString, settings);
     Fixture f(settings.toStdString(), 11);
     Transcript t(f);
-    t.click(f.w().cmdMenu[static_cast<std::size_t>(mode)], QStringLiteral("menu choice"));
+    t.click(controlsOf(f.w()).cmdMenu[static_cast<std::size_t>(mode)],
+            QStringLiteral("menu choice"));
     for (int line = 0; line < 2; ++line) {
-        t.click(f.w().cmdOK, QStringLiteral("OK"));
+        t.click(controlsOf(f.w()).cmdOK, QStringLiteral("OK"));
         typeLine(f, t);
     }
-    t.click(f.w().cmdOK, QStringLiteral("OK"));
+    t.click(controlsOf(f.w()).cmdOK, QStringLiteral("OK"));
     t.typeExpected(0);
-    t.click(f.w().cmdStop[1], QStringLiteral("Stop"));
+    t.click(controlsOf(f.w()).cmdStop[1], QStringLiteral("Stop"));
     t.check(QString::fromLatin1(QTest::currentDataTag()));
 }
 
 void TestGolden::keyboardPractice() {
     Fixture f("1,1,1,1,1,1", 5);
     Transcript t(f);
-    t.click(f.w().cmdMenu[1], QStringLiteral("menu choice"));
-    t.click(f.w().cmdOK, QStringLiteral("OK"));
+    t.click(controlsOf(f.w()).cmdMenu[1], QStringLiteral("menu choice"));
+    t.click(controlsOf(f.w()).cmdOK, QStringLiteral("OK"));
     for (int i = 0; i < 120; ++i)
         t.typeExpected(i);
-    t.click(f.w().cmdStop[1], QStringLiteral("Stop"));
+    t.click(controlsOf(f.w()).cmdStop[1], QStringLiteral("Stop"));
     t.check(QStringLiteral("keyboard_practice"));
 }
 
 void TestGolden::timedDrill() {
     Fixture f;
     Transcript t(f);
-    t.click(f.w().cmdMenu[4], QStringLiteral("menu choice"));
-    t.click(f.w().cmdOK, QStringLiteral("OK"));
+    t.click(controlsOf(f.w()).cmdMenu[4], QStringLiteral("menu choice"));
+    t.click(controlsOf(f.w()).cmdOK, QStringLiteral("OK"));
     for (QChar c : QStringLiteral("the fox")) {
         f.clock.now += 200;
         f.type(c.unicode());
@@ -191,16 +197,16 @@ void TestGolden::timedDrill() {
     t.step(QStringLiteral("Enter"));
     f.type('z');
     t.step(QStringLiteral("key after the result"));
-    t.click(f.w().cmdOK, QStringLiteral("OK"));
+    t.click(controlsOf(f.w()).cmdOK, QStringLiteral("OK"));
     f.type(kEnter);
     t.step(QStringLiteral("Enter in an empty box"));
-    t.click(f.w().cmdMenu[4], QStringLiteral("menu choice"));
-    t.click(f.w().cmdStop[2], QStringLiteral("Stop before OK"));
-    t.click(f.w().cmdMenu[4], QStringLiteral("menu choice"));
-    t.click(f.w().cmdOK, QStringLiteral("OK"));
+    t.click(controlsOf(f.w()).cmdMenu[4], QStringLiteral("menu choice"));
+    t.click(controlsOf(f.w()).cmdStop[2], QStringLiteral("Stop before OK"));
+    t.click(controlsOf(f.w()).cmdMenu[4], QStringLiteral("menu choice"));
+    t.click(controlsOf(f.w()).cmdOK, QStringLiteral("OK"));
     f.type('a');
-    t.click(f.w().cmdStop[2], QStringLiteral("Stop with text"));
-    t.click(f.w().cmdStop[2], QStringLiteral("Stop after the result"));
+    t.click(controlsOf(f.w()).cmdStop[2], QStringLiteral("Stop with text"));
+    t.click(controlsOf(f.w()).cmdStop[2], QStringLiteral("Stop after the result"));
     t.check(QStringLiteral("timed_drill"));
 }
 
@@ -219,28 +225,28 @@ void TestGolden::lessons() {
     QFETCH(QString, settings);
     Fixture f(settings.toStdString());
     Transcript t(f);
-    t.click(f.w().cmdMenu[0], QStringLiteral("menu choice"));
-    t.click(f.w().cmdLearn[static_cast<std::size_t>(lesson)], QStringLiteral("lesson"));
+    t.click(controlsOf(f.w()).cmdMenu[0], QStringLiteral("menu choice"));
+    t.click(controlsOf(f.w()).cmdLearn[static_cast<std::size_t>(lesson)], QStringLiteral("lesson"));
     bool wentBack = false;
     int onPage = 0; // keys typed on a page that asks for a key, with Next beside
-    for (int i = 0; f.w().LessonOn == 1 && i < 2000; ++i) {
-        if (f.w().cmdOKPractice->isVisible()) {
-            t.click(f.w().cmdOKPractice, QStringLiteral("OK after the Shift hint"));
-        } else if (f.w().Typing == 1 && (f.w().PracticeOn == 1 || onPage < 3)) {
+    for (int i = 0; f.w().state().LessonOn == 1 && i < 2000; ++i) {
+        if (controlsOf(f.w()).cmdOKPractice->isVisible()) {
+            t.click(controlsOf(f.w()).cmdOKPractice, QStringLiteral("OK after the Shift hint"));
+        } else if (f.w().state().Typing == 1 && (f.w().state().PracticeOn == 1 || onPage < 3)) {
             t.typeExpected(i);
             ++onPage;
-        } else if (!wentBack && f.w().LessonPage == 2) {
+        } else if (!wentBack && f.w().state().LessonPage == 2) {
             wentBack = true;
-            t.click(f.w().cmdNext[0], QStringLiteral("Previous"));
+            t.click(controlsOf(f.w()).cmdNext[0], QStringLiteral("Previous"));
         } else {
-            QVERIFY(f.w().cmdNext[1]->isVisible());
-            t.click(f.w().cmdNext[1], QStringLiteral("Next"));
+            QVERIFY(controlsOf(f.w()).cmdNext[1]->isVisible());
+            t.click(controlsOf(f.w()).cmdNext[1], QStringLiteral("Next"));
             onPage = 0;
         }
     }
-    t.click(f.w().cmdStop[0], QStringLiteral("Stop"));
+    t.click(controlsOf(f.w()).cmdStop[0], QStringLiteral("Stop"));
     t.check(QString::fromLatin1(QTest::currentDataTag()));
-    QCOMPARE(int(f.w().LessonOn), 0);
+    QCOMPARE(int(f.w().state().LessonOn), 0);
 }
 
 QTEST_MAIN(TestGolden)

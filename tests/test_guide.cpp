@@ -53,7 +53,7 @@ void TestGuide::showKeyMarksTheKeyAndItsFinger() {
     QFETCH(QString, left);
     QFETCH(QString, right);
     Fixture f;
-    f.w().ShowKey(code);
+    f.w().core().guide().ShowKey(code);
     const std::vector<int> marked = f.markedKeys();
     QCOMPARE(QList<int>(marked.begin(), marked.end()), keys);
     QCOMPARE(f.leftHand(), left);
@@ -62,8 +62,8 @@ void TestGuide::showKeyMarksTheKeyAndItsFinger() {
 
 void TestGuide::clearKeyLeavesBothHandsPlain() {
     Fixture f;
-    f.w().ShowKey('K');
-    f.w().ClearKey('K');
+    f.w().core().guide().ShowKey('K');
+    f.w().core().guide().ClearKey('K');
     QVERIFY(f.markedKeys().empty());
     QCOMPARE(f.leftHand(), kPlainLeft);
     QCOMPARE(f.rightHand(), kPlainRight);
@@ -71,91 +71,91 @@ void TestGuide::clearKeyLeavesBothHandsPlain() {
 
 void TestGuide::homePositionKeepsFourFingersLit() {
     Fixture f;
-    f.w().ShowHomeKeys();
-    QCOMPARE(int(f.w().HomeShown), -1);
+    f.w().core().guide().ShowHomeKeys();
+    QCOMPARE(int(f.w().state().HomeShown), -1);
     QCOMPARE(f.markedKeys(), kHomeKeyIndexes);
     QCOMPARE(f.leftHand(), QStringLiteral("finger_05"));
     QCOMPARE(f.rightHand(), QStringLiteral("finger_12"));
     // An unshifted key is marked, the hands keep their four fingers.
-    f.w().ShowKey('t');
-    QVERIFY(f.w().cmdKey(68)->picture() == f.w().imgBack->picture());
+    f.w().core().guide().ShowKey('t');
+    QVERIFY(controlsOf(f.w()).cmdKey(68)->picture() == controlsOf(f.w()).imgBack->picture());
     QCOMPARE(f.leftHand(), QStringLiteral("finger_05"));
     QCOMPARE(f.rightHand(), QStringLiteral("finger_12"));
     // A shifted key still moves the Shift hand to its little finger.
-    f.w().ShowKey('T');
+    f.w().core().guide().ShowKey('T');
     QCOMPARE(f.leftHand(), QStringLiteral("finger_05"));
     QCOMPARE(f.rightHand(), QStringLiteral("finger_08"));
     // Clearing a key while the home position stands leaves the hands alone.
-    f.w().ClearKey('t');
+    f.w().core().guide().ClearKey('t');
     QCOMPARE(f.leftHand(), QStringLiteral("finger_05"));
 }
 
 void TestGuide::clearHomeKeysUndoesTheHomePosition() {
     Fixture f;
-    f.w().ShowHomeKeys();
-    f.w().ClearHomeKeys();
-    QCOMPARE(int(f.w().HomeShown), 0);
+    f.w().core().guide().ShowHomeKeys();
+    f.w().core().guide().ClearHomeKeys();
+    QCOMPARE(int(f.w().state().HomeShown), 0);
     QVERIFY(f.markedKeys().empty());
     QCOMPARE(f.leftHand(), kPlainLeft);
     QCOMPARE(f.rightHand(), kPlainRight);
     // From now on the hands follow the keys again.
-    f.w().ShowKey('d');
+    f.w().core().guide().ShowKey('d');
     QCOMPARE(f.leftHand(), QStringLiteral("finger_03"));
 }
 
 void TestGuide::enterSpaceAndShiftKeys() {
     Fixture f;
     FrmType& w = f.w();
-    w.ShowEnterKey();
+    w.core().guide().ShowEnterKey();
     QCOMPARE(f.markedKeys(), std::vector<int>{87});
     QCOMPARE(f.rightHand(), QStringLiteral("finger_08"));
-    w.ClearEnterKey();
+    w.core().guide().ClearEnterKey();
     QCOMPARE(f.rightHand(), kPlainRight);
 
-    w.ShowSpaceBar();
-    QCOMPARE(w.pnlSpace->backColor(), QColor(255, 255, 0));
+    w.core().guide().ShowSpaceBar();
+    QCOMPARE(controlsOf(w).pnlSpace->backColor(), QColor(255, 255, 0));
     QCOMPARE(f.leftHand(), QStringLiteral("finger_06"));
     QCOMPARE(f.rightHand(), QStringLiteral("finger_13"));
-    w.ClearSpaceBar();
-    QCOMPARE(w.pnlSpace->backColor(), QColor(192, 192, 192));
+    w.core().guide().ClearSpaceBar();
+    QCOMPARE(controlsOf(w).pnlSpace->backColor(), QColor(192, 192, 192));
     QCOMPARE(f.leftHand(), kPlainLeft);
     QCOMPARE(f.rightHand(), kPlainRight);
 
-    w.ShowLeftShift();
-    w.ShowRightShift();
+    w.core().guide().ShowLeftShift();
+    w.core().guide().ShowRightShift();
     QCOMPARE(f.markedKeys(), (std::vector<int>{88, 99}));
     QCOMPARE(f.leftHand(), QStringLiteral("finger_01"));
     QCOMPARE(f.rightHand(), QStringLiteral("finger_08"));
-    w.ClearLeftShift();
+    w.core().guide().ClearLeftShift();
     QCOMPARE(f.markedKeys(), std::vector<int>{99});
     QCOMPARE(f.leftHand(), kPlainLeft);
-    w.ClearRightShift();
+    w.core().guide().ClearRightShift();
     QVERIFY(f.markedKeys().empty());
 }
 
 void TestGuide::clearAllKeysAfterAnyMixture() {
     Fixture f;
     FrmType& w = f.w();
-    w.ShowHomeKeys();
-    w.ShowKey('Q');
-    w.ShowKey('&');
-    w.ShowEnterKey();
-    w.ShowSpaceBar();
+    w.core().guide().ShowHomeKeys();
+    w.core().guide().ShowKey('Q');
+    w.core().guide().ShowKey('&');
+    w.core().guide().ShowEnterKey();
+    w.core().guide().ShowSpaceBar();
     for (int c = 33; c <= 126; ++c)
-        w.ShowKey(c);
-    w.ClearAllKeys();
+        w.core().guide().ShowKey(c);
+    w.core().guide().ClearAllKeys();
     QVERIFY(f.markedKeys().empty());
-    QCOMPARE(w.pnlSpace->backColor(), QColor(192, 192, 192));
+    QCOMPARE(controlsOf(w).pnlSpace->backColor(), QColor(192, 192, 192));
     QCOMPARE(f.leftHand(), kPlainLeft);
     QCOMPARE(f.rightHand(), kPlainRight);
-    QCOMPARE(int(w.HomeShown), -1); // left for the next ClearHomeKeys
+    QCOMPARE(int(w.state().HomeShown), -1); // left for the next ClearHomeKeys
 }
 
 void TestGuide::codesWithoutAKeyDoNothing() {
     Fixture f;
     for (int c : {-1, 0, 9, 13, 32, 92, 96, 124, 126, 127, 200, 256, 30000}) {
-        f.w().ShowKey(c);
-        f.w().ClearKey(c);
+        f.w().core().guide().ShowKey(c);
+        f.w().core().guide().ClearKey(c);
     }
     QVERIFY(f.markedKeys().empty());
     QCOMPARE(f.leftHand(), kPlainLeft);
@@ -163,12 +163,12 @@ void TestGuide::codesWithoutAKeyDoNothing() {
 
 void TestGuide::markedKeyShowsTheMarkerPicture() {
     Fixture f;
-    f.w().ShowKey('g');
-    const Picture marker = f.w().cmdKey(80)->picture();
+    f.w().core().guide().ShowKey('g');
+    const Picture marker = controlsOf(f.w()).cmdKey(80)->picture();
     QCOMPARE(marker.name(), QStringLiteral("key marker"));
     // The marker is larger than the widest key, so it covers any key's face.
-    QVERIFY(marker.naturalSize().width() >= f.w().cmdKey(87)->width());
-    QVERIFY(marker.naturalSize().height() >= f.w().cmdKey(87)->height());
+    QVERIFY(marker.naturalSize().width() >= controlsOf(f.w()).cmdKey(87)->width());
+    QVERIFY(marker.naturalSize().height() >= controlsOf(f.w()).cmdKey(87)->height());
 }
 
 QTEST_MAIN(TestGuide)

@@ -1,7 +1,7 @@
 // The key data reader and the tables built from key.dat, on files written in the test
 // from the shipped data/key.dat, and the shipped file itself.
 #include "files.h"
-#include "shell/regularfile.h"
+#include "io/regularfile.h"
 #include "shipped.h"
 #include "state/keytables.h"
 

@@ -1,7 +1,7 @@
 // The mode menu's screens and the option boxes.
 #include "harness.h"
 
-#include "shell/settings.h"
+#include "io/settings.h"
 
 #include "ui/twips.h"
 
@@ -18,13 +18,24 @@ namespace {
 
 // The controls of the main window that the screen states speak of, by name.
 QMap<QString, QWidget*> namedControls(FrmType& w) {
-    return {
-        {"picKeys", w.picKeys},     {"fraMenu", w.fraMenu},     {"fraHelp", w.fraHelp},
-        {"fraLearn", w.fraLearn},   {"shpLearn", w.shpLearn},   {"picDisplay", w.picDisplay},
-        {"fraDrill", w.fraDrill},   {"cmdOK", w.cmdOK},         {"fraTime", w.fraTime},
-        {"txtTime", w.txtTime},     {"imgArrow", w.imgArrow},   {"imgHand0", w.imgHand[0]},
-        {"imgHand1", w.imgHand[1]}, {"fraSpeed", w.fraSpeed},   {"cmdOKPractice", w.cmdOKPractice},
-        {"cmdNext0", w.cmdNext[0]}, {"cmdNext1", w.cmdNext[1]}, {"shpChar", w.shpChar}};
+    return {{"picKeys", controlsOf(w).picKeys},
+            {"fraMenu", controlsOf(w).fraMenu},
+            {"fraHelp", controlsOf(w).fraHelp},
+            {"fraLearn", controlsOf(w).fraLearn},
+            {"shpLearn", controlsOf(w).shpLearn},
+            {"picDisplay", controlsOf(w).picDisplay},
+            {"fraDrill", controlsOf(w).fraDrill},
+            {"cmdOK", controlsOf(w).cmdOK},
+            {"fraTime", controlsOf(w).fraTime},
+            {"txtTime", controlsOf(w).txtTime},
+            {"imgArrow", controlsOf(w).imgArrow},
+            {"imgHand0", controlsOf(w).imgHand[0]},
+            {"imgHand1", controlsOf(w).imgHand[1]},
+            {"fraSpeed", controlsOf(w).fraSpeed},
+            {"cmdOKPractice", controlsOf(w).cmdOKPractice},
+            {"cmdNext0", controlsOf(w).cmdNext[0]},
+            {"cmdNext1", controlsOf(w).cmdNext[1]},
+            {"shpChar", controlsOf(w).shpChar}};
 }
 
 QStringList visibleControls(FrmType& w) {
@@ -38,7 +49,7 @@ QStringList visibleControls(FrmType& w) {
 
 QString checkedRows(FrmType& w) {
     QString s;
-    for (QCheckBox* box : w.chkRow)
+    for (QCheckBox* box : controlsOf(w).chkRow)
         s += box->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
     return s;
 }
@@ -84,17 +95,17 @@ void TestMenu::eachChoiceShowsItsScreen() {
     QFETCH(QStringList, visible);
     QFETCH(QString, caption);
     Fixture f;
-    Fixture::click(f.w().cmdMenu[static_cast<std::size_t>(mode)]);
-    QCOMPARE(int(f.w().Mode), mode);
+    Fixture::click(controlsOf(f.w()).cmdMenu[static_cast<std::size_t>(mode)]);
+    QCOMPARE(int(f.w().state().Mode), mode);
     QCOMPARE(visibleControls(f.w()), visible);
     QVERIFY(f.w().windowPicture().isNull());
-    if (!caption.isEmpty()) QCOMPARE(f.w().fraDrill->caption(), caption);
-    if (mode != 0) QCOMPARE(QApplication::focusWidget(), f.w().cmdOK);
+    if (!caption.isEmpty()) QCOMPARE(controlsOf(f.w()).fraDrill->caption(), caption);
+    if (mode != 0) QCOMPARE(QApplication::focusWidget(), controlsOf(f.w()).cmdOK);
 }
 
 void TestMenu::drillScreensShowTheHomePosition() {
     Fixture f;
-    Fixture::click(f.w().cmdMenu[2]);
+    Fixture::click(controlsOf(f.w()).cmdMenu[2]);
     QCOMPARE(f.display(),
              (QStringList{"Let your fingers find the", "keys while watching the screen",
                           "to see where the keys are.", "Make sure your hands are in",
@@ -102,34 +113,34 @@ void TestMenu::drillScreensShowTheHomePosition() {
     QCOMPARE(f.markedKeys(), (std::vector<int>{76, 77, 78, 79, 82, 83, 84, 85}));
     QCOMPARE(f.leftHand(), QStringLiteral("finger_05"));
     QCOMPARE(f.rightHand(), QStringLiteral("finger_12"));
-    QCOMPARE(topTw(f.w().imgArrow), 1320);
+    QCOMPARE(topTw(controlsOf(f.w()).imgArrow), 1320);
 }
 
 void TestMenu::timedDrillShowsItsInstructions() {
     Fixture f;
-    Fixture::click(f.w().cmdMenu[4]);
-    QCOMPARE(f.w().txtTime->toPlainText(),
+    Fixture::click(controlsOf(f.w()).cmdMenu[4]);
+    QCOMPARE(controlsOf(f.w()).txtTime->toPlainText(),
              QStringLiteral("Type in words from a book or something else. When done, press "
                             "Enter to see your typing speed. Keep your hands in home position as "
                             "you type."));
     QCOMPARE(f.markedKeys().size(), std::size_t(8));
-    QVERIFY(!f.w().imgHand[0]->isVisible());
+    QVERIFY(!controlsOf(f.w()).imgHand[0]->isVisible());
 }
 
 void TestMenu::theLastRowCannotBeUnchecked() {
     Fixture f("0,1,0,0,0,1");
-    Fixture::click(f.w().cmdMenu[2]);
-    Fixture::click(f.w().chkRow[1]);
+    Fixture::click(controlsOf(f.w()).cmdMenu[2]);
+    Fixture::click(controlsOf(f.w()).chkRow[1]);
     QCOMPARE(checkedRows(f.w()), QStringLiteral("0100"));
-    QCOMPARE(int(f.w().RowCount), 1);
+    QCOMPARE(int(f.w().state().RowCount), 1);
     QCOMPARE(int(f.g.RowSetting(1)), 1);
-    Fixture::click(f.w().chkRow[2]);
-    QCOMPARE(int(f.w().RowCount), 2);
-    f.w().chkRow[1]->setChecked(false); // from code, as from a click
+    Fixture::click(controlsOf(f.w()).chkRow[2]);
+    QCOMPARE(int(f.w().state().RowCount), 2);
+    controlsOf(f.w()).chkRow[1]->setChecked(false); // from code, as from a click
     QCOMPARE(checkedRows(f.w()), QStringLiteral("0010"));
-    f.w().chkRow[2]->setChecked(false);
+    controlsOf(f.w()).chkRow[2]->setChecked(false);
     QCOMPARE(checkedRows(f.w()), QStringLiteral("0010"));
-    QCOMPARE(int(f.w().RowCount), 1);
+    QCOMPARE(int(f.w().state().RowCount), 1);
 }
 
 void TestMenu::wordDrillTakesTheNumberRowOutOfPlay_data() {
@@ -152,45 +163,46 @@ void TestMenu::wordDrillTakesTheNumberRowOutOfPlay() {
     QFETCH(QString, after);
     QFETCH(QString, saved);
     Fixture f(settings.toStdString());
-    Fixture::click(f.w().cmdMenu[3]);
+    Fixture::click(controlsOf(f.w()).cmdMenu[3]);
     QCOMPARE(checkedRows(f.w()), after);
-    QVERIFY(!f.w().chkRow[3]->isEnabled());
+    QVERIFY(!controlsOf(f.w()).chkRow[3]->isEnabled());
     QCOMPARE(QString::fromStdString(formatSettings(f.g)), saved);
-    QCOMPARE(int(f.w().RowCount), int(after.count(QLatin1Char('1'))));
+    QCOMPARE(int(f.w().state().RowCount), int(after.count(QLatin1Char('1'))));
     // Stop from the practice frame puts the box back in play.
-    Fixture::click(f.w().cmdStop[1]);
-    QVERIFY(f.w().chkRow[3]->isEnabled());
-    QVERIFY(f.w().fraMenu->isVisible());
+    Fixture::click(controlsOf(f.w()).cmdStop[1]);
+    QVERIFY(controlsOf(f.w()).chkRow[3]->isEnabled());
+    QVERIFY(controlsOf(f.w()).fraMenu->isVisible());
 }
 
 void TestMenu::optionBoxesRecordTheOptionsAndGiveTheDisplayTheFocus() {
     Fixture f("1,0,0,0,0,1");
-    Fixture::click(f.w().cmdMenu[2]);
-    Fixture::click(f.w().chkUC);
+    Fixture::click(controlsOf(f.w()).cmdMenu[2]);
+    Fixture::click(controlsOf(f.w()).chkUC);
     QCOMPARE(int(f.g.UseShift), 1);
-    QCOMPARE(QApplication::focusWidget(), f.w().picDisplay);
-    Fixture::click(f.w().cmdOK);
-    Fixture::click(f.w().chkSound);
+    QCOMPARE(QApplication::focusWidget(), controlsOf(f.w()).picDisplay);
+    Fixture::click(controlsOf(f.w()).cmdOK);
+    Fixture::click(controlsOf(f.w()).chkSound);
     QCOMPARE(int(f.g.KeySound), 0);
-    QCOMPARE(QApplication::focusWidget(), f.w().picDisplay);
-    Fixture::click(f.w().chkRow[2]);
+    QCOMPARE(QApplication::focusWidget(), controlsOf(f.w()).picDisplay);
+    Fixture::click(controlsOf(f.w()).chkRow[2]);
     QCOMPARE(int(f.g.RowSetting(2)), 1);
-    QCOMPARE(QApplication::focusWidget(), f.w().picDisplay);
+    QCOMPARE(QApplication::focusWidget(), controlsOf(f.w()).picDisplay);
     QCOMPARE(QString::fromStdString(formatSettings(f.g)), QStringLiteral("1,0,1,0,1,0\r\n"));
 }
 
 void TestMenu::aTimedDrillLeftWithoutTypingGivesNoResult() {
     Fixture f;
-    Fixture::click(f.w().cmdMenu[4]);
-    Fixture::click(f.w().cmdOK);
+    Fixture::click(controlsOf(f.w()).cmdMenu[4]);
+    Fixture::click(controlsOf(f.w()).cmdOK);
     f.type(kEnter); // an empty box: back to the menu
-    QVERIFY(f.w().fraMenu->isVisible());
+    QVERIFY(controlsOf(f.w()).fraMenu->isVisible());
     f.clock.now += 60'000;
-    Fixture::click(f.w().cmdMenu[4]);
-    Fixture::click(f.w().cmdStop[2]); // the instructions are in the box, no run was typed
-    QVERIFY(!f.w().fraSpeed->isVisible());
-    QVERIFY(f.w().fraMenu->isVisible());
-    QCOMPARE(int(f.w().TimedRunning), 0);
+    Fixture::click(controlsOf(f.w()).cmdMenu[4]);
+    Fixture::click(
+        controlsOf(f.w()).cmdStop[2]); // the instructions are in the box, no run was typed
+    QVERIFY(!controlsOf(f.w()).fraSpeed->isVisible());
+    QVERIFY(controlsOf(f.w()).fraMenu->isVisible());
+    QCOMPARE(int(f.w().state().TimedRunning), 0);
 }
 
 void TestMenu::keysGoOnToTheActivityAfterHelp_data() {
@@ -205,23 +217,25 @@ void TestMenu::keysGoOnToTheActivityAfterHelp() {
     QFETCH(int, mode);
     QFETCH(int, help);
     Fixture f;
-    Fixture::click(f.w().cmdMenu[static_cast<std::size_t>(mode)]);
-    Fixture::click(f.w().cmdOK);
-    const int before = f.w().RightCount + f.w().ErrorCount + f.w().PressCount;
-    Fixture::click(f.w().cmdHelp[static_cast<std::size_t>(help)]);
+    Fixture::click(controlsOf(f.w()).cmdMenu[static_cast<std::size_t>(mode)]);
+    Fixture::click(controlsOf(f.w()).cmdOK);
+    const int before =
+        f.w().state().RightCount + f.w().state().ErrorCount + f.w().state().PressCount;
+    Fixture::click(controlsOf(f.w()).cmdHelp[static_cast<std::size_t>(help)]);
     QCOMPARE(f.shell.help, 1);
-    f.type(f.w().TargetKey == 0 ? 'a' : f.w().TargetKey);
+    f.type(f.w().state().TargetKey == 0 ? 'a' : f.w().state().TargetKey);
     QCOMPARE(f.shell.help, 1); // the key did not press Help again
     if (mode == 4)
-        QCOMPARE(f.w().txtTime->toPlainText(), QStringLiteral("a"));
+        QCOMPARE(controlsOf(f.w()).txtTime->toPlainText(), QStringLiteral("a"));
     else
-        QVERIFY(f.w().RightCount + f.w().ErrorCount + f.w().PressCount > before);
+        QVERIFY(f.w().state().RightCount + f.w().state().ErrorCount + f.w().state().PressCount >
+                before);
 }
 
 void TestMenu::aDisabledBoxLooksDisabled() {
     Fixture f;
-    Fixture::click(f.w().cmdMenu[3]);
-    const QCheckBox* number = f.w().chkRow[3];
+    Fixture::click(controlsOf(f.w()).cmdMenu[3]);
+    const QCheckBox* number = controlsOf(f.w()).chkRow[3];
     const QPalette& pal = number->palette();
     QVERIFY(pal.color(QPalette::Disabled, QPalette::WindowText) !=
             pal.color(QPalette::Active, QPalette::WindowText));
@@ -243,57 +257,58 @@ void TestMenu::resultsFitTheirLabelWhole() {
     QFETCH(int, typed);
     QFETCH(int, ms);
     Fixture f;
-    Fixture::click(f.w().cmdMenu[static_cast<std::size_t>(mode)]);
-    Fixture::click(f.w().cmdOK);
+    Fixture::click(controlsOf(f.w()).cmdMenu[static_cast<std::size_t>(mode)]);
+    Fixture::click(controlsOf(f.w()).cmdOK);
     if (mode == 4) {
-        f.w().txtTime->setPlainText(QString(typed, QLatin1Char('a')));
+        controlsOf(f.w()).txtTime->setPlainText(QString(typed, QLatin1Char('a')));
         f.clock.now += 750 + ms;
         f.type(kEnter);
     } else {
-        while (f.w().Typing == 1)
-            f.type(f.w().TargetKey);
+        while (f.w().state().Typing == 1)
+            f.type(f.w().state().TargetKey);
     }
-    const QLabel* label = f.w().lblSpeed;
-    QVERIFY(f.w().fraSpeed->isVisible());
+    const QLabel* label = controlsOf(f.w()).lblSpeed;
+    QVERIFY(controlsOf(f.w()).fraSpeed->isVisible());
     const QFontMetrics fm(label->font());
     const QStringList lines = label->text().split(QLatin1Char('\n'));
     for (const QString& line : lines)
         QVERIFY2(fm.horizontalAdvance(line) <= label->width(), qPrintable(line));
     QVERIFY(label->height() >= (lines.size() - 1) * fm.lineSpacing() + fm.height());
-    QVERIFY(f.w().fraSpeed->rect().contains(label->geometry()));
+    QVERIFY(controlsOf(f.w()).fraSpeed->rect().contains(label->geometry()));
 }
 
 void TestMenu::trickyKeysIsTheCharacterDrillScreenWithItsOwnCaption() {
     Fixture f;
-    Fixture::click(f.w().cmdMenu[2]);
+    Fixture::click(controlsOf(f.w()).cmdMenu[2]);
     const QStringList characterDrill = visibleControls(f.w());
     const QStringList instructions = f.display();
-    Fixture::click(f.w().cmdStop[1]);
+    Fixture::click(controlsOf(f.w()).cmdStop[1]);
     int asked = 0;
     f.w().core().setTrickySource([&] {
         ++asked;
-        return TrickyRecord{{keyIndexOf(f.w(), 'd'), {0.8, false}}};
+        return TrickyRecord{{keyIndexOf(f.w().state(), 'd'), {0.8, false}}};
     });
     f.w().cmdTricky_Click();
     QCOMPARE(visibleControls(f.w()), characterDrill);
     QCOMPARE(f.display(), instructions);
-    QCOMPARE(f.w().fraDrill->caption(), QStringLiteral("Tricky Keys"));
-    QCOMPARE(int(f.w().Mode), int(kCharacterDrill));
-    Fixture::click(f.w().cmdOK);
+    QCOMPARE(controlsOf(f.w()).fraDrill->caption(), QStringLiteral("Tricky Keys"));
+    QCOMPARE(int(f.w().state().Mode), int(kCharacterDrill));
+    Fixture::click(controlsOf(f.w()).cmdOK);
     QCOMPARE(asked, 1);
     QVERIFY(f.w().core().tricky());
-    while (f.w().Typing == 1)
-        f.type(f.w().TargetKey);
-    QVERIFY(f.w().lblSpeed->text().endsWith(QLatin1String("% accuracy")));
+    while (f.w().state().Typing == 1)
+        f.type(f.w().state().TargetKey);
+    QVERIFY(controlsOf(f.w()).lblSpeed->text().endsWith(QLatin1String("% accuracy")));
     QVERIFY(f.display().last().startsWith(QLatin1String("Practised: ")));
     // It stands whole above the results frame, which covers the display's lower part.
-    QVERIFY(f.w().picDisplay->y() + px(static_cast<int>(f.w().picDisplay->CurrentY)) <=
-            f.w().fraSpeed->y());
+    QVERIFY(controlsOf(f.w()).picDisplay->y() +
+                px(static_cast<int>(controlsOf(f.w()).picDisplay->CurrentY)) <=
+            controlsOf(f.w()).fraSpeed->y());
     // Any menu choice is the designed activity again.
-    Fixture::click(f.w().cmdStop[1]);
-    Fixture::click(f.w().cmdMenu[2]);
+    Fixture::click(controlsOf(f.w()).cmdStop[1]);
+    Fixture::click(controlsOf(f.w()).cmdMenu[2]);
     QVERIFY(!f.w().core().tricky());
-    QCOMPARE(f.w().fraDrill->caption(), QStringLiteral("Character Drill"));
+    QCOMPARE(controlsOf(f.w()).fraDrill->caption(), QStringLiteral("Character Drill"));
 }
 
 QTEST_MAIN(TestMenu)

@@ -169,7 +169,7 @@ void TestProgress::drillLinesKeepWhatTheirResultsShowed_data() {
 void TestProgress::drillLinesKeepWhatTheirResultsShowed() {
     QFETCH(int, mode);
     Typing t(path_);
-    t.state->Mode = static_cast<i16>(mode);
+    t.core->chooseMode(mode);
     for (int line = 0; line < 2; ++line) {
         t.core->ok();
         t.markReady();
@@ -206,7 +206,7 @@ void TestProgress::drillLinesKeepWhatTheirResultsShowed() {
 
 void TestProgress::aTimedRunKeepsItsSpeedAndNoKeys() {
     Typing t(path_);
-    t.state->Mode = kTimedDrill;
+    t.core->chooseMode(kTimedDrill);
     t.core->ok();
     t.view.timedText = std::string(151, 'a');
     t.clock.now += 30'750;
@@ -225,7 +225,7 @@ void TestProgress::aTimedRunKeepsItsSpeedAndNoKeys() {
 
 void TestProgress::eachPracticeFingerIsARow() {
     Typing t(path_, "1,1,1,1", true);
-    t.state->Mode = kKeyboardPractice;
+    t.core->chooseMode(kKeyboardPractice);
     t.core->ok();
     // Each finger's keys, noted as its row is written.
     std::vector<std::vector<KeyJudged>> perFinger;
@@ -259,13 +259,13 @@ void TestProgress::eachPracticeFingerIsARow() {
 
 void TestProgress::aLessonPracticeIsOneRowWithAllItsKeys() {
     Typing t(path_, "1,0,0,0", false);
-    t.state->Mode = kLearnKeyboard;
+    t.core->chooseMode(kLearnKeyboard);
     t.core->learn(kTopRow);
     for (int page = 0; page < 12 && t.events.readies.empty(); ++page)
         t.core->next(1);
     QCOMPARE(t.events.readies.size(), std::size_t(1));
     t.markReady();
-    for (int i = 0; i < 1000 && t.state->LessonOn == 1; ++i) {
+    for (int i = 0; i < 1000 && t.s().LessonOn == 1; ++i) {
         if (t.view.okPractice)
             t.core->okPractice();
         else
@@ -288,7 +288,7 @@ void TestProgress::aLessonPracticeIsOneRowWithAllItsKeys() {
 
 void TestProgress::keysOfALineLeftByStopAreDropped() {
     Typing t(path_);
-    t.state->Mode = kCharacterDrill;
+    t.core->chooseMode(kCharacterDrill);
     t.core->ok();
     t.typeAsked(4);
     t.core->stop(1);
@@ -299,7 +299,7 @@ void TestProgress::keysOfALineLeftByStopAreDropped() {
     QCOMPARE(rows.size(), std::size_t(1));
     compareKeys(t.store.keys(rows[0].id), t.keysSinceReady());
     // A lesson left half way leaves nothing either.
-    t.state->Mode = kLearnKeyboard;
+    t.core->chooseMode(kLearnKeyboard);
     t.core->learn(kHomeRow);
     for (int page = 0; page < 8 && t.events.readies.size() < 3; ++page)
         t.core->next(1);
@@ -312,7 +312,7 @@ void TestProgress::keysOfALineLeftByStopAreDropped() {
 void TestProgress::withNoChildNothingIsWritten() {
     Typing t(path_);
     t.recorder.setChild(0);
-    t.state->Mode = kWordDrill;
+    t.core->chooseMode(kWordDrill);
     t.core->ok();
     t.typeAsked(300);
     QCOMPARE(t.events.lines.size(), std::size_t(1));

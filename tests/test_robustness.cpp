@@ -5,11 +5,11 @@
 #include "harness.h"
 #include "shipped.h"
 
+#include "io/settings.h"
+#include "io/settingsfile.h"
 #include "shell/app.h"
 #include "shell/helpviewer.h"
-#include "shell/qtsound.h"
-#include "shell/settings.h"
-#include "shell/settingsfile.h"
+#include "sound/qtsound.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -152,12 +152,12 @@ void TestRobustness::aFailedSaveAtExitNamesTheFileAndKeepsTheOldOne() {
     int status = -1;
     app.endProgram = [&status](int s) { status = s; };
     app.openMain();
-    QTest::mouseClick(app.main()->cmdMenu[2], Qt::LeftButton);
-    QTest::mouseClick(app.main()->chkRow[2], Qt::LeftButton);
+    QTest::mouseClick(controlsOf(*app.main()).cmdMenu[2], Qt::LeftButton);
+    QTest::mouseClick(controlsOf(*app.main()).chkRow[2], Qt::LeftButton);
     BoxCloser closer;
     {
         FileSizeLimit full(0);
-        QTest::mouseClick(app.main()->cmdExit, Qt::LeftButton);
+        QTest::mouseClick(controlsOf(*app.main()).cmdExit, Qt::LeftButton);
     }
     QCOMPARE(closer.boxes, 1);
     QVERIFY2(closer.text.contains(userSettingsPath()), qPrintable(closer.text));
@@ -254,12 +254,13 @@ void pressEverything(Fixture& f) {
 // What must hold in any state.
 void checkState(Fixture& f) {
     FrmType& w = f.w();
-    QVERIFY(w.LinePos >= 0 && w.LinePos <= w.LineLen);
-    QVERIFY(w.LineLen <= kLineSlots);
-    QVERIFY(w.PracticeIndex >= 0 && w.PracticeIndex <= 4);
-    QVERIFY(w.PressCount >= 0 && w.PressCount < 3);
-    if (w.Typing == 1 && (w.Mode == kCharacterDrill || w.Mode == kWordDrill))
-        QCOMPARE(int(w.TargetKey), int(w.LineChars(w.LinePos)));
+    QVERIFY(w.state().LinePos >= 0 && w.state().LinePos <= w.state().LineLen);
+    QVERIFY(w.state().LineLen <= kLineSlots);
+    QVERIFY(w.state().PracticeIndex >= 0 && w.state().PracticeIndex <= 4);
+    QVERIFY(w.state().PressCount >= 0 && w.state().PressCount < 3);
+    if (w.state().Typing == 1 &&
+        (w.state().Mode == kCharacterDrill || w.state().Mode == kWordDrill))
+        QCOMPARE(int(w.state().TargetKey), int(w.state().LineChars(w.state().LinePos)));
 }
 
 } // namespace
@@ -271,38 +272,38 @@ void TestRobustness::everyKeyInEveryState() {
     FrmType& w = f.w();
     const auto states = std::vector<std::function<void()>>{
         [&] {}, // the menu
-        [&] { Fixture::click(w.cmdMenu[2]); },
-        [&] { Fixture::click(w.cmdOK); }, // a Character Drill line
+        [&] { Fixture::click(controlsOf(w).cmdMenu[2]); },
+        [&] { Fixture::click(controlsOf(w).cmdOK); }, // a Character Drill line
         [&] {
-            Fixture::click(w.cmdStop[1]);
-            Fixture::click(w.cmdMenu[3]);
-            Fixture::click(w.cmdOK);
+            Fixture::click(controlsOf(w).cmdStop[1]);
+            Fixture::click(controlsOf(w).cmdMenu[3]);
+            Fixture::click(controlsOf(w).cmdOK);
         },
         [&] {
-            Fixture::click(w.cmdStop[1]);
-            Fixture::click(w.cmdMenu[1]);
-            Fixture::click(w.cmdOK);
+            Fixture::click(controlsOf(w).cmdStop[1]);
+            Fixture::click(controlsOf(w).cmdMenu[1]);
+            Fixture::click(controlsOf(w).cmdOK);
         },
         [&] {
-            Fixture::click(w.cmdStop[1]);
-            Fixture::click(w.cmdMenu[4]);
-            Fixture::click(w.cmdOK);
+            Fixture::click(controlsOf(w).cmdStop[1]);
+            Fixture::click(controlsOf(w).cmdMenu[4]);
+            Fixture::click(controlsOf(w).cmdOK);
         },
         [&] {
-            Fixture::click(w.cmdStop[2]);
-            Fixture::click(w.cmdStop[2]);
-            Fixture::click(w.cmdMenu[0]);
-            Fixture::click(w.cmdLearn[0]);
+            Fixture::click(controlsOf(w).cmdStop[2]);
+            Fixture::click(controlsOf(w).cmdStop[2]);
+            Fixture::click(controlsOf(w).cmdMenu[0]);
+            Fixture::click(controlsOf(w).cmdLearn[0]);
         },
         [&] {
             for (int i = 0; i < 8; ++i)
-                Fixture::click(w.cmdNext[1]);
+                Fixture::click(controlsOf(w).cmdNext[1]);
         }, // the Enter page
         [&] {
-            Fixture::click(w.cmdStop[0]);
-            Fixture::click(w.cmdLearn[3]);
-            Fixture::click(w.cmdNext[1]);
-            Fixture::click(w.cmdNext[1]);
+            Fixture::click(controlsOf(w).cmdStop[0]);
+            Fixture::click(controlsOf(w).cmdLearn[3]);
+            Fixture::click(controlsOf(w).cmdNext[1]);
+            Fixture::click(controlsOf(w).cmdNext[1]);
         }, // a row practice
     };
     for (const auto& enter : states) {
@@ -311,15 +312,15 @@ void TestRobustness::everyKeyInEveryState() {
         checkState(f);
     }
     // Still a working program: a drill line can be typed to its end.
-    Fixture::click(w.cmdStop[0]);
-    Fixture::click(w.cmdStop[0]);
-    Fixture::click(w.cmdMenu[2]);
-    Fixture::click(w.cmdOK);
+    Fixture::click(controlsOf(w).cmdStop[0]);
+    Fixture::click(controlsOf(w).cmdStop[0]);
+    Fixture::click(controlsOf(w).cmdMenu[2]);
+    Fixture::click(controlsOf(w).cmdOK);
     int keys = 0;
-    while (w.Typing == 1 && keys++ < 100)
-        f.type(w.TargetKey);
-    QCOMPARE(int(w.Typing), 0);
-    QVERIFY(w.lblSpeed->text().endsWith(QLatin1String("% accuracy")));
+    while (w.state().Typing == 1 && keys++ < 100)
+        f.type(w.state().TargetKey);
+    QCOMPARE(int(w.state().Typing), 0);
+    QVERIFY(controlsOf(w).lblSpeed->text().endsWith(QLatin1String("% accuracy")));
 }
 
 void TestRobustness::clicksOnEveryControlWhileTyping() {
@@ -328,33 +329,36 @@ void TestRobustness::clicksOnEveryControlWhileTyping() {
     BoxCloser closer;
     FrmType& w = f.w();
     for (int mode : {kCharacterDrill, kWordDrill, kKeyboardPractice, kTimedDrill, kLearnKeyboard}) {
-        Fixture::click(w.cmdMenu[static_cast<std::size_t>(mode)]);
+        Fixture::click(controlsOf(w).cmdMenu[static_cast<std::size_t>(mode)]);
         if (mode == kLearnKeyboard) {
-            Fixture::click(w.cmdLearn[1]);
-            Fixture::click(w.cmdNext[1]);
-            Fixture::click(w.cmdNext[1]);
+            Fixture::click(controlsOf(w).cmdLearn[1]);
+            Fixture::click(controlsOf(w).cmdNext[1]);
+            Fixture::click(controlsOf(w).cmdNext[1]);
         } else {
-            Fixture::click(w.cmdOK);
+            Fixture::click(controlsOf(w).cmdOK);
         }
         for (int round = 0; round < 3; ++round) {
-            f.type(w.TargetKey);
+            f.type(w.state().TargetKey);
             const auto controls = w.findChildren<QAbstractButton*>();
             for (QAbstractButton* b : controls) {
-                if (!b->isVisible() || !b->isEnabled() || b == w.cmdExit) continue;
-                if (std::find(w.cmdStop.begin(), w.cmdStop.end(), b) != w.cmdStop.end())
+                if (!b->isVisible() || !b->isEnabled() || b == controlsOf(w).cmdExit) continue;
+                if (std::find(controlsOf(w).cmdStop.begin(), controlsOf(w).cmdStop.end(), b) !=
+                    controlsOf(w).cmdStop.end())
                     continue; // Stop ends the state under test; it has its own tests
-                if (std::find(w.cmdMenu.begin(), w.cmdMenu.end(), b) != w.cmdMenu.end() ||
-                    std::find(w.cmdLearn.begin(), w.cmdLearn.end(), b) != w.cmdLearn.end())
+                if (std::find(controlsOf(w).cmdMenu.begin(), controlsOf(w).cmdMenu.end(), b) !=
+                        controlsOf(w).cmdMenu.end() ||
+                    std::find(controlsOf(w).cmdLearn.begin(), controlsOf(w).cmdLearn.end(), b) !=
+                        controlsOf(w).cmdLearn.end())
                     continue;
                 Fixture::click(b);
                 checkState(f);
             }
         }
-        for (SSCommand* stop : w.cmdStop)
+        for (SSCommand* stop : controlsOf(w).cmdStop)
             if (stop->isVisible()) Fixture::click(stop);
-        for (SSCommand* stop : w.cmdStop)
+        for (SSCommand* stop : controlsOf(w).cmdStop)
             if (stop->isVisible()) Fixture::click(stop);
-        QVERIFY(w.fraMenu->isVisible());
+        QVERIFY(controlsOf(w).fraMenu->isVisible());
     }
     QVERIFY(closer.boxes > 0); // the on-screen keys warned
 }
@@ -381,22 +385,22 @@ void TestRobustness::keysDuringThePauseAreJudgedAfterwards() {
     QVERIFY(f.window->Form_Load(error));
     f.window->show();
     FrmType& w = f.w();
-    Fixture::click(w.cmdMenu[0]);
-    Fixture::click(w.cmdLearn[1]);
-    Fixture::click(w.cmdNext[1]);
-    Fixture::click(w.cmdNext[1]);
-    pause.target = w.picDisplay;
-    QCOMPARE(int(w.TargetKey), int('a'));
+    Fixture::click(controlsOf(w).cmdMenu[0]);
+    Fixture::click(controlsOf(w).cmdLearn[1]);
+    Fixture::click(controlsOf(w).cmdNext[1]);
+    Fixture::click(controlsOf(w).cmdNext[1]);
+    pause.target = controlsOf(w).picDisplay;
+    QCOMPARE(int(w.state().TargetKey), int('a'));
     pause.keys = QStringLiteral("sxs"); // typed during the pause after the third a
     f.type('a');
     f.type('a');
     f.type('a');
-    QCOMPARE(int(w.RightCount), 3);
+    QCOMPARE(int(w.state().RightCount), 3);
     QCoreApplication::processEvents();
-    QCOMPARE(int(w.TargetKey), int('s'));
-    QCOMPARE(int(w.RightCount), 5);
-    QCOMPARE(int(w.ErrorCount), 1);
-    QCOMPARE(int(w.PressCount), 2);
+    QCOMPARE(int(w.state().TargetKey), int('s'));
+    QCOMPARE(int(w.state().RightCount), 5);
+    QCOMPARE(int(w.state().ErrorCount), 1);
+    QCOMPARE(int(w.state().PressCount), 2);
 }
 
 QTEST_MAIN(TestRobustness)

@@ -3,7 +3,7 @@
 // pictures whose lit finger stands out, and the size kept for the next start.
 #include "harness.h"
 
-#include "shell/settingsfile.h"
+#include "io/settingsfile.h"
 #include "shell/windowstate.h"
 #include "ui/twips.h"
 
@@ -78,15 +78,15 @@ LineTyped typeALine(Fixture& f, QSize resize = {}) {
     w.cmdMenu_Click(2);
     w.cmdOK_Click();
     LineTyped result;
-    result.penX = w.PenX;
-    for (int i = 0; i < 60 && !w.cmdOK->isVisible(); ++i) {
+    result.penX = w.state().PenX;
+    for (int i = 0; i < 60 && !controlsOf(w).cmdOK->isVisible(); ++i) {
         if (i == 3) f.type('~'); // no line asks for it
         if (i == 5 && resize.isValid()) w.resize(resize);
-        f.type(w.TargetKey);
+        f.type(w.state().TargetKey);
     }
-    result.display = w.picDisplay->printedLines();
-    result.right = w.RightCount;
-    result.wrong = w.ErrorCount;
+    result.display = controlsOf(w).picDisplay->printedLines();
+    result.right = w.state().RightCount;
+    result.wrong = w.state().ErrorCount;
     return result;
 }
 
@@ -135,18 +135,20 @@ void TestScaling::controlsStandWhereTheLayoutPutsThemScaled() {
     FrmType& w = f.w();
     w.resize(FrmType::laidOutSize() * factor);
     const std::map<QString, QWidget*> controls = {
-        {"A", w.cmdKey(76)},      {"Enter", w.cmdKey(87)},   {"space", w.pnlSpace},
-        {"hand", w.imgHand[1]},   {"menu", w.fraMenu},       {"word", w.cmdMenu[3]},
-        {"top row", w.chkRow[1]}, {"display", w.picDisplay}, {"speed", w.lblSpeed}};
+        {"A", controlsOf(w).cmdKey(76)},      {"Enter", controlsOf(w).cmdKey(87)},
+        {"space", controlsOf(w).pnlSpace},    {"hand", controlsOf(w).imgHand[1]},
+        {"menu", controlsOf(w).fraMenu},      {"word", controlsOf(w).cmdMenu[3]},
+        {"top row", controlsOf(w).chkRow[1]}, {"display", controlsOf(w).picDisplay},
+        {"speed", controlsOf(w).lblSpeed}};
     QWidget* c = controls.at(control);
     QCOMPARE(layoutScale(c), factor);
     QCOMPARE(c->geometry(), scaled(twips, factor));
     QCOMPARE(placedTw(c), twips);
     // Fonts grow with the layout; text is still measured in the layout's twips.
-    if (c == w.cmdKey(76)) QCOMPARE(c->font().pixelSize(), qRound(19 * factor));
-    QCOMPARE(w.picDisplay->TextWidth(QStringLiteral("0")), 195);
-    QCOMPARE(w.picDisplay->WidthTw(), 6135);
-    QCOMPARE(w.picDisplay->font().pixelSize(), qRound(21 * factor));
+    if (c == controlsOf(w).cmdKey(76)) QCOMPARE(c->font().pixelSize(), qRound(19 * factor));
+    QCOMPARE(controlsOf(w).picDisplay->TextWidth(QStringLiteral("0")), 195);
+    QCOMPARE(controlsOf(w).picDisplay->WidthTw(), 6135);
+    QCOMPARE(controlsOf(w).picDisplay->font().pixelSize(), qRound(21 * factor));
 }
 
 void TestScaling::aWideWindowCentresTheLayout() {
@@ -158,20 +160,22 @@ void TestScaling::aWideWindowCentresTheLayout() {
     const int width = qRound(631 * factor);
     const QPoint offset((1600 - width) / 2, 0);
     QCOMPARE(layoutArea(&w), QRect(offset, QSize(width, 600)));
-    QCOMPARE(w.fraMenu->geometry(), scaled({3000, 480, 3375, 2775}, factor, offset));
+    QCOMPARE(controlsOf(w).fraMenu->geometry(), scaled({3000, 480, 3375, 2775}, factor, offset));
     // Children stand in their parent as before; only the window's own controls move.
-    QCOMPARE(w.cmdMenu[0]->geometry(), scaled({360, 360, 2655, 375}, factor));
+    QCOMPARE(controlsOf(w).cmdMenu[0]->geometry(), scaled({360, 360, 2655, 375}, factor));
     // The keyboard's board reaches two layout pixels past the layout's right edge: that
     // strip is cut, as the window's edge cuts it at the layout's size.
     w.cmdMenu_Click(2);
-    QVERIFY(!w.picKeys->mask().isEmpty());
-    QCOMPARE(w.picKeys->mapTo(&w, w.picKeys->mask().boundingRect().topRight()).x(),
+    QVERIFY(!controlsOf(w).picKeys->mask().isEmpty());
+    QCOMPARE(controlsOf(w)
+                 .picKeys->mapTo(&w, controlsOf(w).picKeys->mask().boundingRect().topRight())
+                 .x(),
              layoutArea(&w).right());
     // Back to the layout's own size, nothing is cut and every pixel is where it was.
     w.resize(FrmType::laidOutSize());
     QCOMPARE(layoutScale(&w), 1.0);
-    QVERIFY(w.picKeys->mask().isEmpty());
-    QCOMPARE(w.fraMenu->geometry(), scaled({3000, 480, 3375, 2775}, 1));
+    QVERIFY(controlsOf(w).picKeys->mask().isEmpty());
+    QCOMPARE(controlsOf(w).fraMenu->geometry(), scaled({3000, 480, 3375, 2775}, 1));
 }
 
 void TestScaling::aLineTypesTheSameAtAnySize() {
@@ -190,8 +194,8 @@ void TestScaling::aLineTypesTheSameAtAnySize() {
         QCOMPARE(other.wrong, atLayoutSize.wrong);
         QCOMPARE(other.penX, atLayoutSize.penX);
     }
-    QVERIFY(resized.w().cmdOK->isVisible());
-    QCOMPARE(resized.w().lblSpeed->text(), small.w().lblSpeed->text());
+    QVERIFY(controlsOf(resized.w()).cmdOK->isVisible());
+    QCOMPARE(controlsOf(resized.w()).lblSpeed->text(), controlsOf(small.w()).lblSpeed->text());
 }
 
 void TestScaling::whatWasPrintedIsDrawnAgainAtTheNewSize() {
@@ -200,17 +204,18 @@ void TestScaling::whatWasPrintedIsDrawnAgainAtTheNewSize() {
     w.cmdMenu_Click(2);
     w.cmdOK_Click();
     for (int i = 0; i < 4; ++i)
-        f.type(w.TargetKey);
-    const QRect cursorTw = placedTw(w.shpChar);
+        f.type(w.state().TargetKey);
+    const QRect cursorTw = placedTw(controlsOf(w).shpChar);
     w.resize(kDouble);
-    QCOMPARE(placedTw(w.shpChar), cursorTw);
-    QCOMPARE(w.shpChar->geometry(), scaled(cursorTw, 2));
-    QCOMPARE(topTw(w.imgArrow), int(w.RowTop(w.LineRows(w.LinePos))));
-    QCOMPARE(w.imgArrow->y(), px(2 * topTw(w.imgArrow)));
+    QCOMPARE(placedTw(controlsOf(w).shpChar), cursorTw);
+    QCOMPARE(controlsOf(w).shpChar->geometry(), scaled(cursorTw, 2));
+    QCOMPARE(topTw(controlsOf(w).imgArrow),
+             int(w.state().RowTop(w.state().LineRows(w.state().LinePos))));
+    QCOMPARE(controlsOf(w).imgArrow->y(), px(2 * topTw(controlsOf(w).imgArrow)));
 
     // The model line and the four typed characters are on the canvas, at twice the size:
     // ink in each line's band, where a line is twice the layout's 23 pixels high.
-    const QImage shown = w.picDisplay->grab().toImage();
+    const QImage shown = controlsOf(w).picDisplay->grab().toImage();
     const auto inkIn = [&shown](int top, int bottom) {
         int ink = 0;
         for (int y = top; y < bottom; ++y)
@@ -218,8 +223,8 @@ void TestScaling::whatWasPrintedIsDrawnAgainAtTheNewSize() {
                 if (isDark(shown.pixelColor(x, y))) ++ink;
         return ink;
     };
-    const int line = 2 * px(w.picDisplay->TextHeight(QStringLiteral("0")));
-    const int modelTop = 2 * px(w.PenY) - line;
+    const int line = 2 * px(controlsOf(w).picDisplay->TextHeight(QStringLiteral("0")));
+    const int modelTop = 2 * px(w.state().PenY) - line;
     QVERIFY(inkIn(modelTop, modelTop + line) > 200);
     QVERIFY(inkIn(modelTop + line, modelTop + 2 * line) > 40);
     QVERIFY(inkIn(modelTop + 2 * line, shown.height()) == 0);
@@ -244,24 +249,24 @@ void TestScaling::markedFacesCarryADarkRing() {
     FrmType& w = f.w();
     w.resize(FrmType::laidOutSize() * factor);
     w.cmdMenu_Click(2);
-    w.ClearHomeKeys();
+    w.core().guide().ClearHomeKeys();
     QWidget* target = nullptr;
     if (face == "A") {
-        w.ShowKey('a');
-        target = w.cmdKey(76);
+        w.core().guide().ShowKey('a');
+        target = controlsOf(w).cmdKey(76);
     } else if (face == "Enter") {
-        w.ShowEnterKey();
-        target = w.cmdKey(87);
+        w.core().guide().ShowEnterKey();
+        target = controlsOf(w).cmdKey(87);
     } else if (face == "Shift") {
-        w.ShowLeftShift();
-        target = w.cmdKey(88);
+        w.core().guide().ShowLeftShift();
+        target = controlsOf(w).cmdKey(88);
     } else {
-        w.ShowSpaceBar();
-        target = w.pnlSpace;
+        w.core().guide().ShowSpaceBar();
+        target = controlsOf(w).pnlSpace;
     }
     const QImage marked = target->grab().toImage();
-    const QColor unmarkedFace =
-        w.cmdKey(77)->grab().toImage().pixelColor(qRound(8 * factor), qRound(8 * factor));
+    const QColor unmarkedFace = controlsOf(w).cmdKey(77)->grab().toImage().pixelColor(
+        qRound(8 * factor), qRound(8 * factor));
     const int ring = ringWidth(marked);
     QVERIFY2(ring >= qRound(2 * factor), qPrintable(QString::number(ring)));
     const QColor ringColour = marked.pixelColor(qRound(3 * factor), marked.height() / 2);
@@ -269,7 +274,7 @@ void TestScaling::markedFacesCarryADarkRing() {
     // Inside the ring the face is the marker's yellow, as before.
     QCOMPARE(marked.pixelColor(qRound(6 * factor), qRound(6 * factor)), QColor(255, 255, 0));
     // Unmarked again, no ring is left.
-    w.ClearAllKeys();
+    w.core().guide().ClearAllKeys();
     QCOMPARE(ringWidth(target->grab().toImage()), 0);
 }
 
@@ -292,7 +297,7 @@ void TestScaling::keysShowTheirShiftCharacters() {
     QFETCH(int, key);
     QFETCH(QString, small);
     Fixture f;
-    QCOMPARE(f.w().cmdKey(key)->shiftCaption(), small);
+    QCOMPARE(controlsOf(f.w()).cmdKey(key)->shiftCaption(), small);
 }
 
 void TestScaling::litFingersStandOut_data() {

@@ -1,7 +1,7 @@
 // The random generator, PlayWave and the pause.
 #include "files.h"
-#include "shell/services.h"
-#include "shell/wavefile.h"
+#include "io/wavefile.h"
+#include "services/services.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The settings line, and where it is read from and written to.
 #include "files.h"
-#include "shell/settings.h"
-#include "shell/settingsfile.h"
+#include "io/settings.h"
+#include "io/settingsfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -76,82 +76,82 @@ void TestSoak::day(Fixture& f, const Day& d) {
 
 void TestSoak::drill(Fixture& f, int mode, int lines) {
     FrmType& w = f.w();
-    Fixture::click(w.cmdMenu[static_cast<std::size_t>(mode)]);
+    Fixture::click(controlsOf(w).cmdMenu[static_cast<std::size_t>(mode)]);
     const char wrong[] = {'~', '\b', 'Q', '\r', ' '};
     for (int line = 0; line < lines; ++line) {
-        Fixture::click(w.cmdOK);
-        QVERIFY(w.Typing == 1);
+        Fixture::click(controlsOf(w).cmdOK);
+        QVERIFY(w.state().Typing == 1);
         int keys = 0;
-        while (w.Typing == 1 && keys < 200) {
-            if (keys % 7 == 3 && wrong[keys % 5] != w.TargetKey) f.type(wrong[keys % 5]);
-            f.type(w.TargetKey);
+        while (w.state().Typing == 1 && keys < 200) {
+            if (keys % 7 == 3 && wrong[keys % 5] != w.state().TargetKey) f.type(wrong[keys % 5]);
+            f.type(w.state().TargetKey);
             ++keys;
         }
-        QVERIFY(w.Typing == 0);
-        QVERIFY(w.lblSpeed->text().endsWith(QLatin1String("% accuracy")));
+        QVERIFY(w.state().Typing == 0);
+        QVERIFY(controlsOf(w).lblSpeed->text().endsWith(QLatin1String("% accuracy")));
         QCoreApplication::processEvents();
     }
-    Fixture::click(w.cmdStop[1]);
+    Fixture::click(controlsOf(w).cmdStop[1]);
 }
 
 void TestSoak::practice(Fixture& f, int fingers) {
     FrmType& w = f.w();
-    Fixture::click(w.cmdMenu[1]);
-    Fixture::click(w.cmdOK);
+    Fixture::click(controlsOf(w).cmdMenu[1]);
+    Fixture::click(controlsOf(w).cmdOK);
     int done = 0;
     while (done < fingers) {
-        const int before = w.PracticeIndex;
+        const int before = w.state().PracticeIndex;
         for (int i = 0; i < 3; ++i)
-            f.type(w.TargetKey);
-        if (w.PracticeIndex == 1 && before >= 1) ++done;
+            f.type(w.state().TargetKey);
+        if (w.state().PracticeIndex == 1 && before >= 1) ++done;
         f.type('~'); // one wrong key per practised key
         QCoreApplication::processEvents();
     }
-    Fixture::click(w.cmdStop[1]);
+    Fixture::click(controlsOf(w).cmdStop[1]);
 }
 
 void TestSoak::lessons(Fixture& f, int rounds) {
     FrmType& w = f.w();
-    Fixture::click(w.cmdMenu[0]);
+    Fixture::click(controlsOf(w).cmdMenu[0]);
     for (int round = 0; round < rounds; ++round) {
-        Fixture::click(w.cmdLearn[0]);
+        Fixture::click(controlsOf(w).cmdLearn[0]);
         for (int page = 1; page <= 14; ++page) {
             if (page == 9 || page == 10) f.type(page == 9 ? kEnter : kSpace);
-            Fixture::click(w.cmdNext[1]);
+            Fixture::click(controlsOf(w).cmdNext[1]);
         }
-        QVERIFY(w.LessonOn == 0);
+        QVERIFY(w.state().LessonOn == 0);
         for (int lesson = 1; lesson <= 4; ++lesson) {
-            Fixture::click(w.cmdLearn[static_cast<std::size_t>(lesson)]);
-            Fixture::click(w.cmdNext[1]);
-            Fixture::click(w.cmdNext[1]);
+            Fixture::click(controlsOf(w).cmdLearn[static_cast<std::size_t>(lesson)]);
+            Fixture::click(controlsOf(w).cmdNext[1]);
+            Fixture::click(controlsOf(w).cmdNext[1]);
             int keys = 0;
-            while (w.LessonOn == 1 && keys < 1000) {
-                if (w.cmdOKPractice->isVisible())
-                    Fixture::click(w.cmdOKPractice);
+            while (w.state().LessonOn == 1 && keys < 1000) {
+                if (controlsOf(w).cmdOKPractice->isVisible())
+                    Fixture::click(controlsOf(w).cmdOKPractice);
                 else
-                    f.type(w.TargetKey);
+                    f.type(w.state().TargetKey);
                 ++keys;
             }
-            QVERIFY(w.LessonOn == 0);
+            QVERIFY(w.state().LessonOn == 0);
             QCoreApplication::processEvents();
         }
     }
-    Fixture::click(w.cmdStop[0]);
+    Fixture::click(controlsOf(w).cmdStop[0]);
 }
 
 void TestSoak::timedRuns(Fixture& f, int runs) {
     FrmType& w = f.w();
-    Fixture::click(w.cmdMenu[4]);
+    Fixture::click(controlsOf(w).cmdMenu[4]);
     for (int run = 0; run < runs; ++run) {
-        Fixture::click(w.cmdOK);
+        Fixture::click(controlsOf(w).cmdOK);
         f.typeText(QStringLiteral("the quick brown fox jumps over the lazy dog"));
         f.clock.now += 10'000;
         f.type(kEnter);
-        QVERIFY(w.lblSpeed->text().endsWith(QLatin1String("words per minute")));
+        QVERIFY(controlsOf(w).lblSpeed->text().endsWith(QLatin1String("words per minute")));
         QCoreApplication::processEvents();
     }
-    Fixture::click(w.cmdStop[2]);
-    QVERIFY(w.fraMenu->isVisible());
+    Fixture::click(controlsOf(w).cmdStop[2]);
+    QVERIFY(controlsOf(w).fraMenu->isVisible());
 }
 
 void TestSoak::aLongDay() {

@@ -1,9 +1,10 @@
 // The program from its start: the About window, "&OK" to the menu screen, "Info?",
 // Exit writing the options, and a damaged key.dat stopping the start-up.
 #include "files.h"
+#include "io/settingsfile.h"
+#include "services/soundservice.h"
 #include "shell/app.h"
-#include "shell/settingsfile.h"
-#include "shell/soundservice.h"
+#include "shell/plugins.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -51,25 +52,25 @@ void TestStartup::fromTheAboutWindowToTheMenu() {
     QVERIFY(app.main());
     FrmType& w = *app.main();
     QVERIFY(w.isVisible());
-    QVERIFY(w.fraMenu->isVisible());
-    QCOMPARE(int(w.RowCount), 2);
-    QVERIFY(w.chkRow[0]->isChecked() && w.chkRow[2]->isChecked());
-    QVERIFY(w.chkUC->isChecked() && w.chkSound->isChecked());
-    QCOMPARE(int(w.WordList(1, 1).size() > 0), 1);
+    QVERIFY(controlsOf(w).fraMenu->isVisible());
+    QCOMPARE(int(w.state().RowCount), 2);
+    QVERIFY(controlsOf(w).chkRow[0]->isChecked() && controlsOf(w).chkRow[2]->isChecked());
+    QVERIFY(controlsOf(w).chkUC->isChecked() && controlsOf(w).chkSound->isChecked());
+    QCOMPARE(int(w.state().WordList(1, 1).size() > 0), 1);
 }
 
 void TestStartup::infoThenOkReadsNothingAgain() {
     App app;
     app.openMain();
     FrmType& w = *app.main();
-    QTest::mouseClick(w.cmdMenu[2], Qt::LeftButton);
-    QTest::mouseClick(w.chkRow[1], Qt::LeftButton);
+    QTest::mouseClick(controlsOf(w).cmdMenu[2], Qt::LeftButton);
+    QTest::mouseClick(controlsOf(w).chkRow[1], Qt::LeftButton);
     QVERIFY(writeFile(userSettingsPath(), "0,0,0,1,0,0\r\n"));
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QTest::mouseClick(controlsOf(w).Command1, Qt::LeftButton);
     QVERIFY(app.about()->isVisible());
     QTest::mouseClick(app.about()->Command1, Qt::LeftButton);
     QCOMPARE(app.main(), &w);
-    QVERIFY(w.chkRow[1]->isChecked());
+    QVERIFY(controlsOf(w).chkRow[1]->isChecked());
     QCOMPARE(int(app.globals().RowSetting(1)), 1);
     QCOMPARE(int(app.globals().RowSetting(3)), 0);
 }
@@ -80,7 +81,7 @@ void TestStartup::exitWritesTheOptionsBack() {
     int status = -1;
     app.endProgram = [&status](int s) { status = s; };
     app.openMain();
-    QTest::mouseClick(app.main()->cmdExit, Qt::LeftButton);
+    QTest::mouseClick(controlsOf(*app.main()).cmdExit, Qt::LeftButton);
     QCOMPARE(status, 0);
     QVERIFY(!app.main()->isVisible());
     // A 2 is written back as it was read: the box was never clicked.

@@ -22,8 +22,8 @@ namespace {
 
 // Starts a drill line of the given mode with the OK button.
 void startDrill(Fixture& f, int mode) {
-    Fixture::click(f.w().cmdMenu[static_cast<std::size_t>(mode)]);
-    Fixture::click(f.w().cmdOK);
+    Fixture::click(controlsOf(f.w()).cmdMenu[static_cast<std::size_t>(mode)]);
+    Fixture::click(controlsOf(f.w()).cmdOK);
 }
 
 // The keys a practice finger asks for, in order: its slots up to its count, ending
@@ -37,8 +37,8 @@ std::vector<int> practisedKeys(const TypeState& s) {
 
 QString lineText(FrmType& w) {
     QString s;
-    for (int i = 0; i < w.LineLen - 1; ++i)
-        s += QChar(w.LineChars(i));
+    for (int i = 0; i < w.state().LineLen - 1; ++i)
+        s += QChar(w.state().LineChars(i));
     return s;
 }
 
@@ -67,12 +67,12 @@ private slots:
 
 void TestTyping::keysBeforeOkChangeNothing() {
     Fixture f;
-    Fixture::click(f.w().cmdMenu[2]);
+    Fixture::click(controlsOf(f.w()).cmdMenu[2]);
     const QStringList before = f.display();
-    f.w().picDisplay->setFocus();
+    controlsOf(f.w()).picDisplay->setFocus();
     f.typeText(QStringLiteral("asdf\r"));
-    QCOMPARE(f.w().RightCount, 0);
-    QCOMPARE(f.w().ErrorCount, 0);
+    QCOMPARE(f.w().state().RightCount, 0);
+    QCOMPARE(f.w().state().ErrorCount, 0);
     QCOMPARE(f.display(), before);
     QVERIFY(f.sound.played.empty());
 }
@@ -81,20 +81,22 @@ void TestTyping::aDrillLineIsCentredAndArmed() {
     Fixture f;
     startDrill(f, kCharacterDrill);
     FrmType& w = f.w();
-    QCOMPARE(int(w.LineLen), 22);
-    QCOMPARE(int(w.LineChars(21)), kEnter);
+    QCOMPARE(int(w.state().LineLen), 22);
+    QCOMPARE(int(w.state().LineChars(21)), kEnter);
     QCOMPARE(f.display().value(0), QString());
     QCOMPARE(f.display().value(1), lineText(w));
     // 21 characters of 195 twips in a 6135-twip display.
-    QCOMPARE(int(w.PenX), 1020);
-    QCOMPARE(w.shpChar->geometry(), QRect(px(w.PenX), px(w.PenY), px(w.picDisplay->TextWidth("0")),
-                                          px(w.picDisplay->TextHeight("0"))));
-    QVERIFY(w.shpChar->isVisible());
-    QCOMPARE(topTw(w.imgArrow), int(w.RowTop(w.LineRows(0))));
-    QVERIFY(f.markedKeys() == std::vector<int>{keyIndexOf(w, w.TargetKey)});
-    QCOMPARE(QApplication::focusWidget(), w.picDisplay);
-    QCOMPARE(w.DrillTicks, f.clock.now);
-    QCOMPARE(w.HomeShown, 0);
+    QCOMPARE(int(w.state().PenX), 1020);
+    QCOMPARE(controlsOf(w).shpChar->geometry(),
+             QRect(px(w.state().PenX), px(w.state().PenY),
+                   px(controlsOf(w).picDisplay->TextWidth("0")),
+                   px(controlsOf(w).picDisplay->TextHeight("0"))));
+    QVERIFY(controlsOf(w).shpChar->isVisible());
+    QCOMPARE(topTw(controlsOf(w).imgArrow), int(w.state().RowTop(w.state().LineRows(0))));
+    QVERIFY(f.markedKeys() == std::vector<int>{keyIndexOf(w.state(), w.state().TargetKey)});
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).picDisplay);
+    QCOMPARE(w.state().DrillTicks, f.clock.now);
+    QCOMPARE(w.state().HomeShown, 0);
 }
 
 void TestTyping::rightKeysMoveTheBoxAndPrintUnderTheLine() {
@@ -102,24 +104,24 @@ void TestTyping::rightKeysMoveTheBoxAndPrintUnderTheLine() {
     startDrill(f, kCharacterDrill);
     FrmType& w = f.w();
     const QString line = lineText(w);
-    const int step = px(w.picDisplay->TextWidth("0"));
+    const int step = px(controlsOf(w).picDisplay->TextWidth("0"));
     for (int i = 0; i < 5; ++i) {
-        const int x = w.shpChar->x();
-        f.type(w.TargetKey);
-        QCOMPARE(w.shpChar->x(), x + step);
+        const int x = controlsOf(w).shpChar->x();
+        f.type(w.state().TargetKey);
+        QCOMPARE(controlsOf(w).shpChar->x(), x + step);
         QCOMPARE(f.display().value(2), line.left(i + 1));
-        QCOMPARE(int(w.LinePos), i + 1);
+        QCOMPARE(int(w.state().LinePos), i + 1);
         // Exactly the next character's key is marked (or the space bar lit).
-        const int next = w.LineChars(i + 1);
+        const int next = w.state().LineChars(i + 1);
         if (next == kSpace) {
-            QCOMPARE(w.pnlSpace->backColor(), QColor(255, 255, 0));
+            QCOMPARE(controlsOf(w).pnlSpace->backColor(), QColor(255, 255, 0));
             QVERIFY(f.markedKeys().empty());
         } else {
-            QCOMPARE(f.markedKeys().front(), keyIndexOf(w, next));
+            QCOMPARE(f.markedKeys().front(), keyIndexOf(w.state(), next));
         }
-        QCOMPARE(topTw(w.imgArrow), int(w.RowTop(w.LineRows(i + 1))));
+        QCOMPARE(topTw(controlsOf(w).imgArrow), int(w.state().RowTop(w.state().LineRows(i + 1))));
     }
-    QCOMPARE(w.RightCount, 5);
+    QCOMPARE(w.state().RightCount, 5);
 }
 
 void TestTyping::wrongKeysOnlyCountAndSound_data() {
@@ -133,22 +135,22 @@ void TestTyping::wrongKeysOnlyCountAndSound() {
     Fixture f(keySound ? "1,0,0,0,0,1" : "1,0,0,0,0,0");
     startDrill(f, kCharacterDrill);
     FrmType& w = f.w();
-    const int target = w.TargetKey;
-    const QRect box = w.shpChar->geometry();
+    const int target = w.state().TargetKey;
+    const QRect box = controlsOf(w).shpChar->geometry();
     const QStringList shown = f.display();
     // A capital for a small letter, Backspace, an early Enter, a Tab, a key beyond Latin-1.
     f.type(target >= 'a' && target <= 'z' ? target - 32 : '~');
     f.type(kBackspace);
     f.type(kEnter);
-    QTest::keyClick(w.picDisplay, Qt::Key_Tab);
+    QTest::keyClick(controlsOf(w).picDisplay, Qt::Key_Tab);
     QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x20AC)));
-    QApplication::sendEvent(w.picDisplay, &euro);
-    QCOMPARE(w.ErrorCount, 5);
-    QCOMPARE(w.RightCount, 0);
-    QCOMPARE(int(w.TargetKey), target);
-    QCOMPARE(w.shpChar->geometry(), box);
+    QApplication::sendEvent(controlsOf(w).picDisplay, &euro);
+    QCOMPARE(w.state().ErrorCount, 5);
+    QCOMPARE(w.state().RightCount, 0);
+    QCOMPARE(int(w.state().TargetKey), target);
+    QCOMPARE(controlsOf(w).shpChar->geometry(), box);
     QCOMPARE(f.display(), shown);
-    QCOMPARE(QApplication::focusWidget(), w.picDisplay); // Tab did not move the focus
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).picDisplay); // Tab did not move the focus
     QCOMPARE(f.sound.names(), keySound ? QStringList(5, "uhoh.wav") : QStringList());
     f.sound.clear();
     f.type(target);
@@ -160,23 +162,23 @@ void TestTyping::wordDrillResultShowsSpeedAndAccuracy() {
     Fixture f;
     startDrill(f, kWordDrill);
     FrmType& w = f.w();
-    const int n = w.LineLen - 1;
-    while (w.LinePos < w.LineLen - 1)
-        f.type(w.TargetKey);
+    const int n = w.state().LineLen - 1;
+    while (w.state().LinePos < w.state().LineLen - 1)
+        f.type(w.state().TargetKey);
     // n characters in n / 5 words at 60 words per minute take n * 200 ms, plus the
     // allowance for the first look.
-    f.clock.now = w.DrillTicks + n * 200 + 750;
+    f.clock.now = w.state().DrillTicks + n * 200 + 750;
     f.type(kEnter);
-    QCOMPARE(w.lblSpeed->text(), QStringLiteral("60 words per minute\n100% accuracy"));
-    QCOMPARE(topTw(w.lblSpeed), 360 - 120);
-    QVERIFY(w.lblSpeed->height() >= 2 * w.lblSpeed->fontMetrics().height());
-    QVERIFY(w.fraSpeed->isVisible());
+    QCOMPARE(controlsOf(w).lblSpeed->text(), QStringLiteral("60 words per minute\n100% accuracy"));
+    QCOMPARE(topTw(controlsOf(w).lblSpeed), 360 - 120);
+    QVERIFY(controlsOf(w).lblSpeed->height() >= 2 * controlsOf(w).lblSpeed->fontMetrics().height());
+    QVERIFY(controlsOf(w).fraSpeed->isVisible());
     QCOMPARE(f.sound.names().last(), QStringLiteral("tada.wav"));
     QCOMPARE(f.sound.played.back().flags, WaveFlags::Wait);
-    QVERIFY(w.cmdOK->isVisible());
-    QCOMPARE(QApplication::focusWidget(), w.cmdOK);
-    QVERIFY(!w.shpChar->isVisible());
-    QVERIFY(!w.imgArrow->isVisible());
+    QVERIFY(controlsOf(w).cmdOK->isVisible());
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).cmdOK);
+    QVERIFY(!controlsOf(w).shpChar->isVisible());
+    QVERIFY(!controlsOf(w).imgArrow->isVisible());
     QVERIFY(f.markedKeys().empty());
 }
 
@@ -186,11 +188,11 @@ void TestTyping::characterDrillResultShowsAccuracyOnly() {
     FrmType& w = f.w();
     f.type(kBackspace);
     f.type(kBackspace);
-    while (w.Typing == 1)
-        f.type(w.TargetKey);
-    QCOMPARE(w.RightCount, 22);
-    QCOMPARE(w.lblSpeed->text(), QStringLiteral("92% accuracy"));
-    QCOMPARE(topTw(w.lblSpeed), 360);
+    while (w.state().Typing == 1)
+        f.type(w.state().TargetKey);
+    QCOMPARE(w.state().RightCount, 22);
+    QCOMPARE(controlsOf(w).lblSpeed->text(), QStringLiteral("92% accuracy"));
+    QCOMPARE(topTw(controlsOf(w).lblSpeed), 360);
     // The end sound plays whether or not Key Sound is on.
     QCOMPARE(f.sound.names(), QStringList{"tada.wav"});
 }
@@ -200,29 +202,29 @@ void TestTyping::theLineEndsOnlyWithItsFinalEnter() {
     startDrill(f, kCharacterDrill);
     FrmType& w = f.w();
     for (int i = 0; i < 21; ++i) {
-        QCOMPARE(int(w.Typing), 1);
-        f.type(w.TargetKey);
+        QCOMPARE(int(w.state().Typing), 1);
+        f.type(w.state().TargetKey);
     }
-    QCOMPARE(int(w.TargetKey), kEnter);
+    QCOMPARE(int(w.state().TargetKey), kEnter);
     QCOMPARE(f.markedKeys(), std::vector<int>{kEnterKey});
-    QVERIFY(!w.fraSpeed->isVisible());
+    QVERIFY(!controlsOf(w).fraSpeed->isVisible());
     f.type(kEnter);
-    QCOMPARE(int(w.Typing), 0);
-    QVERIFY(w.fraSpeed->isVisible());
+    QCOMPARE(int(w.state().Typing), 0);
+    QVERIFY(controlsOf(w).fraSpeed->isVisible());
 }
 
 void TestTyping::keysAfterTheLineEndChangeNothing() {
     Fixture f;
     startDrill(f, kCharacterDrill);
     FrmType& w = f.w();
-    while (w.Typing == 1)
-        f.type(w.TargetKey);
-    const int right = w.RightCount;
+    while (w.state().Typing == 1)
+        f.type(w.state().TargetKey);
+    const int right = w.state().RightCount;
     const QStringList shown = f.display();
-    w.picDisplay->setFocus();
+    controlsOf(w).picDisplay->setFocus();
     f.typeText(QStringLiteral("a\r"));
-    QCOMPARE(w.RightCount, right);
-    QCOMPARE(w.ErrorCount, 0);
+    QCOMPARE(w.state().RightCount, right);
+    QCOMPARE(w.state().ErrorCount, 0);
     QCOMPARE(f.display(), shown);
 }
 
@@ -230,13 +232,13 @@ void TestTyping::keysTypedWhileTheKeyboardHasTheFocusCount() {
     Fixture f;
     startDrill(f, kCharacterDrill);
     FrmType& w = f.w();
-    w.picKeys->setFocus();
-    QCOMPARE(QApplication::focusWidget(), w.picKeys);
-    f.type(w.TargetKey);
+    controlsOf(w).picKeys->setFocus();
+    QCOMPARE(QApplication::focusWidget(), controlsOf(w).picKeys);
+    f.type(w.state().TargetKey);
     f.type(kBackspace);
-    QCOMPARE(w.RightCount, 1);
-    QCOMPARE(w.ErrorCount, 1);
-    QCOMPARE(int(w.LinePos), 1);
+    QCOMPARE(w.state().RightCount, 1);
+    QCOMPARE(w.state().ErrorCount, 1);
+    QCOMPARE(int(w.state().LinePos), 1);
 }
 
 void TestTyping::keyboardPracticeEchoesAndMovesOn_data() {
@@ -262,13 +264,13 @@ void TestTyping::keyboardPracticeEchoesAndMovesOn() {
     QFETCH(int, after);
     Fixture f("1,1,1,1,1,1"); // every row and Use Shift: every finger can come up
     FrmType& w = f.w();
-    Fixture::click(w.cmdMenu[kKeyboardPractice]);
+    Fixture::click(controlsOf(w).cmdMenu[kKeyboardPractice]);
 
     // The OK button picks the finger at random: find a seed that picks one of the kind
     // this row asks for, by picking as the window does on a copy of its tables.
     std::uint32_t seed = 0;
     for (std::uint32_t s = 1; s < 10000 && seed == 0; ++s) {
-        TypeState probe = w;
+        TypeState probe = w.state();
         SeededRandom random(s);
         PickPracticeFinger(probe, RowChoice{true, true, true, true}, true, random);
         LoadFingerKeys(probe);
@@ -280,32 +282,33 @@ void TestTyping::keyboardPracticeEchoesAndMovesOn() {
     }
     QVERIFY2(seed != 0, "no seed picks a finger of this kind");
     f.random.reseed(seed);
-    Fixture::click(w.cmdOK);
-    QCOMPARE(int(w.PracticeOn), 1);
-    const std::vector<int> asked = practisedKeys(w);
+    Fixture::click(controlsOf(w).cmdOK);
+    QCOMPARE(int(w.state().PracticeOn), 1);
+    const std::vector<int> asked = practisedKeys(w.state());
     QCOMPARE(int(asked.size()), keys); // the OK button picked the finger we looked for
-    QCOMPARE(int(w.ShiftLevel), shift);
+    QCOMPARE(int(w.state().ShiftLevel), shift);
 
     QStringList shown = f.display();
     QCOMPARE(shown.size(), 4);
     QCOMPARE(shown[0], QStringLiteral("Use the %1 finger of the")
-                           .arg(QString::fromStdString(w.FingerName(w.Finger))));
-    QCOMPARE(shown[1], QString::fromStdString(w.HandName(w.Hand)) + " hand.");
+                           .arg(QString::fromStdString(w.state().FingerName(w.state().Finger))));
+    QCOMPARE(shown[1], QString::fromStdString(w.state().HandName(w.state().Hand)) + " hand.");
     QCOMPARE(shown[2], QString());
 
     QStringList expected = shown.mid(0, 3);
     for (int i = 0; i < keys; ++i) {
         const int key = asked[std::size_t(i)];
-        const QString name = QString::fromStdString(w.PracticeKeyNames(i + 1));
+        const QString name = QString::fromStdString(w.state().PracticeKeyNames(i + 1));
         // Each key's prompt begins a line of its own, under the echo of the key before.
         QString line = "Press " + name + " three times: ";
         expected << line;
         QCOMPARE(f.display(), expected);
         QCOMPARE(name, key == kEnter ? QStringLiteral("Enter") : QString(QChar(key)));
-        QCOMPARE(int(w.TargetKey), key);
-        QCOMPARE(int(w.PracticeIndex), i + 1);
+        QCOMPARE(int(w.state().TargetKey), key);
+        QCOMPARE(int(w.state().PracticeIndex), i + 1);
         const std::vector<int> marked = f.markedKeys(); // with a Shift key for a capital
-        QVERIFY(std::ranges::count(marked, key == kEnter ? int(kEnterKey) : keyIndexOf(w, key)));
+        QVERIFY(std::ranges::count(marked,
+                                   key == kEnter ? int(kEnterKey) : keyIndexOf(w.state(), key)));
         // Each right press prints a space and the key (Enter prints the space alone)
         // after the prompt, on the prompt's line.
         for (int press = 1; press <= 3; ++press) {
@@ -318,51 +321,52 @@ void TestTyping::keyboardPracticeEchoesAndMovesOn() {
         QCOMPARE(f.pause.calls, i + 1);
     }
     // The finger is done: a new random finger on a fresh display, at its first key.
-    QCOMPARE(w.RightCount, 3 * keys);
-    QCOMPARE(w.ErrorCount, 0);
-    QCOMPARE(int(w.PracticeIndex), 1);
-    QCOMPARE(int(w.PressCount), 0);
+    QCOMPARE(w.state().RightCount, 3 * keys);
+    QCOMPARE(w.state().ErrorCount, 0);
+    QCOMPARE(int(w.state().PracticeIndex), 1);
+    QCOMPARE(int(w.state().PressCount), 0);
     shown = f.display();
     QCOMPARE(shown.size(), 4);
-    QCOMPARE(shown[3], "Press " + QString::fromStdString(w.PracticeKeyNames(1)) + " three times: ");
-    QCOMPARE(int(w.TargetKey), int(w.PracticeKeys(1)));
+    QCOMPARE(shown[3],
+             "Press " + QString::fromStdString(w.state().PracticeKeyNames(1)) + " three times: ");
+    QCOMPARE(int(w.state().TargetKey), int(w.state().PracticeKeys(1)));
 }
 
 void TestTyping::timedDrillFromOkToSpeed() {
     Fixture f;
     startDrill(f, kTimedDrill);
     FrmType& w = f.w();
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.txtTime));
-    QCOMPARE(w.txtTime->toPlainText(), QString());
-    const std::int64_t start = w.DrillTicks;
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(controlsOf(w).txtTime));
+    QCOMPARE(controlsOf(w).txtTime->toPlainText(), QString());
+    const std::int64_t start = w.state().DrillTicks;
     QCOMPARE(start, f.clock.now);
     const QString typed = QString(30, QLatin1Char('x')) + " " + QString(119, QLatin1Char('y'));
     f.typeText(typed);
-    QCOMPARE(w.txtTime->toPlainText(), typed);
+    QCOMPARE(controlsOf(w).txtTime->toPlainText(), typed);
     f.clock.now = start + 30750;
     f.type(kEnter);
-    QCOMPARE(w.lblSpeed->text(), QStringLiteral("60 words per minute"));
-    QVERIFY(w.fraSpeed->isVisible());
-    QCOMPARE(int(w.TimedRunning), 0);
+    QCOMPARE(controlsOf(w).lblSpeed->text(), QStringLiteral("60 words per minute"));
+    QVERIFY(controlsOf(w).fraSpeed->isVisible());
+    QCOMPARE(int(w.state().TimedRunning), 0);
     QCOMPARE(f.sound.names(), QStringList{"tada.wav"});
-    QVERIFY(w.cmdOK->isVisible());
+    QVERIFY(controlsOf(w).cmdOK->isVisible());
     // After the result, typing into the box changes nothing.
-    w.txtTime->setFocus();
-    const QString after = w.txtTime->toPlainText();
+    controlsOf(w).txtTime->setFocus();
+    const QString after = controlsOf(w).txtTime->toPlainText();
     f.typeText(QStringLiteral("more"));
-    QCOMPARE(w.txtTime->toPlainText(), after);
+    QCOMPARE(controlsOf(w).txtTime->toPlainText(), after);
     // The next Stop goes back to the menu.
-    Fixture::click(w.cmdStop[2]);
-    QVERIFY(w.fraMenu->isVisible());
-    QVERIFY(!w.fraTime->isVisible());
+    Fixture::click(controlsOf(w).cmdStop[2]);
+    QVERIFY(controlsOf(w).fraMenu->isVisible());
+    QVERIFY(!controlsOf(w).fraTime->isVisible());
 }
 
 void TestTyping::timedDrillEnterInAnEmptyBoxReturnsToTheMenu() {
     Fixture f;
     startDrill(f, kTimedDrill);
     f.type(kEnter);
-    QVERIFY(f.w().fraMenu->isVisible());
-    QVERIFY(!f.w().fraSpeed->isVisible());
+    QVERIFY(controlsOf(f.w()).fraMenu->isVisible());
+    QVERIFY(!controlsOf(f.w()).fraSpeed->isVisible());
     QVERIFY(f.sound.played.empty());
 }
 
@@ -370,29 +374,29 @@ void TestTyping::stopReturnsToTheMenu() {
     Fixture f;
     startDrill(f, kWordDrill);
     FrmType& w = f.w();
-    f.type(w.TargetKey);
-    Fixture::click(w.cmdStop[1]);
-    QCOMPARE(int(w.Typing), 0);
-    QVERIFY(w.fraMenu->isVisible());
-    QVERIFY(w.fraHelp->isVisible());
-    QVERIFY(!w.picKeys->isVisible());
-    QVERIFY(!w.picDisplay->isVisible());
+    f.type(w.state().TargetKey);
+    Fixture::click(controlsOf(w).cmdStop[1]);
+    QCOMPARE(int(w.state().Typing), 0);
+    QVERIFY(controlsOf(w).fraMenu->isVisible());
+    QVERIFY(controlsOf(w).fraHelp->isVisible());
+    QVERIFY(!controlsOf(w).picKeys->isVisible());
+    QVERIFY(!controlsOf(w).picDisplay->isVisible());
     QCOMPARE(w.windowPicture().name(), QStringLiteral("computer"));
     QVERIFY(f.markedKeys().empty());
-    QCOMPARE(w.pnlSpace->backColor(), QColor(192, 192, 192));
+    QCOMPARE(controlsOf(w).pnlSpace->backColor(), QColor(192, 192, 192));
 }
 
 void TestTyping::okStartsAFreshLineAfterAResult() {
     Fixture f;
     startDrill(f, kCharacterDrill);
     FrmType& w = f.w();
-    while (w.Typing == 1)
-        f.type(w.TargetKey);
+    while (w.state().Typing == 1)
+        f.type(w.state().TargetKey);
     const QString first = lineText(w);
     f.type(kEnter); // Enter presses OK, which has the focus
-    QCOMPARE(int(w.Typing), 1);
-    QVERIFY(!w.fraSpeed->isVisible());
-    QCOMPARE(w.RightCount, 0);
+    QCOMPARE(int(w.state().Typing), 1);
+    QVERIFY(!controlsOf(w).fraSpeed->isVisible());
+    QCOMPARE(w.state().RightCount, 0);
     QCOMPARE(f.display().size(), 2);
     QVERIFY(lineText(w) != first);
 }

@@ -49,7 +49,7 @@ void TestWindow::keysStandWhereTheLayoutPutsThem() {
     QFETCH(QString, caption);
     QFETCH(QRect, twips);
     Fixture f;
-    SSCommand* key = f.w().cmdKey(index);
+    SSCommand* key = controlsOf(f.w()).cmdKey(index);
     QCOMPARE(key->text(), caption);
     QCOMPARE(key->geometry(),
              QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
@@ -57,48 +57,51 @@ void TestWindow::keysStandWhereTheLayoutPutsThem() {
 
 void TestWindow::everyKeyLiesInsideTheKeyboard() {
     Fixture f;
-    const QRect keyboard = f.w().picKeys->rect();
-    QCOMPARE(f.w().picKeys->size(), QSize(px(9495), px(3495)));
+    const QRect keyboard = controlsOf(f.w()).picKeys->rect();
+    QCOMPARE(controlsOf(f.w()).picKeys->size(), QSize(px(9495), px(3495)));
     QSet<QString> seen;
     for (int k = kFirstKey; k <= kLastKey; ++k) {
-        QVERIFY2(keyboard.contains(f.w().cmdKey(k)->geometry()), qPrintable(QString::number(k)));
-        QCOMPARE(f.w().cmdKey(k)->parentWidget(), f.w().picKeys);
+        QVERIFY2(keyboard.contains(controlsOf(f.w()).cmdKey(k)->geometry()),
+                 qPrintable(QString::number(k)));
+        QCOMPARE(controlsOf(f.w()).cmdKey(k)->parentWidget(), controlsOf(f.w()).picKeys);
     }
-    QVERIFY(keyboard.contains(f.w().pnlSpace->geometry()));
-    QVERIFY(keyboard.contains(f.w().imgHand[1]->geometry()));
-    QCOMPARE(f.w().cmdKey(99)->geometry().right() + 1, px(8895));
-    QCOMPARE(f.w().imgHand[1]->geometry().right() + 1, px(8655));
+    QVERIFY(keyboard.contains(controlsOf(f.w()).pnlSpace->geometry()));
+    QVERIFY(keyboard.contains(controlsOf(f.w()).imgHand[1]->geometry()));
+    QCOMPARE(controlsOf(f.w()).cmdKey(99)->geometry().right() + 1, px(8895));
+    QCOMPARE(controlsOf(f.w()).imgHand[1]->geometry().right() + 1, px(8655));
 }
 
 void TestWindow::opensOnTheMenuScreen() {
     Fixture f;
     FrmType& w = f.w();
     QCOMPARE(w.size(), QSize(631, 446));
-    QVERIFY(w.fraMenu->isVisible());
-    QVERIFY(w.fraHelp->isVisible());
+    QVERIFY(controlsOf(w).fraMenu->isVisible());
+    QVERIFY(controlsOf(w).fraHelp->isVisible());
     QCOMPARE(w.windowPicture().name(), QStringLiteral("computer"));
     for (QWidget* hidden : std::initializer_list<QWidget*>{
-             w.picKeys, w.fraDrill, w.fraTime, w.fraLearn, w.shpLearn, w.picDisplay, w.txtTime,
-             w.fraSpeed, w.cmdOK, w.cmdOKPractice, w.lblNext[0], w.lblNext[1], w.cmdNext[0],
-             w.cmdNext[1], w.imgKeyboard})
+             controlsOf(w).picKeys, controlsOf(w).fraDrill, controlsOf(w).fraTime,
+             controlsOf(w).fraLearn, controlsOf(w).shpLearn, controlsOf(w).picDisplay,
+             controlsOf(w).txtTime, controlsOf(w).fraSpeed, controlsOf(w).cmdOK,
+             controlsOf(w).cmdOKPractice, controlsOf(w).lblNext[0], controlsOf(w).lblNext[1],
+             controlsOf(w).cmdNext[0], controlsOf(w).cmdNext[1], controlsOf(w).imgKeyboard})
         QVERIFY2(!hidden->isVisible(), hidden->metaObject()->className());
     const QStringList captions = {"Learn Keyboard", "Keyboard Practice", "Character Drill",
                                   "Word Drill", "Timed Drill"};
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(w.cmdMenu[static_cast<std::size_t>(i)]->text(), captions[i]);
-    QCOMPARE(w.Loading, 0);
-    QCOMPARE(w.Typing, 0);
-    QCOMPARE(w.SpeedTop, 360);
-    QVERIFY(w.DingSound.ends_with("/ding.wav"));
+        QCOMPARE(controlsOf(w).cmdMenu[static_cast<std::size_t>(i)]->text(), captions[i]);
+    QCOMPARE(w.state().Loading, 0);
+    QCOMPARE(w.state().Typing, 0);
+    QCOMPARE(w.state().SpeedTop, 360);
+    QVERIFY(w.state().DingSound.ends_with("/ding.wav"));
 }
 
 void TestWindow::rowArrowPositionsComeFromTheKeys() {
     Fixture f;
-    QCOMPARE(f.w().RowTop(1), 1320);
-    QCOMPARE(f.w().RowTop(2), 720);
-    QCOMPARE(f.w().RowTop(3), 1920);
-    QCOMPARE(f.w().RowTop(4), 120);
-    QCOMPARE(f.w().RowTop(5), 2520);
+    QCOMPARE(f.w().state().RowTop(1), 1320);
+    QCOMPARE(f.w().state().RowTop(2), 720);
+    QCOMPARE(f.w().state().RowTop(3), 1920);
+    QCOMPARE(f.w().state().RowTop(4), 120);
+    QCOMPARE(f.w().state().RowTop(5), 2520);
 }
 
 void TestWindow::restoresTheSavedOptions_data() {
@@ -125,12 +128,12 @@ void TestWindow::restoresTheSavedOptions() {
     QFETCH(bool, sound);
     Fixture f(line.toStdString());
     QString checked;
-    for (QCheckBox* box : f.w().chkRow)
+    for (QCheckBox* box : controlsOf(f.w()).chkRow)
         checked += box->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
     QCOMPARE(checked, rowsChecked);
-    QCOMPARE(int(f.w().RowCount), rowCount);
-    QCOMPARE(f.w().chkUC->isChecked(), shift);
-    QCOMPARE(f.w().chkSound->isChecked(), sound);
+    QCOMPARE(int(f.w().state().RowCount), rowCount);
+    QCOMPARE(controlsOf(f.w()).chkUC->isChecked(), shift);
+    QCOMPARE(controlsOf(f.w()).chkSound->isChecked(), sound);
     // Setting the boxes at start-up changed none of the saved values.
     if (line == QLatin1String("1,2,0,0,0,1")) QCOMPARE(int(f.g.RowSetting(1)), 2);
     if (line == QLatin1String("0,0,0,1,7,-3")) QCOMPARE(int(f.g.KeySound), -3);
@@ -138,13 +141,13 @@ void TestWindow::restoresTheSavedOptions() {
 
 void TestWindow::infoHelpAndExitGoToTheShell() {
     Fixture f;
-    Fixture::click(f.w().Command1);
+    Fixture::click(controlsOf(f.w()).Command1);
     QCOMPARE(f.shell.about, 1);
-    Fixture::click(f.w().cmdHelp[0]);
+    Fixture::click(controlsOf(f.w()).cmdHelp[0]);
     QCOMPARE(f.shell.help, 1);
     f.w().cmdHelp_Click(3);
     QCOMPARE(f.shell.help, 2);
-    Fixture::click(f.w().cmdExit);
+    Fixture::click(controlsOf(f.w()).cmdExit);
     QCOMPARE(f.shell.exits, 1);
 }
 

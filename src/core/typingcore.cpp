@@ -44,9 +44,36 @@ RowChoice wordDrillRows(const RowChoice& rows) {
     return out;
 }
 
-TypingCore::TypingCore(TypeState& state, const Module1& globals, GuideModel& guide,
-                       TextDisplay& display, TypingView& view, CoreServices services)
-    : s_(state), g_(globals), guide_(guide), display_(display), view_(view), svc_(services) {}
+TypingCore::TypingCore(const Module1& globals, TextDisplay& display, TypingView& view,
+                       CoreServices services)
+    : g_(globals), display_(display), view_(view), svc_(services) {}
+
+bool TypingCore::loadKeyData(const std::string& bytes, KeyDataError& fault) {
+    return readKeyData(bytes, s_, fault);
+}
+
+void TypingCore::setSounds(std::string ding, std::string uhOh, std::string tada) {
+    s_.DingSound = std::move(ding);
+    s_.UhOhSound = std::move(uhOh);
+    s_.TadaSound = std::move(tada);
+}
+
+void TypingCore::setPlaces(int speedTop, const std::array<int, 5>& rowTops) {
+    s_.SpeedTop = static_cast<i16>(speedTop);
+    for (int r = kHomeRow; r <= kSpaceRow; ++r)
+        s_.RowTop(r) = static_cast<i16>(rowTops[static_cast<std::size_t>(r - kHomeRow)]);
+}
+
+void TypingCore::rowsChanged() {
+    s_.RowCount = static_cast<i16>(countRows(g_));
+}
+
+void TypingCore::chooseMode(int mode) {
+    tricky_ = false;
+    s_.PracticeOn = 0;
+    s_.Mode = static_cast<i16>(mode);
+    if (mode == kTimedDrill) s_.TimedRunning = 0; // the box holds instructions, not a run
+}
 
 Activity TypingCore::activity() const {
     switch (s_.Mode) {

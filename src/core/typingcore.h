@@ -1,8 +1,9 @@
 // The typing path as plain C++: every keystroke judged and counted, the echo, the
 // cursor, the arrow and the guide moved on, the practice walk through fingers, hands and
 // the Shift hint, the line end and its result, OK and Stop in every state, and the
-// lesson pages. It works on the window's state and shows what it decides through a text
-// display, a view and the guide model; it reports what happened to an event sink.
+// lesson pages. It owns the typing state and the guide's model, and shows what it decides
+// through a text display and a view; it reports what happened to an event sink. The
+// window reads the state and changes it only through the calls below.
 #pragma once
 
 #include "core/events.h"
@@ -10,8 +11,9 @@
 #include "drills/drilltext.h"
 #include "drills/trickykeys.h"
 #include "guide/guidemodel.h"
-#include "shell/module1.h"
-#include "shell/services.h"
+#include "services/services.h"
+#include "state/keytables.h"
+#include "state/options.h"
 #include "state/typestate.h"
 
 namespace tapwell {
@@ -42,8 +44,30 @@ RowChoice wordDrillRows(const RowChoice& rows);
 
 class TypingCore {
 public:
-    TypingCore(TypeState& state, const Module1& globals, GuideModel& guide, TextDisplay& display,
-               TypingView& view, CoreServices services);
+    TypingCore(const Module1& globals, TextDisplay& display, TypingView& view,
+               CoreServices services);
+    TypingCore(const TypingCore&) = delete;
+    TypingCore& operator=(const TypingCore&) = delete;
+
+    const TypeState& state() const { return s_; }
+    GuideModel& guide() { return guide_; }
+    const GuideModel& guide() const { return guide_; }
+
+    // --- set up as the window loads
+    // Reads key.dat's bytes into the key tables; false with the fault when it is damaged.
+    bool loadKeyData(const std::string& bytes, KeyDataError& fault);
+    // While the window restores the options, the option boxes' clicks change nothing.
+    void setLoading(bool loading) { s_.Loading = loading ? 1 : 0; }
+    // The three sounds, by their full file names.
+    void setSounds(std::string ding, std::string uhOh, std::string tada);
+    // Where the results label stands, and each lesson row (1..5) on the on-screen keyboard,
+    // in twips: for the result and the row arrow.
+    void setPlaces(int speedTop, const std::array<int, 5>& rowTops);
+    // The options' rows changed: how many are chosen now.
+    void rowsChanged();
+
+    // A choice on the menu: the activity's mode, with nothing of the one before running.
+    void chooseMode(int mode);
 
     // A typed character code, from the display, the keyboard or the window.
     void keyPress(int code);
@@ -83,9 +107,9 @@ private:
     Activity activity() const;
     void printLine(const std::string& text, bool endLine = true);
 
-    TypeState& s_;
+    TypeState s_;
     const Module1& g_;
-    GuideModel& guide_;
+    GuideModel guide_{s_};
     TextDisplay& display_;
     TypingView& view_;
     CoreServices svc_;

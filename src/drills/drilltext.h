@@ -2,7 +2,7 @@
 // finger of Keyboard Practice. No widgets here; the window prints what this makes.
 #pragma once
 
-#include "shell/services.h"
+#include "services/services.h"
 #include "state/typestate.h"
 
 #include <array>

@@ -1,4 +1,5 @@
 #include "store.h"
+#include "logging.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -17,8 +18,6 @@
 namespace tapwell::progress {
 
 // Off unless QT_LOGGING_RULES asks: the parent hears of faults through problem().
-Q_LOGGING_CATEGORY(lcProgress, "tapwell.progress", QtCriticalMsg)
-
 namespace {
 
 // SQLite's primary result codes, as Qt reports them in nativeErrorCode().

@@ -1,8 +1,10 @@
 #include "app.h"
 
+#include "io/settingsfile.h"
+#include "logging.h"
+#include "plugins.h"
 #include "progress/export.h"
 #include "progress/stats.h"
-#include "settingsfile.h"
 #include "ui/twips.h"
 #include "windowstate.h"
 
@@ -14,8 +16,6 @@
 #include <QTimer>
 
 namespace tapwell {
-
-Q_LOGGING_CATEGORY(lcShell, "tapwell.shell")
 
 App::App(const QString& storePath) {
     about_ = std::make_unique<FrmAbout>();
@@ -89,13 +89,17 @@ void App::openMain() {
             fail(QStringLiteral("Tapwell cannot start"), QString::fromStdString(error));
             return;
         }
-        sound_.preload({main_->DingSound, main_->UhOhSound, main_->TadaSound});
-        childFrame_ = new ChildFrame(main_.get(), main_->fraMenu);
+        const TypeState& s = main_->state();
+        sound_.preload({s.DingSound, s.UhOhSound, s.TadaSound});
+        childFrame_ = new ChildFrame(main_.get(), main_->menuFrame());
         childFrame_->setChild(child_);
         childFrame_->setProblem(problem_);
-        childFrame_->onChange = [this] { askWhoIsTyping(false); };
-        childFrame_->onProgress = [this] { showProgress(); };
-        childFrame_->onTricky = [this] { main_->cmdTricky_Click(); };
+        QObject::connect(childFrame_, &ChildFrame::changeChildClicked, main_.get(),
+                         [this] { askWhoIsTyping(false); });
+        QObject::connect(childFrame_, &ChildFrame::progressClicked, main_.get(),
+                         [this] { showProgress(); });
+        QObject::connect(childFrame_, &ChildFrame::trickyClicked, main_.get(),
+                         [this] { main_->cmdTricky_Click(); });
         main_->core().setTrickySource([this] { return trickyRecord(); });
         restoreWindowSize(main_.get());
         qCDebug(lcShell) << "main window loaded";
@@ -126,20 +130,21 @@ void App::setChild(const progress::Child& child) {
 ChildChooser& App::madeChooser() {
     if (!chooser_) {
         chooser_ = std::make_unique<ChildChooser>(*store_);
-        chooser_->onChosen = [this](const progress::Child& c) {
+        QObject::connect(chooser_.get(), &ChildChooser::chosen, [this](const progress::Child& c) {
             setChild(c);
             if (chooserFromAbout_ || !main_ || !main_->isVisible())
                 openMain();
             else
                 main_->activateWindow();
-        };
-        chooser_->onBack = [this] {
+        });
+        QObject::connect(chooser_.get(), &ChildChooser::back, [this] {
             if (chooserFromAbout_)
                 showAbout();
             else if (main_)
                 main_->activateWindow();
-        };
-        chooser_->onChanged = [this](const QList<progress::Child>& c) { childrenChanged(c); };
+        });
+        QObject::connect(chooser_.get(), &ChildChooser::changed,
+                         [this](const QList<progress::Child>& c) { childrenChanged(c); });
     }
     return *chooser_;
 }
@@ -172,7 +177,7 @@ void App::showProgress() {
     if (!progress_ && main_) {
         ProgressHost host;
         host.store = store_.get();
-        host.keys = main_.get();
+        host.keys = &main_->state();
         host.chooser = &madeChooser();
         host.children = [this] { return children_; };
         host.saveCsv = [this](const QString& file, QString& error) {
@@ -192,7 +197,7 @@ TrickyRecord App::trickyRecord() {
     TrickyRecord record;
     if (!store_ || !main_ || child_.id == 0) return record;
     const auto keys =
-        progress::keyStats(*main_, progress::pressesOf(store_->recentKeys(child_.id)));
+        progress::keyStats(main_->state(), progress::pressesOf(store_->recentKeys(child_.id)));
     for (const auto& [key, stats] : keys)
         record[key] = {progress::trickyWeight(&stats), progress::isSecure(&stats)};
     return record;

@@ -1,6 +1,6 @@
 #include "helpviewer.h"
 
-#include "regularfile.h"
+#include "io/regularfile.h"
 
 #include <QFile>
 #include <QPushButton>

@@ -7,6 +7,9 @@
 
 namespace tapwell {
 
+Q_LOGGING_CATEGORY(lcShell, "tapwell.shell")
+Q_LOGGING_CATEGORY(lcPlugins, "tapwell.parts")
+
 namespace {
 
 Q_LOGGING_CATEGORY(lcSoundBackend, "tapwell.sound.backend")

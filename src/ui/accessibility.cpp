@@ -57,7 +57,7 @@ FrmType* windowOf(const QWidget* w) {
 
 int keyIndexOfWidget(const FrmType& f, const QWidget* w) {
     for (int k = kFirstKey; k <= kLastKey; ++k)
-        if (f.cmdKey(k) == w) return k;
+        if (controlsOf(f).cmdKey(k) == w) return k;
     return 0;
 }
 
@@ -87,7 +87,7 @@ public:
         if (t == QAccessible::Name) {
             if (!b->accessibleName().isEmpty()) return b->accessibleName();
             if (key != 0) {
-                const QString words = keyWords(*f, key);
+                const QString words = keyWords(f->state(), key);
                 if (!words.isEmpty()) return words;
             }
             return withoutMnemonic(b->text());
@@ -96,7 +96,7 @@ public:
             QStringList parts;
             if (key == kLeftShiftKey || key == kRightShiftKey)
                 parts << (key == kLeftShiftKey ? QStringLiteral("left") : QStringLiteral("right"));
-            if (f->guide().marked(key)) parts << (f->HomeShown != 0 ? kHomeKey : kNextKey);
+            if (f->guide().marked(key)) parts << (f->state().HomeShown != 0 ? kHomeKey : kNextKey);
             return parts.join(QStringLiteral(", "));
         }
         if (t == QAccessible::Accelerator) return QKeySequence::mnemonic(b->text()).toString();
@@ -128,7 +128,7 @@ public:
 
     QString text(QAccessible::Text t) const override {
         const FrmType* f = windowOf(widget());
-        const bool spaceBar = f != nullptr && f->pnlSpace == widget();
+        const bool spaceBar = f != nullptr && controlsOf(*f).pnlSpace == widget();
         if (spaceBar && t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return characterWords(kSpace);
         if (spaceBar && t == QAccessible::Description)
@@ -139,7 +139,8 @@ public:
 private:
     static QAccessible::Role role(const QWidget* w) {
         const FrmType* f = windowOf(w);
-        return f != nullptr && f->pnlSpace == w ? QAccessible::Button : QAccessible::Pane;
+        return f != nullptr && controlsOf(*f).pnlSpace == w ? QAccessible::Button
+                                                            : QAccessible::Pane;
     }
 };
 
@@ -155,14 +156,14 @@ public:
         const FrmType* f = windowOf(widget());
         if (f == nullptr) return {};
         for (int h = 0; h < 2; ++h)
-            if (f->imgHand[static_cast<std::size_t>(h)] == widget())
+            if (controlsOf(*f).imgHand[static_cast<std::size_t>(h)] == widget())
                 return handWords(h + 1, f->guide().hand(h + 1));
         for (int k = 0; k < 14; ++k)
-            if (f->imgFinger[static_cast<std::size_t>(k)] == widget())
+            if (controlsOf(*f).imgFinger[static_cast<std::size_t>(k)] == widget())
                 return handWords(k / 7 + 1, k % 7);
-        if (f->imgArrow == widget()) return QStringLiteral("row arrow");
-        if (f->imgBack == widget()) return QStringLiteral("key marker");
-        if (f->imgKeyboard == widget()) return QStringLiteral("computer drawing");
+        if (controlsOf(*f).imgArrow == widget()) return QStringLiteral("row arrow");
+        if (controlsOf(*f).imgBack == widget()) return QStringLiteral("key marker");
+        if (controlsOf(*f).imgKeyboard == widget()) return QStringLiteral("computer drawing");
         return {};
     }
 };
@@ -189,7 +190,7 @@ public:
             return QStringLiteral("On-screen keyboard");
         if (t == QAccessible::Description) {
             const FrmType* f = windowOf(widget());
-            return f != nullptr ? guideWords(*f, f->guide()) : QString();
+            return f != nullptr ? guideWords(f->state(), f->guide()) : QString();
         }
         return QAccessibleWidget::text(t);
     }
@@ -212,7 +213,7 @@ public:
         if (t == QAccessible::Value) return all();
         if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty()) {
             const FrmType* f = windowOf(widget());
-            return f != nullptr ? guideWords(*f, f->guide()) : QString();
+            return f != nullptr ? guideWords(f->state(), f->guide()) : QString();
         }
         return QAccessibleWidget::text(t);
     }
@@ -254,13 +255,15 @@ public:
     static int caretOf(const PictureBox* box) {
         const QStringList lines = box->printedLines();
         const FrmType* f = windowOf(box);
-        const bool drill = f != nullptr && f->picDisplay == box && f->Typing == 1 &&
-                           (f->Mode == kCharacterDrill || f->Mode == kWordDrill);
+        const bool drill = f != nullptr && controlsOf(*f).picDisplay == box &&
+                           f->state().Typing == 1 &&
+                           (f->state().Mode == kCharacterDrill || f->state().Mode == kWordDrill);
         // A drill line stands on the display's second line (the first holds nothing, or
         // what Tricky Keys says of the keys).
         if (drill && lines.size() >= 2)
             return static_cast<int>(lines[0].size()) + 1 +
-                   std::clamp(static_cast<int>(f->LinePos), 0, static_cast<int>(lines[1].size()));
+                   std::clamp(static_cast<int>(f->state().LinePos), 0,
+                              static_cast<int>(lines[1].size()));
         return static_cast<int>(lines.join(QLatin1Char('\n')).size());
     }
 
@@ -304,58 +307,30 @@ class Announcer final : public QObject, public GuideView {
 public:
     std::function<void(QAccessibleEvent*)> listener;
 
-    explicit Announcer(FrmType& window) : QObject(&window), w_(window) {
+    explicit Announcer(FrmType& window) : QObject(&window), w_(window), c_(controlsOf(window)) {
         setObjectName(kAnnouncerName);
         timer_.setSingleShot(true);
         timer_.setInterval(0);
         connect(&timer_, &QTimer::timeout, this, &Announcer::announce);
-        connect(w_.picDisplay, &PictureBox::textChanged, this, [this] { timer_.start(); });
-        w_.picDisplay->installEventFilter(this);
-        w_.txtTime->installEventFilter(this);
+        connect(c_.picDisplay, &PictureBox::textChanged, this, [this] { timer_.start(); });
         text_ = displayText();
     }
 
     void keyMarked(int key, bool marked) override {
-        w_.picKeys->keyMarked(key, marked);
+        c_.picKeys->keyMarked(key, marked);
         timer_.start();
     }
     void handShows(int hand, int picture) override {
-        w_.picKeys->handShows(hand, picture);
+        c_.picKeys->handShows(hand, picture);
         timer_.start();
     }
     void spaceBarMarked(bool marked) override {
-        w_.picKeys->spaceBarMarked(marked);
+        c_.picKeys->spaceBarMarked(marked);
         timer_.start();
     }
 
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::KeyPress)
-            return tabKey(static_cast<QWidget*>(o), static_cast<QKeyEvent*>(e));
-        return QObject::eventFilter(o, e);
-    }
-
 private:
-    QString displayText() const { return w_.picDisplay->printedLines().join(QLatin1Char('\n')); }
-
-    // Tab is a key to judge while the child types in the display (and nothing at all in
-    // the Timed Drill box); Ctrl+Tab always leaves, and Tab does when no key is awaited.
-    bool tabKey(QWidget* from, QKeyEvent* e) {
-        if (e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab) return false;
-        if (!(e->modifiers() & Qt::ControlModifier) && w_.Typing == 1) return false;
-        const bool back = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
-        QWidget* next = from;
-        do {
-            next = back ? next->previousInFocusChain() : next->nextInFocusChain();
-            if (next->window() == &w_ && next != &w_ && next->isVisible() && next->isEnabled() &&
-                (next->focusPolicy() & Qt::TabFocus) != 0) {
-                w_.setAttribute(Qt::WA_KeyboardFocusChange); // so the focus is drawn
-                next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-                break;
-            }
-        } while (next != from);
-        return true;
-    }
+    QString displayText() const { return c_.picDisplay->printedLines().join(QLatin1Char('\n')); }
 
     void announce() {
         const QString text = displayText();
@@ -363,20 +338,20 @@ private:
             sendTextChange(text_, text);
             text_ = text;
         }
-        const int caret = DisplayAccessible::caretOf(w_.picDisplay);
+        const int caret = DisplayAccessible::caretOf(c_.picDisplay);
         if (caret != caret_) {
             caret_ = caret;
             {
-                QAccessibleTextCursorEvent ev(w_.picDisplay, caret);
+                QAccessibleTextCursorEvent ev(c_.picDisplay, caret);
                 tell(&ev);
             }
         }
-        const QString guide = guideWords(w_, w_.guide());
+        const QString guide = guideWords(w_.state(), w_.guide());
         if (guide != guide_) {
             guide_ = guide;
             {
                 for (QObject* o :
-                     {static_cast<QObject*>(w_.picKeys), static_cast<QObject*>(w_.picDisplay)}) {
+                     {static_cast<QObject*>(c_.picKeys), static_cast<QObject*>(c_.picDisplay)}) {
                     QAccessibleEvent ev(o, QAccessible::DescriptionChanged);
                     tell(&ev);
                 }
@@ -387,14 +362,14 @@ private:
             if (marked == marked_[static_cast<std::size_t>(k - kFirstKey)]) continue;
             marked_[static_cast<std::size_t>(k - kFirstKey)] = marked;
             {
-                QAccessibleEvent ev(w_.cmdKey(k), QAccessible::DescriptionChanged);
+                QAccessibleEvent ev(c_.cmdKey(k), QAccessible::DescriptionChanged);
                 tell(&ev);
             }
         }
         if (w_.guide().spaceBarMarked() != space_) {
             space_ = !space_;
             {
-                QAccessibleEvent ev(w_.pnlSpace, QAccessible::DescriptionChanged);
+                QAccessibleEvent ev(c_.pnlSpace, QAccessible::DescriptionChanged);
                 tell(&ev);
             }
         }
@@ -403,7 +378,7 @@ private:
             if (picture == hands_[static_cast<std::size_t>(h)]) continue;
             hands_[static_cast<std::size_t>(h)] = picture;
             {
-                QAccessibleEvent ev(w_.imgHand[static_cast<std::size_t>(h)],
+                QAccessibleEvent ev(c_.imgHand[static_cast<std::size_t>(h)],
                                     QAccessible::NameChanged);
                 tell(&ev);
             }
@@ -424,13 +399,13 @@ private:
         const QString inserted = after.mid(head, after.size() - head - tail);
         const int at = static_cast<int>(head);
         if (removed.isEmpty()) {
-            QAccessibleTextInsertEvent ev(w_.picDisplay, at, inserted);
+            QAccessibleTextInsertEvent ev(c_.picDisplay, at, inserted);
             tell(&ev);
         } else if (inserted.isEmpty()) {
-            QAccessibleTextRemoveEvent ev(w_.picDisplay, at, removed);
+            QAccessibleTextRemoveEvent ev(c_.picDisplay, at, removed);
             tell(&ev);
         } else {
-            QAccessibleTextUpdateEvent ev(w_.picDisplay, at, removed, inserted);
+            QAccessibleTextUpdateEvent ev(c_.picDisplay, at, removed, inserted);
             tell(&ev);
         }
     }
@@ -442,6 +417,7 @@ private:
     }
 
     FrmType& w_;
+    MainControls& c_;
     QTimer timer_;
     QString text_, guide_;
     int caret_ = 0;
@@ -452,7 +428,8 @@ private:
 
 // The order in which Tab walks the window: as the controls stand on the screen, top to
 // bottom and left to right, the frame on the left before the display beside it.
-void setTabOrder(FrmType& w) {
+void setTabOrder(FrmType& window) {
+    MainControls& w = controlsOf(window);
     std::vector<QWidget*> order;
     for (QPushButton* b : w.cmdMenu)
         order.push_back(b);
@@ -597,12 +574,13 @@ void listenToAccessibility(FrmType& window, std::function<void(QAccessibleEvent*
 
 void setUpAccessibility(FrmType& window, GuideModel& guide) {
     guide.setView(new Announcer(window));
+    MainControls& c = controlsOf(window);
 
     // What has no caption of its own.
-    window.fraHelp->setAccessibleName(QStringLiteral("Info, Help and Exit"));
-    window.txtTime->setAccessibleName(QStringLiteral("Timed Drill typing"));
-    window.shpChar->setAccessibleName(QStringLiteral("cursor box"));
-    window.shpLearn->setAccessibleName(QStringLiteral("backdrop"));
+    c.fraHelp->setAccessibleName(QStringLiteral("Info, Help and Exit"));
+    c.txtTime->setAccessibleName(QStringLiteral("Timed Drill typing"));
+    c.shpChar->setAccessibleName(QStringLiteral("cursor box"));
+    c.shpLearn->setAccessibleName(QStringLiteral("backdrop"));
     setTabOrder(window);
 }
 

@@ -50,15 +50,9 @@ ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYe
     place(cmdProgress, 240, 2280, kWidth - 480, 375);
     setTabOrder(cmdChange, cmdTricky);
     setTabOrder(cmdTricky, cmdProgress);
-    connect(cmdChange, &QPushButton::clicked, this, [this] {
-        if (onChange) onChange();
-    });
-    connect(cmdTricky, &QPushButton::clicked, this, [this] {
-        if (onTricky) onTricky();
-    });
-    connect(cmdProgress, &QPushButton::clicked, this, [this] {
-        if (onProgress) onProgress();
-    });
+    connect(cmdChange, &QPushButton::clicked, this, &ChildFrame::changeChildClicked);
+    connect(cmdTricky, &QPushButton::clicked, this, &ChildFrame::trickyClicked);
+    connect(cmdProgress, &QPushButton::clicked, this, &ChildFrame::progressClicked);
 
     fraNote = new Frame(window, kPink, kBlack);
     fraNote->setObjectName(QStringLiteral("fraNote"));

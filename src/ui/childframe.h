@@ -10,8 +10,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QLabel;
 class QPushButton;
 
@@ -28,10 +26,12 @@ public:
     void setProblem(const QString& text);
     QString problem() const { return problem_; }
 
-    std::function<void()> onChange;
-    std::function<void()> onProgress;
-    std::function<void()> onTricky;
+signals:
+    void changeChildClicked();
+    void progressClicked();
+    void trickyClicked();
 
+public:
     ImageBox* imgChild;
     QLabel* lblChild;
     QPushButton* cmdChange;

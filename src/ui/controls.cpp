@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
@@ -386,26 +387,19 @@ bool PictureBox::event(QEvent* e) {
         canvasStale_ = true;
         update();
     }
-    // Tab and Backtab are keys to judge here, not a way out of the display.
-    if (e->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
-            keyPressEvent(k);
-            return true;
-        }
-    }
     return QWidget::event(e);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* e) {
     const QList<int> codes = typedCodes(e);
-    if (codes.isEmpty() || !keyPress) {
+    // A box nobody listens to (the progress window's keyboard) lets keys pass on.
+    if (codes.isEmpty() || !isSignalConnected(QMetaMethod::fromSignal(&PictureBox::keyTyped))) {
         QWidget::keyPressEvent(e);
         return;
     }
     e->accept();
     for (int code : codes)
-        keyPress(code);
+        emit keyTyped(code);
 }
 
 void PictureBox::paintEvent(QPaintEvent* e) {
@@ -536,7 +530,7 @@ TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {
 
 void TextBox::keyPressEvent(QKeyEvent* e) {
     const QList<int> codes = typedCodes(e);
-    if (!keyPress || codes.isEmpty()) {
+    if (codes.isEmpty()) {
         // Keys that make no character (arrows, Home...) move the cursor as usual; the
         // paste and cut shortcuts would bring in text that was never typed.
         if (e->matches(QKeySequence::Paste) || e->matches(QKeySequence::Cut)) return;
@@ -544,9 +538,10 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
         return;
     }
     for (int code : codes) {
-        int key = code;
-        keyPress(key);
-        if (key == 0) continue;
+        const int key = code;
+        refused_ = false;
+        emit keyTyped(key);
+        if (refused_) continue;
         if (key == 13)
             textCursor().insertText(QStringLiteral("\n"));
         else if (key == 8)

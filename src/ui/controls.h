@@ -69,7 +69,8 @@ private:
 
 // A drawing surface that keeps what was printed on it until Cls: text is printed at
 // the pen (CurrentX, CurrentY, in twips) in the box's font and colours. Typed
-// characters are handed to the keyPress handler, one code at a time.
+// characters are told by keyTyped, one code at a time; Tab among them: the box never
+// moves the focus by itself.
 //
 // Twips stay the layout's at any scale: text is measured in the font as laid out, and
 // each character stands where it stands at factor 1, times the factor. What was printed
@@ -91,14 +92,14 @@ public:
     // The lines printed since the last Cls, as text: what the display reads.
     QStringList printedLines() const { return lines_; }
 
-    // Each character code of a key press; codes outside 1..255 arrive as 256.
-    std::function<void(int)> keyPress;
-
 signals:
+    // Each character code of a key press; codes outside 1..255 arrive as 256.
+    void keyTyped(int code);
     void textChanged(); // printed or cleared: printedLines() reads differently
 
 protected:
     bool event(QEvent* e) override;
+    bool focusNextPrevChild(bool) override { return false; }
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
@@ -186,17 +187,23 @@ private:
     QColor back_, fore_;
 };
 
-// A multi-line text box whose typed characters pass keyPress first: it may set the
-// code to 0 to discard the key.
+// A multi-line text box that tells each typed character by keyTyped before it takes it;
+// a receiver that calls refuseKey() meanwhile keeps the character out.
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit TextBox(QWidget* parent);
-    std::function<void(int&)> keyPress;
+    void refuseKey() { refused_ = true; }
+
+signals:
+    void keyTyped(int code);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    bool refused_ = false;
 };
 
 // Builders for the plain Qt controls in our colours and fonts.

@@ -17,8 +17,6 @@
 
 namespace tapwell {
 
-namespace {} // namespace
-
 FrmType::FrmType(Module1& globals, Services services, ShellActions* shell)
     : QWidget(nullptr), g_(globals), svc_(services), shell_(shell) {
     setWindowTitle(QStringLiteral("Tapwell"));
@@ -30,12 +28,22 @@ FrmType::FrmType(Module1& globals, Services services, ShellActions* shell)
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(fullScreen, &QShortcut::activated, this, [this] { toggleFullScreen(); });
     display_ = std::make_unique<PictureDisplay>(picDisplay);
-    guide_.setView(picKeys);
-    setUpAccessibility(*this, guide_); // tells picKeys first, then the screen reader
     core_ = std::make_unique<TypingCore>(
-        *this, g_, guide_, *display_, static_cast<TypingView&>(*this),
+        g_, *display_, static_cast<TypingView&>(*this),
         CoreServices{*svc_.clock, *svc_.random, *svc_.sound, *svc_.pause,
                      svc_.events ? *svc_.events : static_cast<EventSink&>(noEvents_)});
+    core_->guide().setView(picKeys);
+    setUpAccessibility(*this, core_->guide()); // tells picKeys first, then the screen reader
+}
+
+FrmType::~FrmType() = default;
+
+MainControls& controlsOf(FrmType& window) {
+    return window;
+}
+
+const MainControls& controlsOf(const FrmType& window) {
+    return window;
 }
 
 void FrmType::createControls() {
@@ -245,9 +253,40 @@ void FrmType::connectControls() {
         connect(cmdKey(k), &SSCommand::clicked, this, [this, k] { cmdKey_Click(k); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdOKPractice, &QPushButton::clicked, this, [this] { cmdOKPractice_Click(); });
-    picDisplay->keyPress = [this](int code) { picDisplay_KeyPress(code); };
-    picKeys->keyPress = [this](int code) { picKeys_KeyPress(code); };
-    txtTime->keyPress = [this](int& code) { txtTime_KeyPress(code); };
+    // Every character typed in the display or on the keyboard goes to the one handler.
+    connect(picDisplay, &PictureBox::keyTyped, this, &FrmType::picDisplay_KeyPress);
+    connect(picKeys, &PictureBox::keyTyped, this, &FrmType::picDisplay_KeyPress);
+    connect(txtTime, &TextBox::keyTyped, this, [this](int code) {
+        if (!txtTime_KeyPress(code)) txtTime->refuseKey();
+    });
+    // Tab and Ctrl+Tab where a child types are decided here, and only here.
+    picDisplay->installEventFilter(this);
+    txtTime->installEventFilter(this);
+}
+
+bool FrmType::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && (watched == picDisplay || watched == txtTime))
+        return tabKey(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(e));
+    return QWidget::eventFilter(watched, e);
+}
+
+bool FrmType::tabKey(QWidget* from, const QKeyEvent* e) {
+    // Tab is a key to judge while the child types in the display (and nothing at all in
+    // the Timed Drill box); Ctrl+Tab always leaves, and Tab does when no key is awaited.
+    if (e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab) return false;
+    if (!(e->modifiers() & Qt::ControlModifier) && state().Typing == 1) return false;
+    const bool back = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
+    QWidget* next = from;
+    do {
+        next = back ? next->previousInFocusChain() : next->nextInFocusChain();
+        if (next->window() == this && next != this && next->isVisible() && next->isEnabled() &&
+            (next->focusPolicy() & Qt::TabFocus) != 0) {
+            setAttribute(Qt::WA_KeyboardFocusChange); // so the focus is drawn
+            next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            break;
+        }
+    } while (next != from);
+    return true;
 }
 
 void FrmType::setWindowPicture(const Picture& p) {
@@ -306,7 +345,7 @@ void FrmType::keyPressEvent(QKeyEvent* e) {
         return;
     }
     for (int code : codes)
-        Form_KeyPress(code);
+        picDisplay_KeyPress(code);
 }
 
 void FrmType::closeEvent(QCloseEvent* e) {

@@ -1,26 +1,20 @@
 // The main window: the on-screen keyboard with its hands, the menu, the option frame,
-// the text display and the results. Its procedures live by subsystem:
-//   src/ui/frmtype.cpp          the layout of the controls
-//   src/shell/frmtype_shell.cpp start-up, Info, Help, Exit
-//   src/shell/menu.cpp          the mode menu and the option boxes
-//   src/guide/guide.cpp         marking keys and lighting fingers
-//   src/drills/drillwindow.cpp  drill lines, OK, Stop, results, the Timed Drill
-//   src/drills/keystroke.cpp    the one keystroke handler
-//   src/lessons/lessonwindow.cpp the Learn Keyboard pages and the key warning
-//   src/lessons/fingerwindow.cpp the finger-by-finger key instructions
-//   src/ui/frmtype_view.cpp     what the typing core shows through the window
-// Every decision of the typing path is the core's (src/core/typingcore.h); these
-// procedures call it and do what only widgets can.
+// the text display and the results. It has the typing core, which owns the typing state
+// and decides every step of the typing path; the window shows what the core decides and
+// hands it what the child does. Its procedures live beside it in src/ui:
+//   frmtype.cpp          the layout of the controls, their signals, Tab and Ctrl+Tab
+//   frmtype_shell.cpp    start-up, Info, Help, Exit
+//   frmtype_menu.cpp     the mode menu and the option boxes
+//   frmtype_drills.cpp   the keystrokes, OK, Stop and the Timed Drill box
+//   frmtype_lessons.cpp  the Learn Keyboard pages and the key warning
+//   frmtype_view.cpp     what the typing core shows through the window
 #pragma once
 
 #include "controls.h"
 #include "core/typingcore.h"
-#include "drills/drilltext.h"
-#include "guide/guidemodel.h"
-#include "guide/keyboardwidget.h"
-#include "shell/module1.h"
-#include "shell/services.h"
-#include "state/typestate.h"
+#include "keyboardwidget.h"
+#include "services/services.h"
+#include "state/options.h"
 
 #include <QWidget>
 
@@ -73,10 +67,50 @@ private:
     PictureBox* box_;
 };
 
-class FrmType : public QWidget, public TypeState, private TypingView {
+// The window's controls, named as in our layout tables. The window's own procedures, and
+// what sets it up for the screen reader, reach them; tests reach them through
+// controlsOf().
+struct MainControls {
+    Frame* fraHelp = nullptr;
+    QPushButton* Command1 = nullptr;
+    std::array<SSCommand*, 4> cmdHelp{};
+    QPushButton* cmdExit = nullptr;
+    Frame* fraMenu = nullptr;
+    std::array<QPushButton*, 5> cmdMenu{};
+    OnScreenKeyboard* picKeys = nullptr;
+    SSPanel* pnlSpace = nullptr;
+    Table1<SSCommand*, 52, 99> cmdKey;
+    std::array<ImageBox*, 14> imgFinger{};
+    std::array<ImageBox*, 2> imgHand{};
+    ImageBox* imgBack = nullptr;
+    ImageBox* imgArrow = nullptr;
+    Frame* fraDrill = nullptr;
+    std::array<QCheckBox*, 4> chkRow{};
+    LineBox* Line1 = nullptr;
+    QCheckBox* chkUC = nullptr;
+    QCheckBox* chkSound = nullptr;
+    std::array<SSCommand*, 3> cmdStop{};
+    Frame* fraTime = nullptr;
+    Frame* fraLearn = nullptr;
+    std::array<QPushButton*, 5> cmdLearn{};
+    ShapeBox* shpLearn = nullptr;
+    PictureBox* picDisplay = nullptr;
+    ShapeBox* shpChar = nullptr;
+    TextBox* txtTime = nullptr;
+    Frame* fraSpeed = nullptr;
+    QLabel* lblSpeed = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdOKPractice = nullptr;
+    std::array<QLabel*, 2> lblNext{};
+    std::array<SSCommand*, 2> cmdNext{};
+    ImageBox* imgKeyboard = nullptr;
+};
+
+class FrmType : public QWidget, private MainControls, private TypingView {
     Q_OBJECT
 public:
     FrmType(Module1& globals, Services services, ShellActions* shell);
+    ~FrmType() override;
 
     // Start-up: seeds the generator, restores the options, loads key.dat from the data
     // directory and builds the tables. On a fault returns false with a message that
@@ -96,39 +130,19 @@ public:
     void chkSound_Click();
     void chkUC_Click();
 
-    // --- the finger and hand guide
-    void ShowKey(int c);
-    void ClearKey(int c);
-    void ShowHomeKeys();
-    void ClearHomeKeys();
-    void ShowEnterKey();
-    void ClearEnterKey();
-    void ShowSpaceBar();
-    void ClearSpaceBar();
-    void ShowLeftShift();
-    void ClearLeftShift();
-    void ShowRightShift();
-    void ClearRightShift();
-    void ClearAllKeys();
-
-    // --- drills
-    void NewDrillLine();
-    void PickPracticeFinger();
+    // --- drills: every character typed in the display, on the on-screen keyboard or in
+    // the window itself comes here
     void picDisplay_KeyPress(int KeyAscii);
-    void Form_KeyPress(int KeyAscii);
-    void picKeys_KeyPress(int KeyAscii);
     void cmdOK_Click();
     void cmdOKPractice_Click();
     void cmdStop_Click(int Index);
-    void txtTime_KeyPress(int& KeyAscii);
-    void HideLessonButtons();
+    // A key typed into the Timed Drill box; false when the box must not take it.
+    bool txtTime_KeyPress(int KeyAscii);
 
     // --- lessons
     void cmdLearn_Click(int Index);
     void cmdNext_Click(int Index);
-    void ShowLessonButtons();
     void cmdKey_Click(int Index);
-    void ShowFingerKeys();
 
     // The window's background picture: the computer drawing on the menu screen.
     void setWindowPicture(const Picture& p);
@@ -141,58 +155,35 @@ public:
 
     // The boxes' states as the drills read them.
     RowChoice checkedRows() const;
+    // The frame of the menu, which the frame of who is typing comes and goes with.
+    QWidget* menuFrame() const { return fraMenu; }
 
+    // The typing state, read only: the core changes it.
+    const TypeState& state() const { return core_->state(); }
     // What the guide shows on the keyboard, and the core that decides it.
-    const GuideModel& guide() const { return guide_; }
+    const GuideModel& guide() const { return core_->guide(); }
     TypingCore& core() { return *core_; }
 
-    // --- controls, named as in our layout tables
-    Frame* fraHelp;
-    QPushButton* Command1;
-    std::array<SSCommand*, 4> cmdHelp{};
-    QPushButton* cmdExit;
-    Frame* fraMenu;
-    std::array<QPushButton*, 5> cmdMenu{};
-    OnScreenKeyboard* picKeys;
-    SSPanel* pnlSpace;
-    Table1<SSCommand*, 52, 99> cmdKey;
-    std::array<ImageBox*, 14> imgFinger{};
-    std::array<ImageBox*, 2> imgHand{};
-    ImageBox* imgBack;
-    ImageBox* imgArrow;
-    Frame* fraDrill;
-    std::array<QCheckBox*, 4> chkRow{};
-    LineBox* Line1;
-    QCheckBox* chkUC;
-    QCheckBox* chkSound;
-    std::array<SSCommand*, 3> cmdStop{};
-    Frame* fraTime;
-    Frame* fraLearn;
-    std::array<QPushButton*, 5> cmdLearn{};
-    ShapeBox* shpLearn;
-    PictureBox* picDisplay;
-    ShapeBox* shpChar;
-    TextBox* txtTime;
-    Frame* fraSpeed;
-    QLabel* lblSpeed;
-    QPushButton* cmdOK;
-    QPushButton* cmdOKPractice;
-    std::array<QLabel*, 2> lblNext{};
-    std::array<SSCommand*, 2> cmdNext{};
-    ImageBox* imgKeyboard;
-
 protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    friend MainControls& controlsOf(FrmType& window);
+    const MainControls& controlsOf(const FrmType& window);
+    friend const MainControls& controlsOf(const FrmType& window);
+
     void createControls();
     void createKeyboard();
     void createFrames();
     void createDisplay();
     void connectControls();
+    // Tab and Ctrl+Tab from the display or the Timed Drill box: true when the key moved
+    // the focus, false when it is a key to type.
+    bool tabKey(QWidget* from, const QKeyEvent* e);
 
     // what the typing core shows (frmtype_view.cpp)
     void placeArrow(int row) override;
@@ -209,8 +200,8 @@ private:
     void showDisplay() override;
     void focusDisplay() override;
     void showHands(bool shown) override;
-    void showLessonButtons() override { ShowLessonButtons(); }
-    void hideLessonButtons() override { HideLessonButtons(); }
+    void showLessonButtons() override;
+    void hideLessonButtons() override;
     void enableLessonChoices(bool enabled) override;
     void startTimedBox() override;
     int timedTextLength() const override;
@@ -225,7 +216,6 @@ private:
     Services svc_;
     ShellActions* shell_;
     Picture windowPicture_;
-    GuideModel guide_{static_cast<TypeState&>(*this)};
     std::unique_ptr<PictureDisplay> display_;
     NoEvents noEvents_;
     std::unique_ptr<TypingCore> core_;
@@ -236,5 +226,9 @@ private:
     int resultTop_ = 0;
     bool maximizedBeforeFullScreen_ = false;
 };
+
+// The window's controls, for what sets the window up for the screen reader and for tests.
+MainControls& controlsOf(FrmType& window);
+const MainControls& controlsOf(const FrmType& window);
 
 } // namespace tapwell

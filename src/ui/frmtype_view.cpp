@@ -63,7 +63,7 @@ bool PictureDisplay::isShown() const {
 // --- the arrow, the cursor box and the results
 
 void FrmType::placeArrow(int row) {
-    setTopTw(imgArrow, RowTop.at(row));
+    setTopTw(imgArrow, state().RowTop.at(row));
 }
 
 void FrmType::showArrow(bool shown) {
@@ -185,7 +185,7 @@ void FrmType::hideActivity() {
     picDisplay->hide();
     imgHand[0]->hide();
     imgHand[1]->hide();
-    HideLessonButtons();
+    hideLessonButtons();
 }
 
 void FrmType::backToLessonChoices() {
@@ -214,8 +214,8 @@ void FrmType::backToMenu(int frame) {
     fraMenu->show();
     setWindowPicture(imgKeyboard->picture());
     fraHelp->show();
-    if (Mode >= 0 && Mode <= 4)
-        cmdMenu[static_cast<std::size_t>(Mode)]->setFocus(); // keyboard users carry on here
+    if (state().Mode >= 0 && state().Mode <= 4)
+        cmdMenu[static_cast<std::size_t>(state().Mode)]->setFocus(); // keyboard users carry on here
 }
 
 } // namespace tapwell

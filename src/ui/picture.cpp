@@ -1,4 +1,5 @@
 #include "picture.h"
+#include "logging.h"
 
 #include <QImage>
 #include <QLoggingCategory>
@@ -10,8 +11,6 @@
 #include <vector>
 
 namespace tapwell {
-
-Q_LOGGING_CATEGORY(lcPictures, "tapwell.pictures")
 
 struct Picture::Data {
     QString name;

@@ -90,7 +90,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
 void PictureButton::focusInEvent(QFocusEvent* e) {
     QPushButton::focusInEvent(e);
-    if (onFocus) onFocus();
+    emit focused();
 }
 
 // ------------------------------------------------------------------ editor
@@ -211,7 +211,7 @@ void ChildChooser::setChildren(const QList<progress::Child>& children, qint64 cu
         b->setToolTip(i < 9 ? QStringLiteral("%1 (key %2)").arg(c.name).arg(i + 1) : c.name);
         grid_->addWidget(b, i / kColumns, i % kColumns);
         connect(b, &QPushButton::clicked, this, [this, i] { choose(i); });
-        b->onFocus = [this, i] { lastFocused_ = i; };
+        connect(b, &PictureButton::focused, this, [this, i] { lastFocused_ = i; });
         if (i > 0) setTabOrder(childButtons.back(), b);
         childButtons.push_back(b);
         if (c.id == current) lastFocused_ = i;
@@ -233,19 +233,19 @@ int ChildChooser::focused() const {
 
 void ChildChooser::choose(int index) {
     if (index < 0 || index >= children_.size()) return;
-    const progress::Child chosen = children_[index];
+    const progress::Child child = children_[index];
     QDialog::accept();
-    if (onChosen) onChosen(chosen);
+    emit chosen(child);
 }
 
 void ChildChooser::reject() {
     QDialog::reject();
-    if (onBack) onBack();
+    emit back();
 }
 
 void ChildChooser::reload(qint64 focus) {
     setChildren(progress::childrenOrFirst(store_), focus);
-    if (onChanged) onChanged(children_);
+    emit changed(children_);
 }
 
 QString ChildChooser::usableName(const QString& name, qint64 id, QString& error) const {

@@ -1,7 +1,7 @@
 // "Who is typing?": a big picture button for each child who shares the computer, and
 // what a parent does there: add a child, rename one, remove one. The window asks; the
-// program around it decides what choosing means (onChosen) and what going back means
-// (onBack: Escape or closing the window).
+// program around it decides what choosing means (chosen) and what going back means
+// (back: Escape or closing the window).
 #pragma once
 
 #include "picture.h"
@@ -29,7 +29,9 @@ public:
     PictureButton(QWidget* parent, const Picture& picture, const QString& caption, int picturePx);
     const Picture& picture() const { return picture_; }
     QSize sizeHint() const override;
-    std::function<void()> onFocus;
+
+signals:
+    void focused();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -72,11 +74,14 @@ public:
     bool changeChild(qint64 id, const QString& name, const QString& picture, QString& error);
     bool removeChild(qint64 id, QString& error);
 
-    std::function<void(const progress::Child&)> onChosen;
-    std::function<void()> onBack;
+signals:
+    void chosen(const progress::Child& child);
+    // Escape, or the window closed.
+    void back();
     // The children changed: added, renamed or removed.
-    std::function<void(const QList<progress::Child>&)> onChanged;
+    void changed(const QList<progress::Child>& children);
 
+public:
     std::vector<PictureButton*> childButtons;
     QPushButton* cmdAdd;
     QPushButton* cmdRename;

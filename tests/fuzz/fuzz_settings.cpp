@@ -1,6 +1,6 @@
 // libFuzzer target: the settings reader on any bytes. On success a row is always chosen
 // and the written form reads back to the same values.
-#include "shell/settings.h"
+#include "io/settings.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -38,27 +38,25 @@ struct CoreRig {
     // every event besides `events`.
     explicit CoreRig(const std::string& rows = "1,0,0,0", bool shift = false,
                      std::uint32_t seed = 3, EventSink* also = nullptr)
-        : state(stateWithKeyData()), random(seed) {
+        : random(seed) {
         for (int i = 0; i < 4; ++i)
             g.RowSetting(i) = rows[static_cast<std::size_t>(2 * i)] == '1' ? 1 : 0;
         g.UseShift = shift ? 1 : 0;
         g.KeySound = 1;
-        TypeState& s = *state;
-        s.RowCount = static_cast<i16>(countRows(g));
-        s.SpeedTop = 360;
-        for (int r = 1; r <= 5; ++r)
-            s.RowTop(r) = static_cast<i16>(100 * r);
-        s.DingSound = "ding.wav";
-        s.UhOhSound = "uhoh.wav";
-        s.TadaSound = "tada.wav";
-        guide = std::make_unique<GuideModel>(s);
         if (also) tee = std::make_unique<Tee>(*also, events);
         core = std::make_unique<TypingCore>(
-            s, g, *guide, display, view,
+            g, display, view,
             CoreServices{clock, random, sound, pause,
                          tee ? static_cast<EventSink&>(*tee) : static_cast<EventSink&>(events)});
+        KeyDataError error;
+        if (!core->loadKeyData(shippedKeyData().toStdString(), error))
+            qFatal("key.dat: %s", error.message().c_str());
+        core->rowsChanged();
+        core->setPlaces(360, {100, 200, 300, 400, 500});
+        core->setSounds("ding.wav", "uhoh.wav", "tada.wav");
+        guide = &core->guide();
     }
-    TypeState& s() { return *state; }
+    const TypeState& s() const { return core->state(); }
 
     // Types what is asked for, a wrong key first every fifth key; msApart (plus i modulo
     // jitter) between keys.
@@ -70,7 +68,6 @@ struct CoreRig {
         }
     }
 
-    std::unique_ptr<TypeState> state;
     Module1 g;
     FakeClock clock;
     SeededRandom random;
@@ -80,8 +77,8 @@ struct CoreRig {
     FakeDisplay display;
     FakeView view;
     std::unique_ptr<Tee> tee;
-    std::unique_ptr<GuideModel> guide;
     std::unique_ptr<TypingCore> core;
+    GuideModel* guide = nullptr;
 };
 
 } // namespace tapwell::test

@@ -6,7 +6,7 @@
 
 #include "core/events.h"
 #include "core/typingview.h"
-#include "shell/services.h"
+#include "services/services.h"
 
 #include <QFileInfo>
 #include <QStringList>

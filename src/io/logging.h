@@ -1,0 +1,11 @@
+// The settings file's diagnostics.
+// Off unless QT_LOGGING_RULES turns them on (see shell/logging.h).
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace tapwell {
+
+Q_DECLARE_LOGGING_CATEGORY(lcSettings)
+
+} // namespace tapwell

@@ -1,0 +1,7 @@
+#include "logging.h"
+
+namespace tapwell {
+
+Q_LOGGING_CATEGORY(lcWindow, "tapwell.progresswindow")
+
+} // namespace tapwell

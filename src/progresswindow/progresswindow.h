@@ -1,0 +1,114 @@
+// "My Progress": where a child sees how far they have come and a parent sees where help
+// is needed. The child's name and picture; speed and accuracy day by day, minutes typed
+// each day, the trouble map (the on-screen keyboard itself, each key coloured by how
+// often it is missed), a few sentences a child understands, the lessons finished; and a
+// parent's tools: another child, add, rename, remove, "Save as CSV…".
+//
+// Every number comes from progress/stats: the window only draws them. It never blocks
+// the main window: it is a window of its own, and its questions are modal to it alone.
+#pragma once
+
+#include "progress/stats.h"
+#include "progresswindow/progressplugin.h"
+
+#include <QColor>
+#include <QDate>
+#include <QWidget>
+
+#include <map>
+
+class QChart;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace tapwell {
+
+class ImageBox;
+class OnScreenKeyboard;
+class Picture;
+
+// The trouble map's colour for a key's error rate: light cream at no misses to dark red
+// at kWorstRate and above, one hue whose lightness alone tells the rate, so it reads in
+// greyscale and for colour-blind eyes.
+inline constexpr double kWorstRate = 0.4;
+QColor troubleColour(double errorRate);
+// Black or white, whichever reads on that face.
+QColor captionColourOn(const QColor& face);
+// The face of a key never asked for: grey with stripes, unlike any colour of the scale.
+const Picture& neverAskedFace();
+
+// The scale and the stripes, explained.
+class TroubleLegend : public QWidget {
+    Q_OBJECT
+public:
+    explicit TroubleLegend(QWidget* parent);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+class ProgressWindow : public QWidget, public ProgressView {
+    Q_OBJECT
+public:
+    explicit ProgressWindow(const ProgressHost& host);
+
+    QWidget* widget() override { return this; }
+    void showChild(const progress::Child& child) override;
+    void childrenChanged() override;
+
+    // Reads the child's record and fills every part; showChild does this and shows.
+    void fill(progress::Child child); // a copy: the list it may come from is made anew
+    const progress::Child& child() const { return child_; }
+    // The day the charts end on; today (UTC, as the record's days are) unless set.
+    QDate today;
+
+    // A parent's tools, as the buttons run them. Each question is modal to this window.
+    void addClicked();
+    void renameClicked();
+    void removeClicked();
+    void saveClicked();
+    // Writes the export; false with the reason shown to the parent.
+    bool saveTo(const QString& file);
+    // What "Remove…" asks first: who and what will be deleted.
+    QString removeQuestion() const;
+
+    ImageBox* imgChild;
+    QLabel* lblName;
+    QComboBox* cboChild;
+    QPushButton* cmdAdd;
+    QPushButton* cmdRename;
+    QPushButton* cmdRemove;
+    QChartView* chtSpeed;
+    QChartView* chtAccuracy;
+    QChartView* chtMinutes;
+    QLabel* lblMinutes;
+    OnScreenKeyboard* keyboard;
+    TroubleLegend* legend;
+    QLabel* lblSentences;
+    QLabel* lblLessons;
+    QLabel* lblSaved;
+    QPushButton* cmdSave;
+    QPushButton* cmdClose;
+
+    // What the map shows, per on-screen key (kSpaceBarKey for the space bar).
+    const std::map<int, progress::KeyStats>& keyStats() const { return keys_; }
+
+private:
+    void fillCharts(const std::vector<progress::LineSummary>& lines, const QDate& today);
+    void fillMap();
+    void fillWords(const std::vector<progress::LineSummary>& lines,
+                   const std::vector<progress::Press>& presses, const QDate& today);
+    void listChildren();
+    void childChosen(int index);
+
+    ProgressHost host_;
+    progress::Child child_;
+    QList<progress::Child> children_;
+    std::map<int, progress::KeyStats> keys_;
+    bool listing_ = false;
+};
+
+} // namespace tapwell

@@ -1,0 +1,74 @@
+// The main window's start-up, and its Info, Help and Exit buttons.
+#include "frmtype.h"
+
+#include "io/regularfile.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tapwell {
+
+namespace {
+
+// The shipped key.dat is a few KB; a file a hundred times larger is not ours, and is
+// not read into memory.
+constexpr std::size_t kMaxKeyDataBytes = 256 * 1024;
+
+} // namespace
+
+bool FrmType::Form_Load(std::string& error) {
+    svc_.random->reseed(secondsSinceMidnight());
+    core_->setLoading(true);
+    setWindowPicture(imgKeyboard->picture());
+    core_->setSounds(g_.AppFile("ding.wav"), g_.AppFile("uhoh.wav"), g_.AppFile("tada.wav"));
+    chkUC->setChecked(g_.UseShift != 0);
+    chkSound->setChecked(g_.KeySound != 0);
+    for (int i = 0; i < 4; ++i)
+        if (g_.RowSetting(i) == 1) chkRow[static_cast<std::size_t>(i)]->setChecked(true);
+    core_->rowsChanged();
+
+    // Where the results label and each row stand on the screen, for the result and the
+    // row arrow.
+    core_->setPlaces(topTw(lblSpeed), {topTw(cmdKey(76)), topTw(cmdKey(64)), topTw(cmdKey(88)),
+                                       topTw(cmdKey(52)), topTw(pnlSpace)});
+    const std::string path = g_.AppFile("key.dat");
+    std::string bytes, reason;
+    if (!readRegularFile(path, kMaxKeyDataBytes, bytes, reason)) {
+        error = "Tapwell cannot read its keyboard data file " + path + ": " + reason;
+        return false;
+    }
+    KeyDataError fault;
+    if (!core_->loadKeyData(bytes, fault)) {
+        error = "Tapwell's keyboard data file " + path + " is damaged at " + fault.message() + ".";
+        return false;
+    }
+    picKeys->setShiftCaptions(state());
+
+    centreOnScreen(this);
+    core_->setLoading(false);
+    return true;
+}
+
+void FrmType::Command1_Click() {
+    shell_->showAbout();
+}
+
+void FrmType::cmdHelp_Click(int) {
+    shell_->showHelp();
+    // When the help window closes, the keys go on to the activity, as after a click on an
+    // option box: not to the Help button, where Enter would open the help again.
+    if (state().Typing == 1)
+        (state().Mode == kTimedDrill ? static_cast<QWidget*>(txtTime) : picDisplay)->setFocus();
+    else if (cmdOK->isVisible())
+        cmdOK->setFocus();
+    else if (cmdOKPractice->isVisible())
+        cmdOKPractice->setFocus();
+}
+
+void FrmType::cmdExit_Click() {
+    shell_->exitProgram();
+}
+
+} // namespace tapwell

@@ -1,0 +1,11 @@
+// The windows' diagnostics: pictures that cannot be drawn.
+// Off unless QT_LOGGING_RULES turns them on (see shell/logging.h).
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace tapwell {
+
+Q_DECLARE_LOGGING_CATEGORY(lcPictures)
+
+} // namespace tapwell
