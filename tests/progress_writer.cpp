@@ -2,6 +2,7 @@
 // killed: the progress test kills it at random moments and checks what is left.
 // Usage: progress_writer FILE
 #include "progress/store.h"
+#include "ui/recordwords.h"
 
 #include <QCoreApplication>
 
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
     if (argc < 2) return 2;
     tapwell::progress::Store store(QString::fromLocal8Bit(argv[1]));
     if (!store.open()) {
-        std::fprintf(stderr, "%s\n", qPrintable(store.problem()));
+        std::fprintf(stderr, "%s\n", qPrintable(tapwell::recordProblemText(store.problem())));
         return 1;
     }
     const QList<tapwell::progress::Child> children = store.children();
@@ -29,7 +30,7 @@ int main(int argc, char* argv[]) {
         for (int k = 0; k < keys; ++k)
             line.keys.push_back({'a' + k % 26, 'a' + (k + 1) % 26, 150 + k});
         if (!store.writeLine(child, line)) {
-            std::fprintf(stderr, "%s\n", qPrintable(store.problem()));
+            std::fprintf(stderr, "%s\n", qPrintable(tapwell::recordProblemText(store.problem())));
             return 1;
         }
         if (i == 0) {

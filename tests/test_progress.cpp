@@ -10,6 +10,7 @@
 #include "shipped.h"
 #include "support/corerig.h"
 #include "support/fakes.h"
+#include "ui/recordwords.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -29,6 +30,11 @@ using namespace tapwell::progress;
 using namespace tapwell::test;
 
 namespace {
+
+// What a parent is told of the store's problem.
+QString said(const Store& s) {
+    return recordProblemText(s.problem());
+}
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
@@ -419,7 +425,7 @@ void TestProgress::damageFoundWhileWritingStartsAFreshFile() {
     QVERIFY(s.open());
     const qint64 child = s.children().value(0).id;
     const auto id = s.writeLine(child, lineWithKeys(1000));
-    QVERIFY2(id, qPrintable(s.problem()));
+    QVERIFY2(id, qPrintable(said(s)));
     QVERIFY(!s.movedAside().isEmpty());
     QCOMPARE(readAll(s.movedAside()), bytes);
     QCOMPARE(s.lines().size(), std::size_t(1)); // the new line, in the fresh file
@@ -441,7 +447,7 @@ void TestProgress::aFileFromANewerTapwellIsKept() {
     Store s(path_);
     QVERIFY(!s.open());
     QVERIFY(!s.usable());
-    QVERIFY2(s.problem().contains(QStringLiteral("newer Tapwell")), qPrintable(s.problem()));
+    QVERIFY2(said(s).contains(QStringLiteral("newer Tapwell")), qPrintable(said(s)));
     QVERIFY(s.movedAside().isEmpty());
     QVERIFY(!s.writeLine(1, lineWithKeys(3)));
     QVERIFY(s.children().isEmpty());
@@ -453,13 +459,13 @@ void TestProgress::aFolderInPlaceOfTheFile() {
     QVERIFY(QDir().mkpath(path_));
     Store s(path_);
     QVERIFY(!s.open());
-    QVERIFY2(s.problem().startsWith(QStringLiteral("Tapwell cannot save progress: ")),
-             qPrintable(s.problem()));
+    QVERIFY2(said(s).startsWith(QStringLiteral("Tapwell cannot save progress: ")),
+             qPrintable(said(s)));
     QVERIFY(QFileInfo(path_).isDir());
     Recorder rec(s);
     rec.setChild(1);
     int told = 0;
-    rec.onProblem = [&](const QString&) { ++told; };
+    rec.onProblem = [&](const StoreProblem&) { ++told; };
     rec.ready(Activity::Timed);
     rec.timedRunFinished({10, 1000, 12.0});
     QCOMPARE(told, 1);
@@ -479,7 +485,7 @@ void TestProgress::aLockedFileFailsTheWriteAndTheNextOneSucceeds() {
         waited.start();
         QVERIFY(!s.writeLine(child, lineWithKeys(5)));
         QVERIFY(waited.elapsed() >= 150);
-        QCOMPARE(s.problem(),
+        QCOMPARE(said(s),
                  QStringLiteral("Tapwell cannot save progress: another program is using the "
                                 "progress file."));
         QVERIFY(other.exec(QStringLiteral("COMMIT")));
@@ -506,7 +512,7 @@ void TestProgress::aReadOnlyFileIsToldOnce() {
     Recorder rec(s);
     rec.setChild(s.children().at(0).id);
     QStringList told;
-    rec.onProblem = [&](const QString& p) { told << p; };
+    rec.onProblem = [&](const StoreProblem& p) { told << recordProblemText(p); };
     for (int i = 0; i < 3; ++i) {
         rec.ready(Activity::Timed);
         rec.timedRunFinished({100, 20000, 60.0});
@@ -534,9 +540,9 @@ void TestProgress::aFullDiskLosesOnlyTheLine() {
         FileSizeLimit limit(96 * 1024);
         QVERIFY(!s.writeLine(child, lineWithKeys(20000)));
     }
-    QVERIFY2(s.problem().contains(QStringLiteral("full")) ||
-                 s.problem().contains(QStringLiteral("could not be written")),
-             qPrintable(s.problem()));
+    QVERIFY2(said(s).contains(QStringLiteral("full")) ||
+                 said(s).contains(QStringLiteral("could not be written")),
+             qPrintable(said(s)));
     // Room again: the next line is kept, and nothing of the lost one is there.
     QVERIFY(s.writeLine(child, lineWithKeys(40)));
     Raw r(path_);
@@ -668,8 +674,8 @@ void TestProgress::exportQuotesAndGuardsCells() {
         QVERIFY(s.writeLine(id, l));
     }
     const QString csv = dir_->filePath(QStringLiteral("out.csv"));
-    QString error;
-    QVERIFY2(exportCsv(s, csv, error), qPrintable(error));
+    ExportError error;
+    QVERIFY2(exportCsv(s, csv, error), qPrintable(exportErrorText(error)));
     const QString tail = QStringLiteral(",word,\"home,top\",0,2,2,0,1500,16,100\r\n");
     const QString expected =
         QStringLiteral(
@@ -699,12 +705,14 @@ void TestProgress::exportQuotesAndGuardsCells() {
 void TestProgress::exportToABadPathSaysWhy() {
     Store s(path_);
     QVERIFY(s.open());
-    QString error;
+    ExportError error;
     const QString bad = dir_->filePath(QStringLiteral("no/such/folder/out.csv"));
     QVERIFY(!exportCsv(s, bad, error));
-    QVERIFY2(error.contains(bad), qPrintable(error));
+    QVERIFY2(exportErrorText(error).contains(bad), qPrintable(exportErrorText(error)));
     QVERIFY(!exportCsv(s, dir_->path(), error));
-    QVERIFY2(error.contains(QStringLiteral("folder")), qPrintable(error));
+    QCOMPARE(error.fault, ExportFault::FileIsFolder);
+    QVERIFY2(exportErrorText(error).contains(QStringLiteral("folder")),
+             qPrintable(exportErrorText(error)));
 }
 
 QTEST_GUILESS_MAIN(TestProgress)

@@ -7,6 +7,7 @@
 #include "progresswindow/progresswindow.h"
 #include "shipped.h"
 #include "ui/keyboardwidget.h"
+#include "ui/recordwords.h"
 #include "ui/whoistyping.h"
 
 #include <QBarSeries>
@@ -100,7 +101,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<Store> store_;
     std::unique_ptr<TypeState> keys_;
-    std::unique_ptr<ChildChooser> chooser_;
+    std::unique_ptr<ChildrenService> children_;
     std::unique_ptr<ProgressView> view_;
     ProgressWindow* win_ = nullptr;
     Child anna_, ben_;
@@ -133,15 +134,17 @@ void TestProgressWindow::init() {
           line(kDay2, 4, "lesson", std::nullopt, std::nullopt, 60'000, "top")})
         QVERIFY(store_->writeLine(anna_.id, l));
     keys_ = test::stateWithKeyData();
-    chooser_ = std::make_unique<ChildChooser>(*store_);
+    children_ = std::make_unique<ChildrenService>(*store_);
 
     ProgressHost host;
     host.store = store_.get();
     host.keys = keys_.get();
-    host.chooser = chooser_.get();
-    host.children = [this] { return childrenOrFirst(*store_); };
+    host.children = children_.get();
     host.saveCsv = [this](const QString& file, QString& error) {
-        return exportCsv(*store_, file, error);
+        ExportError fault;
+        if (exportCsv(*store_, file, fault)) return true;
+        error = exportErrorText(fault);
+        return false;
     };
     win_ = new ProgressWindow(host);
     view_.reset(win_);
@@ -151,7 +154,7 @@ void TestProgressWindow::init() {
 
 void TestProgressWindow::cleanup() {
     view_.reset();
-    chooser_.reset();
+    children_.reset();
     store_.reset();
     dir_.reset();
 }
@@ -302,7 +305,7 @@ void TestProgressWindow::saveAsCsvWritesTheExport() {
     const QString mine = dir_->filePath(QStringLiteral("from the window.csv"));
     const QString theirs = dir_->filePath(QStringLiteral("exported.csv"));
     QVERIFY(w.saveTo(mine));
-    QString error;
+    ExportError error;
     QVERIFY(exportCsv(*store_, theirs, error));
     QFile a(mine), b(theirs);
     QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));

@@ -28,14 +28,16 @@ template <typename T> QString number(const std::optional<T>& v) {
 
 } // namespace
 
-bool exportCsv(Store& store, const QString& file, QString& error) {
+bool exportCsv(Store& store, const QString& file, ExportError& error) {
+    error = {};
+    error.file = file;
     if (!store.usable()) {
-        error = store.problem().isEmpty() ? QStringLiteral("The progress record cannot be read.")
-                                          : store.problem();
+        error.fault = ExportFault::RecordUnreadable;
+        error.record = store.problem();
         return false;
     }
     if (QFileInfo(file).isDir()) {
-        error = QStringLiteral("%1 is a folder, not a file.").arg(file);
+        error.fault = ExportFault::FileIsFolder;
         return false;
     }
     // Lines end with CR LF, as RFC 4180 has them.
@@ -54,7 +56,8 @@ bool exportCsv(Store& store, const QString& file, QString& error) {
     // Unbuffered, so a write that fails (a full disk) fails here and not unseen at commit.
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bytes) != bytes.size() ||
         !f.commit()) {
-        error = QStringLiteral("Cannot write %1: %2.").arg(file, f.errorString());
+        error.fault = ExportFault::CannotWrite;
+        error.detail = f.errorString();
         return false;
     }
     return true;

@@ -8,8 +8,16 @@
 
 namespace tapwell::progress {
 
-// Writes the file whole (atomically); false with a reason a parent understands when it
-// cannot.
-bool exportCsv(Store& store, const QString& file, QString& error);
+enum class ExportFault { None, RecordUnreadable, FileIsFolder, CannotWrite };
+
+struct ExportError {
+    ExportFault fault = ExportFault::None;
+    StoreProblem record; // why the record cannot be read
+    QString file;
+    QString detail; // why the file cannot be written, as the system says it
+};
+
+// Writes the file whole (atomically); false with what went wrong when it cannot.
+bool exportCsv(Store& store, const QString& file, ExportError& error);
 
 } // namespace tapwell::progress

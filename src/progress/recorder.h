@@ -27,7 +27,7 @@ public:
     // The wall clock for "started"; tests set their own.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     // Called once, the first time a write fails, with the store's problem().
-    std::function<void(const QString&)> onProblem;
+    std::function<void(const StoreProblem&)> onProblem;
     // Lines written (or lost to a fault) so far.
     int written() const { return written_; }
 

@@ -44,32 +44,27 @@ bool damagedCode(int code) {
     return code == kCorrupt || code == kNotADb;
 }
 
-// Why a write or an open failed, in words for a parent.
-QString reasonFor(const QSqlError& e) {
+// Why a write or an open failed.
+StoreFault faultFor(const QSqlError& e) {
     switch (sqliteCode(e)) {
     case kFull:
-        return QStringLiteral("the disk is full");
+        return StoreFault::DiskFull;
     case kBusy:
     case kLocked:
-        return QStringLiteral("another program is using the progress file");
+        return StoreFault::Busy;
     case kReadOnly:
     case kPerm:
-        return QStringLiteral("the progress file cannot be written to");
+        return StoreFault::ReadOnly;
     case kCantOpen:
-        return QStringLiteral("the progress file cannot be opened");
+        return StoreFault::CannotOpen;
     case kIoErr:
-        return QStringLiteral("the progress file could not be written (the disk may be full "
-                              "or failing)");
+        return StoreFault::WriteFailed;
     case kCorrupt:
     case kNotADb:
-        return QStringLiteral("the progress file is damaged");
+        return StoreFault::Damaged;
     default:
-        return QStringLiteral("the progress file could not be used");
+        return StoreFault::Unusable;
     }
-}
-
-QString sentence(const QString& reason) {
-    return QStringLiteral("Tapwell cannot save progress: %1.").arg(reason);
 }
 
 QVariant value(const std::optional<int>& v) {
@@ -165,9 +160,9 @@ Store::~Store() {
     closeConnection();
 }
 
-bool Store::fail(const QString& what, const QString& detail) {
-    problem_ = sentence(what);
-    qCWarning(lcProgress).noquote() << path_ << ":" << what << "-" << detail;
+bool Store::fail(StoreFault fault, const QString& detail, const QString& where) {
+    problem_ = {fault, where, detail};
+    qCWarning(lcProgress).noquote() << path_ << ":" << static_cast<int>(fault) << "-" << detail;
     return false;
 }
 
@@ -180,7 +175,7 @@ bool Store::openConnection() {
     if (!db.open()) {
         const QSqlError e = db.lastError();
         damaged_ = damagedCode(sqliteCode(e));
-        return fail(reasonFor(e), e.text());
+        return fail(faultFor(e), e.text());
     }
     return true;
 }
@@ -202,7 +197,7 @@ bool Store::prepare() {
         if (q.exec(sql)) return true;
         const QSqlError e = q.lastError();
         damaged_ = damagedCode(sqliteCode(e));
-        return fail(reasonFor(e), sql + QStringLiteral(": ") + e.text());
+        return fail(faultFor(e), sql + QStringLiteral(": ") + e.text());
     };
     auto single = [&](const QString& sql, QVariant& out) {
         if (!run(sql)) return false;
@@ -214,9 +209,7 @@ bool Store::prepare() {
     if (!single(QStringLiteral("PRAGMA user_version"), v)) return false;
     const int version = v.toInt();
     if (version > kSchemaVersion)
-        return fail(QStringLiteral("the progress file was made by a newer Tapwell; it is kept "
-                                   "as it is"),
-                    QStringLiteral("schema version %1").arg(version));
+        return fail(StoreFault::NewerVersion, QStringLiteral("schema version %1").arg(version));
 
     QStringList tables;
     if (!run(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT "
@@ -230,7 +223,7 @@ bool Store::prepare() {
                                         [&](const QString& t) { return tables.contains(t); });
     if (!ours) {
         damaged_ = true;
-        return fail(QStringLiteral("the progress file is not one of Tapwell's"),
+        return fail(StoreFault::NotOurs,
                     QStringLiteral("tables: ") + tables.join(QLatin1Char(',')));
     }
 
@@ -243,7 +236,7 @@ bool Store::prepare() {
         if (!single(QStringLiteral("PRAGMA quick_check"), v)) return false;
         if (v.toString() != QLatin1String("ok")) {
             damaged_ = true;
-            return fail(QStringLiteral("the progress file is damaged"), v.toString());
+            return fail(StoreFault::Damaged, v.toString());
         }
     }
 
@@ -259,8 +252,7 @@ bool Store::prepare() {
         if (!migrateStep(connection_, from)) {
             const QSqlError e = db.lastError();
             damaged_ = damagedCode(sqliteCode(e));
-            return fail(e.isValid() ? reasonFor(e)
-                                    : QStringLiteral("the progress file could not be updated"),
+            return fail(e.isValid() ? faultFor(e) : StoreFault::CannotUpdate,
                         QStringLiteral("migration from version %1: %2").arg(from).arg(e.text()));
         }
     }
@@ -281,8 +273,7 @@ bool Store::moveAside() {
     // QFile::rename never replaces a file: nothing is overwritten.
     if (!QFile::rename(path_, target)) {
         usable_ = false;
-        return fail(QStringLiteral("the progress file is damaged and cannot be moved aside"),
-                    target);
+        return fail(StoreFault::CannotMoveAside, target);
     }
     for (const char* side : {"-wal", "-shm"}) {
         const QString from = path_ + QLatin1String(side);
@@ -297,22 +288,19 @@ bool Store::open() {
     closeConnection();
     usable_ = false;
     damaged_ = false;
-    problem_.clear();
+    problem_ = {};
     movedAside_.clear();
 
     const QFileInfo info(path_);
-    if (info.isDir())
-        return fail(QStringLiteral("%1 is a folder").arg(path_), QStringLiteral("a folder"));
+    if (info.isDir()) return fail(StoreFault::PathIsFolder, QStringLiteral("a folder"), path_);
     if (!QDir().mkpath(info.absolutePath()))
-        return fail(QStringLiteral("the folder %1 cannot be made").arg(info.absolutePath()),
-                    QStringLiteral("mkpath"));
+        return fail(StoreFault::CannotMakeFolder, QStringLiteral("mkpath"), info.absolutePath());
     // A file that is not SQLite at all; an empty one is a record not yet begun.
     if (info.exists() && info.size() > 0) {
         QFile f(path_);
         if (f.open(QIODevice::ReadOnly) && f.read(kSqliteMagic.size()) != kSqliteMagic) {
             damaged_ = true;
-            fail(QStringLiteral("the progress file is not one of Tapwell's"),
-                 QStringLiteral("no SQLite header"));
+            fail(StoreFault::NotOurs, QStringLiteral("no SQLite header"));
         }
     }
 
@@ -329,7 +317,7 @@ bool Store::open() {
     if (!moveAside()) return false;
     damaged_ = false;
     checkWhole_ = true;
-    problem_.clear();
+    problem_ = {};
     if (openConnection() && prepare()) {
         usable_ = true;
         return true;
@@ -362,7 +350,7 @@ std::optional<qint64> Store::addChild(const QString& name, const QString& pictur
     if (!q.exec()) {
         // A name already taken is the caller's to say, not a fault of the file.
         if (sqliteCode(q.lastError()) != kConstraint)
-            fail(reasonFor(q.lastError()), q.lastError().text());
+            fail(faultFor(q.lastError()), q.lastError().text());
         return std::nullopt;
     }
     return q.lastInsertId().toLongLong();
@@ -444,7 +432,7 @@ std::optional<qint64> Store::insertLine(qint64 childId, const LineRecord& line) 
     auto failed = [&](const QSqlError& e) -> std::optional<qint64> {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         damaged_ = damagedCode(sqliteCode(e));
-        fail(reasonFor(e), e.text());
+        fail(faultFor(e), e.text());
         return std::nullopt;
     };
     // IMMEDIATE takes the write lock at once, waiting out another window's write by the
@@ -481,7 +469,7 @@ std::optional<qint64> Store::insertLine(qint64 childId, const LineRecord& line) 
         if (!k.exec()) return failed(k.lastError());
     }
     if (!q.exec(QStringLiteral("COMMIT"))) return failed(q.lastError());
-    problem_.clear();
+    problem_ = {};
     return id;
 }
 

@@ -21,8 +21,9 @@
 // away from zero ("61 words per minute", "97% accuracy"), so a parent reading the record
 // sees the numbers the child saw.
 //
-// A file that cannot be used never stops a child from typing: the store says why in
-// plain words (problem()) and every write then does nothing. A damaged or foreign file
+// A file that cannot be used never stops a child from typing: the store says what went
+// wrong (problem(), which the windows put in words for a parent) and every write then
+// does nothing. A damaged or foreign file
 // is never deleted or overwritten: it is moved aside with the date in its name and a
 // fresh record is started.
 #pragma once
@@ -36,6 +37,31 @@
 namespace tapwell::progress {
 
 inline constexpr int kSchemaVersion = 1;
+
+// What kept the record from being used or written.
+enum class StoreFault {
+    None,
+    DiskFull,
+    Busy,     // another program holds the file
+    ReadOnly, // the file cannot be written to
+    CannotOpen,
+    WriteFailed, // an input/output error: the disk may be full or failing
+    Damaged,
+    Unusable,         // any other error of the database
+    NewerVersion,     // made by a newer Tapwell; kept as it is
+    NotOurs,          // not one of Tapwell's files
+    CannotMoveAside,  // damaged, and cannot be moved out of the way
+    CannotUpdate,     // its schema could not be brought up to date
+    PathIsFolder,     // `where` is a folder
+    CannotMakeFolder, // the folder `where` cannot be made
+};
+
+struct StoreProblem {
+    StoreFault fault = StoreFault::None;
+    QString where;  // the path the fault is about, where it names one
+    QString detail; // for diagnostics: the database's own words
+    bool isEmpty() const { return fault == StoreFault::None; }
+};
 
 struct Child {
     qint64 id = 0;
@@ -86,9 +112,9 @@ public:
     // as on a read-only file. Set before open().
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
     bool usable() const { return usable_; }
-    // Why progress is not being saved, in words a parent understands; empty when all is
-    // well. Set by open() and by the first write that fails.
-    QString problem() const { return problem_; }
+    // Why progress is not being saved; empty when all is well. Set by open() and by the
+    // first write that fails.
+    const StoreProblem& problem() const { return problem_; }
     // Where a damaged file was moved, when open() moved one.
     QString movedAside() const { return movedAside_; }
     QString path() const { return path_; }
@@ -127,7 +153,7 @@ public:
     std::vector<RecentKey> recentKeys(qint64 childId, int maxLines = 5000);
 
 private:
-    bool fail(const QString& what, const QString& detail);
+    bool fail(StoreFault fault, const QString& detail, const QString& where = {});
     bool openConnection();
     void closeConnection();
     bool moveAside();
@@ -139,7 +165,7 @@ private:
     QString path_;
     QString connection_;
     bool usable_ = false;
-    QString problem_;
+    StoreProblem problem_;
     QString movedAside_;
     int busyTimeoutMs_ = 5000;
     bool readOnly_ = false;

@@ -8,6 +8,7 @@
 // needed to start.
 #pragma once
 
+#include "progress/childrenservice.h"
 #include "progress/store.h"
 
 #include <QList>
@@ -20,18 +21,15 @@ class QWidget;
 
 namespace tapwell {
 
-class ChildChooser;
 struct KeyTables;
 
 // What the window needs of the program.
 struct ProgressHost {
     progress::Store* store = nullptr;
     const KeyTables* keys = nullptr; // the main window's key data, for the trouble map
-    // Adds, renames and removes children as "Who is typing?" does; it tells the program
-    // of every change through its changed signal.
-    ChildChooser* chooser = nullptr;
-    // The children as the program knows them now.
-    std::function<QList<progress::Child>()> children;
+    // The children: added, renamed and removed through it, as "Who is typing?" does; it
+    // tells the program of every change.
+    progress::ChildrenService* children = nullptr;
     // "Save as CSV…": the export `tapwell --export-progress` writes; false with a reason.
     std::function<bool(const QString& file, QString& error)> saveCsv;
 };

@@ -5,6 +5,7 @@
 #include "ui/controls.h"
 #include "ui/keyboardwidget.h"
 #include "ui/palette.h"
+#include "ui/recordwords.h"
 #include "ui/twips.h"
 #include "ui/whoistyping.h"
 
@@ -390,7 +391,8 @@ void ProgressWindow::showChild(const progress::Child& child) {
 }
 
 void ProgressWindow::childrenChanged() {
-    const QList<progress::Child> now = host_.children ? host_.children() : QList<progress::Child>{};
+    const QList<progress::Child> now =
+        host_.children ? host_.children->children() : QList<progress::Child>{};
     for (const progress::Child& c : now)
         if (c.id == child_.id) {
             if (isVisible())
@@ -405,7 +407,7 @@ void ProgressWindow::childrenChanged() {
 
 void ProgressWindow::listChildren() {
     listing_ = true;
-    children_ = host_.children ? host_.children() : QList<progress::Child>{child_};
+    children_ = host_.children ? host_.children->children() : QList<progress::Child>{child_};
     cboChild->clear();
     int current = 0;
     for (int i = 0; i < children_.size(); ++i) {
@@ -415,9 +417,9 @@ void ProgressWindow::listChildren() {
     cboChild->setCurrentIndex(current);
     listing_ = false;
     const bool kept = host_.store && host_.store->usable();
-    cmdAdd->setEnabled(kept && host_.chooser);
-    cmdRename->setEnabled(kept && host_.chooser && child_.id != 0);
-    cmdRemove->setEnabled(kept && host_.chooser && children_.size() > 1);
+    cmdAdd->setEnabled(kept && host_.children);
+    cmdRename->setEnabled(kept && host_.children && child_.id != 0);
+    cmdRemove->setEnabled(kept && host_.children && children_.size() > 1);
     cmdSave->setEnabled(kept && host_.saveCsv);
 }
 
@@ -647,36 +649,34 @@ void ProgressWindow::fillWords(const std::vector<progress::LineSummary>& lines,
 // ------------------------------------------------------------------ a parent's tools
 
 void ProgressWindow::addClicked() {
-    if (!host_.chooser) return;
+    if (!host_.children) return;
     ChildEditor editor(this, QStringLiteral("Add a child"), QString(),
                        progress::freePicture(children_));
     editor.setWindowModality(Qt::WindowModal);
-    host_.chooser->setChildren(children_, child_.id);
     while (editor.exec() == QDialog::Accepted) {
-        QString error;
-        if (host_.chooser->addChild(editor.name(), editor.picture(), error)) {
-            for (const progress::Child& c : host_.chooser->children())
-                if (c.name == progress::cleanName(editor.name())) return fill(c);
+        progress::ChildError error;
+        if (const auto id = host_.children->add(editor.name(), editor.picture(), error)) {
+            for (const progress::Child& c : host_.children->children())
+                if (c.id == *id) return fill(c);
             return listChildren();
         }
-        editor.showError(error);
+        editor.showError(childErrorText(error));
     }
 }
 
 void ProgressWindow::renameClicked() {
-    if (!host_.chooser || child_.id == 0) return;
+    if (!host_.children || child_.id == 0) return;
     const progress::Child c = child_;
     ChildEditor editor(this, QStringLiteral("Rename %1").arg(c.name), c.name, c.picture);
     editor.setWindowModality(Qt::WindowModal);
-    host_.chooser->setChildren(children_, c.id);
     while (editor.exec() == QDialog::Accepted) {
-        QString error;
-        if (host_.chooser->changeChild(c.id, editor.name(), editor.picture(), error)) {
-            for (const progress::Child& now : host_.chooser->children())
+        progress::ChildError error;
+        if (host_.children->change(c.id, editor.name(), editor.picture(), error)) {
+            for (const progress::Child& now : host_.children->children())
                 if (now.id == c.id) return fill(now);
             return;
         }
-        editor.showError(error);
+        editor.showError(childErrorText(error));
     }
 }
 
@@ -697,7 +697,7 @@ QString ProgressWindow::removeQuestion() const {
 }
 
 void ProgressWindow::removeClicked() {
-    if (!host_.chooser || children_.size() < 2) return;
+    if (!host_.children || children_.size() < 2) return;
     const progress::Child c = child_;
     const QString title = QStringLiteral("Remove %1").arg(c.name);
     QMessageBox first(QMessageBox::Warning, title, removeQuestion(),
@@ -718,15 +718,16 @@ void ProgressWindow::removeClicked() {
     second.setWindowModality(Qt::WindowModal);
     second.exec();
     if (second.clickedButton() != remove) return;
-    host_.chooser->setChildren(children_, c.id);
-    QString error;
-    if (!host_.chooser->removeChild(c.id, error)) {
-        QMessageBox warning(QMessageBox::Warning, title, error, QMessageBox::Ok, this);
+    progress::ChildError error;
+    if (!host_.children->remove(c.id, error)) {
+        QMessageBox warning(QMessageBox::Warning, title, childErrorText(error), QMessageBox::Ok,
+                            this);
         warning.setWindowModality(Qt::WindowModal);
         warning.exec();
         return;
     }
-    const QList<progress::Child> now = host_.children ? host_.children() : QList<progress::Child>{};
+    const QList<progress::Child> now =
+        host_.children ? host_.children->children() : QList<progress::Child>{};
     if (!now.isEmpty()) fill(now.front());
 }
 

@@ -5,6 +5,7 @@
 #include "plugins.h"
 #include "progress/export.h"
 #include "progress/stats.h"
+#include "ui/recordwords.h"
 #include "ui/twips.h"
 #include "windowstate.h"
 
@@ -47,14 +48,19 @@ void App::openRecord() {
     // be kept only means nothing is written, and a parent is told why.
     store_ = std::make_unique<progress::Store>(storePath_);
     recorder_ = std::make_unique<progress::Recorder>(*store_);
-    recorder_->onProblem = [this](const QString& problem) { storeFailed(problem); };
+    recorder_->onProblem = [this](const progress::StoreProblem& problem) {
+        storeFailed(recordProblemText(problem));
+    };
     if (!store_->open())
-        storeFailed(store_->problem());
+        storeFailed(recordProblemText(store_->problem()));
     else if (!store_->movedAside().isEmpty())
         problem_ = QStringLiteral("Tapwell's progress file was damaged. It was kept as %1, and a "
                                   "new record was started.")
                        .arg(store_->movedAside());
-    children_ = progress::childrenOrFirst(*store_);
+    childrenService_ = std::make_unique<progress::ChildrenService>(*store_);
+    QObject::connect(childrenService_.get(), &progress::ChildrenService::changed,
+                     [this](const QList<progress::Child>& c) { childrenChanged(c); });
+    children_ = childrenService_->children();
     setChild(children_.front());
 }
 
@@ -129,7 +135,7 @@ void App::setChild(const progress::Child& child) {
 
 ChildChooser& App::madeChooser() {
     if (!chooser_) {
-        chooser_ = std::make_unique<ChildChooser>(*store_);
+        chooser_ = std::make_unique<ChildChooser>(*childrenService_);
         QObject::connect(chooser_.get(), &ChildChooser::chosen, [this](const progress::Child& c) {
             setChild(c);
             if (chooserFromAbout_ || !main_ || !main_->isVisible())
@@ -143,8 +149,6 @@ ChildChooser& App::madeChooser() {
             else if (main_)
                 main_->activateWindow();
         });
-        QObject::connect(chooser_.get(), &ChildChooser::changed,
-                         [this](const QList<progress::Child>& c) { childrenChanged(c); });
     }
     return *chooser_;
 }
@@ -178,10 +182,12 @@ void App::showProgress() {
         ProgressHost host;
         host.store = store_.get();
         host.keys = &main_->state();
-        host.chooser = &madeChooser();
-        host.children = [this] { return children_; };
+        host.children = childrenService_.get();
         host.saveCsv = [this](const QString& file, QString& error) {
-            return progress::exportCsv(*store_, file, error);
+            progress::ExportError fault;
+            if (progress::exportCsv(*store_, file, fault)) return true;
+            error = exportErrorText(fault);
+            return false;
         };
         QString why;
         progress_.reset(loadProgressView(host, why, progressLibrary));

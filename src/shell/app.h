@@ -108,6 +108,7 @@ private:
     QString storePath_;
     std::unique_ptr<progress::Store> store_;
     std::unique_ptr<progress::Recorder> recorder_;
+    std::unique_ptr<progress::ChildrenService> childrenService_;
     QList<progress::Child> children_;
     progress::Child child_;
     QString problem_;

@@ -1,6 +1,7 @@
 #include "progress/export.h"
 #include "shell/app.h"
 #include "shell/logging.h"
+#include "ui/recordwords.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -25,14 +26,14 @@ int exportProgress(int argc, char* argv[]) {
     if (argc != 3 || argv[2][0] == '\0')
         return fail(QStringLiteral("usage: tapwell --export-progress FILE.csv"));
     tapwell::progress::Store store(tapwell::progress::defaultStorePath());
-    if (!store.open()) return fail(store.problem());
+    if (!store.open()) return fail(tapwell::recordProblemText(store.problem()));
     if (!store.movedAside().isEmpty())
         return fail(QStringLiteral("the progress file was damaged; it was kept as %1 and a new "
                                    "one started, so there is nothing to export.")
                         .arg(store.movedAside()));
-    QString error;
+    tapwell::progress::ExportError error;
     if (!tapwell::progress::exportCsv(store, QString::fromLocal8Bit(argv[2]), error))
-        return fail(error);
+        return fail(tapwell::exportErrorText(error));
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "whoistyping.h"
 
+#include "recordwords.h"
+
 #include "palette.h"
 #include "progress/children.h"
 #include "twips.h"
@@ -156,7 +158,8 @@ void ChildEditor::showError(const QString& text) {
 
 // ------------------------------------------------------------------ chooser
 
-ChildChooser::ChildChooser(progress::Store& store) : QDialog(nullptr), store_(store) {
+ChildChooser::ChildChooser(progress::ChildrenService& children)
+    : QDialog(nullptr), service_(children) {
     setWindowTitle(QStringLiteral("Who is typing?"));
     paintLikeAbout(this);
     auto* layout = new QVBoxLayout(this);
@@ -183,6 +186,10 @@ ChildChooser::ChildChooser(progress::Store& store) : QDialog(nullptr), store_(st
     connect(cmdAdd, &QPushButton::clicked, this, [this] { addClicked(); });
     connect(cmdRename, &QPushButton::clicked, this, [this] { renameClicked(); });
     connect(cmdRemove, &QPushButton::clicked, this, [this] { removeClicked(); });
+    // Changed elsewhere (in "My Progress"): the buttons follow while the chooser is open.
+    connect(&service_, &progress::ChildrenService::changed, this, [this] {
+        if (isVisible()) follow(lastFocused_ < children_.size() ? children_[lastFocused_].id : 0);
+    });
 }
 
 void ChildChooser::keyPressEvent(QKeyEvent* e) {
@@ -221,7 +228,7 @@ void ChildChooser::setChildren(const QList<progress::Child>& children, qint64 cu
         childButtons[static_cast<std::size_t>(lastFocused_)]->setFocus();
         childButtons[static_cast<std::size_t>(lastFocused_)]->setDefault(true);
     }
-    const bool kept = store_.usable();
+    const bool kept = service_.canChange();
     cmdAdd->setEnabled(kept);
     cmdRename->setEnabled(kept && !children_.isEmpty() && children_.front().id != 0);
     cmdRemove->setEnabled(kept && children_.size() > 1);
@@ -243,60 +250,40 @@ void ChildChooser::reject() {
     emit back();
 }
 
-void ChildChooser::reload(qint64 focus) {
-    setChildren(progress::childrenOrFirst(store_), focus);
-    emit changed(children_);
-}
-
-QString ChildChooser::usableName(const QString& name, qint64 id, QString& error) const {
-    const QString n = progress::cleanName(name);
-    if (n.isEmpty()) {
-        error =
-            QStringLiteral("Please type a name of 1 to %1 letters.").arg(progress::kMaxNameLength);
-        return {};
-    }
-    for (const progress::Child& c : children_)
-        if (c.id != id && c.name.compare(n, Qt::CaseInsensitive) == 0) {
-            error = QStringLiteral("There is a child called %1 already.").arg(c.name);
-            return {};
-        }
-    return n;
+void ChildChooser::follow(qint64 focus) {
+    setChildren(service_.children(), focus);
 }
 
 bool ChildChooser::addChild(const QString& name, const QString& picture, QString& error) {
-    const QString n = usableName(name, -1, error); // no child is exempt
-    if (n.isEmpty()) return false;
-    const std::optional<qint64> id = store_.addChild(n, picture);
+    progress::ChildError fault;
+    const std::optional<qint64> id = service_.add(name, picture, fault);
     if (!id) {
-        error = store_.problem();
+        error = childErrorText(fault);
         return false;
     }
-    reload(*id);
+    follow(*id);
     return true;
 }
 
 bool ChildChooser::changeChild(qint64 id, const QString& name, const QString& picture,
                                QString& error) {
-    const QString n = usableName(name, id, error);
-    if (n.isEmpty()) return false;
-    if (!store_.renameChild(id, n) || !store_.setPicture(id, picture)) {
-        error = store_.problem();
+    progress::ChildError fault;
+    if (!service_.change(id, name, picture, fault)) {
+        error = childErrorText(fault);
         return false;
     }
-    reload(id);
+    follow(id);
     return true;
 }
 
 bool ChildChooser::removeChild(qint64 id, QString& error) {
-    if (children_.size() < 2) {
-        error = QStringLiteral("The last child cannot be removed.");
+    const QList<progress::Child> before = children_;
+    progress::ChildError fault;
+    if (!service_.remove(id, fault)) {
+        error = childErrorText(fault);
         return false;
     }
-    if (!store_.removeChild(id)) {
-        error = store_.problem();
-        return false;
-    }
-    reload(children_.front().id == id ? children_.back().id : children_.front().id);
+    follow(before.front().id == id ? before.back().id : before.front().id);
     return true;
 }
 

@@ -5,12 +5,10 @@
 #pragma once
 
 #include "picture.h"
-#include "progress/store.h"
+#include "progress/childrenservice.h"
 
 #include <QDialog>
 #include <QPushButton>
-
-#include <functional>
 
 class QButtonGroup;
 class QGridLayout;
@@ -63,13 +61,13 @@ private:
 class ChildChooser : public QDialog {
     Q_OBJECT
 public:
-    explicit ChildChooser(progress::Store& store);
+    explicit ChildChooser(progress::ChildrenService& children);
 
     // Shows the children of the record, the focus on the one typing now.
     void setChildren(const QList<progress::Child>& children, qint64 current);
     const QList<progress::Child>& children() const { return children_; }
 
-    // A parent's changes, straight into the record; false with a reason in words.
+    // A parent's changes, through the children service; false with a reason in words.
     bool addChild(const QString& name, const QString& picture, QString& error);
     bool changeChild(qint64 id, const QString& name, const QString& picture, QString& error);
     bool removeChild(qint64 id, QString& error);
@@ -78,8 +76,6 @@ signals:
     void chosen(const progress::Child& child);
     // Escape, or the window closed.
     void back();
-    // The children changed: added, renamed or removed.
-    void changed(const QList<progress::Child>& children);
 
 public:
     std::vector<PictureButton*> childButtons;
@@ -99,13 +95,11 @@ protected:
 
 private:
     void choose(int index);
-    void reload(qint64 focus);
     int focused() const;
-    // The name as kept, when it is one and no child but `id` has it already; empty
-    // with the reason otherwise.
-    QString usableName(const QString& name, qint64 id, QString& error) const;
+    // The children as the service has them now, the focus on `focus`.
+    void follow(qint64 focus);
 
-    progress::Store& store_;
+    progress::ChildrenService& service_;
     QList<progress::Child> children_;
     QGridLayout* grid_;
     int lastFocused_ = 0;
