@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+using tapwell::Activity;
+using tapwell::progress::activityNamed;
 using tapwell::progress::LineRecord;
 using tapwell::progress::Store;
 
@@ -29,10 +31,11 @@ LineRecord dayLine(QRandomGenerator& r, const QDateTime& at, int n) {
     static const char* const kinds[] = {"character", "word", "practice", "timed"};
     LineRecord l;
     l.started = at.toString(Qt::ISODateWithMs);
-    l.activity = QString::fromLatin1(kinds[n % 12 == 11 ? 3 : n % 3]); // a run now and then
+    l.activity =
+        *activityNamed(QString::fromLatin1(kinds[n % 12 == 11 ? 3 : n % 3])); // a run now and then
     l.rows = QStringLiteral("home,top");
     l.shift = n % 2;
-    const int keys = l.activity == QLatin1String("timed") ? 0 : 20 + r.bounded(9);
+    const int keys = l.activity == Activity::Timed ? 0 : 20 + r.bounded(9);
     int right = 0, wrong = 0;
     qint64 ms = 0;
     for (int k = 0; k < keys; ++k) {
@@ -47,7 +50,7 @@ LineRecord dayLine(QRandomGenerator& r, const QDateTime& at, int n) {
     l.right = right;
     l.wrong = wrong;
     l.ms = keys ? ms : 30000;
-    if (l.activity != QLatin1String("character")) l.wpm = 20 + r.bounded(20);
+    if (l.activity != Activity::Character) l.wpm = 20 + r.bounded(20);
     if (keys) l.accuracy = 100.0 * right / keys;
     return l;
 }

@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
         // chars holds the number of keys, so a line missing some of them shows.
         tapwell::progress::LineRecord line;
         line.started = QStringLiteral("2026-12-08T09:15:02.250Z");
-        line.activity = QStringLiteral("character");
+        line.activity = tapwell::Activity::Character;
         const int keys = 1 + static_cast<int>(i * 37 % 300);
         line.chars = keys;
         for (int k = 0; k < keys; ++k)

@@ -23,7 +23,7 @@ namespace {
 LineRecord wordLine(const QString& started, double wpm) {
     LineRecord l;
     l.started = started;
-    l.activity = QStringLiteral("word");
+    l.activity = Activity::Word;
     l.rows = QStringLiteral("home");
     l.shift = 0;
     l.chars = 20;
@@ -38,7 +38,7 @@ LineRecord wordLine(const QString& started, double wpm) {
 Store::StoredLine stored(const QString& activity, const QString& started,
                          std::optional<double> wpm) {
     Store::StoredLine s;
-    s.line.activity = activity;
+    s.line.activity = *activityNamed(activity);
     s.line.started = started;
     s.line.wpm = wpm;
     return s;

@@ -81,7 +81,7 @@ int halfLines(Raw& r) {
 LineRecord lineWithKeys(int keys) {
     LineRecord l;
     l.started = QStringLiteral("2026-12-08T09:15:02.250Z");
-    l.activity = QStringLiteral("character");
+    l.activity = Activity::Character;
     l.rows = QStringLiteral("home");
     l.chars = keys;
     for (int i = 0; i < keys; ++i)
@@ -186,7 +186,8 @@ void TestProgress::drillLinesKeepWhatTheirResultsShowed() {
     QCOMPARE(rows.size(), std::size_t(2));
     const LineFinished& e = t.events.lines.back();
     const LineRecord& r = rows.back().line;
-    QCOMPARE(r.activity, mode == kWordDrill ? QStringLiteral("word") : QStringLiteral("character"));
+    QCOMPARE(activityName(r.activity),
+             mode == kWordDrill ? QStringLiteral("word") : QStringLiteral("character"));
     QCOMPARE(r.started, QStringLiteral("2026-12-08T09:15:02.250Z"));
     QCOMPARE(r.rows, QStringLiteral("home,top"));
     QCOMPARE(r.shift, 1);
@@ -220,7 +221,7 @@ void TestProgress::aTimedRunKeepsItsSpeedAndNoKeys() {
     const auto rows = t.store.lines();
     QCOMPARE(rows.size(), std::size_t(1));
     const LineRecord& r = rows[0].line;
-    QCOMPARE(r.activity, QStringLiteral("timed"));
+    QCOMPARE(activityName(r.activity), QStringLiteral("timed"));
     QCOMPARE(r.chars, 151);
     QCOMPARE(r.ms, qint64(30'000));
     QCOMPARE(t.view.result, std::string("60 words per minute")); // 60.4
@@ -251,7 +252,7 @@ void TestProgress::eachPracticeFingerIsARow() {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const PracticeFingerFinished& f = t.events.fingers[i];
         const LineRecord& r = rows[i].line;
-        QCOMPARE(r.activity, QStringLiteral("practice"));
+        QCOMPARE(activityName(r.activity), QStringLiteral("practice"));
         QCOMPARE(r.rows, rowWord(f.row));
         QCOMPARE(r.shift, f.shifted ? 1 : 0);
         QCOMPARE(r.right, f.right);
@@ -282,7 +283,7 @@ void TestProgress::aLessonPracticeIsOneRowWithAllItsKeys() {
     QCOMPARE(rows.size(), std::size_t(1)); // the fingers are not rows of their own
     const LessonPracticeFinished& e = t.events.lessons[0];
     const LineRecord& r = rows[0].line;
-    QCOMPARE(r.activity, QStringLiteral("lesson"));
+    QCOMPARE(activityName(r.activity), QStringLiteral("lesson"));
     QCOMPARE(r.rows, QStringLiteral("top"));
     QCOMPARE(r.right, e.right);
     QCOMPARE(r.wrong, e.wrong);
@@ -663,7 +664,7 @@ void TestProgress::exportQuotesAndGuardsCells() {
         QVERIFY(id > 0);
         LineRecord l = lineWithKeys(2);
         l.started = QStringLiteral("2026-12-08T09:15:0%1.000Z").arg(id);
-        l.activity = QStringLiteral("word");
+        l.activity = Activity::Word;
         l.rows = QStringLiteral("home,top");
         l.shift = 0;
         l.right = 2;
@@ -691,7 +692,7 @@ void TestProgress::exportQuotesAndGuardsCells() {
     // A line with no speed or accuracy leaves those cells empty.
     LineRecord timed;
     timed.started = QStringLiteral("2026-12-09T10:00:00.000Z");
-    timed.activity = QStringLiteral("timed");
+    timed.activity = Activity::Timed;
     timed.chars = 150;
     timed.ms = 30000;
     timed.wpm = 60;

@@ -41,7 +41,7 @@ LineRecord line(const QDate& day, int second, const char* activity, std::optiona
                 std::optional<double> accuracy, qint64 ms = 60'000, const char* rows = "home") {
     LineRecord l;
     l.started = at(day, second);
-    l.activity = QLatin1String(activity);
+    l.activity = *activityNamed(QLatin1String(activity));
     l.rows = QLatin1String(rows);
     l.wpm = wpm;
     l.accuracy = accuracy;

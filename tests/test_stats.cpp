@@ -1,6 +1,7 @@
 // The numbers behind the progress window and the Tricky Keys drill, on small records
 // whose answers are known.
 #include "progress/stats.h"
+#include "progresswindow/progresswords.h"
 #include "shipped.h"
 
 #include <QtTest>
@@ -21,7 +22,9 @@ void press(std::vector<Press>& out, int expected, int n, int misses, int instead
 
 LineSummary line(const QDate& day, const char* activity, std::optional<double> wpm,
                  std::optional<double> accuracy, qint64 ms = 60'000, const char* rows = "home") {
-    return {day, QString::fromLatin1(activity), QString::fromLatin1(rows), wpm, accuracy, ms, {}};
+    return {
+        day, *activityNamed(QLatin1String(activity)), QString::fromLatin1(rows), wpm, accuracy, ms,
+        {}};
 }
 
 } // namespace
@@ -69,14 +72,14 @@ void TestStats::dailyMediansLeaveGaps() {
                                             line(d4, "word", 40, 100),
                                             line(d4, "character", std::nullopt, 50),
                                             line(d2, "timed", 99, std::nullopt)};
-    const auto wpm = dailyMedian(lines, QStringLiteral("word"), true);
+    const auto wpm = dailyMedian(lines, Activity::Word, true);
     QCOMPARE(wpm.size(), std::size_t(3)); // December 3rd has no line: no point, not a zero
     QCOMPARE(wpm[0].value, 20.0);
     QCOMPARE(wpm[1].value, 13.0); // an even count: the middle two averaged
     const auto runs = consecutiveRuns(wpm);
     QCOMPARE(runs.size(), std::size_t(2));
     QCOMPARE(runs[0].size(), std::size_t(2));
-    const auto accuracy = dailyMedian(lines, QStringLiteral("character"), false);
+    const auto accuracy = dailyMedian(lines, Activity::Character, false);
     QCOMPARE(accuracy.size(), std::size_t(1));
     QCOMPARE(accuracy[0].value, 50.0);
 }

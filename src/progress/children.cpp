@@ -70,8 +70,8 @@ Summary summarize(const std::vector<Store::StoredLine>& lines) {
         ++s.lines;
         const QDateTime started = QDateTime::fromString(l.line.started, Qt::ISODateWithMs);
         if (started.isValid()) days.insert(started.toLocalTime().date());
-        if (l.line.activity == QLatin1String("word")) best(s.bestWord, l.line.wpm);
-        if (l.line.activity == QLatin1String("timed")) best(s.bestTimed, l.line.wpm);
+        if (l.line.activity == Activity::Word) best(s.bestWord, l.line.wpm);
+        if (l.line.activity == Activity::Timed) best(s.bestTimed, l.line.wpm);
     }
     s.days = static_cast<int>(days.size());
     return s;

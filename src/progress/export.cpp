@@ -45,10 +45,11 @@ bool exportCsv(Store& store, const QString& file, ExportError& error) {
         "child,started,activity,rows,shift,chars,right_keys,wrong_keys,ms,wpm,accuracy\r\n");
     for (const Store::StoredLine& s : store.lines()) {
         const LineRecord& l = s.line;
-        const QStringList cells = {cell(s.childName), cell(l.started),   cell(l.activity),
-                                   cell(l.rows),      number(l.shift),   number(l.chars),
-                                   number(l.right),   number(l.wrong),   number(l.ms),
-                                   number(l.wpm),     number(l.accuracy)};
+        const QStringList cells = {
+            cell(s.childName), cell(l.started),   cell(activityName(l.activity)),
+            cell(l.rows),      number(l.shift),   number(l.chars),
+            number(l.right),   number(l.wrong),   number(l.ms),
+            number(l.wpm),     number(l.accuracy)};
         text += cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
     const QByteArray bytes = text.toUtf8();

@@ -54,9 +54,7 @@ void Recorder::keyJudged(const KeyJudged& e) {
 void Recorder::lineFinished(const LineFinished& e) {
     LineRecord l;
     const bool word = e.activity == Activity::Word;
-    l.activity = word                             ? QStringLiteral("word")
-                 : e.activity == Activity::Tricky ? QStringLiteral("tricky")
-                                                  : QStringLiteral("character");
+    l.activity = e.activity;
     l.rows = rowWords(e.rows);
     l.shift = e.shift ? 1 : 0;
     l.chars = e.characters;
@@ -72,7 +70,7 @@ void Recorder::lineFinished(const LineFinished& e) {
 
 void Recorder::timedRunFinished(const TimedRunFinished& e) {
     LineRecord l;
-    l.activity = QStringLiteral("timed");
+    l.activity = Activity::Timed;
     l.chars = e.characters;
     l.ms = e.ms;
     l.wpm = shown(e.wordsPerMinute);
@@ -84,7 +82,7 @@ void Recorder::practiceFingerFinished(const PracticeFingerFinished& e) {
     // A lesson's fingers are kept whole in the lesson's row, keys and all.
     if (e.activity != Activity::Practice) return;
     LineRecord l;
-    l.activity = QStringLiteral("practice");
+    l.activity = Activity::Practice;
     l.rows = rowWord(e.row);
     l.shift = e.shifted ? 1 : 0;
     l.chars = e.right;
@@ -97,7 +95,7 @@ void Recorder::practiceFingerFinished(const PracticeFingerFinished& e) {
 
 void Recorder::lessonPracticeFinished(const LessonPracticeFinished& e) {
     LineRecord l;
-    l.activity = QStringLiteral("lesson");
+    l.activity = Activity::Lesson;
     l.rows = rowWord(e.row);
     l.right = e.right;
     l.wrong = e.wrong;

@@ -94,7 +94,7 @@ std::map<int, KeyStats> keyStats(const KeyTables& t, const std::vector<Press>& n
     return out;
 }
 
-std::vector<DayValue> dailyMedian(const std::vector<LineSummary>& lines, const QString& activity,
+std::vector<DayValue> dailyMedian(const std::vector<LineSummary>& lines, Activity activity,
                                   bool wpm) {
     std::map<QDate, std::vector<double>> byDay;
     for (const LineSummary& l : lines) {
@@ -164,22 +164,6 @@ std::optional<FingerTrouble> weakestFinger(const KeyTables& t, const std::map<in
     return worst;
 }
 
-QString keyCaption(const KeyTables& t, int key) {
-    if (key == kSpaceBarKey) return QStringLiteral("Space");
-    if (key == kEnterKey) return QStringLiteral("Enter");
-    if (key == kLeftShiftKey || key == kRightShiftKey) return QStringLiteral("Shift");
-    return QString::fromStdString(keyCaptionOf(t, key));
-}
-
-QString fingerSentence(const KeyTables& t, const FingerTrouble& f) {
-    QStringList keys;
-    for (int k : f.keys)
-        keys << keyCaption(t, k);
-    return QStringLiteral("Your %1 %2 finger misses most: %3")
-        .arg(QString::fromStdString(t.HandName.at(f.hand)),
-             QString::fromStdString(t.FingerName.at(f.finger)), keys.join(QLatin1Char(' ')));
-}
-
 std::vector<int> keysBetterThisWeek(const KeyTables& t, const std::vector<Press>& newestFirst,
                                     const QDate& today, int minPresses) {
     const QDate weekStart = today.addDays(1 - kDaysInWeek);
@@ -208,8 +192,7 @@ std::vector<int> keysBetterThisWeek(const KeyTables& t, const std::vector<Press>
 std::optional<LineSummary> bestLine(const std::vector<LineSummary>& lines) {
     std::optional<LineSummary> best;
     for (const LineSummary& l : lines) {
-        if ((l.activity != QLatin1String("word") && l.activity != QLatin1String("timed")) || !l.wpm)
-            continue;
+        if ((l.activity != Activity::Word && l.activity != Activity::Timed) || !l.wpm) continue;
         if (!best || *l.wpm > *best->wpm) best = l;
     }
     return best;
@@ -218,51 +201,13 @@ std::optional<LineSummary> bestLine(const std::vector<LineSummary>& lines) {
 std::map<int, QDate> lessonsFinished(const std::vector<LineSummary>& lines) {
     std::map<int, QDate> out;
     for (const LineSummary& l : lines) {
-        if (l.activity != QLatin1String("lesson")) continue;
+        if (l.activity != Activity::Lesson) continue;
         const int row = rowOfWord(l.rows);
         if (row < kHomeRow || row > kNumberRow) continue;
         QDate& last = out[row];
         if (!last.isValid() || l.day > last) last = l.day;
     }
     return out;
-}
-
-QString typedCaption(const KeyTables& t, int code) {
-    const int key = keyOfCharacter(t, code);
-    if (key != 0) return keyCaption(t, key);
-    if (code > kSpace && code < 127) return QString(QChar::fromLatin1(static_cast<char>(code)));
-    return QStringLiteral("another key");
-}
-
-QString keyTooltip(const KeyTables& t, const KeyStats* stats) {
-    if (!stats || stats->presses == 0) return QStringLiteral("Never asked for yet");
-    const QString asked = stats->presses == 1
-                              ? QStringLiteral("Asked for once")
-                              : QStringLiteral("Asked for %1 times").arg(stats->presses);
-    if (stats->misses == 0) return asked + QStringLiteral(", never missed");
-    QString text = asked + QStringLiteral(", missed %1").arg(stats->misses);
-    if (stats->insteadCode != 0)
-        text += QStringLiteral("; most often typed instead: %1")
-                    .arg(typedCaption(t, stats->insteadCode));
-    return text;
-}
-
-QString betterSentence(const KeyTables& t, const std::vector<int>& keys) {
-    if (keys.empty()) return {};
-    QStringList captions;
-    for (int k : keys)
-        captions << keyCaption(t, k);
-    return (keys.size() == 1 ? QStringLiteral("This key got better this week: %1")
-                             : QStringLiteral("These keys got better this week: %1"))
-        .arg(captions.join(QLatin1Char(' ')));
-}
-
-QString bestLineSentence(const LineSummary& best) {
-    const QString drill = best.activity == QLatin1String("timed") ? QStringLiteral("Timed Drill")
-                                                                  : QStringLiteral("Word Drill");
-    return QStringLiteral("Your best line: %1 words per minute in the %2, on %3")
-        .arg(qRound(best.wpm.value_or(0)))
-        .arg(drill, best.day.toString(QStringLiteral("d MMMM yyyy")));
 }
 
 double totalMinutes(const std::vector<LineSummary>& lines) {

@@ -28,7 +28,7 @@ struct Press {
 // A finished line, as the statistics read it.
 struct LineSummary {
     QDate day;
-    QString activity; // "character", "word", "timed", "practice", "lesson", "tricky"
+    Activity activity = Activity::Character;
     QString rows;
     std::optional<double> wpm;
     std::optional<double> accuracy;
@@ -68,7 +68,7 @@ struct DayValue {
 };
 
 // The median of each day's values of one activity: "wpm" or "accuracy".
-std::vector<DayValue> dailyMedian(const std::vector<LineSummary>& lines, const QString& activity,
+std::vector<DayValue> dailyMedian(const std::vector<LineSummary>& lines, Activity activity,
                                   bool wpm);
 
 // Runs of consecutive days, so a chart draws a line within a run and a gap between.
@@ -79,8 +79,8 @@ std::vector<std::vector<DayValue>> consecutiveRuns(const std::vector<DayValue>& 
 std::vector<DayValue> minutesPerDay(const std::vector<LineSummary>& lines, const QDate& today,
                                     int days = 30);
 
-// The finger that misses most, in words a child understands, with its keys that missed
-// most: "Your left ring finger misses most: W S X". Empty without enough presses.
+// The finger that misses most, with its keys that missed most. None without enough
+// presses.
 struct FingerTrouble {
     int hand = 0;   // 1 left, 2 right
     int finger = 0; // 1 little .. 4 index
@@ -89,10 +89,6 @@ struct FingerTrouble {
 };
 std::optional<FingerTrouble> weakestFinger(const KeyTables& t, const std::map<int, KeyStats>& keys,
                                            int minPresses = 20);
-QString fingerSentence(const KeyTables& t, const FingerTrouble& f);
-
-// The caption a key shows ("W", "1", "Space").
-QString keyCaption(const KeyTables& t, int key);
 
 // Keys whose error rate this week is clearly lower than before it.
 std::vector<int> keysBetterThisWeek(const KeyTables& t, const std::vector<Press>& newestFirst,
@@ -104,17 +100,6 @@ std::optional<LineSummary> bestLine(const std::vector<LineSummary>& lines);
 // Each row lesson (1..4) practised to its end, with the last day it was.
 std::map<int, QDate> lessonsFinished(const std::vector<LineSummary>& lines);
 
-// What the trouble map's tooltip says of a key: "Asked for 84 times, missed 12; most often
-// typed instead: E"; stats is null for a key never asked for.
-QString keyTooltip(const KeyTables& t, const KeyStats* stats);
-// A typed character as a child finds it on the keyboard: its key's caption ("E", "Space"),
-// or the character itself where no key of ours types it.
-QString typedCaption(const KeyTables& t, int code);
-
-// "These keys got better this week: D K"; empty when none did.
-QString betterSentence(const KeyTables& t, const std::vector<int>& keys);
-// "Your best line: 33 words per minute in the Timed Drill, on 8 December 2026".
-QString bestLineSentence(const LineSummary& best);
 // Minutes typed in all the lines.
 double totalMinutes(const std::vector<LineSummary>& lines);
 

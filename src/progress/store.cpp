@@ -153,6 +153,29 @@ QString defaultStorePath() {
 
 // ------------------------------------------------------------------ opening
 
+namespace {
+constexpr std::array<std::pair<Activity, const char*>, 6> kActivityNames = {{
+    {Activity::Character, "character"},
+    {Activity::Word, "word"},
+    {Activity::Timed, "timed"},
+    {Activity::Practice, "practice"},
+    {Activity::Lesson, "lesson"},
+    {Activity::Tricky, "tricky"},
+}};
+} // namespace
+
+QString activityName(Activity activity) {
+    for (const auto& [a, name] : kActivityNames)
+        if (a == activity) return QLatin1String(name);
+    return {};
+}
+
+std::optional<Activity> activityNamed(const QString& name) {
+    for (const auto& [a, n] : kActivityNames)
+        if (name == QLatin1String(n)) return a;
+    return std::nullopt;
+}
+
 Store::Store(QString path, QString connectionName)
     : path_(std::move(path)), connection_(std::move(connectionName)) {}
 
@@ -444,7 +467,7 @@ std::optional<qint64> Store::insertLine(qint64 childId, const LineRecord& line) 
         "wrong_keys, ms, wpm, accuracy) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(childId);
     q.addBindValue(line.started);
-    q.addBindValue(line.activity);
+    q.addBindValue(activityName(line.activity));
     q.addBindValue(line.rows.isNull() ? QVariant() : QVariant(line.rows));
     q.addBindValue(value(line.shift));
     q.addBindValue(value(line.chars));
@@ -492,7 +515,14 @@ std::vector<Store::StoredLine> Store::lines(qint64 childId) {
         s.childName = q.value(2).toString();
         LineRecord& l = s.line;
         l.started = q.value(3).toString();
-        l.activity = q.value(4).toString();
+        const std::optional<Activity> activity = activityNamed(q.value(4).toString());
+        if (!activity) {
+            // A row someone wrote by hand, or a newer Tapwell's: left out of what is read.
+            qCDebug(lcProgress).noquote() << "line" << q.value(0).toLongLong()
+                                          << "of an unknown activity:" << q.value(4).toString();
+            continue;
+        }
+        l.activity = *activity;
         l.rows = q.value(5).toString();
         l.shift = optionalOf<int>(q.value(6));
         l.chars = optionalOf<int>(q.value(7));

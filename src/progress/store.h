@@ -28,6 +28,8 @@
 // fresh record is started.
 #pragma once
 
+#include "core/events.h"
+
 #include <QList>
 #include <QString>
 
@@ -63,6 +65,12 @@ struct StoreProblem {
     bool isEmpty() const { return fault == StoreFault::None; }
 };
 
+// Each activity's name in the record's activity column: "character", "word", "timed",
+// "practice", "lesson", "tricky". The one place the names are written.
+QString activityName(Activity activity);
+// The activity of a name in the record; none for a name that is not one of ours.
+std::optional<Activity> activityNamed(const QString& name);
+
 struct Child {
     qint64 id = 0;
     QString name;
@@ -79,9 +87,9 @@ struct KeyRecord {
 // One finished Character or Word Drill line, Timed Drill run, Keyboard Practice finger,
 // lesson practice (or Tricky Keys line), with its keys.
 struct LineRecord {
-    QString started;  // ISO 8601 UTC, e.g. "2026-12-08T09:15:02.250Z"
-    QString activity; // "character", "word", "timed", "practice", "lesson", "tricky"
-    QString rows;     // the rows as words, "home,top"
+    QString started; // ISO 8601 UTC, e.g. "2026-12-08T09:15:02.250Z"
+    Activity activity = Activity::Character;
+    QString rows; // the rows as words, "home,top"
     std::optional<int> shift;
     std::optional<int> chars;
     std::optional<int> right;

@@ -10,6 +10,7 @@
 
 #include "progress/stats.h"
 #include "progresswindow/progressplugin.h"
+#include "troublemap.h"
 
 #include <QColor>
 #include <QDate>
@@ -28,27 +29,6 @@ namespace tapwell {
 class ImageBox;
 class OnScreenKeyboard;
 class Picture;
-
-// The trouble map's colour for a key's error rate: light cream at no misses to dark red
-// at kWorstRate and above, one hue whose lightness alone tells the rate, so it reads in
-// greyscale and for colour-blind eyes.
-inline constexpr double kWorstRate = 0.4;
-QColor troubleColour(double errorRate);
-// Black or white, whichever reads on that face.
-QColor captionColourOn(const QColor& face);
-// The face of a key never asked for: grey with stripes, unlike any colour of the scale.
-const Picture& neverAskedFace();
-
-// The scale and the stripes, explained.
-class TroubleLegend : public QWidget {
-    Q_OBJECT
-public:
-    explicit TroubleLegend(QWidget* parent);
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-};
 
 class ProgressWindow : public QWidget, public ProgressView {
     Q_OBJECT

@@ -1,0 +1,30 @@
+// What "My Progress" says of the record's numbers, in words a child and a parent read:
+// the statistics give numbers and keys; these put them in sentences.
+#pragma once
+
+#include "progress/stats.h"
+#include "state/keytables.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace tapwell::progress {
+
+// The caption a key shows ("W", "1", "Space").
+QString keyCaption(const KeyTables& t, int key);
+// A typed character as a child finds it on the keyboard: its key's caption ("E", "Space"),
+// or the character itself where no key of ours types it.
+QString typedCaption(const KeyTables& t, int code);
+
+// "Your left ring finger misses most: W S X".
+QString fingerSentence(const KeyTables& t, const FingerTrouble& f);
+// What the trouble map's tooltip says of a key: "Asked for 84 times, missed 12; most often
+// typed instead: E"; stats is null for a key never asked for.
+QString keyTooltip(const KeyTables& t, const KeyStats* stats);
+// "These keys got better this week: D K"; empty when none did.
+QString betterSentence(const KeyTables& t, const std::vector<int>& keys);
+// "Your best line: 33 words per minute in the Timed Drill, on 8 December 2026".
+QString bestLineSentence(const LineSummary& best);
+
+} // namespace tapwell::progress

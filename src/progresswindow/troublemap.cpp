@@ -1,0 +1,139 @@
+#include "troublemap.h"
+
+#include "progresswords.h"
+#include "ui/keyboardwidget.h"
+#include "ui/palette.h"
+#include "ui/twips.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace tapwell {
+
+namespace {
+
+// One hue from cream to dark red, evenly darker at each step.
+const QColor kScale[] = {{255, 247, 236}, {254, 232, 200}, {253, 212, 158},
+                         {253, 187, 132}, {252, 141, 89},  {239, 101, 72},
+                         {215, 48, 31},   {179, 0, 0},     {127, 0, 0}};
+constexpr int kScaleSteps = int(std::size(kScale));
+// A face larger than any key, as the key marker is: it covers the whole face.
+constexpr QSizeF kFacePx(92, 41);
+
+} // namespace
+
+QColor troubleColour(double errorRate) {
+    const double t = std::clamp(errorRate / kWorstRate, 0.0, 1.0) * (kScaleSteps - 1);
+    const int i = std::min(static_cast<int>(t), kScaleSteps - 2);
+    const double f = t - i;
+    const QColor& a = kScale[i];
+    const QColor& b = kScale[i + 1];
+    const auto mix = [f](int u, int v) { return static_cast<int>(std::lround(u + (v - u) * f)); };
+    return {mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue())};
+}
+
+QColor captionColourOn(const QColor& face) {
+    // Relative lightness as the eye weighs red, green and blue.
+    const double light = 0.299 * face.redF() + 0.587 * face.greenF() + 0.114 * face.blueF();
+    return light > 0.55 ? QColor(0, 0, 0) : QColor(255, 255, 255);
+}
+
+const Picture& neverAskedFace() {
+    static const Picture face = Picture::fromResource(QStringLiteral(":/progress/never_asked.svg"),
+                                                      QStringLiteral("never asked"), kFacePx);
+    return face;
+}
+
+// ------------------------------------------------------------------ legend
+
+TroubleLegend::TroubleLegend(QWidget* parent) : QWidget(parent) {
+    setAccessibleName(QStringLiteral("Colours of the trouble map"));
+    setAccessibleDescription(QStringLiteral(
+        "Light keys are seldom missed, dark red keys often; grey striped keys were never "
+        "asked for."));
+    setToolTip(accessibleDescription());
+}
+
+QSize TroubleLegend::sizeHint() const {
+    const QFontMetrics fm(font());
+    return {px(9495), fm.height() * 2 + 12};
+}
+
+void TroubleLegend::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const int box = fm.height() + 4;
+    const int steps = 5; // 0%, 10% .. 40% or more
+    int x = 0;
+    p.setPen(palette().color(QPalette::WindowText));
+    const QString missed = QStringLiteral("Missed:");
+    p.drawText(QRect(x, 0, fm.horizontalAdvance(missed) + 8, box), Qt::AlignVCenter, missed);
+    x += fm.horizontalAdvance(missed) + 8;
+    for (int i = 0; i < steps; ++i) {
+        const double rate = kWorstRate * i / (steps - 1);
+        const QColor face = troubleColour(rate);
+        const QRect r(x, 0, box * 2, box);
+        p.fillRect(r, face);
+        p.setPen(QColor(0, 0, 0));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        const QString label = i == steps - 1 ? QStringLiteral("%1%+").arg(qRound(rate * 100))
+                                             : QStringLiteral("%1%").arg(qRound(rate * 100));
+        p.setPen(captionColourOn(face));
+        p.drawText(r, Qt::AlignCenter, label);
+        x += r.width();
+    }
+    x += box;
+    const QRect never(x, 0, box * 2, box);
+    neverAskedFace().paint(p, never);
+    p.setPen(QColor(0, 0, 0));
+    p.drawRect(never.adjusted(0, 0, -1, -1));
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(QRect(never.right() + 6, 0, width() - never.right() - 6, box), Qt::AlignVCenter,
+               QStringLiteral("never asked for"));
+    p.drawText(QRect(0, box + 2, width(), fm.height() + 4), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Of each key's last %1 presses. Point at a key to see more.")
+                   .arg(progress::kRecentPresses));
+}
+
+void fillTroubleMap(OnScreenKeyboard& map, const KeyTables* tables,
+                    const std::map<int, progress::KeyStats>& keys_) {
+    OnScreenKeyboard* keyboard = &map;
+    const auto paint = [&](SSCommand* key, int index) {
+        const auto it = keys_.find(index);
+        const progress::KeyStats* stats = it == keys_.end() ? nullptr : &it->second;
+        QPalette pal = key->palette();
+        if (stats && stats->presses > 0) {
+            const QColor face = troubleColour(stats->errorRate());
+            key->setPicture(Picture::solid(face, kFacePx, face.name()));
+            pal.setColor(QPalette::ButtonText, captionColourOn(face));
+        } else {
+            key->setPicture(neverAskedFace());
+            pal.setColor(QPalette::ButtonText, QColor(0, 0, 0));
+        }
+        key->setPalette(pal);
+        const QString tip =
+            tables ? progress::keyTooltip(*tables, stats) : QStringLiteral("Never asked for yet");
+        key->setToolTip(tip);
+        key->setAccessibleDescription(tip);
+    };
+    for (int k = kFirstKey; k <= kLastKey; ++k)
+        if (k != kLeftShiftKey && k != kRightShiftKey) paint(keyboard->cmdKey(k), k);
+    for (int k : {kLeftShiftKey, kRightShiftKey}) {
+        // A Shift key is never asked for by itself: its misses are its characters'.
+        keyboard->cmdKey(k)->setPicture(neverAskedFace());
+        keyboard->cmdKey(k)->setToolTip(
+            QStringLiteral("Shift is counted with the key it is held for"));
+    }
+    const auto space = keys_.find(progress::kSpaceBarKey);
+    const bool spaceAsked = space != keys_.end() && space->second.presses > 0;
+    keyboard->pnlSpace->setBackColor(spaceAsked ? troubleColour(space->second.errorRate())
+                                                : QColor(192, 192, 192));
+    const QString spaceTip =
+        tables ? progress::keyTooltip(*tables, spaceAsked ? &space->second : nullptr) : QString();
+    keyboard->pnlSpace->setToolTip(QStringLiteral("Space bar: ") + spaceTip);
+    keyboard->pnlSpace->setAccessibleName(QStringLiteral("Space bar"));
+    keyboard->pnlSpace->setAccessibleDescription(spaceTip);
+}
+
+} // namespace tapwell
