@@ -618,8 +618,7 @@ void TestProgress::removingAChildRemovesTheirRecord() {
     QVERIFY(s.writeLine(ada, lineWithKeys(3)));
     QVERIFY(s.writeLine(bo, lineWithKeys(4)));
     QVERIFY(!s.writeLine(999, lineWithKeys(4))); // no such child
-    QVERIFY(s.renameChild(bo, QStringLiteral("Bonnie")));
-    QVERIFY(s.setPicture(bo, QStringLiteral("cat")));
+    QVERIFY(s.changeChild(bo, QStringLiteral("Bonnie"), QStringLiteral("cat")));
     QVERIFY(s.removeChild(ada));
     QVERIFY(!s.removeChild(ada));
     const auto kids = s.children();

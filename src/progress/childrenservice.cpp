@@ -42,7 +42,7 @@ bool ChildrenService::change(qint64 id, const QString& name, const QString& pict
                              ChildError& error) {
     const QString n = usableName(name, id, error);
     if (n.isEmpty()) return false;
-    if (!store_.renameChild(id, n) || !store_.setPicture(id, picture)) {
+    if (!store_.changeChild(id, n, picture)) {
         error = {ChildFault::Record, {}, store_.problem()};
         return false;
     }

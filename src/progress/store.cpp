@@ -379,19 +379,11 @@ std::optional<qint64> Store::addChild(const QString& name, const QString& pictur
     return q.lastInsertId().toLongLong();
 }
 
-bool Store::renameChild(qint64 id, const QString& name) {
+bool Store::changeChild(qint64 id, const QString& name, const QString& picture) {
     if (!usable_) return false;
     QSqlQuery q(QSqlDatabase::database(connection_, false));
-    q.prepare(QStringLiteral("UPDATE child SET name = ? WHERE id = ?"));
+    q.prepare(QStringLiteral("UPDATE child SET name = ?, picture = ? WHERE id = ?"));
     q.addBindValue(name);
-    q.addBindValue(id);
-    return q.exec() && q.numRowsAffected() == 1;
-}
-
-bool Store::setPicture(qint64 id, const QString& picture) {
-    if (!usable_) return false;
-    QSqlQuery q(QSqlDatabase::database(connection_, false));
-    q.prepare(QStringLiteral("UPDATE child SET picture = ? WHERE id = ?"));
     q.addBindValue(picture);
     q.addBindValue(id);
     return q.exec() && q.numRowsAffected() == 1;

@@ -129,8 +129,8 @@ public:
 
     QList<Child> children();
     std::optional<qint64> addChild(const QString& name, const QString& picture);
-    bool renameChild(qint64 id, const QString& name);
-    bool setPicture(qint64 id, const QString& picture);
+    // A child's new name and picture, together.
+    bool changeChild(qint64 id, const QString& name, const QString& picture);
     // The child and everything recorded for them.
     bool removeChild(qint64 id);
 
