@@ -20,15 +20,13 @@ namespace tapwell {
 
 App::App(const QString& storePath) {
     about_ = std::make_unique<FrmAbout>();
-    about_->onOk = [this] { aboutOk(); };
+    QObject::connect(about_.get(), &FrmAbout::okClicked, about_.get(), [this] { aboutOk(); });
     // Closing the start-up window before the main window ever opened ends the program;
     // afterwards it only hides it.
-    about_->onClose = [this] {
-        if (main_) return false;
+    QObject::connect(about_.get(), &FrmAbout::closedForGood, about_.get(), [this] {
         ended_ = true;
         endProgram(0);
-        return true;
-    };
+    });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, about_.get());
     QObject::connect(f1, &QShortcut::activated, about_.get(), [this] { showHelp(); });
 
@@ -86,6 +84,7 @@ void App::aboutOk() {
 void App::openMain() {
     openRecord();
     if (!main_) {
+        about_->setClosingEndsProgram(false);
         main_ = std::make_unique<FrmType>(
             g_, Services{&clock_, &random_, &sound_, &pause_, recorder_.get()}, this);
         auto* f1 = new QShortcut(QKeySequence::HelpContents, main_.get());

@@ -75,7 +75,7 @@ void FrmAbout::Form_Load() {
 
 void FrmAbout::Command1_Click() {
     hide();
-    if (onOk) onOk();
+    emit okClicked();
 }
 
 void FrmAbout::Command2_Click() {
@@ -85,9 +85,10 @@ void FrmAbout::Command2_Click() {
 }
 
 void FrmAbout::closeEvent(QCloseEvent* e) {
-    if (onClose && onClose())
+    if (closingEnds_) {
         e->accept();
-    else {
+        emit closedForGood();
+    } else {
         e->ignore();
         hide();
     }

@@ -3,8 +3,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QPushButton;
 
 namespace tapwell {
@@ -24,9 +22,15 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    std::function<void()> onOk;    // hide this window, show the main window
-    std::function<bool()> onClose; // true when closing should end the program
+    // Closing the window ends the program until the main window has opened; afterwards
+    // closing only hides it.
+    void setClosingEndsProgram(bool ends) { closingEnds_ = ends; }
 
+signals:
+    void okClicked();     // the window is hidden: show the main window
+    void closedForGood(); // closed while closing ends the program
+
+public:
     ImageBox* Image1;
     SSPanel* SSPanel1;
     QPushButton* Command1;
@@ -38,6 +42,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
+
+private:
+    bool closingEnds_ = true;
 };
 
 } // namespace tapwell
