@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cstring>
+
 using namespace tapwell;
 using namespace tapwell::test;
 
@@ -73,6 +75,7 @@ private slots:
     void aDisabledBoxLooksDisabled();
     void resultsFitTheirLabelWhole_data();
     void resultsFitTheirLabelWhole();
+    void everyKeySecureIsSaidWholeOnTheDisplay();
     void trickyKeysIsTheCharacterDrillScreenWithItsOwnCaption();
 };
 
@@ -275,6 +278,27 @@ void TestMenu::resultsFitTheirLabelWhole() {
         QVERIFY2(fm.horizontalAdvance(line) <= label->width(), qPrintable(line));
     QVERIFY(label->height() >= (lines.size() - 1) * fm.lineSpacing() + fm.height());
     QVERIFY(controlsOf(f.w()).fraSpeed->rect().contains(label->geometry()));
+}
+
+void TestMenu::everyKeySecureIsSaidWholeOnTheDisplay() {
+    Fixture f;
+    f.w().core().setTrickySource([&] {
+        TrickyRecord all;
+        for (int k = kFirstKey; k <= kLastKey; ++k)
+            all[k] = {0.01, true};
+        return all;
+    });
+    f.w().cmdTricky_Click();
+    Fixture::click(controlsOf(f.w()).cmdOK);
+    const PictureBox* display = controlsOf(f.w()).picDisplay;
+    const QStringList lines = f.display();
+    QString said;
+    for (const QString& line : lines) {
+        QVERIFY2(display->TextWidth(line) <= display->WidthTw(), qPrintable(line));
+        if (said.size() < int(std::strlen(kAllSecureText)))
+            said += (said.isEmpty() ? QString() : QStringLiteral(" ")) + line;
+    }
+    QCOMPARE(said, QString::fromLatin1(kAllSecureText));
 }
 
 void TestMenu::trickyKeysIsTheCharacterDrillScreenWithItsOwnCaption() {

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <ctime>
+
 using namespace tapwell;
 using namespace tapwell::progress;
 
@@ -39,6 +41,9 @@ private slots:
     void keysThatGotBetterThisWeek();
     void bestLineAndLessons();
     void whatTheWindowSaysInWords();
+    void aRetryIsNotAnotherTimeAndTiesAreSaid();
+    void daysAreTheFamilysOwn_data();
+    void daysAreTheFamilysOwn();
     void trickyWeightsAndSecureKeys_data();
     void trickyWeightsAndSecureKeys();
 };
@@ -54,7 +59,7 @@ void TestStats::keyStatsCountOnlyTheLastPressesOfEachKey() {
     const KeyStats& w = stats.at(keyOfCharacter(*t, 'w'));
     QCOMPARE(w.presses, kRecentPresses);
     QCOMPARE(w.misses, 30);
-    QCOMPARE(w.insteadCode, int('e'));
+    QCOMPARE(w.instead, std::vector<int>{'e'});
     QCOMPARE(w.insteadCount, 30);
     QCOMPARE(w.errorRate(), 0.3);
     QCOMPARE(stats.at(kSpaceBarKey).misses, 1);
@@ -153,13 +158,13 @@ void TestStats::whatTheWindowSaysInWords() {
     press(presses, 'j', 2, 2, '`'); // a character without a key of ours
     const auto stats = keyStats(*t, presses);
     QCOMPARE(keyTooltip(*t, &stats.at(keyOfCharacter(*t, 'd'))),
-             QStringLiteral("Asked for 88 times, missed 16; most often typed instead: E"));
+             QStringLiteral("Came up 88 times, missed 16 times; most often typed instead: E"));
     QCOMPARE(keyTooltip(*t, &stats.at(keyOfCharacter(*t, 'k'))),
-             QStringLiteral("Asked for 3 times, never missed"));
+             QStringLiteral("Came up 3 times, never missed"));
     QCOMPARE(keyTooltip(*t, &stats.at(kSpaceBarKey)),
-             QStringLiteral("Asked for once, missed 1; most often typed instead: Enter"));
+             QStringLiteral("Came up once, missed once; most often typed instead: Enter"));
     QCOMPARE(keyTooltip(*t, &stats.at(keyOfCharacter(*t, 'j'))),
-             QStringLiteral("Asked for 2 times, missed 2; most often typed instead: `"));
+             QStringLiteral("Came up 2 times, missed 2 times; most often typed instead: `"));
     QCOMPARE(keyTooltip(*t, nullptr), QStringLiteral("Never asked for yet"));
 
     QCOMPARE(betterSentence(*t, {keyOfCharacter(*t, 'd'), keyOfCharacter(*t, ';')}),
@@ -175,6 +180,68 @@ void TestStats::whatTheWindowSaysInWords() {
         totalMinutes({line(kToday, "word", 1, 1, 90'000), line(kToday, "timed", 1, {}, 30'000)}),
         2.0);
     QCOMPARE(totalMinutes({}), 0.0);
+}
+
+void TestStats::aRetryIsNotAnotherTimeAndTiesAreSaid() {
+    auto t = test::stateWithKeyData();
+    // One line, newest key first as the store gives them: q missed twice then typed, then
+    // q again typed at once; w missed as e, s and d once each, retried, then right.
+    using Key = Store::RecentKey;
+    const QString at = QStringLiteral("2026-12-08T09:00:00.000Z");
+    const std::vector<Key> keys = {
+        {'w', 'w', at, 1}, {'w', 'd', at, 1}, {'w', 's', at, 1}, {'w', 'e', at, 1},
+        {'q', 'q', at, 1}, {'q', 'q', at, 1}, {'q', 'a', at, 1}, {'q', 'a', at, 1},
+        {'q', 'q', at, 2}, {'q', 'a', at, 2}, // another line: its q is not a retry of this one
+    };
+    const auto stats = keyStats(*t, pressesOf(keys));
+    const KeyStats& q = stats.at(keyOfCharacter(*t, 'q'));
+    QCOMPARE(q.presses, 3); // twice in the first line, once in the other
+    QCOMPARE(q.misses, 2);
+    const KeyStats& w = stats.at(keyOfCharacter(*t, 'w'));
+    QCOMPARE(w.presses, 1);
+    QCOMPARE(w.misses, 1);
+    // e, s and d tie: all three, in the order they were typed.
+    QCOMPARE(w.instead, (std::vector<int>{'e', 's', 'd'}));
+    QCOMPARE(keyTooltip(*t, &w),
+             QStringLiteral("Came up once, missed once; most often typed instead: E, S or D"));
+    // Four that tie say nothing of what was typed instead.
+    std::vector<Press> four;
+    for (int c : {'a', 's', 'd', 'f'})
+        four.push_back({'j', c, kToday});
+    const KeyStats j = keyStats(*t, four).at(keyOfCharacter(*t, 'j'));
+    QVERIFY(j.instead.empty());
+    QCOMPARE(keyTooltip(*t, &j), QStringLiteral("Came up 4 times, missed 4 times"));
+}
+
+void TestStats::daysAreTheFamilysOwn_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("started"); // UTC, as the record keeps it
+    QTest::addColumn<QDate>("day");
+    QTest::newRow("after dinner in Los Angeles")
+        << QByteArray("America/Los_Angeles") << QStringLiteral("2026-12-09T05:00:00.000Z")
+        << QDate(2026, 12, 8);
+    QTest::newRow("breakfast in Auckland")
+        << QByteArray("Pacific/Auckland") << QStringLiteral("2026-12-08T19:30:00.000Z")
+        << QDate(2026, 12, 9);
+    QTest::newRow("London, on UTC")
+        << QByteArray("Europe/London") << QStringLiteral("2026-12-08T23:59:59.999Z")
+        << QDate(2026, 12, 8);
+}
+
+void TestStats::daysAreTheFamilysOwn() {
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, started);
+    QFETCH(QDate, day);
+    const QByteArray before = qgetenv("TZ");
+    qputenv("TZ", zone);
+    tzset();
+    QCOMPARE(localDayOf(started), day);
+    Store::StoredLine l;
+    l.line.started = started;
+    QCOMPARE(summariesOf({l}).front().day, day);
+    QCOMPARE(pressesOf({{'a', 'a', started, 1}}).front().day, day);
+    qputenv("TZ", before);
+    tzset();
 }
 
 void TestStats::trickyWeightsAndSecureKeys_data() {

@@ -90,6 +90,25 @@ Activity TypingCore::activity() const {
     }
 }
 
+void TypingCore::printWrapped(const std::string& text) {
+    std::string line;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find(' ', at);
+        if (end == std::string::npos) end = text.size();
+        const std::string word = text.substr(at, end - at);
+        const std::string longer = line.empty() ? word : line + ' ' + word;
+        if (!line.empty() && display_.TextWidth(longer) > display_.WidthTw()) {
+            printLine(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+        at = end + 1;
+    }
+    printLine(line);
+}
+
 void TypingCore::printLine(const std::string& text, bool endLine) {
     display_.Print(text, endLine);
 }
@@ -263,9 +282,10 @@ void TypingCore::NewDrillLine() {
         text = MakeDrillLine(s_, chosenRows(g_), g_.UseShift == 1, svc_.random);
     }
 
-    // The line stands centred on the second text line; what is typed goes half a line
-    // below it, starting under its first character.
-    printLine(above);
+    // The line stands centred under what is said above it (on the second text line when
+    // nothing is); what is typed goes half a line below it, starting under its first
+    // character. What is said above is wrapped at a word, never cut at the display's edge.
+    printWrapped(above);
     s_.PenX = roundEven((display_.WidthTw() - display_.TextWidth(text)) * 0.5);
     display_.setCurrentX(s_.PenX);
     display_.Print(text, true);

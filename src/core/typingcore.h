@@ -106,6 +106,8 @@ private:
     void judged(int code, bool right);
     Activity activity() const;
     void printLine(const std::string& text, bool endLine = true);
+    // Prints text on as many lines as it needs, each broken at a word.
+    void printWrapped(const std::string& text);
 
     TypeState s_;
     const Module1& g_;

@@ -118,7 +118,15 @@ TrickyLine MakeTrickyLine(TypeState& s, const RowChoice& checked, bool useShift,
         line.text += static_cast<char>(s.LineChars(i));
         if (s.LineChars(i) != kSpace) ++counts[keyIndexOf(s, s.LineChars(i))];
     }
-    std::vector<std::pair<int, int>> most(counts.begin(), counts.end());
+    // Only keys that came up more often than the line's keys on average: a key that came
+    // up once is not "practised", and no key is named for its place in the key order.
+    int drawn = 0;
+    for (const auto& [key, count] : counts)
+        drawn += count;
+    std::vector<std::pair<int, int>> most;
+    for (const auto& [key, count] : counts)
+        if (static_cast<std::size_t>(count) * counts.size() > static_cast<std::size_t>(drawn))
+            most.emplace_back(key, count);
     std::stable_sort(most.begin(), most.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
     for (std::size_t i = 0; i < most.size() && i < kMostPractised; ++i)

@@ -33,9 +33,11 @@ inline constexpr int kTrickyMaxRun = 2;                           // the same ch
 
 struct TrickyLine {
     std::string text;
-    bool allSecure = false;         // every key of the chosen rows is secure
-    bool fromRecord = false;        // drawn with the record (not a plain line)
-    std::vector<int> practisedMost; // on-screen keys drawn most, most first (at most three)
+    bool allSecure = false;  // every key of the chosen rows is secure
+    bool fromRecord = false; // drawn with the record (not a plain line)
+    // On-screen keys drawn more often than the line's keys on average, most first (at most
+    // three).
+    std::vector<int> practisedMost;
 };
 
 // Fills LineChars, LineRows and LineLen (without the final Enter) as MakeDrillLine does

@@ -2,6 +2,8 @@
 
 #include "progress/recorder.h"
 
+#include <QDateTime>
+
 #include <algorithm>
 
 namespace tapwell::progress {
@@ -21,49 +23,63 @@ double median(std::vector<double> v) {
     return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
 }
 
-// Counts one press into a key's numbers.
+// More than this many characters tied for "typed instead" say nothing.
+constexpr std::size_t kMostTied = 3;
+
+// Counts one time a key came up into its numbers.
 struct Tally {
     KeyStats stats;
-    std::map<int, int> instead;
+    std::map<int, int> instead;       // character typed instead: how often
+    std::map<int, std::size_t> first; // character typed instead: when first (newest-first index)
 };
 
-void add(Tally& t, const Press& p) {
-    ++t.stats.presses;
+// A retry adds only what was typed instead: the key came up once, however many tries.
+void add(Tally& t, const Press& p, std::size_t at) {
+    if (!p.retry) ++t.stats.presses;
     if (p.typed != p.expected) {
-        ++t.stats.misses;
+        if (!p.retry) ++t.stats.misses;
         ++t.instead[p.typed];
+        t.first[p.typed] = at; // newest first: the last seen is the first typed
     }
 }
 
 KeyStats finish(Tally& t) {
-    for (const auto& [code, count] : t.instead) {
-        if (count > t.stats.insteadCount) {
-            t.stats.insteadCode = code;
-            t.stats.insteadCount = count;
-        }
-    }
+    for (const auto& [code, count] : t.instead)
+        t.stats.insteadCount = std::max(t.stats.insteadCount, count);
+    std::vector<int> most;
+    for (const auto& [code, count] : t.instead)
+        if (count == t.stats.insteadCount) most.push_back(code);
+    // In the order they were first typed: the oldest first, the largest newest-first index.
+    std::sort(most.begin(), most.end(), [&](int a, int b) { return t.first[a] > t.first[b]; });
+    if (most.size() <= kMostTied) t.stats.instead = std::move(most);
     return t.stats;
 }
 
 } // namespace
 
-namespace {
-QDate dayOf(const QString& started) {
-    return QDate::fromString(started.left(10), Qt::ISODate);
+QDate localDayOf(const QString& started) {
+    QDateTime at = QDateTime::fromString(started, Qt::ISODateWithMs);
+    if (!at.isValid()) return QDate::fromString(started.left(10), Qt::ISODate);
+    if (at.timeSpec() == Qt::LocalTime) at.setTimeSpec(Qt::UTC); // kept in UTC, with or without Z
+    return at.toLocalTime().date();
 }
-} // namespace
 
 std::vector<Press> pressesOf(const std::vector<Store::RecentKey>& keys) {
     std::vector<Press> out;
     out.reserve(keys.size());
     QString lastStarted;
     QDate day;
-    for (const Store::RecentKey& k : keys) {
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const Store::RecentKey& k = keys[i];
         if (k.started != lastStarted) { // a line's keys share their day
             lastStarted = k.started;
-            day = dayOf(k.started);
+            day = localDayOf(k.started);
         }
-        out.push_back({k.expected, k.typed, day});
+        // Newest first: the key typed just before this one in its line comes next.
+        const bool retry = i + 1 < keys.size() && keys[i + 1].lineId == k.lineId &&
+                           keys[i + 1].expected == k.expected &&
+                           keys[i + 1].typed != keys[i + 1].expected;
+        out.push_back({k.expected, k.typed, day, retry});
     }
     return out;
 }
@@ -73,20 +89,21 @@ std::vector<LineSummary> summariesOf(const std::vector<Store::StoredLine>& lines
     out.reserve(lines.size());
     for (const Store::StoredLine& s : lines) {
         const LineRecord& l = s.line;
-        out.push_back(
-            {dayOf(l.started), l.activity, l.rows, l.wpm, l.accuracy, l.ms.value_or(0), l.started});
+        out.push_back({localDayOf(l.started), l.activity, l.rows, l.wpm, l.accuracy,
+                       l.ms.value_or(0), l.started});
     }
     return out;
 }
 
 std::map<int, KeyStats> keyStats(const KeyTables& t, const std::vector<Press>& newestFirst) {
     std::map<int, Tally> tallies;
-    for (const Press& p : newestFirst) {
+    for (std::size_t i = 0; i < newestFirst.size(); ++i) {
+        const Press& p = newestFirst[i];
         const int key = keyOfCharacter(t, p.expected);
         if (key == 0) continue;
         Tally& tally = tallies[key];
         tally.stats.key = key;
-        if (tally.stats.presses < kRecentPresses) add(tally, p);
+        if (tally.stats.presses < kRecentPresses) add(tally, p, i);
     }
     std::map<int, KeyStats> out;
     for (auto& [key, tally] : tallies)
@@ -168,11 +185,12 @@ std::vector<int> keysBetterThisWeek(const KeyTables& t, const std::vector<Press>
                                     const QDate& today, int minPresses) {
     const QDate weekStart = today.addDays(1 - kDaysInWeek);
     std::map<int, Tally> week, before;
-    for (const Press& p : newestFirst) {
+    for (std::size_t i = 0; i < newestFirst.size(); ++i) {
+        const Press& p = newestFirst[i];
         const int key = keyOfCharacter(t, p.expected);
         if (key == 0) continue;
         Tally& tally = p.day >= weekStart ? week[key] : before[key];
-        if (tally.stats.presses < kRecentPresses) add(tally, p);
+        if (tally.stats.presses < kRecentPresses) add(tally, p, i);
     }
     std::vector<std::pair<double, int>> better;
     for (const auto& [key, now] : week) {

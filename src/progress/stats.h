@@ -22,12 +22,15 @@ namespace tapwell::progress {
 struct Press {
     int expected = 0; // the character asked for
     int typed = 0;    // the character typed
-    QDate day;        // the day of its line, UTC
+    QDate day;        // the day of its line, in the computer's time zone
+    // Another try at the key just missed: the key came up once, however many tries it
+    // took, and counts as missed when its first try was wrong.
+    bool retry = false;
 };
 
 // A finished line, as the statistics read it.
 struct LineSummary {
-    QDate day;
+    QDate day; // in the computer's time zone
     Activity activity = Activity::Character;
     QString rows;
     std::optional<double> wpm;
@@ -36,20 +39,27 @@ struct LineSummary {
     QString started; // ISO 8601 UTC
 };
 
+// The day a line typed at `started` (ISO 8601 UTC, as the record keeps it) belongs to:
+// the family's own calendar day, in the computer's time zone.
+QDate localDayOf(const QString& started);
+
 // The store's rows as the statistics read them.
 std::vector<Press> pressesOf(const std::vector<Store::RecentKey>& keys);
 std::vector<LineSummary> summariesOf(const std::vector<Store::StoredLine>& lines);
 
-// The presses that count for a key's rate: its last 100.
+// The times a key came up that count for its rate: its last 100.
 inline constexpr int kRecentPresses = 100;
 
 // One on-screen key (lower and upper case, a digit and its Shift character together).
 struct KeyStats {
-    int key = 0;         // on-screen key index (52..98), or kSpaceBarKey
-    int presses = 0;     // times asked for, within its last kRecentPresses
-    int misses = 0;      // of those, typed wrong
-    int insteadCode = 0; // the character typed instead most often, 0 for none
-    int insteadCount = 0;
+    int key = 0;     // on-screen key index (52..98), or kSpaceBarKey
+    int presses = 0; // times it came up, within its last kRecentPresses
+    int misses = 0;  // of those, the first try typed wrong
+    // The characters typed instead most often (retries too), in the order they were first
+    // typed: one,
+    // or two or three that tie; none when more than three tie (nothing then stands out).
+    std::vector<int> instead;
+    int insteadCount = 0; // how often each of them was typed
     double errorRate() const { return presses > 0 ? double(misses) / presses : 0.0; }
 };
 
@@ -58,7 +68,7 @@ struct KeyStats {
 using tapwell::kSpaceBarKey;
 
 // Per key, from presses newest first (as the store gives them): only each key's last
-// kRecentPresses count.
+// kRecentPresses times count, and a retry is not another time.
 std::map<int, KeyStats> keyStats(const KeyTables& t, const std::vector<Press>& newestFirst);
 
 // A value per day: the days without a line are absent (a chart leaves a gap there).

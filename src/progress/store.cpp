@@ -534,7 +534,7 @@ std::vector<Store::RecentKey> Store::recentKeys(qint64 childId, int maxLines) {
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     q.setForwardOnly(true);
     q.prepare(QStringLiteral(
-        "SELECT k.expected, k.typed, l.started FROM "
+        "SELECT k.expected, k.typed, l.started, l.id FROM "
         "(SELECT id, started FROM line WHERE child_id = ? ORDER BY started DESC, id DESC "
         "LIMIT ?) AS l JOIN keystroke k ON k.line_id = l.id "
         "ORDER BY l.started DESC, l.id DESC, k.seq DESC"));
@@ -542,7 +542,8 @@ std::vector<Store::RecentKey> Store::recentKeys(qint64 childId, int maxLines) {
     q.addBindValue(maxLines);
     if (!q.exec()) return out;
     while (q.next())
-        out.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString()});
+        out.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString(),
+                       q.value(3).toLongLong()});
     return out;
 }
 

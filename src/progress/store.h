@@ -157,6 +157,7 @@ public:
         int expected = 0;
         int typed = 0;
         QString started; // of its line
+        qint64 lineId = 0;
     };
     std::vector<RecentKey> recentKeys(qint64 childId, int maxLines = 5000);
 

@@ -45,7 +45,7 @@ const Drawn kTimed{Activity::Timed,
                    QScatterSeries::MarkerShapeTriangle};
 
 qint64 msOf(const QDate& day) {
-    return QDateTime(day, QTime(12, 0), Qt::UTC).toMSecsSinceEpoch();
+    return QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch(); // noon of the family's own day
 }
 
 QString duration(double minutes) {
@@ -165,8 +165,8 @@ void fillProgressCharts(const ChartViews& views, const std::vector<progress::Lin
         x->setFormat(first.daysTo(day) > 120 ? QStringLiteral("MMM yyyy")
                                              : QStringLiteral("d MMM"));
         x->setTickCount(5);
-        x->setRange(QDateTime::fromMSecsSinceEpoch(msOf(first.addDays(-1)), Qt::UTC),
-                    QDateTime::fromMSecsSinceEpoch(msOf(day.addDays(1)), Qt::UTC));
+        x->setRange(QDateTime::fromMSecsSinceEpoch(msOf(first.addDays(-1))),
+                    QDateTime::fromMSecsSinceEpoch(msOf(day.addDays(1))));
         auto* y = new QValueAxis;
         y->setRange(0, top);
         y->applyNiceNumbers();

@@ -256,7 +256,7 @@ void ProgressWindow::fill(progress::Child child) {
     listChildren();
     lblSaved->clear();
 
-    const QDate day = today.isValid() ? today : QDateTime::currentDateTimeUtc().date();
+    const QDate day = today.isValid() ? today : QDate::currentDate();
     QElapsedTimer timer;
     timer.start();
     std::vector<progress::LineSummary> lines;

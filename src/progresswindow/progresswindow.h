@@ -42,7 +42,7 @@ public:
     // Reads the child's record and fills every part; showChild does this and shows.
     void fill(progress::Child child); // a copy: the list it may come from is made anew
     const progress::Child& child() const { return child_; }
-    // The day the charts end on; today (UTC, as the record's days are) unless set.
+    // The day the charts end on; today, in the computer's time zone, unless set.
     QDate today;
 
     // A parent's tools, as the buttons run them. Each question is modal to this window.

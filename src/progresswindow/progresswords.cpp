@@ -29,14 +29,24 @@ QString typedCaption(const KeyTables& t, int code) {
 
 QString keyTooltip(const KeyTables& t, const KeyStats* stats) {
     if (!stats || stats->presses == 0) return QStringLiteral("Never asked for yet");
-    const QString asked = stats->presses == 1
-                              ? QStringLiteral("Asked for once")
-                              : QStringLiteral("Asked for %1 times").arg(stats->presses);
-    if (stats->misses == 0) return asked + QStringLiteral(", never missed");
-    QString text = asked + QStringLiteral(", missed %1").arg(stats->misses);
-    if (stats->insteadCode != 0)
-        text += QStringLiteral("; most often typed instead: %1")
-                    .arg(typedCaption(t, stats->insteadCode));
+    const QString came = stats->presses == 1
+                             ? QStringLiteral("Came up once")
+                             : QStringLiteral("Came up %1 times").arg(stats->presses);
+    if (stats->misses == 0) return came + QStringLiteral(", never missed");
+    QString text =
+        came + (stats->misses == 1 ? QStringLiteral(", missed once")
+                                   : QStringLiteral(", missed %1 times").arg(stats->misses));
+    if (!stats->instead.empty()) {
+        QStringList typed;
+        for (int code : stats->instead)
+            typed << typedCaption(t, code);
+        const QString last = typed.takeLast();
+        text +=
+            QStringLiteral("; most often typed instead: %1")
+                .arg(typed.isEmpty()
+                         ? last
+                         : QStringLiteral("%1 or %2").arg(typed.join(QStringLiteral(", ")), last));
+    }
     return text;
 }
 
