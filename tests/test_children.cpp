@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 using namespace tapwell;
 using namespace tapwell::progress;
@@ -280,6 +281,12 @@ void TestChildren::addRenameAndRemove() {
     QVERIFY(!who->addChild(first.toUpper(), QStringLiteral("owl"), error));
     QVERIFY(error.contains(first));
     QVERIFY(who->addChild(QStringLiteral("  Zoe  "), QStringLiteral("owl"), error));
+    // A name is plain text wherever it shows, whatever it holds.
+    QVERIFY(who->addChild(QStringLiteral("<b>Bo</b>"), QStringLiteral("cat"), error));
+    QCOMPARE(QTextDocumentFragment::fromHtml(who->childButtons.back()->toolTip()).toPlainText(),
+             QStringLiteral("<b>Bo</b> (key 3)"));
+    QVERIFY(!who->addChild(QStringLiteral("<B>BO</B>"), QStringLiteral("cat"), error));
+    QVERIFY(who->removeChild(app.children().back().id, error));
     QCOMPARE(app.children().size(), 2);
     QCOMPARE(app.children().back().name, QStringLiteral("Zoe"));
     QCOMPARE(int(who->childButtons.size()), 2);
@@ -367,6 +374,7 @@ void TestChildren::exportWritesTheRecordAndFailsClearly() {
         QVERIFY(anna);
         QVERIFY(s.writeLine(*anna, wordLine(QStringLiteral("2026-03-02T10:00:00.000Z"), 21.5)));
     }
+    QByteArray out;
     const auto run = [&](const QStringList& args, QByteArray& err) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -377,6 +385,7 @@ void TestChildren::exportWritesTheRecordAndFailsClearly() {
         p.start(QStringLiteral(TAPWELL_BINARY), args);
         if (!p.waitForFinished(60000)) return -1;
         err = p.readAllStandardError();
+        out = p.readAllStandardOutput();
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     };
 
@@ -389,6 +398,9 @@ void TestChildren::exportWritesTheRecordAndFailsClearly() {
     const QList<QByteArray> rows = f.readAll().split('\n');
     QVERIFY(rows[0].startsWith("child,started,activity,"));
     QVERIFY(rows[1].startsWith("Anna,2026-03-02T10:00:00.000Z,word,home,"));
+    // "-" is standard output, the same text.
+    QCOMPARE(run({QStringLiteral("--export-progress"), QStringLiteral("-")}, err), 0);
+    QCOMPARE(out.split('\n'), rows);
 
     QVERIFY(run({QStringLiteral("--export-progress"),
                  dir_->filePath(QStringLiteral("no/such/folder/out.csv"))},

@@ -19,6 +19,9 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <qplatformdefs.h>
+
+#include <sys/stat.h>
 
 #include <csignal>
 #include <memory>
@@ -154,6 +157,7 @@ private slots:
     void recentKeysAreTheLatestLinesNewestFirst();
     void exportQuotesAndGuardsCells();
     void exportToABadPathSaysWhy();
+    void aRecordIsTheUsersAloneAndReadWithinBounds();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -489,7 +493,20 @@ void TestProgress::aLockedFileFailsTheWriteAndTheNextOneSucceeds() {
         QCOMPARE(said(s),
                  QStringLiteral("Tapwell cannot save progress: another program is using the "
                                 "progress file."));
+        // Through the recorder, a parent is told once that it failed ...
+        Recorder rec(s);
+        rec.setChild(child);
+        int failed = 0, recovered = 0;
+        rec.onProblem = [&](const StoreProblem&) { ++failed; };
+        rec.onRecovered = [&] { ++recovered; };
+        rec.ready(Activity::Timed);
+        rec.timedRunFinished({100, 20000, 60.0});
         QVERIFY(other.exec(QStringLiteral("COMMIT")));
+        // ... and once that it is kept again.
+        rec.ready(Activity::Timed);
+        rec.timedRunFinished({100, 20000, 60.0});
+        QCOMPARE(failed, 1);
+        QCOMPARE(recovered, 1);
     }
     QVERIFY(s.writeLine(child, lineWithKeys(5)));
     QVERIFY(s.problem().isEmpty());
@@ -546,6 +563,7 @@ void TestProgress::aFullDiskLosesOnlyTheLine() {
              qPrintable(said(s)));
     // Room again: the next line is kept, and nothing of the lost one is there.
     QVERIFY(s.writeLine(child, lineWithKeys(40)));
+    QVERIFY(s.problem().isEmpty());
     Raw r(path_);
     QCOMPARE(r.one(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
     QCOMPARE(r.one(QStringLiteral("SELECT count(*) FROM line")).toInt(), 2);
@@ -657,7 +675,8 @@ void TestProgress::exportQuotesAndGuardsCells() {
     QVERIFY(s.open());
     const QStringList names = {
         QStringLiteral("Ada"),        QStringLiteral("Lee, Jr"),           QStringLiteral("\"Bo\""),
-        QStringLiteral("Two\nlines"), QStringLiteral("=HYPERLINK(\"x\")"), QStringLiteral("-1+2")};
+        QStringLiteral("Two\nlines"), QStringLiteral("=HYPERLINK(\"x\")"), QStringLiteral("-1+2"),
+        QStringLiteral("\t=1+2")};
     for (const QString& n : names) {
         const qint64 id = s.addChild(n, {}).value_or(0);
         QVERIFY(id > 0);
@@ -685,8 +704,11 @@ void TestProgress::exportQuotesAndGuardsCells() {
         QStringLiteral("\"\"\"Bo\"\"\",2026-12-08T09:15:03.000Z") + tail +
         QStringLiteral("\"Two\nlines\",2026-12-08T09:15:04.000Z") + tail +
         QStringLiteral("\"'=HYPERLINK(\"\"x\"\")\",2026-12-08T09:15:05.000Z") + tail +
-        QStringLiteral("'-1+2,2026-12-08T09:15:06.000Z") + tail;
+        QStringLiteral("'-1+2,2026-12-08T09:15:06.000Z") + tail +
+        QStringLiteral("'\t=1+2,2026-12-08T09:15:07.000Z") + tail;
     QCOMPARE(QString::fromUtf8(readAll(csv)), expected);
+    // A new export is the user's alone.
+    QCOMPARE(QFile::permissions(csv) & 0x0077, QFileDevice::Permissions());
 
     // A line with no speed or accuracy leaves those cells empty.
     LineRecord timed;
@@ -713,6 +735,49 @@ void TestProgress::exportToABadPathSaysWhy() {
     QCOMPARE(error.fault, ExportFault::FileIsFolder);
     QVERIFY2(exportErrorText(error).contains(QStringLiteral("folder")),
              qPrintable(exportErrorText(error)));
+    // A named pipe is left a named pipe: opening it would wait for a reader for ever, and
+    // replacing it would break what it is for.
+    const QString pipe = dir_->filePath(QStringLiteral("pipe"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(!exportCsv(s, pipe, error));
+    QCOMPARE(error.fault, ExportFault::NotAPlainFile);
+    QT_STATBUF st;
+    QCOMPARE(QT_STAT(QFile::encodeName(pipe).constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
+}
+
+void TestProgress::aRecordIsTheUsersAloneAndReadWithinBounds() {
+    const QString path = dir_->filePath(QStringLiteral("new/progress.sqlite"));
+    {
+        Store s(path);
+        QVERIFY(s.open());
+        QVERIFY(s.writeLine(s.addChild(QStringLiteral("Ada"), {}).value_or(0), lineWithKeys(3)));
+    }
+    QCOMPARE(QFile::permissions(path) & 0x0077, QFileDevice::Permissions());
+    QCOMPARE(QFile::permissions(dir_->filePath(QStringLiteral("new"))) & 0x0077,
+             QFileDevice::Permissions());
+    {
+        // What no Tapwell writes: a speed beyond numbers, a huge string, a line of too many
+        // keys. Left out, or cut to the bound, without freezing anyone.
+        Raw r(path);
+        QVERIFY(r.exec(QStringLiteral("INSERT INTO line(child_id, started, activity, wpm) "
+                                      "VALUES(1, '2026-12-08T10:00:00.000Z', 'word', 9e999)")));
+        QVERIFY(r.exec(QStringLiteral("INSERT INTO line(child_id, started, activity) "
+                                      "VALUES(1, '2026-12-08T11:00:00.000Z' || "
+                                      "hex(zeroblob(100000)), 'word')")));
+        QVERIFY(r.exec(QStringLiteral("INSERT INTO line(id, child_id, started, activity) "
+                                      "VALUES(99, 1, '2026-12-08T12:00:00.000Z', 'character')")));
+        QVERIFY(r.exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+            "INSERT INTO keystroke(line_id, seq, expected, typed, ms) SELECT 99, i, 97, 97, 1 "
+            "FROM n")));
+    }
+    Store s(path);
+    QVERIFY(s.open());
+    const auto lines = s.lines();
+    QCOMPARE(int(lines.size()), 2); // the first line and the long one's neighbour of keys
+    QCOMPARE(int(s.keys(99).size()), kMostKeysPerLine);
+    QCOMPARE(int(s.recentKeys(1).size()), kMostKeysPerLine + 3);
 }
 
 QTEST_GUILESS_MAIN(TestProgress)

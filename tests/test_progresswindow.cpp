@@ -49,10 +49,13 @@ LineRecord line(const QDate& day, int second, const char* activity, std::optiona
     return l;
 }
 
-// n keys asked for as `expected`, the first `misses` typed as `instead`.
+// `expected` coming up n times, the first `misses` times typed as `instead` and then
+// typed again, right.
 void keys(LineRecord& l, int expected, int n, int misses, int instead) {
-    for (int i = 0; i < n; ++i)
-        l.keys.push_back({expected, i < misses ? instead : expected, 200});
+    for (int i = 0; i < n; ++i) {
+        if (i < misses) l.keys.push_back({expected, instead, 200});
+        l.keys.push_back({expected, expected, 200});
+    }
 }
 
 QList<QPointF> pointsOf(const QAbstractSeries* s) {
@@ -60,7 +63,7 @@ QList<QPointF> pointsOf(const QAbstractSeries* s) {
 }
 
 double msOf(const QDate& day) {
-    return double(QDateTime(day, QTime(12, 0), Qt::UTC).toMSecsSinceEpoch());
+    return double(QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch()); // the local day's noon
 }
 
 // Answers the next message box this window shows by the button with this text.
@@ -213,11 +216,11 @@ void TestProgressWindow::troubleMapColoursAndTooltips() {
     SSCommand* key = w.keyboard->cmdKey(wKey);
     QCOMPARE(key->picture().name(), troubleColour(0.3).name());
     QCOMPARE(key->toolTip(),
-             QStringLiteral("Asked for 30 times, missed 9; most often typed instead: E"));
+             QStringLiteral("Came up 30 times, missed 9 times; most often typed instead: E"));
     QCOMPARE(key->palette().color(QPalette::ButtonText), captionColourOn(troubleColour(0.3)));
     SSCommand* a = w.keyboard->cmdKey(keyOfCharacter(*keys_, 'a'));
     QCOMPARE(a->picture().name(), troubleColour(0).name());
-    QCOMPARE(a->toolTip(), QStringLiteral("Asked for 20 times, never missed"));
+    QCOMPARE(a->toolTip(), QStringLiteral("Came up 20 times, never missed"));
     // Never asked for: the striped grey face, said so.
     SSCommand* one = w.keyboard->cmdKey(keyOfCharacter(*keys_, '1'));
     QVERIFY(one->picture() == neverAskedFace());

@@ -9,6 +9,7 @@
 #include "io/settingsfile.h"
 #include "shell/app.h"
 #include "shell/helpviewer.h"
+#include "shell/windowstate.h"
 #include "sound/qtsound.h"
 
 #include <QCheckBox>
@@ -27,6 +28,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace tapwell;
 using namespace tapwell::test;
@@ -44,6 +46,7 @@ private slots:
     void settingsFilesThatAreNotSettings_data();
     void settingsFilesThatAreNotSettings();
     void aSettingsFileThatCannotBeReadGivesTheDefaults();
+    void anOptionsFileThatIsAPipeIsLeftAlone();
     void aFailedSaveAtExitNamesTheFileAndKeepsTheOldOne();
     void killedWhileSavingLeavesTheOldOrTheNewLine();
     void missingSoundsAndNoAudioDevice();
@@ -144,6 +147,21 @@ void TestRobustness::aSettingsFileThatCannotBeReadGivesTheDefaults() {
     m.KeySound = 0;
     loadSettings(m);
     QCOMPARE(QString::fromStdString(formatSettings(m)), QStringLiteral("1,0,0,0,0,1\r\n"));
+}
+
+void TestRobustness::anOptionsFileThatIsAPipeIsLeftAlone() {
+    // Read through QSettings, a named pipe would keep the start waiting for ever.
+    QVERIFY(QDir().mkpath(QFileInfo(optionsFilePath()).absolutePath()));
+    QFile::remove(optionsFilePath());
+    QCOMPARE(mkfifo(QFile::encodeName(optionsFilePath()).constData(), 0600), 0);
+    App app;
+    app.endProgram = [](int) {};
+    app.openMain(); // restores the window's size from the options file
+    QVERIFY(app.main()->isVisible());
+    QCOMPARE(app.main()->size(), FrmType::laidOutSize());
+    saveWindowSize(app.main());
+    QVERIFY(!QFileInfo(optionsFilePath()).isFile()); // still the pipe, not replaced
+    QFile::remove(optionsFilePath());
 }
 
 void TestRobustness::aFailedSaveAtExitNamesTheFileAndKeepsTheOldOne() {

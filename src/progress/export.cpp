@@ -12,7 +12,9 @@ namespace {
 // a child's name cannot run anything; a cell with a comma, a quote or a line break is
 // quoted, its quotes doubled.
 QString cell(QString text) {
-    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
+    // A tab or a carriage return in front hides the rest from a spreadsheet's eye, and
+    // makes a formula of it all the same.
+    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()))
         text.prepend(QLatin1Char('\''));
     if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
         text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
@@ -28,18 +30,7 @@ template <typename T> QString number(const std::optional<T>& v) {
 
 } // namespace
 
-bool exportCsv(Store& store, const QString& file, ExportError& error) {
-    error = {};
-    error.file = file;
-    if (!store.usable()) {
-        error.fault = ExportFault::RecordUnreadable;
-        error.record = store.problem();
-        return false;
-    }
-    if (QFileInfo(file).isDir()) {
-        error.fault = ExportFault::FileIsFolder;
-        return false;
-    }
+QByteArray csvOf(Store& store) {
     // Lines end with CR LF, as RFC 4180 has them.
     QString text = QStringLiteral(
         "child,started,activity,rows,shift,chars,right_keys,wrong_keys,ms,wpm,accuracy\r\n");
@@ -52,11 +43,46 @@ bool exportCsv(Store& store, const QString& file, ExportError& error) {
             number(l.wpm),     number(l.accuracy)};
         text += cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
-    const QByteArray bytes = text.toUtf8();
+    return text.toUtf8();
+}
+
+bool exportCsv(Store& store, const QString& file, ExportError& error) {
+    error = {};
+    error.file = file;
+    if (!store.usable()) {
+        error.fault = ExportFault::RecordUnreadable;
+        error.record = store.problem();
+        return false;
+    }
+    const QFileInfo info(file);
+    if (info.isDir()) {
+        error.fault = ExportFault::FileIsFolder;
+        return false;
+    }
+    if (file == QLatin1String("-")) {
+        QFile out;
+        const QByteArray bytes = csvOf(store);
+        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
+            !out.flush()) {
+            error.fault = ExportFault::CannotWrite;
+            error.detail = out.errorString();
+            return false;
+        }
+        return true;
+    }
+    // Replacing a pipe or a device node with a file would break what it is for (as root,
+    // /dev/null itself): only a plain file, or a new one.
+    if (info.exists() && !info.isFile()) {
+        error.fault = ExportFault::NotAPlainFile;
+        return false;
+    }
+    const bool fresh = !info.exists();
+    const QByteArray bytes = csvOf(store);
     QSaveFile f(file);
     // Unbuffered, so a write that fails (a full disk) fails here and not unseen at commit.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bytes) != bytes.size() ||
-        !f.commit()) {
+    const bool opened = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (opened && fresh) f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!opened || f.write(bytes) != bytes.size() || !f.commit()) {
         error.fault = ExportFault::CannotWrite;
         error.detail = f.errorString();
         return false;

@@ -114,7 +114,12 @@ void Recorder::write(LineRecord line) {
     line.started = (started_.isValid() ? started_ : now().toUTC()).toString(Qt::ISODateWithMs);
     started_ = QDateTime();
     ++written_;
-    if (store_.writeLine(childId_, line)) return;
+    if (store_.writeLine(childId_, line)) {
+        // Room again (a disk freed, another program done with the file): said once too.
+        if (told_ && onRecovered) onRecovered();
+        told_ = false;
+        return;
+    }
     if (told_) return;
     told_ = true;
     if (onProblem) onProblem(store_.problem());

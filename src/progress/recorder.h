@@ -28,6 +28,8 @@ public:
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     // Called once, the first time a write fails, with the store's problem().
     std::function<void(const StoreProblem&)> onProblem;
+    // Called once when a line is written again after a write failed.
+    std::function<void()> onRecovered;
     // Lines written (or lost to a fault) so far.
     int written() const { return written_; }
 

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace tapwell::progress {
 
@@ -316,8 +317,21 @@ bool Store::open() {
 
     const QFileInfo info(path_);
     if (info.isDir()) return fail(StoreFault::PathIsFolder, QStringLiteral("a folder"), path_);
+    // A child's name and typing are for their own account alone: a folder made here is
+    // the user's only, and so is a new record (SQLite gives its -wal and -shm files the
+    // record's own permissions).
+    const bool newFolder = !info.absoluteDir().exists();
     if (!QDir().mkpath(info.absolutePath()))
         return fail(StoreFault::CannotMakeFolder, QStringLiteral("mkpath"), info.absolutePath());
+    if (newFolder)
+        QFile::setPermissions(info.absolutePath(), QFileDevice::ReadOwner |
+                                                       QFileDevice::WriteOwner |
+                                                       QFileDevice::ExeOwner);
+    if (!info.exists() && !readOnly_) {
+        QFile fresh(path_);
+        if (fresh.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            fresh.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
     // A file that is not SQLite at all; an empty one is a record not yet begun.
     if (info.exists() && info.size() > 0) {
         QFile f(path_);
@@ -355,7 +369,10 @@ QList<Child> Store::children() {
     QList<Child> out;
     if (!usable_) return out;
     QSqlQuery q(QSqlDatabase::database(connection_, false));
-    if (!q.exec(QStringLiteral("SELECT id, name, picture, created FROM child ORDER BY id")))
+    // A name longer than any Tapwell keeps is a file someone made: that child is left out.
+    if (!q.exec(QStringLiteral("SELECT id, name, CASE WHEN length(picture) <= 32 THEN picture "
+                               "END, CASE WHEN length(created) <= 64 THEN created END FROM child "
+                               "WHERE length(name) <= 200 ORDER BY id")))
         return out;
     while (q.next())
         out.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
@@ -496,7 +513,9 @@ std::vector<Store::StoredLine> Store::lines(qint64 childId) {
     q.prepare(QStringLiteral(
         "SELECT line.id, child_id, child.name, started, activity, rows, shift, chars, "
         "right_keys, wrong_keys, ms, wpm, accuracy FROM line JOIN child ON child.id = child_id "
-        "WHERE ? = 0 OR child_id = ? ORDER BY started, line.id"));
+        "WHERE (? = 0 OR child_id = ?) AND length(started) <= 64 AND length(activity) <= 16 "
+        "AND ifnull(length(rows), 0) <= 64 AND length(child.name) <= 200 "
+        "ORDER BY started, line.id"));
     q.addBindValue(childId);
     q.addBindValue(childId);
     if (!q.exec()) return out;
@@ -523,6 +542,14 @@ std::vector<Store::StoredLine> Store::lines(qint64 childId) {
         l.ms = optionalOf<qint64>(q.value(10));
         l.wpm = optionalOf<double>(q.value(11));
         l.accuracy = optionalOf<double>(q.value(12));
+        // No child types faster than this, and accuracy is a percentage: a row beyond them
+        // (or not a number at all) is not one Tapwell wrote, and is left out.
+        const bool sane =
+            (!l.wpm || (std::isfinite(*l.wpm) && *l.wpm >= 0 && *l.wpm <= kMostWpm)) &&
+            (!l.accuracy ||
+             (std::isfinite(*l.accuracy) && *l.accuracy >= 0 && *l.accuracy <= 100)) &&
+            (!l.ms || *l.ms >= 0);
+        if (!sane) continue;
         out.push_back(std::move(s));
     }
     return out;
@@ -533,13 +560,16 @@ std::vector<Store::RecentKey> Store::recentKeys(qint64 childId, int maxLines) {
     if (!usable_) return out;
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral(
-        "SELECT k.expected, k.typed, l.started, l.id FROM "
-        "(SELECT id, started FROM line WHERE child_id = ? ORDER BY started DESC, id DESC "
-        "LIMIT ?) AS l JOIN keystroke k ON k.line_id = l.id "
-        "ORDER BY l.started DESC, l.id DESC, k.seq DESC"));
+    q.prepare(
+        QStringLiteral("SELECT k.expected, k.typed, l.started, l.id FROM "
+                       "(SELECT id, started FROM line WHERE child_id = ? AND length(started) <= 64 "
+                       "ORDER BY started DESC, id DESC "
+                       "LIMIT ?) AS l JOIN keystroke k ON k.line_id = l.id AND k.seq <= ? "
+                       "ORDER BY l.started DESC, l.id DESC, k.seq DESC LIMIT ?"));
     q.addBindValue(childId);
     q.addBindValue(maxLines);
+    q.addBindValue(kMostKeysPerLine);
+    q.addBindValue(kMostRecentKeys);
     if (!q.exec()) return out;
     while (q.next())
         out.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString(),
@@ -553,8 +583,10 @@ std::vector<KeyRecord> Store::keys(qint64 lineId) {
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     q.setForwardOnly(true);
     q.prepare(
-        QStringLiteral("SELECT expected, typed, ms FROM keystroke WHERE line_id = ? ORDER BY seq"));
+        QStringLiteral("SELECT expected, typed, ms FROM keystroke WHERE line_id = ? AND seq <= ? "
+                       "ORDER BY seq"));
     q.addBindValue(lineId);
+    q.addBindValue(kMostKeysPerLine);
     if (!q.exec()) return out;
     while (q.next())
         out.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toLongLong()});

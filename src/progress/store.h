@@ -40,6 +40,13 @@ namespace tapwell::progress {
 
 inline constexpr int kSchemaVersion = 1;
 
+// What is read from a record is bounded, so a file made to be huge cannot freeze a
+// window: the keys of a line beyond these (a lesson's practice has a few hundred), and a
+// speed beyond any child's.
+inline constexpr int kMostKeysPerLine = 10000;
+inline constexpr int kMostRecentKeys = 1000000; // two years of daily practice
+inline constexpr double kMostWpm = 1000;
+
 // What kept the record from being used or written.
 enum class StoreFault {
     None,

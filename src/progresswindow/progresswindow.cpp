@@ -369,6 +369,7 @@ void ProgressWindow::removeClicked() {
     QMessageBox first(QMessageBox::Warning, title, removeQuestion(),
                       QMessageBox::Yes | QMessageBox::No, this);
     first.setDefaultButton(QMessageBox::No);
+    first.setTextFormat(Qt::PlainText);
     first.setWindowModality(Qt::WindowModal);
     if (first.exec() != QMessageBox::Yes) return;
     QMessageBox second(
@@ -380,6 +381,7 @@ void ProgressWindow::removeClicked() {
     QPushButton* keep =
         second.addButton(QStringLiteral("&Keep %1").arg(literal(c.name)), QMessageBox::RejectRole);
     second.setDefaultButton(keep);
+    second.setTextFormat(Qt::PlainText);
     second.setEscapeButton(keep);
     second.setWindowModality(Qt::WindowModal);
     second.exec();
@@ -389,6 +391,7 @@ void ProgressWindow::removeClicked() {
         QMessageBox warning(QMessageBox::Warning, title, childErrorText(error), QMessageBox::Ok,
                             this);
         warning.setWindowModality(Qt::WindowModal);
+        warning.setTextFormat(Qt::PlainText);
         warning.exec();
         return;
     }

@@ -49,6 +49,7 @@ void App::openRecord() {
     recorder_->onProblem = [this](const progress::StoreProblem& problem) {
         storeFailed(recordProblemText(problem));
     };
+    recorder_->onRecovered = [this] { storeRecovered(); };
     if (!store_->open())
         storeFailed(recordProblemText(store_->problem()));
     else if (!store_->movedAside().isEmpty())
@@ -216,6 +217,14 @@ void App::storeFailed(const QString& problem) {
     problem_ = (problem.isEmpty() ? QStringLiteral("Tapwell cannot save progress.") : problem) +
                QStringLiteral(" Typing works as always, but it is not being kept.");
     qCDebug(lcShell).noquote() << problem_;
+    if (childFrame_) childFrame_->setProblem(problem_);
+}
+
+void App::storeRecovered() {
+    // The record is being kept again: the note goes, and a later fault is said again.
+    storeFailed_ = false;
+    problem_.clear();
+    qCDebug(lcShell) << "progress is being kept again";
     if (childFrame_) childFrame_->setProblem(problem_);
 }
 

@@ -92,6 +92,7 @@ private:
     // Opens the progress record and sets the child typing; once, on first need.
     void openRecord();
     void storeFailed(const QString& problem);
+    void storeRecovered();
     void childrenChanged(const QList<progress::Child>& children);
     ChildChooser& madeChooser(); // made the first time it is needed
     // What the record says of each key of the child typing, for Tricky Keys.

@@ -24,7 +24,8 @@ int exportProgress(int argc, char* argv[]) {
         return 1;
     };
     if (argc != 3 || argv[2][0] == '\0')
-        return fail(QStringLiteral("usage: tapwell --export-progress FILE.csv"));
+        return fail(
+            QStringLiteral("usage: tapwell --export-progress FILE.csv (or - for standard output)"));
     tapwell::progress::Store store(tapwell::progress::defaultStorePath());
     if (!store.open()) return fail(tapwell::recordProblemText(store.problem()));
     if (!store.movedAside().isEmpty())

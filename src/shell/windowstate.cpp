@@ -2,6 +2,8 @@
 
 #include "ui/twips.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -11,6 +13,16 @@ namespace tapwell {
 
 namespace {
 constexpr const char* kGroup = "MainWindow";
+// A few lines; anything larger is not ours.
+constexpr qint64 kMaxOptionsBytes = 64 * 1024;
+
+// The options file as the other files are read: only when it is a plain file of a
+// sensible size, or not there at all. A named pipe in its place would keep QSettings
+// waiting for a writer for ever; a device would never end.
+bool readable(const QString& path) {
+    const QFileInfo info(path);
+    return !info.exists() || (info.isFile() && info.size() <= kMaxOptionsBytes);
+}
 } // namespace
 
 QString optionsFilePath() {
@@ -19,6 +31,7 @@ QString optionsFilePath() {
 }
 
 void saveWindowSize(const QWidget* window) {
+    if (!readable(optionsFilePath())) return; // not ours to replace
     QSettings options(optionsFilePath(), QSettings::IniFormat);
     options.beginGroup(QLatin1String(kGroup));
     // The size it has when neither maximised nor full screen, to come back to.
@@ -27,9 +40,12 @@ void saveWindowSize(const QWidget* window) {
     options.setValue(QStringLiteral("fullScreen"), window->isFullScreen());
     options.endGroup();
     options.sync();
+    // The user's own, like the rest of what Tapwell keeps.
+    QFile::setPermissions(optionsFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void restoreWindowSize(QWidget* window) {
+    if (!readable(optionsFilePath())) return; // the layout's own size
     QSettings options(optionsFilePath(), QSettings::IniFormat);
     options.beginGroup(QLatin1String(kGroup));
     QSize size = options.value(QStringLiteral("size")).toSize();

@@ -36,6 +36,7 @@ ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYe
     lblChild = makeLabel(this, QString(), kRed, kYellow,
                          layoutFont(QStringLiteral("MS Sans Serif"), 12, true), Qt::AlignCenter);
     lblChild->setTextFormat(Qt::PlainText);
+    lblChild->setTextFormat(Qt::PlainText);
     place(lblChild, 120, 930, kWidth - 240, 330);
 
     // In line with the menu's last three buttons, in their font.
@@ -71,7 +72,7 @@ void ChildFrame::setChild(const progress::Child& child) {
     imgChild->setPicture(childPicture(child.picture));
     imgChild->setAccessibleName(child.picture);
     lblChild->setText(child.name);
-    lblChild->setToolTip(child.name);
+    lblChild->setToolTip(plainToolTip(child.name));
 }
 
 void ChildFrame::setProblem(const QString& text) {
@@ -124,6 +125,7 @@ ProgressSummary::ProgressSummary() : QDialog(nullptr) {
     imgChild->setFixedSize(64, 64);
     head->addWidget(imgChild);
     lblName = new QLabel(this);
+    lblName->setTextFormat(Qt::PlainText);
     lblName->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 15.75, true));
     lblName->setTextFormat(Qt::PlainText);
     head->addWidget(lblName, 1);

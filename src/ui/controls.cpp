@@ -594,6 +594,12 @@ QPushButton* makeButton(QWidget* parent, const QString& text, const QFont& font)
     return b;
 }
 
+QString plainToolTip(const QString& text) {
+    // A tooltip guesses whether its text is rich; escaped inside a tag, it always is, and
+    // shows the text as it stands.
+    return QStringLiteral("<span>%1</span>").arg(text.toHtmlEscaped());
+}
+
 QList<int> typedCodes(const QKeyEvent* e) {
     QList<int> codes;
     const QString text = e->text();

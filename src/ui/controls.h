@@ -213,6 +213,10 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& text, const QColor& back
                         const QColor& fore, const QFont& font);
 QPushButton* makeButton(QWidget* parent, const QString& text, const QFont& font);
 
+// A tooltip that shows text as it is, whatever it holds ("<b>" in a child's name is not
+// bold): a child's name is always plain text.
+QString plainToolTip(const QString& text);
+
 // The character codes of a key event, with Shift already applied; none for keys that
 // make no character. Codes outside 1..255 come out as 256, which no key expects.
 QList<int> typedCodes(const QKeyEvent* e);

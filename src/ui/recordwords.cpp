@@ -74,6 +74,10 @@ QString exportErrorText(const progress::ExportError& error) {
                                       : recordProblemText(error.record);
     case progress::ExportFault::FileIsFolder:
         return QStringLiteral("%1 is a folder, not a file.").arg(error.file);
+    case progress::ExportFault::NotAPlainFile:
+        return QStringLiteral("%1 is not a plain file; Tapwell writes only to a plain file or a "
+                              "new one (or \"-\" for standard output).")
+            .arg(error.file);
     case progress::ExportFault::CannotWrite:
         return QStringLiteral("Cannot write %1: %2.").arg(error.file, error.detail);
     }

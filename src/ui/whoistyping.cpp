@@ -1,5 +1,6 @@
 #include "whoistyping.h"
 
+#include "controls.h"
 #include "recordwords.h"
 
 #include "palette.h"
@@ -129,6 +130,7 @@ ChildEditor::ChildEditor(QWidget* parent, const QString& title, const QString& n
     if (!group_->checkedButton()) pictures.front()->setChecked(true);
     layout->addLayout(row);
     error_ = new QLabel(this);
+    error_->setTextFormat(Qt::PlainText);
     error_->setWordWrap(true);
     error_->hide();
     layout->addWidget(error_);
@@ -215,7 +217,8 @@ void ChildChooser::setChildren(const QList<progress::Child>& children, qint64 cu
             new PictureButton(this, childPicture(c.picture), literal(c.name), kChooserPicturePx);
         b->setFont(nameFont);
         b->setMinimumWidth(kChooserPicturePx + 40);
-        b->setToolTip(i < 9 ? QStringLiteral("%1 (key %2)").arg(c.name).arg(i + 1) : c.name);
+        b->setToolTip(
+            plainToolTip(i < 9 ? QStringLiteral("%1 (key %2)").arg(c.name).arg(i + 1) : c.name));
         grid_->addWidget(b, i / kColumns, i % kColumns);
         connect(b, &QPushButton::clicked, this, [this, i] { choose(i); });
         connect(b, &PictureButton::focused, this, [this, i] { lastFocused_ = i; });
@@ -311,14 +314,21 @@ void ChildChooser::renameClicked() {
 void ChildChooser::removeClicked() {
     if (children_.size() < 2) return;
     const progress::Child c = children_[focused()];
-    const auto answer = QMessageBox::question(
-        this, QStringLiteral("Remove %1").arg(c.name),
+    // A name is shown as it stands, never as rich text.
+    QMessageBox question(
+        QMessageBox::Question, QStringLiteral("Remove %1").arg(c.name),
         QStringLiteral("Remove %1, and everything Tapwell has kept of %1's typing?").arg(c.name),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes) return;
+        QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::No);
+    question.setTextFormat(Qt::PlainText);
+    if (question.exec() != QMessageBox::Yes) return;
     QString error;
-    if (!removeChild(c.id, error))
-        QMessageBox::warning(this, QStringLiteral("Remove %1").arg(c.name), error);
+    if (!removeChild(c.id, error)) {
+        QMessageBox warning(QMessageBox::Warning, QStringLiteral("Remove %1").arg(c.name), error,
+                            QMessageBox::Ok, this);
+        warning.setTextFormat(Qt::PlainText);
+        warning.exec();
+    }
 }
 
 } // namespace tapwell
