@@ -16,10 +16,13 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(tapwell::recordProblemText(store.problem())));
         return 1;
     }
-    const QList<tapwell::progress::Child> children = store.children();
-    const qint64 child = children.isEmpty()
-                             ? store.addChild(QStringLiteral("Writer"), {}).value_or(0)
-                             : children.first().id;
+    // Another writer started at the same moment may add the child first.
+    qint64 child = 0;
+    for (int tries = 0; child == 0 && tries < 3; ++tries) {
+        const QList<tapwell::progress::Child> children = store.children();
+        child = children.isEmpty() ? store.addChild(QStringLiteral("Writer"), {}).value_or(0)
+                                   : children.first().id;
+    }
     for (long i = 0;; ++i) {
         // chars holds the number of keys, so a line missing some of them shows.
         tapwell::progress::LineRecord line;

@@ -136,13 +136,24 @@ const QStringList kOurTables = {QStringLiteral("child"), QStringLiteral("keystro
 bool migrateStep(const QString& connectionName, int from) {
     if (from < 0 || from >= kSchemaVersion) return false;
     QSqlDatabase db = QSqlDatabase::database(connectionName, false);
-    if (!db.isOpen() || !db.transaction()) return false;
+    if (!db.isOpen()) return false;
     QSqlQuery q(db);
-    if (!kSteps[static_cast<std::size_t>(from)](db) ||
-        !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(from + 1)) || !db.commit()) {
-        db.rollback();
+    // The write lock first, then the version again: two Tapwells that open a new record
+    // at once both find version 0, and the second must find the first one's work done
+    // rather than fail on a table that is there already.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
+    const auto rollback = [&] {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return false;
-    }
+    };
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) return rollback();
+    const int now = q.value(0).toInt();
+    q.finish();
+    if (now > from) return QSqlQuery(db).exec(QStringLiteral("COMMIT")) || rollback();
+    if (now != from || !kSteps[static_cast<std::size_t>(from)](db) ||
+        !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(from + 1)) ||
+        !q.exec(QStringLiteral("COMMIT")))
+        return rollback();
     return true;
 }
 
