@@ -61,6 +61,7 @@ private slots:
     void theFrameComesAndGoesWithTheMenu();
     void changingTheChildMovesTheRecord();
     void addRenameAndRemove();
+    void aWholeClassStaysOnTheScreen();
     void aRecordThatCannotBeKeptIsToldOnceAndTypingGoesOn();
     void theSummaryCountsLinesDaysAndBestSpeeds();
     void exportWritesTheRecordAndFailsClearly();
@@ -306,6 +307,37 @@ void TestChildren::addRenameAndRemove() {
     QCOMPARE(app.child().name, QStringLiteral("Zoe"));
     QCOMPARE(app.recorder().child(), app.child().id);
     QVERIFY(!who->removeChild(app.child().id, error));
+}
+
+void TestChildren::aWholeClassStaysOnTheScreen() {
+    QStringList names;
+    for (int i = 0; i < 200; ++i)
+        names << QStringLiteral("Child %1").arg(i);
+    names << QString(40, QLatin1Char('W')); // the longest name a child may have
+    {
+        Store s(storePath(), QStringLiteral("setup"));
+        QVERIFY(s.open());
+        for (const QString& n : names)
+            QVERIFY(s.addChild(n, QStringLiteral("fox")));
+    }
+    App app(storePath());
+    app.askWhoIsTyping(true);
+    ChildChooser* who = app.chooser();
+    QVERIFY(QTest::qWaitForWindowExposed(who));
+    QCOMPARE(int(who->childButtons.size()), names.size());
+    const QRect screen = who->screen()->availableGeometry();
+    QVERIFY2(screen.contains(who->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                   .arg(who->x())
+                                                                   .arg(who->y())
+                                                                   .arg(who->width())
+                                                                   .arg(who->height())));
+    // A parent's buttons are in reach, and the last child is reached by the keyboard.
+    for (QWidget* b : {static_cast<QWidget*>(who->cmdAdd), static_cast<QWidget*>(who->cmdRemove)})
+        QVERIFY(who->rect().contains(QRect(b->mapTo(who, QPoint()), b->size())));
+    who->childButtons.back()->setFocus();
+    QApplication::processEvents();
+    const QWidget* last = who->childButtons.back();
+    QVERIFY(who->rect().intersects(QRect(last->mapTo(who, QPoint()), last->size())));
 }
 
 void TestChildren::aRecordThatCannotBeKeptIsToldOnceAndTypingGoesOn() {

@@ -134,6 +134,7 @@ void App::setChild(const progress::Child& child) {
 }
 
 ChildChooser& App::madeChooser() {
+    openRecord();
     if (!chooser_) {
         chooser_ = std::make_unique<ChildChooser>(*childrenService_);
         QObject::connect(chooser_.get(), &ChildChooser::chosen, [this](const progress::Child& c) {

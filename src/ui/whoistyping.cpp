@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QKeyEvent>
@@ -17,6 +18,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
 
@@ -27,6 +31,9 @@ namespace {
 constexpr int kChooserPicturePx = 96;
 constexpr int kEditorPicturePx = 48;
 constexpr int kColumns = 3;
+// What the chooser needs around its children's buttons: the question, a parent's
+// buttons, the margins and the window's title bar.
+constexpr int kChooserAround = 200;
 
 // "&" in a name is a letter of the name, not an access key.
 QString literal(const QString& name) {
@@ -169,8 +176,19 @@ ChildChooser::ChildChooser(progress::ChildrenService& children)
     question->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 15.75, true));
     question->setAlignment(Qt::AlignCenter);
     layout->addWidget(question);
-    grid_ = new QGridLayout;
-    layout->addLayout(grid_);
+    // The children's buttons scroll when a class shares one account: the window stays
+    // within the screen, its parent's buttons always in reach.
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->viewport()->setAutoFillBackground(false);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    auto* buttons = new QWidget(scroll_);
+    buttons->setAutoFillBackground(false);
+    grid_ = new QGridLayout(buttons);
+    grid_->setContentsMargins(0, 0, 0, 0);
+    scroll_->setWidget(buttons);
+    layout->addWidget(scroll_);
 
     const QFont small = layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true);
     auto* parentRow = new QHBoxLayout;
@@ -213,15 +231,18 @@ void ChildChooser::setChildren(const QList<progress::Child>& children, qint64 cu
     lastFocused_ = 0;
     for (int i = 0; i < children_.size(); ++i) {
         const progress::Child& c = children_[i];
-        auto* b =
-            new PictureButton(this, childPicture(c.picture), literal(c.name), kChooserPicturePx);
+        auto* b = new PictureButton(scroll_->widget(), childPicture(c.picture), literal(c.name),
+                                    kChooserPicturePx);
         b->setFont(nameFont);
         b->setMinimumWidth(kChooserPicturePx + 40);
         b->setToolTip(
             plainToolTip(i < 9 ? QStringLiteral("%1 (key %2)").arg(c.name).arg(i + 1) : c.name));
         grid_->addWidget(b, i / kColumns, i % kColumns);
         connect(b, &QPushButton::clicked, this, [this, i] { choose(i); });
-        connect(b, &PictureButton::focused, this, [this, i] { lastFocused_ = i; });
+        connect(b, &PictureButton::focused, this, [this, i, b] {
+            lastFocused_ = i;
+            scroll_->ensureWidgetVisible(b);
+        });
         if (i > 0) setTabOrder(childButtons.back(), b);
         childButtons.push_back(b);
         if (c.id == current) lastFocused_ = i;
@@ -231,10 +252,29 @@ void ChildChooser::setChildren(const QList<progress::Child>& children, qint64 cu
         childButtons[static_cast<std::size_t>(lastFocused_)]->setFocus();
         childButtons[static_cast<std::size_t>(lastFocused_)]->setDefault(true);
     }
+    fitToScreen();
     const bool kept = service_.canChange();
     cmdAdd->setEnabled(kept);
     cmdRename->setEnabled(kept && !children_.isEmpty() && children_.front().id != 0);
     cmdRemove->setEnabled(kept && children_.size() > 1);
+}
+
+void ChildChooser::fitToScreen() {
+    // As large as the buttons, and no larger than leaves the rest of the window on the
+    // screen; scroll bars where they do not fit.
+    const QSize content = scroll_->widget()->sizeHint();
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect room = shown ? shown->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int most = std::max(room.height() - kChooserAround, kChooserPicturePx);
+    const int widest = room.width() - kChooserAround / 2;
+    const bool tall = content.height() > most;
+    int w = content.width() + (tall ? bar : 0);
+    const bool wide = w > widest;
+    // At least as wide as the buttons (or the screen), and as wide as the window beside.
+    scroll_->setMinimumWidth(std::min(w, widest));
+    scroll_->setMaximumWidth(widest);
+    scroll_->setFixedHeight(std::min(content.height(), most) + (wide ? bar : 0));
 }
 
 int ChildChooser::focused() const {

@@ -11,7 +11,9 @@
 #include <QPushButton>
 
 class QButtonGroup;
+class QScrollArea;
 class QGridLayout;
+class QScrollArea;
 class QLabel;
 class QLineEdit;
 
@@ -98,10 +100,13 @@ private:
     int focused() const;
     // The children as the service has them now, the focus on `focus`.
     void follow(qint64 focus);
+    // The buttons' area no larger than the screen leaves room for.
+    void fitToScreen();
 
     progress::ChildrenService& service_;
     QList<progress::Child> children_;
     QGridLayout* grid_;
+    QScrollArea* scroll_;
     int lastFocused_ = 0;
 };
 
