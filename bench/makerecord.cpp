@@ -4,6 +4,7 @@
 // one more line's record into it. Prints "name<TAB>value" lines for bench/run.sh.
 // Usage: tapwell_makerecord FILE [--days N] [--lines N] [--writes N]
 #include "progress/store.h"
+#include "ui/recordwords.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -86,7 +87,7 @@ int main(int argc, char* argv[]) {
     {
         Store s(path);
         if (!s.open()) {
-            std::fprintf(stderr, "%s\n", qPrintable(s.problem()));
+            std::fprintf(stderr, "%s\n", qPrintable(tapwell::recordProblemText(s.problem())));
             return 1;
         }
         const qint64 child = s.addChild(QStringLiteral("Ada"), QStringLiteral("fox")).value_or(0);
@@ -97,7 +98,7 @@ int main(int argc, char* argv[]) {
                 const LineRecord l = dayLine(r, first.addDays(d).addSecs(20 * n), n);
                 keys += static_cast<long>(l.keys.size());
                 if (!s.writeLine(child, l)) {
-                    std::fprintf(stderr, "%s\n", qPrintable(s.problem()));
+                    std::fprintf(stderr, "%s\n", qPrintable(tapwell::recordProblemText(s.problem())));
                     return 1;
                 }
             }
