@@ -41,7 +41,11 @@ int exportProgress(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (argc >= 2 && std::strcmp(argv[1], "--export-progress") == 0)
         return exportProgress(argc, argv);
+    // Whether any font can show our text, found out while the toolkit connects to the
+    // display; the answer is awaited before the first window is made.
+    tapwell::startFontCheck();
     QApplication app(argc, argv);
+    tapwell::startFontCheck();
     tapwell::quietDiagnostics();
     QApplication::setApplicationName(QStringLiteral("tapwell"));
     // No display name: on X11 the toolkit would append it to every window title, and the

@@ -3,14 +3,16 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QFontMetrics>
 #include <QRegion>
 #include <QScreen>
 #include <QVariant>
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <future>
 
 namespace tapwell {
 
@@ -220,11 +222,45 @@ void installFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
 }
 
+namespace {
+
+// fontconfig without a single font still answers every family name with its aliases,
+// but what it gives has no letters. Any font with letters, ours or another, will do.
+bool anyFontHasLetters() {
+    if (FcInit() == FcFalse) return false;
+    FcPattern* withA = FcPatternCreate();
+    FcCharSet* a = FcCharSetCreate();
+    FcCharSetAddChar(a, 'A');
+    FcPatternAddCharSet(withA, FC_CHARSET, a);
+    FcObjectSet* file = FcObjectSetBuild(FC_FILE, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, withA, file);
+    const bool found = fonts != nullptr && fonts->nfont > 0;
+    if (fonts != nullptr) FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(file);
+    FcCharSetDestroy(a);
+    FcPatternDestroy(withA);
+    return found;
+}
+
+std::future<bool>& fontCheck() {
+    static std::future<bool> check;
+    return check;
+}
+
+} // namespace
+
+void startFontCheck() {
+    static bool started = false;
+    if (started) return;
+    if (QCoreApplication::instance() == nullptr && qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID"))
+        return;
+    started = true;
+    fontCheck() = std::async(std::launch::async, anyFontHasLetters);
+}
+
 bool checkFontsCanShowText() {
-    // fontconfig without a single font still answers every family name with its aliases,
-    // but what it gives has no letters. Any font with letters, ours or another, will do.
-    const QFontMetrics metrics(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
-    if (metrics.inFont(QLatin1Char('A'))) return true;
+    const bool found = fontCheck().valid() ? fontCheck().get() : anyFontHasLetters();
+    if (found) return true;
     std::fputs("Tapwell cannot start: no font is installed that can show its text (fontconfig "
                "finds none), so every word would be an empty box.\n"
                "Install a font package, for example fonts-liberation, and start Tapwell again.\n",
