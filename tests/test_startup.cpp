@@ -4,11 +4,15 @@
 #include "shell/app.h"
 #include "shell/settingsfile.h"
 #include "shell/soundservice.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -28,6 +32,7 @@ private slots:
     void aBadSettingsFileGivesTheDefaults();
     void closingTheAboutWindowFirstEndsTheProgram();
     void theSoundComesFromItsLibraryOrIsSilent();
+    void theProgramIconIsItsDrawing();
 
 private:
     std::unique_ptr<QTemporaryDir> config_;
@@ -140,6 +145,50 @@ void TestStartup::theSoundComesFromItsLibraryOrIsSilent() {
     QVERIFY(none); // a silent sound: typing goes on
     QVERIFY(why.contains(QLatin1String("tapwell-sound.so")));
     none->play("ding.wav", WaveFlags::Wait); // returns at once
+}
+
+// The images a window hands to the window manager, as the X11 platform makes them: the
+// icon's pixmap at each size, in straight (not premultiplied) ARGB.
+static QImage handedOver(const QIcon& icon, int size, qreal ratio) {
+    return icon.pixmap(QSize(size, size), ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+void TestStartup::theProgramIconIsItsDrawing() {
+    const QIcon drawing(QStringLiteral(":/pictures/icon.svg"));
+    const QIcon icon = programIcon();
+    QVERIFY(!icon.isNull());
+    // No sizes of its own, as the drawing: a window asks for the same four sizes of both.
+    QCOMPARE(icon.availableSizes(), drawing.availableSizes());
+    // The images drawn beforehand are the drawing's own pixels. After a change to
+    // icon.svg, TAPWELL_DRAW_ICON_IMAGES=<folder> writes them again, for data/pictures.
+    const QString redraw = qEnvironmentVariable("TAPWELL_DRAW_ICON_IMAGES");
+    for (const int size : kProgramIconSizes) {
+        const QImage rendered = drawing.pixmap(QSize(size, size), 1.0)
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+        QCOMPARE(rendered.size(), QSize(size, size));
+        if (!redraw.isEmpty())
+            QVERIFY(writeFile(QDir(redraw).filePath(QFileInfo(programIconImage(size)).fileName()),
+                              QByteArray(reinterpret_cast<const char*>(rendered.constBits()),
+                                         rendered.sizeInBytes())));
+    }
+    for (const int size : kProgramIconSizes) {
+        const QImage drawn = handedOver(drawing, size, 1.0);
+        QVERIFY2(readProgramIconImage(size).convertToFormat(QImage::Format_ARGB32) == drawn,
+                 qPrintable(programIconImage(size) + QStringLiteral(" is not icon.svg's drawing")));
+        QVERIFY2(handedOver(icon, size, 1.0) == drawn, qPrintable(QString::number(size)));
+    }
+    QVERIFY(readProgramIconImage(20).isNull());
+    // Every other size and ratio, and the other modes, are the drawing's.
+    for (const int size : {24, 48, 256})
+        QVERIFY2(handedOver(icon, size, 1.0) == handedOver(drawing, size, 1.0),
+                 qPrintable(QString::number(size)));
+    for (const int size : {16, 32})
+        QVERIFY2(handedOver(icon, size, 2.0) == handedOver(drawing, size, 2.0),
+                 qPrintable(QString::number(size)));
+    QCOMPARE(icon.pixmap(QSize(32, 32), 2.0).devicePixelRatio(), 2.0);
+    QVERIFY(icon.pixmap(QSize(32, 32), 1.0, QIcon::Disabled).toImage() ==
+            drawing.pixmap(QSize(32, 32), 1.0, QIcon::Disabled).toImage());
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,10 +1,10 @@
 #include "progress/export.h"
 #include "shell/app.h"
 #include "shell/logging.h"
+#include "ui/pictures.h"
 #include "ui/twips.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
     // titles are the program's own ("Try Again!", "Tapwell Help"), exactly as they stand.
     // Ties the windows to the menu entry and its icon (example.brightnook.tapwell.desktop).
     QApplication::setDesktopFileName(QStringLiteral("example.brightnook.tapwell"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    QApplication::setWindowIcon(tapwell::programIcon());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     tapwell::installFontSubstitutes();
     if (!tapwell::checkFontsCanShowText()) return 1;
