@@ -31,6 +31,7 @@ private slots:
     void exitWritesTheOptionsBack();
     void aBadSettingsFileGivesTheDefaults();
     void closingTheAboutWindowFirstEndsTheProgram();
+    void theMainWindowBuiltAheadIsTheOneOkShows();
     void theSoundComesFromItsLibraryOrIsSilent();
     void theProgramIconIsItsDrawing();
 
@@ -117,6 +118,47 @@ void TestStartup::closingTheAboutWindowFirstEndsTheProgram() {
     QVERIFY(!app.about()->close());
     QVERIFY(!app.about()->isVisible());
     QVERIFY(app.main()->isVisible());
+}
+
+static QList<FrmType*> mainWindows() {
+    QList<FrmType*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<FrmType*>(w)) found.append(f);
+    return found;
+}
+
+void TestStartup::theMainWindowBuiltAheadIsTheOneOkShows() {
+    QVERIFY(writeFile(userSettingsPath(), "1,0,1,0,1,1\r\n"));
+    {
+        // Built while the About window is read: not shown, not loaded, and closing the
+        // About window still ends the program.
+        App app;
+        int status = -1;
+        app.endProgram = [&status](int s) { status = s; };
+        app.about()->show();
+        app.prepareMain();
+        QCOMPARE(mainWindows().size(), 1);
+        QVERIFY(!app.main());
+        QVERIFY(!mainWindows().front()->isVisible());
+        QVERIFY(!mainWindows().front()->testAttribute(Qt::WA_WState_Created)); // no X window
+        QVERIFY(app.about()->close());
+        QCOMPARE(status, 0);
+    }
+    QCOMPARE(mainWindows().size(), 0);
+    App app;
+    app.about()->show();
+    app.prepareMain();
+    FrmType* ahead = mainWindows().front();
+    app.prepareMain(); // once
+    QCOMPARE(mainWindows().size(), 1);
+    QTest::mouseClick(app.about()->Command1, Qt::LeftButton);
+    QCOMPARE(app.main(), ahead);
+    QVERIFY(ahead->isVisible() && ahead->fraMenu->isVisible());
+    QCOMPARE(int(ahead->RowCount), 2); // loaded at OK, with the settings
+    QVERIFY(ahead->chkUC->isChecked() && ahead->chkSound->isChecked());
+    QVERIFY(app.childFrame() != nullptr);
+    app.prepareMain(); // nothing more once it is shown
+    QCOMPARE(mainWindows().size(), 1);
 }
 
 void TestStartup::theSoundComesFromItsLibraryOrIsSilent() {

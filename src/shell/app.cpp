@@ -17,6 +17,34 @@ namespace tapwell {
 
 Q_LOGGING_CATEGORY(lcShell, "tapwell.shell")
 
+namespace {
+
+// Calls a function once, after a widget's first paint has reached the screen.
+class AfterFirstPaint final : public QObject {
+public:
+    AfterFirstPaint(QWidget* widget, std::function<void()> then)
+        : QObject(widget), then_(std::move(then)) {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Once the paint in progress is done and flushed.
+            QTimer::singleShot(0, this, [this] {
+                then_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+} // namespace
+
 App::App(const QString& storePath) {
     about_ = std::make_unique<FrmAbout>();
     about_->onOk = [this] { aboutOk(); };
@@ -66,7 +94,24 @@ int App::run() {
     // The record opens once the start-up window is on its way to the screen: loading the
     // database driver need not keep it waiting.
     QTimer::singleShot(0, about_.get(), [this] { openRecord(); });
+    // The main window's controls are built while the child reads the start-up window,
+    // once it is drawn: building them after OK took most of OK's time to the menu screen.
+    new AfterFirstPaint(about_.get(), [this] { prepareMain(); });
     return QApplication::exec();
+}
+
+std::unique_ptr<FrmType> App::makeMain() {
+    auto w = std::make_unique<FrmType>(
+        g_, Services{&clock_, &random_, &sound_, &pause_, recorder_.get()}, this);
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, w.get());
+    QObject::connect(f1, &QShortcut::activated, w.get(), [this] { showHelp(); });
+    return w;
+}
+
+void App::prepareMain() {
+    if (main_ || preparedMain_ || ended_) return;
+    openRecord(); // the window records through the record's recorder
+    preparedMain_ = makeMain();
 }
 
 void App::aboutOk() {
@@ -80,10 +125,7 @@ void App::aboutOk() {
 void App::openMain() {
     openRecord();
     if (!main_) {
-        main_ = std::make_unique<FrmType>(
-            g_, Services{&clock_, &random_, &sound_, &pause_, recorder_.get()}, this);
-        auto* f1 = new QShortcut(QKeySequence::HelpContents, main_.get());
-        QObject::connect(f1, &QShortcut::activated, main_.get(), [this] { showHelp(); });
+        main_ = preparedMain_ ? std::move(preparedMain_) : makeMain();
         std::string error;
         if (!main_->Form_Load(error)) {
             fail(QStringLiteral("Tapwell cannot start"), QString::fromStdString(error));
