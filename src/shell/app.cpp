@@ -91,11 +91,10 @@ App::~App() = default;
 int App::run() {
     // Shown as "Info?" shows it: raised and active, so its keys (F1 among them) work at once.
     showAbout();
-    // The record opens once the start-up window is on its way to the screen: loading the
-    // database driver need not keep it waiting.
-    QTimer::singleShot(0, about_.get(), [this] { openRecord(); });
-    // The main window's controls are built while the child reads the start-up window,
-    // once it is drawn: building them after OK took most of OK's time to the menu screen.
+    // Once the start-up window is drawn, while the child reads it, the record opens
+    // (loading the database driver need not keep the window waiting) and the main
+    // window's controls are built: building them after OK took most of OK's time to the
+    // menu screen.
     new AfterFirstPaint(about_.get(), [this] { prepareMain(); });
     return QApplication::exec();
 }
