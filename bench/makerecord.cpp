@@ -98,7 +98,8 @@ int main(int argc, char* argv[]) {
                 const LineRecord l = dayLine(r, first.addDays(d).addSecs(20 * n), n);
                 keys += static_cast<long>(l.keys.size());
                 if (!s.writeLine(child, l)) {
-                    std::fprintf(stderr, "%s\n", qPrintable(tapwell::recordProblemText(s.problem())));
+                    std::fprintf(stderr, "%s\n",
+                                 qPrintable(tapwell::recordProblemText(s.problem())));
                     return 1;
                 }
             }

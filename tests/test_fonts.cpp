@@ -35,14 +35,22 @@ private slots:
 
     // With no font at all the program says so in plain words on stderr and stops, rather
     // than open windows of empty boxes; with any font it says nothing. fontconfig reads
-    // its configuration once per process, so each case runs this program again.
+    // its configuration once per process, so each case runs this program again. The
+    // program checks on a thread of its own, started before the QApplication, or after it
+    // when the desktop passed a start-up id.
     void noFontAtAllIsSaidPlainly_data() {
         QTest::addColumn<bool>("fonts");
-        QTest::newRow("no font installed") << false;
-        QTest::newRow("only the DejaVu fonts") << true;
+        QTest::addColumn<QString>("how");
+        for (const bool fonts : {false, true}) {
+            const QByteArray which = fonts ? "only the DejaVu fonts" : "no font installed";
+            QTest::newRow(which + ", checked at once") << fonts << "at once";
+            QTest::newRow(which + ", in the background") << fonts << "background";
+            QTest::newRow(which + ", with a start-up id") << fonts << "startup id";
+        }
     }
     void noFontAtAllIsSaidPlainly() {
         QFETCH(bool, fonts);
+        QFETCH(QString, how);
         QTemporaryDir dir;
         QString config = qEnvironmentVariable("FONTCONFIG_FILE");
         if (!fonts) {
@@ -54,6 +62,12 @@ private slots:
         QProcess check;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("TAPWELL_FONT_CHECK"), config);
+        if (how != QLatin1String("at once"))
+            env.insert(QStringLiteral("TAPWELL_FONT_CHECK_BACKGROUND"), QStringLiteral("1"));
+        if (how == QLatin1String("startup id"))
+            env.insert(QStringLiteral("DESKTOP_STARTUP_ID"), QStringLiteral("test_TIME0"));
+        else
+            env.remove(QStringLiteral("DESKTOP_STARTUP_ID"));
         check.setProcessEnvironment(env);
         check.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(check.waitForFinished(60000));
@@ -74,7 +88,10 @@ private slots:
 // configuration it names.
 static int checkFontsOnly(int argc, char* argv[]) {
     qputenv("FONTCONFIG_FILE", qgetenv("TAPWELL_FONT_CHECK"));
+    const bool background = qEnvironmentVariableIsSet("TAPWELL_FONT_CHECK_BACKGROUND");
+    if (background) startFontCheck(); // as the program does
     QApplication app(argc, argv);
+    if (background) startFontCheck();
     installFontSubstitutes();
     return checkFontsCanShowText() ? 0 : 1;
 }

@@ -5,11 +5,15 @@
 #include "services/soundservice.h"
 #include "shell/app.h"
 #include "shell/plugins.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -28,7 +32,9 @@ private slots:
     void exitWritesTheOptionsBack();
     void aBadSettingsFileGivesTheDefaults();
     void closingTheAboutWindowFirstEndsTheProgram();
+    void theMainWindowBuiltAheadIsTheOneOkShows();
     void theSoundComesFromItsLibraryOrIsSilent();
+    void theProgramIconIsItsDrawing();
 
 private:
     std::unique_ptr<QTemporaryDir> config_;
@@ -115,6 +121,47 @@ void TestStartup::closingTheAboutWindowFirstEndsTheProgram() {
     QVERIFY(app.main()->isVisible());
 }
 
+static QList<FrmType*> mainWindows() {
+    QList<FrmType*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<FrmType*>(w)) found.append(f);
+    return found;
+}
+
+void TestStartup::theMainWindowBuiltAheadIsTheOneOkShows() {
+    QVERIFY(writeFile(userSettingsPath(), "1,0,1,0,1,1\r\n"));
+    {
+        // Built while the About window is read: not shown, not loaded, and closing the
+        // About window still ends the program.
+        App app;
+        int status = -1;
+        app.endProgram = [&status](int s) { status = s; };
+        app.about()->show();
+        app.prepareMain();
+        QCOMPARE(mainWindows().size(), 1);
+        QVERIFY(!app.main());
+        QVERIFY(!mainWindows().front()->isVisible());
+        QVERIFY(!mainWindows().front()->testAttribute(Qt::WA_WState_Created)); // no X window
+        QVERIFY(app.about()->close());
+        QCOMPARE(status, 0);
+    }
+    QCOMPARE(mainWindows().size(), 0);
+    App app;
+    app.about()->show();
+    app.prepareMain();
+    FrmType* ahead = mainWindows().front();
+    app.prepareMain(); // once
+    QCOMPARE(mainWindows().size(), 1);
+    QTest::mouseClick(app.about()->Command1, Qt::LeftButton);
+    QCOMPARE(app.main(), ahead);
+    QVERIFY(ahead->isVisible() && controlsOf(*ahead).fraMenu->isVisible());
+    QCOMPARE(int(ahead->state().RowCount), 2); // loaded at OK, with the settings
+    QVERIFY(controlsOf(*ahead).chkUC->isChecked() && controlsOf(*ahead).chkSound->isChecked());
+    QVERIFY(app.childFrame() != nullptr);
+    app.prepareMain(); // nothing more once it is shown
+    QCOMPARE(mainWindows().size(), 1);
+}
+
 void TestStartup::theSoundComesFromItsLibraryOrIsSilent() {
     // Heard through a stand-in until the library is there, then through the library's.
     struct Heard : SoundService {
@@ -141,6 +188,50 @@ void TestStartup::theSoundComesFromItsLibraryOrIsSilent() {
     QVERIFY(none); // a silent sound: typing goes on
     QVERIFY(why.contains(QLatin1String("tapwell-sound.so")));
     none->play("ding.wav", WaveFlags::Wait); // returns at once
+}
+
+// The images a window hands to the window manager, as the X11 platform makes them: the
+// icon's pixmap at each size, in straight (not premultiplied) ARGB.
+static QImage handedOver(const QIcon& icon, int size, qreal ratio) {
+    return icon.pixmap(QSize(size, size), ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+void TestStartup::theProgramIconIsItsDrawing() {
+    const QIcon drawing(QStringLiteral(":/pictures/icon.svg"));
+    const QIcon icon = programIcon();
+    QVERIFY(!icon.isNull());
+    // No sizes of its own, as the drawing: a window asks for the same four sizes of both.
+    QCOMPARE(icon.availableSizes(), drawing.availableSizes());
+    // The images drawn beforehand are the drawing's own pixels. After a change to
+    // icon.svg, TAPWELL_DRAW_ICON_IMAGES=<folder> writes them again, for data/pictures.
+    const QString redraw = qEnvironmentVariable("TAPWELL_DRAW_ICON_IMAGES");
+    for (const int size : kProgramIconSizes) {
+        const QImage rendered = drawing.pixmap(QSize(size, size), 1.0)
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+        QCOMPARE(rendered.size(), QSize(size, size));
+        if (!redraw.isEmpty())
+            QVERIFY(writeFile(QDir(redraw).filePath(QFileInfo(programIconImage(size)).fileName()),
+                              QByteArray(reinterpret_cast<const char*>(rendered.constBits()),
+                                         rendered.sizeInBytes())));
+    }
+    for (const int size : kProgramIconSizes) {
+        const QImage drawn = handedOver(drawing, size, 1.0);
+        QVERIFY2(readProgramIconImage(size).convertToFormat(QImage::Format_ARGB32) == drawn,
+                 qPrintable(programIconImage(size) + QStringLiteral(" is not icon.svg's drawing")));
+        QVERIFY2(handedOver(icon, size, 1.0) == drawn, qPrintable(QString::number(size)));
+    }
+    QVERIFY(readProgramIconImage(20).isNull());
+    // Every other size and ratio, and the other modes, are the drawing's.
+    for (const int size : {24, 48, 256})
+        QVERIFY2(handedOver(icon, size, 1.0) == handedOver(drawing, size, 1.0),
+                 qPrintable(QString::number(size)));
+    for (const int size : {16, 32})
+        QVERIFY2(handedOver(icon, size, 2.0) == handedOver(drawing, size, 2.0),
+                 qPrintable(QString::number(size)));
+    QCOMPARE(icon.pixmap(QSize(32, 32), 2.0).devicePixelRatio(), 2.0);
+    QVERIFY(icon.pixmap(QSize(32, 32), 1.0, QIcon::Disabled).toImage() ==
+            drawing.pixmap(QSize(32, 32), 1.0, QIcon::Disabled).toImage());
 }
 
 QTEST_MAIN(TestStartup)

@@ -3,7 +3,7 @@
 # Usage: tools/deps.sh build|test|bench
 set -eu
 
-packages="cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl-dev
+packages="cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl-dev libfontconfig-dev
   fonts-liberation fonts-comic-neue"
 if [ "${1:-build}" = test ]; then
   packages="$packages python3 fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils

@@ -18,6 +18,34 @@
 
 namespace tapwell {
 
+namespace {
+
+// Calls a function once, after a widget's first paint has reached the screen.
+class AfterFirstPaint final : public QObject {
+public:
+    AfterFirstPaint(QWidget* widget, std::function<void()> then)
+        : QObject(widget), then_(std::move(then)) {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Once the paint in progress is done and flushed.
+            QTimer::singleShot(0, this, [this] {
+                then_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+} // namespace
+
 App::App(const QString& storePath) {
     about_ = std::make_unique<FrmAbout>();
     QObject::connect(about_.get(), &FrmAbout::okClicked, about_.get(), [this] { aboutOk(); });
@@ -68,10 +96,26 @@ App::~App() = default;
 int App::run() {
     // Shown as "Info?" shows it: raised and active, so its keys (F1 among them) work at once.
     showAbout();
-    // The record opens once the start-up window is on its way to the screen: loading the
-    // database driver need not keep it waiting.
-    QTimer::singleShot(0, about_.get(), [this] { openRecord(); });
+    // Once the start-up window is drawn, while the child reads it, the record opens
+    // (loading the database driver need not keep the window waiting) and the main
+    // window's controls are built: building them after OK took most of OK's time to the
+    // menu screen.
+    new AfterFirstPaint(about_.get(), [this] { prepareMain(); });
     return QApplication::exec();
+}
+
+std::unique_ptr<FrmType> App::makeMain() {
+    auto w = std::make_unique<FrmType>(
+        g_, Services{&clock_, &random_, &sound_, &pause_, recorder_.get()}, this);
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, w.get());
+    QObject::connect(f1, &QShortcut::activated, w.get(), [this] { showHelp(); });
+    return w;
+}
+
+void App::prepareMain() {
+    if (main_ || preparedMain_ || ended_) return;
+    openRecord(); // the window records through the record's recorder
+    preparedMain_ = makeMain();
 }
 
 void App::aboutOk() {
@@ -86,10 +130,7 @@ void App::openMain() {
     openRecord();
     if (!main_) {
         about_->setClosingEndsProgram(false);
-        main_ = std::make_unique<FrmType>(
-            g_, Services{&clock_, &random_, &sound_, &pause_, recorder_.get()}, this);
-        auto* f1 = new QShortcut(QKeySequence::HelpContents, main_.get());
-        QObject::connect(f1, &QShortcut::activated, main_.get(), [this] { showHelp(); });
+        main_ = preparedMain_ ? std::move(preparedMain_) : makeMain();
         std::string error;
         if (!main_->Form_Load(error)) {
             fail(QStringLiteral("Tapwell cannot start"), QString::fromStdString(error));

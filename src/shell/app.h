@@ -43,6 +43,10 @@ public:
     // or more children, "Who is typing?" is asked first.
     void aboutOk();
     void openMain();
+    // Builds the main window's controls ahead, unshown, while the start-up window is
+    // read (run() calls it once that window is drawn), after opening the record: OK then
+    // only loads and shows the window. main() stays empty until then.
+    void prepareMain();
 
     // The record and who is typing: every line recorded is this child's.
     progress::Store& store() {
@@ -89,6 +93,7 @@ private:
     void fail(const QString& title, const QString& text);
     // Loads the sound's library for the main window; once.
     void loadSound();
+    std::unique_ptr<FrmType> makeMain();
     // Opens the progress record and sets the child typing; once, on first need.
     void openRecord();
     void storeFailed(const QString& problem);
@@ -105,6 +110,7 @@ private:
     SleepingPause pause_{clock_};
     std::unique_ptr<FrmAbout> about_;
     std::unique_ptr<FrmType> main_;
+    std::unique_ptr<FrmType> preparedMain_; // built by prepareMain(), for openMain()
     std::unique_ptr<HelpViewer> help_;
     QString storePath_;
     std::unique_ptr<progress::Store> store_;

@@ -1,11 +1,11 @@
 #include "progress/export.h"
 #include "shell/app.h"
 #include "shell/logging.h"
+#include "ui/pictures.h"
 #include "ui/recordwords.h"
 #include "ui/twips.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -43,14 +43,18 @@ int exportProgress(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (argc >= 2 && std::strcmp(argv[1], "--export-progress") == 0)
         return exportProgress(argc, argv);
+    // Whether any font can show our text, found out while the toolkit connects to the
+    // display; the answer is awaited before the first window is made.
+    tapwell::startFontCheck();
     QApplication app(argc, argv);
+    tapwell::startFontCheck();
     tapwell::quietDiagnostics();
     QApplication::setApplicationName(QStringLiteral("tapwell"));
     // No display name: on X11 the toolkit would append it to every window title, and the
     // titles are the program's own ("Try Again!", "Tapwell Help"), exactly as they stand.
     // Ties the windows to the menu entry and its icon (example.brightnook.tapwell.desktop).
     QApplication::setDesktopFileName(QStringLiteral("example.brightnook.tapwell"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    QApplication::setWindowIcon(tapwell::programIcon());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     tapwell::installFontSubstitutes();
     if (!tapwell::checkFontsCanShowText()) return 1;

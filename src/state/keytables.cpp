@@ -23,16 +23,18 @@ std::string KeyDataError::message() const {
 
 namespace {
 
+// Made for every value read (a stream here cost more than reading the file).
 std::string name(std::string_view table, std::initializer_list<int> idx) {
-    std::ostringstream s;
-    s << table << '(';
-    bool first = true;
+    std::string s(table);
+    s += '(';
+    const char* separator = "";
     for (int i : idx) {
-        s << (first ? "" : ", ") << i;
-        first = false;
+        s += separator;
+        s += std::to_string(i);
+        separator = ", ";
     }
-    s << ')';
-    return s.str();
+    s += ')';
+    return s;
 }
 
 std::string quoted(std::string_view text) {
@@ -49,22 +51,22 @@ public:
     Loader(std::string_view bytes, KeyDataError& error) : reader_(bytes), error_(error) {}
 
     bool text(std::string& out, const std::string& entry) {
-        const auto v = take(entry, "a text");
+        const auto v = take(entry, [] { return std::string("a text"); });
         if (!v) return false;
         out.assign(v->text);
         return true;
     }
 
     bool integer(i16& out, const std::string& entry, int lo = -32768, int hi = 32767) {
-        const std::string expected =
-            lo == -32768 && hi == 32767
-                ? "an integer from -32768 to 32767"
-                : "an integer from " + std::to_string(lo) + " to " + std::to_string(hi);
+        // Said only when the value is not one.
+        const auto expected = [lo, hi] {
+            return "an integer from " + std::to_string(lo) + " to " + std::to_string(hi);
+        };
         const auto v = take(entry, expected);
         if (!v) return false;
         const auto n = parseInt16(v->text);
         if (!n || *n < lo || *n > hi) {
-            fail(v->number, entry, expected, v->text.empty() ? "nothing" : quoted(v->text));
+            fail(v->number, entry, expected(), v->text.empty() ? "nothing" : quoted(v->text));
             return false;
         }
         out = *n;
@@ -85,14 +87,15 @@ public:
     }
 
 private:
-    std::optional<RawValue> take(const std::string& entry, const std::string& expected) {
+    template <typename Expected>
+    std::optional<RawValue> take(const std::string& entry, const Expected& expected) {
         auto v = reader_.next();
         if (!v) {
             const int number = reader_.count() + 1;
             error_.valueNumber = number;
             error_.line = reader_.line();
             error_.entry = entry;
-            error_.expected = expected;
+            error_.expected = expected();
             error_.found = reader_.error().empty() ? "the end of the file" : reader_.error();
             return std::nullopt;
         }

@@ -3,14 +3,16 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QFontMetrics>
 #include <QRegion>
 #include <QScreen>
 #include <QVariant>
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <future>
 
 namespace tapwell {
 
@@ -35,9 +37,9 @@ bool onWindowSurface(const QWidget* w) {
     return !w->isWindow() && w->parentWidget() == w->window();
 }
 
-void applyPlace(QWidget* w, const QRect& t) {
-    const QRect g(scaledPx(w, t.x()), scaledPx(w, t.y()), scaledPx(w, t.width()),
-                  scaledPx(w, t.height()));
+// t in twips, at the scale f of w's window.
+void applyPlace(QWidget* w, const QRect& t, double f) {
+    const QRect g(px(t.x() * f), px(t.y() * f), px(t.width() * f), px(t.height() * f));
     if (!onWindowSurface(w)) {
         w->setGeometry(g);
         return;
@@ -73,10 +75,10 @@ void rememberFont(QWidget* w) {
         w->setProperty(kFont, w->font());
 }
 
-void applyFont(QWidget* w) {
+void applyFont(QWidget* w, double f) {
     const QVariant laidOut = w->property(kFont);
     if (!laidOut.isValid()) return;
-    const QFont shown = fontAtScale(laidOut.value<QFont>(), layoutScale(w));
+    const QFont shown = fontAtScale(laidOut.value<QFont>(), f);
     if (w->font() != shown) w->setFont(shown);
     w->setProperty(kFontShown, shown);
 }
@@ -110,8 +112,9 @@ void place(QWidget* w, int left, int top, int width, int height) {
     const QRect t(left, top, width, height);
     w->setProperty(kPlace, t);
     rememberFont(w);
-    applyFont(w);
-    applyPlace(w, t);
+    const double f = layoutScale(w);
+    applyFont(w, f);
+    applyPlace(w, t, f);
 }
 
 QRect placedTw(const QWidget* w) {
@@ -147,7 +150,7 @@ QFont layoutFontOf(const QWidget* w) {
 
 void setLayoutFont(QWidget* w, const QFont& font) {
     w->setProperty(kFont, font);
-    applyFont(w);
+    applyFont(w, layoutScale(w));
 }
 
 void scaleLayout(QWidget* window, QSize laidOut) {
@@ -161,9 +164,9 @@ void scaleLayout(QWidget* window, QSize laidOut) {
     const QRect area(
         QPoint((size.width() - areaSize.width()) / 2, (size.height() - areaSize.height()) / 2),
         areaSize);
-    if (factor == layoutScale(window) && area.topLeft() == layoutArea(window).topLeft() &&
-        window->property(kArea).isValid())
-        return;
+    // Where no factor was set yet, the controls stand where place() put them: at factor 1
+    // in the window's whole area, which is what this would do at the layout's own size.
+    if (factor == layoutScale(window) && area == layoutArea(window)) return;
     window->setProperty(kScale, factor);
     window->setProperty(kArea, area);
     QList<QWidget*> controls;
@@ -173,8 +176,8 @@ void scaleLayout(QWidget* window, QSize laidOut) {
         const QVariant t = c->property(kPlace);
         if (!t.isValid()) continue;
         rememberFont(c);
-        applyFont(c);
-        applyPlace(c, t.toRect());
+        applyFont(c, factor);
+        applyPlace(c, t.toRect(), factor);
     }
     LayoutScaleEvent changed;
     for (QWidget* c : controls)
@@ -220,11 +223,45 @@ void installFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
 }
 
+namespace {
+
+// fontconfig without a single font still answers every family name with its aliases,
+// but what it gives has no letters. Any font with letters, ours or another, will do.
+bool anyFontHasLetters() {
+    if (FcInit() == FcFalse) return false;
+    FcPattern* withA = FcPatternCreate();
+    FcCharSet* a = FcCharSetCreate();
+    FcCharSetAddChar(a, 'A');
+    FcPatternAddCharSet(withA, FC_CHARSET, a);
+    FcObjectSet* file = FcObjectSetBuild(FC_FILE, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, withA, file);
+    const bool found = fonts != nullptr && fonts->nfont > 0;
+    if (fonts != nullptr) FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(file);
+    FcCharSetDestroy(a);
+    FcPatternDestroy(withA);
+    return found;
+}
+
+std::future<bool>& fontCheck() {
+    static std::future<bool> check;
+    return check;
+}
+
+} // namespace
+
+void startFontCheck() {
+    static bool started = false;
+    if (started) return;
+    if (QCoreApplication::instance() == nullptr && qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID"))
+        return;
+    started = true;
+    fontCheck() = std::async(std::launch::async, anyFontHasLetters);
+}
+
 bool checkFontsCanShowText() {
-    // fontconfig without a single font still answers every family name with its aliases,
-    // but what it gives has no letters. Any font with letters, ours or another, will do.
-    const QFontMetrics metrics(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
-    if (metrics.inFont(QLatin1Char('A'))) return true;
+    const bool found = fontCheck().valid() ? fontCheck().get() : anyFontHasLetters();
+    if (found) return true;
     std::fputs("Tapwell cannot start: no font is installed that can show its text (fontconfig "
                "finds none), so every word would be an empty box.\n"
                "Install a font package, for example fonts-liberation, and start Tapwell again.\n",

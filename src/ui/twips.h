@@ -76,6 +76,15 @@ void installFontSubstitutes();
 // With no font at all (fontconfig finds none), every caption and every line to type would
 // be an empty box. Then this says so on stderr, in plain words, and returns false; the
 // program stops, since nothing it showed could be read, not even a message box.
+// It asks fontconfig itself (is any font's character set one with an "A"?), without the
+// toolkit's font database: that is built when the first text is drawn, as usual.
 bool checkFontsCanShowText();
+// Starts that check on a thread of its own, for checkFontsCanShowText() to wait for:
+// reading fontconfig's configuration is the longest step before the first window, and
+// it then runs while the toolkit connects to the display. Call it before the
+// QApplication is made and again once it is. Where the desktop passed DESKTOP_STARTUP_ID,
+// the toolkit takes that out of the environment while it connects, when fontconfig must
+// not be reading the environment: there the check starts at the second call.
+void startFontCheck();
 
 } // namespace tapwell
