@@ -3,7 +3,8 @@
 One Session is one private world: an Xvfb display, a PulseAudio server whose only
 output is a null sink (no hardware, no network), and the tapwell binary copied with
 its data into a temporary folder, with a configuration folder of its own. Keys and
-clicks go through the X server with xdotool; what is on screen is read back from
+clicks go through the X server with xdotool (keys pressed one by one through its
+library, libxdo, in this process); what is on screen is read back from
 screenshots (ImageMagick's import) or, where a test needs to time what it sees, from
 a fast grab through libX11. The sound server's output is recorded from the null
 sink's monitor.
@@ -50,6 +51,9 @@ def atspi_python():
 
 
 DATA_FILES = ("key.dat", "tapwell1.ini", "tapwell.hlp", "ding.wav", "uhoh.wav", "tada.wav")
+# The program's optional parts (the sound, "My Progress"): each of these variables names
+# a built file, copied beside the program under its own file name.
+PART_VARIABLES = ("TAPWELL_SOUND_LIBRARY", "TAPWELL_PROGRESS_LIBRARY")
 SCREEN_SIZE = (1024, 768)
 NULL_SINK = "tapwell_null"
 RECORD_RATE = 48000  # mono, signed 16-bit little-endian
@@ -70,14 +74,16 @@ def now():
 
 
 def wait_until(predicate, timeout, what, interval=0.02):
-    """Polls predicate until it returns something true; returns that, or raises."""
+    """Polls predicate until it returns something true; returns that, or raises (what
+    says what was waited for; a callable gives it when the time is up)."""
     deadline = now() + timeout
     while True:
         result = predicate()
         if result:
             return result
         if now() > deadline:
-            raise E2EError("timed out after %.1f s waiting for %s" % (timeout, what))
+            raise E2EError("timed out after %.1f s waiting for %s"
+                           % (timeout, what() if callable(what) else what))
         time.sleep(interval)
 
 
@@ -91,10 +97,10 @@ def px(twips, scale=1.0):
 
 
 class Rect:
-    """A rectangle in pixels: x, y, width, height."""
+    """A rectangle in pixels: x, y, width, height; a window's also has its X id."""
 
-    def __init__(self, x, y, w, h):
-        self.x, self.y, self.w, self.h = x, y, w, h
+    def __init__(self, x, y, w, h, wid=None):
+        self.x, self.y, self.w, self.h, self.wid = x, y, w, h, wid
 
     def __repr__(self):
         return "Rect(%d, %d, %d, %d)" % (self.x, self.y, self.w, self.h)
@@ -270,7 +276,8 @@ class _XImage(ctypes.Structure):
 
 
 class FastGrabber:
-    """Reads screen rectangles through libX11 in a millisecond or two.
+    """Reads screen rectangles, and where the keyboard focus is, through libX11 in a
+    millisecond or two.
 
     import needs about 0.2 s for a screenshot, too coarse to time when a button
     appears; this keeps one connection open and asks the server for a rectangle.
@@ -290,6 +297,8 @@ class FastGrabber:
                                 ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
         x.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
         x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        x.XGetInputFocus.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_ulong),
+                                     ctypes.POINTER(ctypes.c_int)]
         self._x = x
         self._dpy = x.XOpenDisplay(display.encode())
         if not self._dpy:
@@ -318,10 +327,54 @@ class FastGrabber:
             rgb[y * rect.w * 3 + 2:(y + 1) * rect.w * 3:3] = row[0::4]
         return Image(rect.w, rect.h, bytes(rgb), rect.x, rect.y)
 
+    def focus(self):
+        """The window that has the X input focus (0 for none, 1 for the pointer's)."""
+        window, revert = ctypes.c_ulong(), ctypes.c_int()
+        self._x.XGetInputFocus(self._dpy, ctypes.byref(window), ctypes.byref(revert))
+        return window.value
+
     def close(self):
         if self._dpy:
             self._x.XCloseDisplay(self._dpy)
             self._dpy = None
+
+
+class FastKeys:
+    """Presses keys as `xdotool key` does, through xdotool's own library in this process.
+
+    Starting xdotool for a key takes a few milliseconds, and on a busy machine now and
+    then some hundred: more than a key's sound may take, and when within that time the
+    key went out would not be known.
+    """
+
+    def __init__(self, display):
+        names = [ctypes.util.find_library(n) for n in ("xdo", "X11")]
+        if not all(names):
+            raise E2EError("libxdo (it comes with xdotool) or libX11 not found")
+        xdo, x = (ctypes.CDLL(n) for n in names)
+        xdo.xdo_new.restype = ctypes.c_void_p
+        xdo.xdo_new.argtypes = [ctypes.c_char_p]
+        xdo.xdo_send_keysequence_window.argtypes = [ctypes.c_void_p, ctypes.c_ulong,
+                                                    ctypes.c_char_p, ctypes.c_uint]
+        xdo.xdo_free.argtypes = [ctypes.c_void_p]
+        x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        self._xdo_lib, self._x = xdo, x
+        self._xdo = xdo.xdo_new(display.encode())
+        if not self._xdo:
+            raise E2EError("libxdo cannot open display %s" % display)
+
+    def press(self, keys):
+        """Presses and releases a key or a chord ("Return", "alt+p"), to the window with
+        the focus; returns once the X server has taken it."""
+        if self._xdo_lib.xdo_send_keysequence_window(self._xdo, 0, keys.encode(), 0) != 0:
+            raise E2EError("xdo could not press %r" % keys)
+        # An xdo_t begins with its Display.
+        self._x.XSync(ctypes.cast(self._xdo, ctypes.POINTER(ctypes.c_void_p))[0], 0)
+
+    def close(self):
+        if self._xdo:
+            self._xdo_lib.xdo_free(self._xdo)
+            self._xdo = None
 
 
 # ---------------------------------------------------------------------------
@@ -445,19 +498,34 @@ class Recorder:
         self._thread.join(2.0)
         self._p.stdout.close()
 
-    def samples(self):
+    def timeline(self, since=None):
+        """(samples, t0): sample n was mixed at t0 + n / RECORD_RATE; with since (a time
+        on the tests' clock), only the samples mixed from then on."""
         with self._lock:
             data = bytes(self._data[:len(self._data) // 2 * 2])
             arrivals = list(self._arrivals)
-        return struct.unpack("<%dh" % (len(data) // 2), data), arrivals
-
-    def timeline(self):
-        """(samples, t0): sample n was mixed at t0 + n / RECORD_RATE."""
-        samples, arrivals = self.samples()
         if not arrivals:
             raise E2EError("nothing was recorded")
         t0 = min(t - n / RECORD_RATE for t, n in arrivals)
-        return samples, t0
+        first = 0 if since is None else min(max(0, int((since - t0) * RECORD_RATE)),
+                                            len(data) // 2)
+        return (struct.unpack("<%dh" % (len(data) // 2 - first), data[first * 2:]),
+                t0 + first / RECORD_RATE)
+
+    def wait_heard(self, t, timeout=10.0):
+        """Waits until the recording holds what the server mixed up to time t."""
+        wait_until(lambda: self.timeline(since=t)[0], timeout,
+                   "the recording to reach %.3f" % t, interval=0.05)
+
+    def wait_heard_out(self, after, quiet=0.2, timeout=10.0):
+        """Waits until the sounds that began after time `after` are heard to their end:
+        one at least, and then nothing for `quiet` seconds."""
+        def heard_out():
+            samples, t0 = self.timeline(since=after)
+            bursts = sound_bursts(samples, t0)
+            return bursts and t0 + len(samples) / RECORD_RATE >= bursts[-1][1] + quiet
+        wait_until(heard_out, timeout, "a sound after %.3f heard to its end" % after,
+                   interval=0.05)
 
 
 def sound_bursts(samples, t0, threshold=500, gap_ms=30):
@@ -515,7 +583,7 @@ class Session:
         self.accessibility = accessibility
         self.dbus = None
         self.xvfb = self.pulse = self.app = None
-        self.grabber = None
+        self.grabber = self.keys = None
         self.window = None  # Rect of the main window's client area on screen
         self._streams = []
 
@@ -548,11 +616,10 @@ class Session:
 
         # The program reads its data beside itself.
         shutil.copy2(self.binary, os.path.join(self.app_dir, "tapwell"))
-        # The sound and "My Progress" are libraries of their own, found beside the program.
-        for variable in ("TAPWELL_SOUND_LIBRARY", "TAPWELL_PROGRESS_LIBRARY"):
-            library = os.environ.get(variable)
-            if library:
-                shutil.copy2(library, os.path.join(self.app_dir, os.path.basename(library)))
+        for variable in PART_VARIABLES:
+            part = os.environ.get(variable)
+            if part:
+                shutil.copy2(part, os.path.join(self.app_dir, os.path.basename(part)))
         for f in DATA_FILES:
             shutil.copy2(os.path.join(self.data_dir, f), os.path.join(self.app_dir, f))
         if self.settings is not None:
@@ -563,6 +630,7 @@ class Session:
         self.display, self.xvfb = _start_xvfb(d)
         self._start_pulse()
         self.grabber = FastGrabber(self.display)
+        self.keys = FastKeys(self.display)
 
         self.env = self.base_env()
         if self.accessibility:
@@ -586,6 +654,11 @@ class Session:
         if not self.quiet:
             self.wait_log("data directory " + self.app_dir + "/", 20)
         self.about = self.wait_window("^About Tapwell$", (469, 239))
+        # Drawn, as a child sees it: the light face of its OK button, not the black
+        # of a window not yet painted.
+        ok = self.about_ok()
+        wait_until(lambda: min(self.colour_at((ok.x + 6, ok.y + 6))) > 200, 20,
+                   "the About window drawn")
 
     def base_env(self):
         """What every process of the session sees: our display, our sound server."""
@@ -670,6 +743,9 @@ class Session:
             if self.grabber:
                 self.grabber.close()
                 self.grabber = None
+            if self.keys:
+                self.keys.close()
+                self.keys = None
             stop_process(self.app)
             stop_process(self.dbus)
             stop_process(self.pulse)
@@ -740,28 +816,47 @@ class Session:
             raise E2EError("xdotool %s failed: %s" % (" ".join(map(str, args)), r.stderr))
         return r.stdout
 
-    def find_window(self, title, size):
-        """The visible window with this title (a regular expression) and client size."""
+    def find_window(self, title, size=None):
+        """The visible window with this title (a regular expression) and client size (any
+        size when None), as a Rect with its id; None while there is none."""
         out = self.xdotool("search", "--onlyvisible", "--name", title, check=False)
         for wid in out.split():
             geo = dict(line.split("=", 1) for line in
                        self.xdotool("getwindowgeometry", "--shell", wid, check=False).split())
-            if geo and (int(geo["WIDTH"]), int(geo["HEIGHT"])) == tuple(size):
-                return Rect(int(geo["X"]), int(geo["Y"]), int(geo["WIDTH"]), int(geo["HEIGHT"]))
+            if geo and size in (None, (int(geo["WIDTH"]), int(geo["HEIGHT"]))):
+                return Rect(int(geo["X"]), int(geo["Y"]), int(geo["WIDTH"]), int(geo["HEIGHT"]),
+                            int(wid))
         return None
 
-    def wait_window(self, title, size, timeout=20):
-        return wait_until(lambda: self.find_window(title, size), timeout,
-                          "window %s of %dx%d" % (title, size[0], size[1]), interval=0.05)
+    def wait_window(self, title, size=None, timeout=20):
+        """Waits for a window (see find_window) to be mapped and to have the keyboard
+        focus; returns it."""
+        window = wait_until(lambda: self.find_window(title, size), timeout,
+                            "window %s%s" % (title, " of %dx%d" % size if size else ""),
+                            interval=0.05)
+        self.wait_focused(window, timeout)
+        return window
+
+    def wait_focused(self, window, timeout=20):
+        """Waits until the X input focus is on this window (a Rect with its id). There is
+        no window manager: the program gives its window the focus itself once the window
+        is mapped, and a key sent before that goes elsewhere or nowhere."""
+        wait_until(lambda: self.grabber.focus() == window.wid, timeout,
+                   lambda: "the keyboard focus on window 0x%x (it is on 0x%x)"
+                   % (window.wid, self.grabber.focus()))
 
     def on_screen(self, rect):
         """A rectangle of the main window's client area in screen pixels."""
         return rect.offset(self.window.x, self.window.y)
 
+    def about_ok(self):
+        """The About window's "&OK" button on screen."""
+        return control((4440, 2520, 975, 495)).offset(self.about.x, self.about.y)
+
     def click_about_ok(self):
-        """Presses the About window's "&OK" and waits for the main window's menu."""
-        ok = control((4440, 2520, 975, 495)).offset(self.about.x, self.about.y)
-        self.click_screen(*ok.center())
+        """Presses the About window's "&OK" and waits for the main window's menu, with
+        the keyboard focus."""
+        self.click_screen(*self.about_ok().center())
         if not self.quiet:
             self.wait_log("main window loaded", 20)
         self.window = self.wait_window("^Tapwell$", Layout.WINDOW)
@@ -787,8 +882,9 @@ class Session:
         self.park_pointer()
 
     def park_pointer(self):
-        # Without a window manager the keyboard goes to the window under the pointer:
-        # keep it on the main window, on its plain background right of the display.
+        # Off the controls, on the main window's plain background right of the display:
+        # should the focus fall back to the root window (a window of the program closed;
+        # there is no window manager), the keyboard goes to the window under the pointer.
         self.xdotool("mousemove", "--sync", self.window.x + 620, self.window.y + 300)
 
     def type(self, text, delay_ms):
@@ -803,9 +899,11 @@ class Session:
                 time.sleep(delay_ms / 1000)
 
     def key(self, *keysyms):
-        """Presses keys by X key name ("Return", "a"); returns (time before, time after)."""
+        """Presses keys by X key name ("Return", "a", "alt+p"), one after the other;
+        returns (time before, time after)."""
         before = now()
-        self.xdotool("key", "--delay", 0, *keysyms)
+        for k in keysyms:
+            self.keys.press(k)
         return before, now()
 
     # -- screen -----------------------------------------------------------------
@@ -837,9 +935,11 @@ class Session:
         return r
 
     def play_stream(self):
-        """A playback stream to the null sink, open and fed with silence (see ToneStream)."""
+        """A playback stream to the null sink, open, fed with silence and playing (see
+        ToneStream)."""
         s = ToneStream(self.base_env())
         self._streams.append(s)
+        s.wait_playing()
         return s
 
 
@@ -858,6 +958,7 @@ class ToneStream:
             env=env, stdin=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self._tone_at = None
         self._written_at = None
+        self._written = 0  # bytes
         self._stop = threading.Event()
         self._thread = threading.Thread(target=self._feed, daemon=True)
         self._thread.start()
@@ -880,10 +981,16 @@ class ToneStream:
                 block, self._tone_at = tone, None
                 self._written_at = now()
             try:
-                os.write(fd, block)
+                self._written += os.write(fd, block)
             except (BrokenPipeError, OSError):
                 return
             time.sleep(0.002)
+
+    def wait_playing(self, timeout=10.0):
+        """Waits until the server takes the stream's silence as it plays it: the pipe
+        is kept all but empty, so more than pacat's start-up buffer has been played."""
+        wait_until(lambda: self._written >= RECORD_RATE * 2 // 5, timeout,
+                   "the reference stream to play")
 
     def tone(self, at):
         """Puts a tone into the stream at time `at`; returns when it was written."""
@@ -960,9 +1067,10 @@ def ok_shown(session, scale=1.0):
     return not close_to(session.colour_at((r.x + 6, r.y + 6)), DARK_RED)
 
 
-def type_line_by_guide(session, pace=0.0, limit=60, scale=1.0):
+def type_line_by_guide(session, pace=0.0, limit=60, scale=1.0, keys=None):
     """Types a drill line as the child sees it: each time the key the guide marks, until
     the line's Enter. Waits for the cursor box to move on before reading the next key.
+    With keys, stops after that many, or short of the Enter.
     Returns [(character, time before the key, time after)]."""
     keys_rect = control(Layout.picKeys, scale=scale)
     display = session.on_screen(control(Layout.picDisplay, scale=scale))
@@ -977,6 +1085,8 @@ def type_line_by_guide(session, pace=0.0, limit=60, scale=1.0):
             return first if first is not None and first == second else None
 
         ch = wait_until(stable_guide, 5, "the guide to mark a key")
+        if keys is not None and (ch == "\n" or len(typed) == keys):
+            return typed
         box = cursor_box_left(session.grabber.grab(display), display)
         before, after = session.key(keysym(ch))
         typed.append((ch, before, after))

@@ -32,10 +32,11 @@ class HomeRowLesson(unittest.TestCase):
             next_button = control(Layout.cmdNext[1])
             wait_until(lambda: not window_behind(s, next_button), 10, "the Next button")
             s.click(next_button)
+            # Page 2, the home position: the home keys marked, J among them.
+            wait_until(lambda: keys["j"] in marked(s), 10, "the home position page")
             s.click(next_button)
-            # Page 3: the practice asks for the left little finger's first key.
-            first = s.on_screen(Layout.keys()[keys[left[0]]][1])
-            s.wait_colour(first.corners(5)[0], YELLOW, 10, "the first practice key marked")
+            # Page 3: the practice asks for the left little finger's first key, that alone.
+            wait_until(lambda: marked(s) == {keys[left[0]]}, 10, "the first practice key marked")
             for rect in (control(Layout.cmdNext[0]), next_button):
                 self.assertTrue(window_behind(s, rect), "Previous and Next gone on page 3")
 
@@ -80,6 +81,11 @@ def window_behind(s, rect):
     """Whether only the window's dark red shows where a control would be."""
     r = s.on_screen(rect)
     return close_to(s.colour_at((r.x + 6, r.y + 6)), DARK_RED)
+
+
+def marked(s):
+    """The keys marked on screen now."""
+    return marked_keys(s.grab(control(Layout.picKeys)), s.window)
 
 
 def dark_text_in(s, rect):

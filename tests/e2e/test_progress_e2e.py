@@ -11,7 +11,7 @@ import time
 import unittest
 
 sys.dont_write_bytecode = True
-from tapwell_e2e import (E2EError, Layout, Session, control, guided_character, keysym, ok_shown,
+from tapwell_e2e import (Layout, Session, control, guided_character, keysym, ok_shown,
                          type_line_by_guide, wait_until)
 
 
@@ -44,15 +44,22 @@ class ProgressRecord(unittest.TestCase):
             second = guided_character(s.grab(keys_rect), s.window)
             return first if first is not None and first == second else None
 
+        def recorded():
+            return query(s.progress_path(), "SELECT count(*) FROM line")[0][0] == 3
+
         while len(pressed) < 60:
             ch = wait_until(stable_guide, 5, "the guide to mark a practice key")
             s.key(keysym(ch))
             pressed.append(ch)
-            # A finger's last key is followed by the program's half-second pause: the
-            # record is written after it, before the next finger's first key is asked.
-            with contextlib.suppress(E2EError):
-                wait_until(lambda: query(s.progress_path(), "SELECT count(*) FROM line")[0][0]
-                           == 3, 1.0, "the finger's record")
+            if len(pressed) % 3:
+                continue
+            # Each key is asked for three times. After the third the key stays marked
+            # through the program's half-second pause; then the record is written when
+            # that was the finger's last key, and the next key is marked (the next
+            # finger, picked at random, may start with this same key).
+            wait_until(lambda: recorded() or stable_guide() not in (None, ch), 10,
+                       "the record or the guide to move on from %r" % ch)
+            if recorded():
                 return pressed
         self.fail("the practice finger did not end after 60 keys")
 

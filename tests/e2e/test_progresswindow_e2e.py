@@ -18,16 +18,6 @@ STRIPE_LIGHT = (212, 212, 212)  # never asked for
 HOME_KEYS = "asdfjkl;"
 
 
-def window_rect(s, title):
-    """The visible window with this title, any size; None while there is none."""
-    for wid in s.xdotool("search", "--onlyvisible", "--name", title, check=False).split():
-        geo = dict(line.split("=", 1) for line in
-                   s.xdotool("getwindowgeometry", "--shell", wid, check=False).split())
-        if geo:
-            return Rect(int(geo["X"]), int(geo["Y"]), int(geo["WIDTH"]), int(geo["HEIGHT"]))
-    return None
-
-
 def board(image, rect):
     """The keyboard's blue board inside a window: its bounding box."""
     xs, ys = [], []
@@ -71,7 +61,7 @@ class ProgressWindow(unittest.TestCase):
             s.wait_colour((menu.x, menu.y + menu.h - 1), (255, 0, 0), 10, "the menu again")
 
             s.key("alt+p")
-            rect = wait_until(lambda: window_rect(s, "^My Progress$"), 20, "My Progress")
+            rect = s.wait_window("^My Progress$")  # shown, with the keyboard focus
 
             def drawn():
                 image = s.screenshot()
@@ -94,7 +84,7 @@ class ProgressWindow(unittest.TestCase):
 
             # Escape closes it; the main window's menu screen is as it was.
             s.key("Escape")
-            wait_until(lambda: window_rect(s, "^My Progress$") is None, 10, "the window to close")
+            wait_until(lambda: s.find_window("^My Progress$") is None, 10, "the window to close")
             s.wait_colour((menu.x, menu.y + menu.h - 1), (255, 0, 0), 10, "the menu still there")
 
 

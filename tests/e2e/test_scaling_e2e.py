@@ -27,7 +27,7 @@ class Resized(unittest.TestCase):
     def test_a_drill_line_typed_in_a_resized_window(self):
         with Session(settings="1,0,0,0,0,1\r\n", name=self.id()) as s:
             s.click_about_ok()
-            wid = s.xdotool("search", "--onlyvisible", "--name", "^Tapwell$").split()[0]
+            wid = s.window.wid
             s.xdotool("windowmove", "--sync", wid, 0, 0)  # all of it on the screen
             s.xdotool("windowsize", wid, *NEW_SIZE)
             window = s.wait_window("^Tapwell$", NEW_SIZE)

@@ -12,8 +12,8 @@ import time
 import unittest
 
 sys.dont_write_bytecode = True
-from tapwell_e2e import (BLUE, Layout, Session, audible_ms, control, guided_character, keysym, now,
-                         ok_shown, sound_bursts, type_line_by_guide, wait_until)
+from tapwell_e2e import (BLUE, Layout, Session, audible_ms, now, ok_shown, sound_bursts,
+                         type_line_by_guide, wait_until)
 
 KEY_TO_SOUND_MS = 100
 CUT_SHORT_MS = 15  # a sound heard for less than its file's loud part by this much was cut
@@ -35,9 +35,9 @@ def first_burst_after(bursts, t, within, not_before=0.0):
     return None
 
 
-# A key's sound cannot start sooner than this after xdotool was started for it: the key
-# still has to reach the program, and the reference stream alone takes longer. A sound
-# starting earlier is an earlier key's, late.
+# A key's sound cannot start sooner than this after the key was sent: it still has to
+# reach the program, and the reference stream alone takes longer. A sound starting
+# earlier is an earlier key's, late.
 EARLIEST_MS = 5
 
 
@@ -50,12 +50,11 @@ def open_character_drill(s):
 def reference_latency(s, rec):
     """Milliseconds from writing a tone into an open stream to hearing it, five times."""
     stream = s.play_stream()
-    time.sleep(0.3)
     written = []
     for _ in range(5):
         written.append(stream.tone(now() + 0.02))
         time.sleep(0.15)
-    time.sleep(0.2)
+    rec.wait_heard(written[-1] + 0.2)
     samples, t0 = rec.timeline()
     bursts = sound_bursts(samples, t0)
     stream.stop()
@@ -74,10 +73,11 @@ class KeySounds(unittest.TestCase):
             rec = s.record()
             reference = reference_latency(s, rec)
             s.click(Layout.ok_button())
+            wait_until(lambda: not ok_shown(s), 5, "OK to go when the line starts")
             wrong_before, _ = s.key("q")  # never on the home row
-            time.sleep(0.6)
+            rec.wait_heard_out(wrong_before)  # the uh-oh, before the first right key
             typed = type_line_by_guide(s, pace=0.3)
-            time.sleep(1.5)  # the line's end sound
+            rec.wait_heard_out(typed[-2][1])  # the last right key's ding, whole
             samples, t0 = rec.timeline()
             bursts = sound_bursts(samples, t0)
 
@@ -93,7 +93,7 @@ class KeySounds(unittest.TestCase):
                 if b:
                     heard.append(ms(b[0] - before))
             for ch, sent, onset, length in rows:
-                print("key %r: xdotool %.1f ms, sound after %s, heard for %s" % (
+                print("key %r: sent in %.1f ms, sound after %s, heard for %s" % (
                     ch, sent, "%.1f ms" % onset if onset is not None else "-",
                     "%.1f ms" % length if length is not None else "-"))
             if heard:
@@ -125,21 +125,15 @@ class KeySounds(unittest.TestCase):
             open_character_drill(s)
             rec = s.record()
             s.click(Layout.ok_button())
+            wait_until(lambda: not ok_shown(s), 5, "OK to go when the line starts")
             start = now()
             for _ in range(3):
                 s.key("q")  # wrong: never on the home row
                 time.sleep(0.15)
-            right = []
-            for _ in range(6):  # right keys as the guide shows them, short of the Enter
-                ch = wait_until(lambda: guided_character(s.grab(control(Layout.picKeys)),
-                                                         s.window), 5, "the guide")
-                if ch == "\n":
-                    break
-                s.key(keysym(ch))
-                right.append(ch)
-                time.sleep(0.2)
+            # Right keys as the guide shows them, short of the Enter.
+            right = [ch for ch, _, _ in type_line_by_guide(s, pace=0.2, keys=6)]
             end = now() + 0.4
-            time.sleep(0.5)
+            rec.wait_heard(end + 0.1)
             samples, t0 = rec.timeline()
             heard = [b for b in sound_bursts(samples, t0) if start - 0.01 <= b[0] <= end]
             self.assertGreater(len(right), 0)
@@ -164,7 +158,7 @@ class EndSound(unittest.TestCase):
                 if shown:
                     break
                 time.sleep(0.003)
-            time.sleep(0.3)
+            rec.wait_heard(now() + 0.3)
             samples, t0 = rec.timeline()
             bursts = sound_bursts(samples, t0)
             tada = first_burst_after(bursts, enter, 0.5)
