@@ -335,16 +335,8 @@ class ScreenSession(e2e.Session):
     # -- start -------------------------------------------------------------
 
     def _start(self):
+        self._make_dirs()
         d = self.dir
-        self.app_dir = os.path.join(d, "app")
-        self.config_dir = os.path.join(d, "config")
-        self.home = os.path.join(d, "home")
-        self.runtime = os.path.join(d, "runtime")
-        self.pulse_dir = os.path.join(d, "pulse")
-        self.data_home = os.path.join(d, "data")
-        for sub in (self.app_dir, self.config_dir, self.home, self.runtime, self.pulse_dir,
-                    self.data_home):
-            os.makedirs(sub, mode=0o700)
         copy_program(self.binary, self.data_dir, self.app_dir)
         os.makedirs(os.path.join(self.config_dir, "tapwell"))
         with open(self.settings_path(), "wb") as f:
@@ -355,6 +347,7 @@ class ScreenSession(e2e.Session):
         self.display, self.xvfb = e2e._start_xvfb(d)
         self._start_pulse()
         self.grabber = e2e.FastGrabber(self.display)
+        self.keys = e2e.FastKeys(self.display)
         self.focus = FocusReader(self.display)
 
         self.env = self.base_env()

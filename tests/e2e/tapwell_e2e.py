@@ -602,7 +602,9 @@ class Session:
         self._stop(failed=exc_type is not None)
         return False
 
-    def _start(self):
+    def _make_dirs(self):
+        """The session's own folders: the program's, its configuration, home, runtime,
+        sound server and data folders, each the user's alone."""
         d = self.dir
         self.app_dir = os.path.join(d, "app")
         self.config_dir = os.path.join(d, "config")
@@ -613,6 +615,10 @@ class Session:
         for sub in (self.app_dir, self.config_dir, self.home, self.runtime, self.pulse_dir,
                     self.data_home):
             os.makedirs(sub, mode=0o700)
+
+    def _start(self):
+        self._make_dirs()
+        d = self.dir
 
         # The program reads its data beside itself.
         shutil.copy2(self.binary, os.path.join(self.app_dir, "tapwell"))
