@@ -288,32 +288,6 @@ def find_window(s, title):
     return None
 
 
-class FocusReader:
-    """Which window has the X input focus, through libX11."""
-
-    def __init__(self, display):
-        x = ctypes.CDLL(ctypes.util.find_library("X11"))
-        x.XOpenDisplay.restype = ctypes.c_void_p
-        x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        x.XGetInputFocus.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_ulong),
-                                     ctypes.POINTER(ctypes.c_int)]
-        x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        self._x = x
-        self._dpy = x.XOpenDisplay(display.encode())
-        if not self._dpy:
-            raise E2EError("cannot open display %s" % display)
-
-    def focus(self):
-        window, revert = ctypes.c_ulong(), ctypes.c_int()
-        self._x.XGetInputFocus(self._dpy, ctypes.byref(window), ctypes.byref(revert))
-        return window.value
-
-    def close(self):
-        if self._dpy:
-            self._x.XCloseDisplay(self._dpy)
-            self._dpy = None
-
-
 class ScreenSession(e2e.Session):
     """A harness session for photographs: the program under libfaketime, at a scale
     factor, with whatever lies beside the binary that it may load."""
@@ -348,7 +322,6 @@ class ScreenSession(e2e.Session):
         self._start_pulse()
         self.grabber = e2e.FastGrabber(self.display)
         self.keys = e2e.FastKeys(self.display)
-        self.focus = FocusReader(self.display)
 
         self.env = self.base_env()
         self.env.update({
@@ -374,11 +347,6 @@ class ScreenSession(e2e.Session):
         self.about = self.open_window("About Tapwell", timeout=60)
         if (self.about.w, self.about.h) != (self.px(7035), self.px(3585)):
             raise E2EError("the About window is %dx%d" % (self.about.w, self.about.h))
-
-    def _stop(self, failed):
-        if getattr(self, "focus", None):
-            self.focus.close()
-        super()._stop(failed)
 
     # -- moving about ------------------------------------------------------
 
@@ -452,10 +420,6 @@ class ScreenSession(e2e.Session):
         wait_until(lambda: self.colour_at(corner) != (0, 0, 0), timeout,
                    "the window %s drawn" % title)
         return rect
-
-    def wait_focused(self, rect, timeout=30):
-        wait_until(lambda: self.focus.focus() == rect.wid, timeout,
-                   "the keyboard focus on window 0x%x" % rect.wid)
 
     def stop_to_menu(self, stop):
         self.click(self.control(*stop))
