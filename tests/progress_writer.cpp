@@ -1,12 +1,15 @@
 // Writes lines of the progress record, each with its keys, over and over until it is
 // killed: the progress test kills it at random moments and checks what is left.
-// Usage: progress_writer FILE
+// Usage: progress_writer FILE [PAUSE_MS]   (PAUSE_MS between lines, as a child types them)
 #include "progress/store.h"
 #include "ui/recordwords.h"
 
 #include <QCoreApplication>
 
+#include <QThread>
+
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -23,7 +26,9 @@ int main(int argc, char* argv[]) {
         child = children.isEmpty() ? store.addChild(QStringLiteral("Writer"), {}).value_or(0)
                                    : children.first().id;
     }
+    const int pauseMs = argc > 2 ? std::atoi(argv[2]) : 0;
     for (long i = 0;; ++i) {
+        if (pauseMs > 0 && i > 0) QThread::msleep(static_cast<unsigned long>(pauseMs));
         // chars holds the number of keys, so a line missing some of them shows.
         tapwell::progress::LineRecord line;
         line.started = QStringLiteral("2026-12-08T09:15:02.250Z");

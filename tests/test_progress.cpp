@@ -143,6 +143,7 @@ private slots:
     void keysOfALineLeftByStopAreDropped();
     void withNoChildNothingIsWritten();
     void killedWhileWritingLeavesWholeLines();
+    void twoTapwellsStartingANewRecordBothKeepIt();
     void unusableFilesAreMovedAsideAndAFreshOneStarted_data();
     void unusableFilesAreMovedAsideAndAFreshOneStarted();
     void damageFoundWhileWritingStartsAFreshFile();
@@ -352,6 +353,27 @@ void TestProgress::killedWhileWritingLeavesWholeLines() {
         const int lines = r.one(QStringLiteral("SELECT count(*) FROM line")).toInt();
         QVERIFY2(lines > before, qPrintable(QString::number(lines)));
         before = lines;
+    }
+}
+
+void TestProgress::twoTapwellsStartingANewRecordBothKeepIt() {
+    const QString writer =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/progress_writer");
+    for (int round = 0; round < 5; ++round) {
+        const QString path = dir_->filePath(QStringLiteral("new-%1.sqlite").arg(round));
+        std::vector<std::unique_ptr<QProcess>> writers;
+        for (int i = 0; i < 3; ++i) {
+            writers.push_back(std::make_unique<QProcess>());
+            // A line every 20 ms: a child is slower, and a writer that never lets go
+            // would starve the others of the write lock, which is not what this is about.
+            writers.back()->start(writer, {path, QStringLiteral("20")});
+        }
+        // Each of them makes or finds the schema, and writes.
+        for (auto& p : writers) {
+            QVERIFY2(p->waitForReadyRead(20000), p->readAllStandardError().constData());
+            p->kill();
+            p->waitForFinished(10000);
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QLoggingCategory>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -351,6 +352,14 @@ bool Store::open() {
             fail(StoreFault::NotOurs, QStringLiteral("no SQLite header"));
         }
     }
+
+    // Two Tapwells started together on a record that does not exist yet would both make
+    // its tables, and both switch it to WAL while the other reads it the old way (SQLite
+    // then answers "locked" without waiting). Opening is one at a time: the other waits
+    // here until the first has the record made, and then finds it ready. A lock left by
+    // a program that was killed is taken over.
+    QLockFile opening(path_ + QStringLiteral(".lock"));
+    if (!readOnly_) opening.tryLock(2 * busyTimeoutMs_);
 
     // Looked at before the connection opens: opening a WAL database makes its WAL file.
     checkWhole_ =
