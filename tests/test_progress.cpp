@@ -5,6 +5,7 @@
 #include "drills/results.h"
 #include "files.h"
 #include "progress/export.h"
+#include "progress/recordcache.h"
 #include "progress/recorder.h"
 #include "progress/store.h"
 #include "shipped.h"
@@ -156,6 +157,7 @@ private slots:
     void migratesFromEachOldVersion();
     void removingAChildRemovesTheirRecord();
     void recentKeysAreTheLatestLinesNewestFirst();
+    void whatWasReadIsBroughtUpToDateWithTheNewLinesOnly();
     void exportQuotesAndGuardsCells();
     void exportToABadPathSaysWhy();
     void aRecordIsTheUsersAloneAndReadWithinBounds();
@@ -690,6 +692,60 @@ void TestProgress::recentKeysAreTheLatestLinesNewestFirst() {
     QCOMPARE(keys[0].typed, 'a' + 3); // the line's last key first
     QCOMPARE(keys[3].started, QStringLiteral("2026-12-02T09:00:00.000Z"));
     QCOMPARE(keys[3].expected, int('a'));
+}
+
+void TestProgress::whatWasReadIsBroughtUpToDateWithTheNewLinesOnly() {
+    Store s(path_);
+    QVERIFY(s.open());
+    const qint64 ada = s.addChild(QStringLiteral("Ada"), QStringLiteral("fox")).value_or(0);
+    const Child child = s.children().front();
+    const auto write = [&](int day, int hour) {
+        LineRecord l = lineWithKeys(3);
+        l.started = QStringLiteral("2026-12-%1T%2:00:00.000Z")
+                        .arg(day, 2, 10, QLatin1Char('0'))
+                        .arg(hour, 2, 10, QLatin1Char('0'));
+        l.keys[1].typed = 'z'; // missed, then typed again: one time asked for
+        l.keys.insert(l.keys.begin() + 2, KeyRecord{l.keys[1].expected, l.keys[1].expected, 90});
+        QVERIFY(s.writeLine(ada, l));
+    };
+    const auto same = [&](const ChildRecord& a) {
+        ChildRecord whole;
+        update(s, child, whole);
+        QCOMPARE(a.lines.size(), whole.lines.size());
+        for (std::size_t i = 0; i < a.lines.size(); ++i)
+            QCOMPARE(a.lines[i].started, whole.lines[i].started);
+        QCOMPARE(a.presses.size(), whole.presses.size());
+        for (std::size_t i = 0; i < a.presses.size(); ++i) {
+            QCOMPARE(a.presses[i].line, whole.presses[i].line);
+            QCOMPARE(a.presses[i].retry, whole.presses[i].retry);
+            QCOMPARE(a.presses[i].typed, whole.presses[i].typed);
+        }
+    };
+    write(1, 9);
+    write(2, 9);
+    ChildRecord r;
+    update(s, child, r);
+    QVERIFY(r.readAll);
+    QCOMPARE(r.linesRead, 2);
+    write(3, 9);
+    write(3, 10);
+    update(s, child, r);
+    QVERIFY(!r.readAll);
+    QCOMPARE(r.linesRead, 2);
+    same(r);
+    update(s, child, r); // nothing new
+    QCOMPARE(r.linesRead, 0);
+    same(r);
+    // A line dated before the newest (a clock set back) is put in its place: all again.
+    write(2, 12);
+    update(s, child, r);
+    QVERIFY(r.readAll);
+    same(r);
+    // Another child under the same number (removed and added again) is read whole.
+    Child other = child;
+    other.created = QStringLiteral("2026-12-09T00:00:00.000Z");
+    update(s, other, r);
+    QVERIFY(r.readAll);
 }
 
 void TestProgress::exportQuotesAndGuardsCells() {

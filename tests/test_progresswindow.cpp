@@ -67,6 +67,13 @@ double msOf(const QDate& day) {
 }
 
 // Answers the next message box this window shows by the button with this text.
+// Waits for the window to have read the record and drawn it.
+void waitFilled(ProgressWindow& w, QSignalSpy& filled) {
+    QVERIFY2(!filled.isEmpty() || filled.wait(20000), "the record was not read");
+    filled.clear();
+    QCOMPARE(w.lblSentences->text().startsWith(QStringLiteral("Reading")), false);
+}
+
 void answerNextBox(const QString& button, QString* text = nullptr) {
     QTimer::singleShot(0, [button, text] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -97,6 +104,7 @@ private slots:
     void removeAsksTwiceAndSaysWhat();
     void saveAsCsvWritesTheExport();
     void keyboardAloneAndNames();
+    void aSecondOpeningShowsAtOnceAndReadsOnlyTheNewLines();
 
 private:
     ProgressWindow& window() { return *win_; }
@@ -107,6 +115,7 @@ private:
     std::unique_ptr<ChildrenService> children_;
     std::unique_ptr<ProgressView> view_;
     ProgressWindow* win_ = nullptr;
+    std::unique_ptr<QSignalSpy> filled_;
     Child anna_, ben_;
 };
 
@@ -152,10 +161,13 @@ void TestProgressWindow::init() {
     win_ = new ProgressWindow(host);
     view_.reset(win_);
     win_->today = kToday;
+    filled_ = std::make_unique<QSignalSpy>(win_, &ProgressWindow::filled);
     view_->showChild(anna_);
+    waitFilled(*win_, *filled_);
 }
 
 void TestProgressWindow::cleanup() {
+    filled_.reset();
     view_.reset();
     children_.reset();
     store_.reset();
@@ -266,6 +278,7 @@ void TestProgressWindow::anotherChildAndTheirEmptyRecord() {
     ProgressWindow& w = window();
     QCOMPARE(w.cboChild->count(), 2);
     w.cboChild->setCurrentIndex(1);
+    waitFilled(w, *filled_);
     QCOMPARE(w.child().id, ben_.id);
     QCOMPARE(w.lblName->text(), QStringLiteral("Ben"));
     QVERIFY(w.keyStats().empty());
@@ -350,6 +363,27 @@ void TestProgressWindow::keyboardAloneAndNames() {
     view_->showChild(anna_);
     QVERIFY(w.isVisible());
     QCOMPARE(w.lblName->text(), QStringLiteral("Anna"));
+}
+
+void TestProgressWindow::aSecondOpeningShowsAtOnceAndReadsOnlyTheNewLines() {
+    ProgressWindow& w = window();
+    QCOMPARE(w.shown()->lines.size(), std::size_t{9});
+    QVERIFY(w.shown()->readAll);
+    QVERIFY(store_->writeLine(anna_.id, line(kToday, 3, "word", 35, 95)));
+    w.close();
+    view_->showChild(anna_);
+    // What was read before is in sight at once, while the new line is read.
+    QCOMPARE(w.shown()->lines.size(), std::size_t{9});
+    QVERIFY(!w.lblSentences->text().startsWith(QStringLiteral("Reading")));
+    waitFilled(w, *filled_);
+    QCOMPARE(w.shown()->lines.size(), std::size_t{10});
+    QVERIFY(!w.shown()->readAll);
+    QCOMPARE(w.shown()->linesRead, 1);
+    // Another child's record is read whole, and Anna's is not shown meanwhile.
+    w.cboChild->setCurrentIndex(1);
+    QVERIFY(w.shown()->lines.empty());
+    waitFilled(w, *filled_);
+    QCOMPARE(w.child().id, ben_.id);
 }
 
 QTEST_MAIN(TestProgressWindow)

@@ -79,7 +79,7 @@ std::vector<Press> pressesOf(const std::vector<Store::RecentKey>& keys) {
         const bool retry = i + 1 < keys.size() && keys[i + 1].lineId == k.lineId &&
                            keys[i + 1].expected == k.expected &&
                            keys[i + 1].typed != keys[i + 1].expected;
-        out.push_back({k.expected, k.typed, day, retry});
+        out.push_back({k.expected, k.typed, day, retry, k.lineId});
     }
     return out;
 }
@@ -90,7 +90,7 @@ std::vector<LineSummary> summariesOf(const std::vector<Store::StoredLine>& lines
     for (const Store::StoredLine& s : lines) {
         const LineRecord& l = s.line;
         out.push_back({localDayOf(l.started), l.activity, l.rows, l.wpm, l.accuracy,
-                       l.ms.value_or(0), l.started});
+                       l.ms.value_or(0), l.started, s.id});
     }
     return out;
 }

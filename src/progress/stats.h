@@ -26,6 +26,7 @@ struct Press {
     // Another try at the key just missed: the key came up once, however many tries it
     // took, and counts as missed when its first try was wrong.
     bool retry = false;
+    qint64 line = 0; // the line's id in the record
 };
 
 // A finished line, as the statistics read it.
@@ -37,6 +38,7 @@ struct LineSummary {
     std::optional<double> accuracy;
     qint64 ms = 0;
     QString started; // ISO 8601 UTC
+    qint64 id = 0;   // the line's id in the record
 };
 
 // The day a line typed at `started` (ISO 8601 UTC, as the record keeps it) belongs to:

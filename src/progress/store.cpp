@@ -525,7 +525,7 @@ std::optional<qint64> Store::insertLine(qint64 childId, const LineRecord& line) 
     return id;
 }
 
-std::vector<Store::StoredLine> Store::lines(qint64 childId) {
+std::vector<Store::StoredLine> Store::lines(qint64 childId, qint64 afterLineId) {
     std::vector<StoredLine> out;
     if (!usable_) return out;
     QSqlQuery q(QSqlDatabase::database(connection_, false));
@@ -533,11 +533,12 @@ std::vector<Store::StoredLine> Store::lines(qint64 childId) {
     q.prepare(QStringLiteral(
         "SELECT line.id, child_id, child.name, started, activity, rows, shift, chars, "
         "right_keys, wrong_keys, ms, wpm, accuracy FROM line JOIN child ON child.id = child_id "
-        "WHERE (? = 0 OR child_id = ?) AND length(started) <= 64 AND length(activity) <= 16 "
-        "AND ifnull(length(rows), 0) <= 64 AND length(child.name) <= 200 "
-        "ORDER BY started, line.id"));
+        "WHERE (? = 0 OR child_id = ?) AND line.id > ? AND length(started) <= 64 "
+        "AND length(activity) <= 16 AND ifnull(length(rows), 0) <= 64 "
+        "AND length(child.name) <= 200 ORDER BY started, line.id"));
     q.addBindValue(childId);
     q.addBindValue(childId);
+    q.addBindValue(afterLineId);
     if (!q.exec()) return out;
     while (q.next()) {
         StoredLine s;
@@ -575,18 +576,18 @@ std::vector<Store::StoredLine> Store::lines(qint64 childId) {
     return out;
 }
 
-std::vector<Store::RecentKey> Store::recentKeys(qint64 childId, int maxLines) {
+std::vector<Store::RecentKey> Store::recentKeys(qint64 childId, int maxLines, qint64 afterLineId) {
     std::vector<RecentKey> out;
     if (!usable_) return out;
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     q.setForwardOnly(true);
-    q.prepare(
-        QStringLiteral("SELECT k.expected, k.typed, l.started, l.id FROM "
-                       "(SELECT id, started FROM line WHERE child_id = ? AND length(started) <= 64 "
-                       "ORDER BY started DESC, id DESC "
-                       "LIMIT ?) AS l JOIN keystroke k ON k.line_id = l.id AND k.seq <= ? "
-                       "ORDER BY l.started DESC, l.id DESC, k.seq DESC LIMIT ?"));
+    q.prepare(QStringLiteral("SELECT k.expected, k.typed, l.started, l.id FROM "
+                             "(SELECT id, started FROM line WHERE child_id = ? AND id > ? "
+                             "AND length(started) <= 64 ORDER BY started DESC, id DESC "
+                             "LIMIT ?) AS l JOIN keystroke k ON k.line_id = l.id AND k.seq <= ? "
+                             "ORDER BY l.started DESC, l.id DESC, k.seq DESC LIMIT ?"));
     q.addBindValue(childId);
+    q.addBindValue(afterLineId);
     q.addBindValue(maxLines);
     q.addBindValue(kMostKeysPerLine);
     q.addBindValue(kMostRecentKeys);
@@ -594,6 +595,26 @@ std::vector<Store::RecentKey> Store::recentKeys(qint64 childId, int maxLines) {
     while (q.next())
         out.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString(),
                        q.value(3).toLongLong()});
+    return out;
+}
+
+Store::Reading Store::readSince(qint64 childId, qint64 afterLineId) {
+    Reading out;
+    if (!usable_) return out;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    // One read transaction: the reads below see the record as it was at its first.
+    const bool together = QSqlQuery(db).exec(QStringLiteral("BEGIN"));
+    {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("SELECT max(id) FROM line WHERE child_id = ?"));
+        q.addBindValue(childId);
+        if (q.exec() && q.next()) out.newestLineId = q.value(0).toLongLong();
+    }
+    if (out.newestLineId > afterLineId) {
+        out.lines = lines(childId, afterLineId);
+        out.keys = recentKeys(childId, kRecentLines, afterLineId);
+    }
+    if (together) QSqlQuery(db).exec(QStringLiteral("COMMIT"));
     return out;
 }
 

@@ -46,6 +46,8 @@ inline constexpr int kSchemaVersion = 1;
 inline constexpr int kMostKeysPerLine = 10000;
 inline constexpr int kMostRecentKeys = 1000000; // two years of daily practice
 inline constexpr double kMostWpm = 1000;
+// The lines whose keys the statistics read: about three months of daily practice.
+inline constexpr int kRecentLines = 5000;
 
 // What kept the record from being used or written.
 enum class StoreFault {
@@ -145,14 +147,15 @@ public:
     // damaged here is moved aside and the line written to a fresh one (movedAside()).
     std::optional<qint64> writeLine(qint64 childId, const LineRecord& line);
 
-    // Every line of one child (or of all, childId 0), oldest first, without keys.
+    // Every line of one child (or of all, childId 0), oldest first, without keys; only
+    // those after the line `afterLineId` when given (the lines added since it was read).
     struct StoredLine {
         qint64 id = 0;
         qint64 childId = 0;
         QString childName;
         LineRecord line;
     };
-    std::vector<StoredLine> lines(qint64 childId = 0);
+    std::vector<StoredLine> lines(qint64 childId = 0, qint64 afterLineId = 0);
     // The keys of one line, in order.
     std::vector<KeyRecord> keys(qint64 lineId);
 
@@ -166,7 +169,19 @@ public:
         QString started; // of its line
         qint64 lineId = 0;
     };
-    std::vector<RecentKey> recentKeys(qint64 childId, int maxLines = 5000);
+    // Only the keys of lines after `afterLineId` when given.
+    std::vector<RecentKey> recentKeys(qint64 childId, int maxLines = kRecentLines,
+                                      qint64 afterLineId = 0);
+
+    // A child's lines and recent keys after the line `afterLineId` (all of them at 0),
+    // read at one moment: a line another window writes meanwhile is in both or in
+    // neither. newestLineId is the newest line of the child's there is, read or not.
+    struct Reading {
+        std::vector<StoredLine> lines;
+        std::vector<RecentKey> keys;
+        qint64 newestLineId = 0;
+    };
+    Reading readSince(qint64 childId, qint64 afterLineId = 0);
 
 private:
     bool fail(StoreFault fault, const QString& detail, const QString& where = {});

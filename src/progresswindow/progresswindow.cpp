@@ -213,6 +213,7 @@ void ProgressWindow::showChild(const progress::Child& child) {
 void ProgressWindow::childrenChanged() {
     const QList<progress::Child> now =
         host_.children ? host_.children->children() : QList<progress::Child>{};
+    if (reader_) reader_->keepOnly(now);
     for (const progress::Child& c : now)
         if (c.id == child_.id) {
             if (isVisible())
@@ -256,23 +257,43 @@ void ProgressWindow::fill(progress::Child child) {
     listChildren();
     lblSaved->clear();
 
+    // What was read of this child before stays in sight until the record's news comes;
+    // another child's does not.
+    if (!shown_ || shown_->child.id != child.id) {
+        auto nothing = std::make_shared<ProgressData>();
+        nothing->child = child;
+        draw(nothing);
+        if (child.id != 0 && host_.store && host_.store->usable())
+            lblSentences->setText(QStringLiteral("Reading %1's progress…").arg(child.name));
+    }
+    if (host_.store && host_.store->usable() && child.id != 0) {
+        if (!reader_) {
+            reader_ = std::make_unique<RecordReader>(host_.store->path(), host_.keys);
+            connect(reader_.get(), &RecordReader::read, this,
+                    [this](std::shared_ptr<const ProgressData> data) {
+                        if (data->child.id == child_.id) {
+                            draw(data);
+                            emit filled();
+                        }
+                    });
+        }
+        reader_->request(child);
+    } else {
+        emit filled();
+    }
+}
+
+void ProgressWindow::draw(std::shared_ptr<const ProgressData> data) {
+    shown_ = std::move(data);
     const QDate day = today.isValid() ? today : QDate::currentDate();
     QElapsedTimer timer;
     timer.start();
-    std::vector<progress::LineSummary> lines;
-    std::vector<progress::Press> presses;
-    if (host_.store && host_.store->usable() && child.id != 0) {
-        lines = progress::summariesOf(host_.store->lines(child.id));
-        presses = progress::pressesOf(host_.store->recentKeys(child.id));
-    }
-    keys_ =
-        host_.keys ? progress::keyStats(*host_.keys, presses) : std::map<int, progress::KeyStats>{};
-    const qint64 read = timer.restart();
-    fillCharts(lines, day);
+    keys_ = shown_->keys;
+    fillCharts(shown_->lines, day);
     fillMap();
-    fillWords(lines, presses, day);
-    qCDebug(lcWindow) << "read" << lines.size() << "lines and" << presses.size() << "keys in"
-                      << read << "ms, filled the window in" << timer.elapsed() << "ms";
+    fillWords(shown_->lines, shown_->presses, day);
+    qCDebug(lcWindow) << "drew" << shown_->lines.size() << "lines and" << shown_->presses.size()
+                      << "keys in" << timer.elapsed() << "ms";
 }
 
 void ProgressWindow::fillCharts(const std::vector<progress::LineSummary>& lines, const QDate& day) {

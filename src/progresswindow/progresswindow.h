@@ -10,6 +10,7 @@
 
 #include "progress/stats.h"
 #include "progresswindow/progressplugin.h"
+#include "reader.h"
 #include "troublemap.h"
 
 #include <QColor>
@@ -39,7 +40,9 @@ public:
     void showChild(const progress::Child& child) override;
     void childrenChanged() override;
 
-    // Reads the child's record and fills every part; showChild does this and shows.
+    // Shows the child at once, with what was read of their record before, and asks for
+    // the record: every part is filled when it comes (`filled`). showChild does this and
+    // shows the window.
     void fill(progress::Child child); // a copy: the list it may come from is made anew
     const progress::Child& child() const { return child_; }
     // The day the charts end on; today, in the computer's time zone, unless set.
@@ -75,8 +78,15 @@ public:
 
     // What the map shows, per on-screen key (kSpaceBarKey for the space bar).
     const std::map<int, progress::KeyStats>& keyStats() const { return keys_; }
+    // What is drawn now; none before the child's record was first read.
+    const ProgressData* shown() const { return shown_.get(); }
+
+signals:
+    // The child's record was read and every part drawn from it.
+    void filled();
 
 private:
+    void draw(std::shared_ptr<const ProgressData> data);
     void fillCharts(const std::vector<progress::LineSummary>& lines, const QDate& today);
     void fillMap();
     void fillWords(const std::vector<progress::LineSummary>& lines,
@@ -88,6 +98,8 @@ private:
     progress::Child child_;
     QList<progress::Child> children_;
     std::map<int, progress::KeyStats> keys_;
+    std::unique_ptr<RecordReader> reader_;
+    std::shared_ptr<const ProgressData> shown_;
     bool listing_ = false;
 };
 

@@ -1,0 +1,98 @@
+#include "reader.h"
+
+#include "logging.h"
+
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+
+#include <algorithm>
+#include <atomic>
+#include <optional>
+
+namespace tapwell {
+
+// Lives on the reader's thread, with its store: a connection is used by the thread that
+// opened it.
+class RecordReader::Worker : public QObject {
+public:
+    Worker(QString path, std::optional<KeyTables> keys)
+        : path_(std::move(path)), keys_(std::move(keys)) {}
+
+    std::shared_ptr<const ProgressData> read(const progress::Child& child) {
+        auto data = std::make_shared<ProgressData>();
+        data->child = child;
+        if (!open() || child.id == 0) return data;
+        QElapsedTimer timer;
+        timer.start();
+        progress::ChildRecord& record = records_[child.id];
+        progress::update(*store_, child, record);
+        data->lines = record.lines;
+        data->presses = record.presses;
+        data->linesRead = record.linesRead;
+        data->readAll = record.readAll;
+        if (keys_) data->keys = progress::keyStats(*keys_, record.presses);
+        qCDebug(lcWindow) << (record.readAll ? "read all" : "read the new") << record.linesRead
+                          << "lines of" << record.lines.size() << "in" << timer.elapsed() << "ms";
+        return data;
+    }
+
+    void keepOnly(const std::vector<qint64>& ids) {
+        for (auto it = records_.begin(); it != records_.end();)
+            it = std::find(ids.begin(), ids.end(), it->first) == ids.end() ? records_.erase(it)
+                                                                           : std::next(it);
+    }
+
+private:
+    bool open() {
+        if (!store_) {
+            static std::atomic<int> readers{0};
+            store_ = std::make_unique<progress::Store>(
+                path_, QStringLiteral("tapwell.progress.reader%1").arg(++readers));
+            store_->setReadOnly(true);
+            store_->open();
+        }
+        return store_->usable();
+    }
+
+    QString path_;
+    std::optional<KeyTables> keys_;
+    std::unique_ptr<progress::Store> store_;
+    std::map<qint64, progress::ChildRecord> records_;
+};
+
+RecordReader::RecordReader(const QString& path, const KeyTables* keys, QObject* parent)
+    : QObject(parent),
+      worker_(new Worker(path, keys ? std::optional<KeyTables>(*keys) : std::nullopt)) {
+    thread_.setObjectName(QStringLiteral("record reader"));
+    worker_->moveToThread(&thread_);
+    // Deleted on its own thread, once the thread's last work is done.
+    connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
+    thread_.start(QThread::LowPriority);
+}
+
+RecordReader::~RecordReader() {
+    thread_.quit();
+    thread_.wait();
+}
+
+void RecordReader::request(const progress::Child& child) {
+    const quint64 asked = ++asked_;
+    Worker* worker = worker_;
+    QMetaObject::invokeMethod(worker_, [this, worker, asked, child] {
+        auto data = worker->read(child);
+        // Back on the window's thread; an answer to an older question goes unheard.
+        QMetaObject::invokeMethod(this, [this, asked, data] {
+            if (asked == asked_) emit read(data);
+        });
+    });
+}
+
+void RecordReader::keepOnly(const QList<progress::Child>& children) {
+    std::vector<qint64> ids;
+    for (const progress::Child& c : children)
+        ids.push_back(c.id);
+    Worker* worker = worker_;
+    QMetaObject::invokeMethod(worker_, [worker, ids] { worker->keepOnly(ids); });
+}
+
+} // namespace tapwell
