@@ -262,6 +262,7 @@ void ProgressWindow::fill(progress::Child child) {
     if (!shown_ || shown_->child.id != child.id) {
         auto nothing = std::make_shared<ProgressData>();
         nothing->child = child;
+        nothing->day = today.isValid() ? today : QDate::currentDate();
         draw(nothing);
         if (child.id != 0 && host_.store && host_.store->usable())
             lblSentences->setText(QStringLiteral("Reading %1's progress…").arg(child.name));
@@ -277,7 +278,7 @@ void ProgressWindow::fill(progress::Child child) {
                         }
                     });
         }
-        reader_->request(child);
+        reader_->request(child, today.isValid() ? today : QDate::currentDate());
     } else {
         emit filled();
     }
@@ -285,13 +286,12 @@ void ProgressWindow::fill(progress::Child child) {
 
 void ProgressWindow::draw(std::shared_ptr<const ProgressData> data) {
     shown_ = std::move(data);
-    const QDate day = today.isValid() ? today : QDate::currentDate();
     QElapsedTimer timer;
     timer.start();
     keys_ = shown_->keys;
-    fillCharts(shown_->lines, day);
+    fillCharts(shown_->lines, shown_->day);
     fillMap();
-    fillWords(shown_->lines, shown_->presses, day);
+    fillWords(*shown_);
     qCDebug(lcWindow) << "drew" << shown_->lines.size() << "lines and" << shown_->presses.size()
                       << "keys in" << timer.elapsed() << "ms";
 }
@@ -304,23 +304,20 @@ void ProgressWindow::fillMap() {
     fillTroubleMap(*keyboard, host_.keys, keys_);
 }
 
-void ProgressWindow::fillWords(const std::vector<progress::LineSummary>& lines,
-                               const std::vector<progress::Press>& presses, const QDate& day) {
+void ProgressWindow::fillWords(const ProgressData& data) {
     QStringList words;
     if (host_.keys) {
-        const auto finger = progress::weakestFinger(*host_.keys, keys_);
-        words << (finger ? progress::fingerSentence(*host_.keys, *finger)
-                         : QStringLiteral("Type a few more lines, and Tapwell can tell you "
-                                          "which finger misses most."));
-        // The five that got most better: a long list says less to a child.
-        std::vector<int> better = progress::keysBetterThisWeek(*host_.keys, presses, day);
-        better.resize(std::min<std::size_t>(better.size(), 5));
-        if (!better.empty()) words << progress::betterSentence(*host_.keys, better);
+        words << (data.weakestFinger
+                      ? progress::fingerSentence(*host_.keys, *data.weakestFinger)
+                      : QStringLiteral("Type a few more lines, and Tapwell can tell you "
+                                       "which finger misses most."));
+        if (!data.betterThisWeek.empty())
+            words << progress::betterSentence(*host_.keys, data.betterThisWeek);
     }
-    if (const auto best = progress::bestLine(lines)) words << progress::bestLineSentence(*best);
+    if (data.bestLine) words << progress::bestLineSentence(*data.bestLine);
     lblSentences->setText(words.join(QLatin1Char('\n')));
 
-    const auto finished = progress::lessonsFinished(lines);
+    const auto& finished = data.lessonsFinished;
     QStringList lessons{QStringLiteral("Lessons practised to the end:")};
     for (int row = kHomeRow; row <= kNumberRow; ++row) {
         const auto it = finished.find(row);

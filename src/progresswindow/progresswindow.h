@@ -89,8 +89,7 @@ private:
     void draw(std::shared_ptr<const ProgressData> data);
     void fillCharts(const std::vector<progress::LineSummary>& lines, const QDate& today);
     void fillMap();
-    void fillWords(const std::vector<progress::LineSummary>& lines,
-                   const std::vector<progress::Press>& presses, const QDate& today);
+    void fillWords(const ProgressData& data);
     void listChildren();
     void childChosen(int index);
 

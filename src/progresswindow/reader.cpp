@@ -18,9 +18,10 @@ public:
     Worker(QString path, std::optional<KeyTables> keys)
         : path_(std::move(path)), keys_(std::move(keys)) {}
 
-    std::shared_ptr<const ProgressData> read(const progress::Child& child) {
+    std::shared_ptr<const ProgressData> read(const progress::Child& child, const QDate& day) {
         auto data = std::make_shared<ProgressData>();
         data->child = child;
+        data->day = day;
         if (!open() || child.id == 0) return data;
         QElapsedTimer timer;
         timer.start();
@@ -30,7 +31,16 @@ public:
         data->presses = record.presses;
         data->linesRead = record.linesRead;
         data->readAll = record.readAll;
-        if (keys_) data->keys = progress::keyStats(*keys_, record.presses);
+        // Everything that goes through the whole record is done here, not while the
+        // window draws: a child may be typing in the main window meanwhile.
+        if (keys_) {
+            data->keys = progress::keyStats(*keys_, record.presses);
+            data->weakestFinger = progress::weakestFinger(*keys_, data->keys);
+            data->betterThisWeek = progress::keysBetterThisWeek(*keys_, record.presses, day);
+            data->betterThisWeek.resize(std::min<std::size_t>(data->betterThisWeek.size(), 5));
+        }
+        data->bestLine = progress::bestLine(record.lines);
+        data->lessonsFinished = progress::lessonsFinished(record.lines);
         qCDebug(lcWindow) << (record.readAll ? "read all" : "read the new") << record.linesRead
                           << "lines of" << record.lines.size() << "in" << timer.elapsed() << "ms";
         return data;
@@ -75,11 +85,11 @@ RecordReader::~RecordReader() {
     thread_.wait();
 }
 
-void RecordReader::request(const progress::Child& child) {
+void RecordReader::request(const progress::Child& child, const QDate& day) {
     const quint64 asked = ++asked_;
     Worker* worker = worker_;
-    QMetaObject::invokeMethod(worker_, [this, worker, asked, child] {
-        auto data = worker->read(child);
+    QMetaObject::invokeMethod(worker_, [this, worker, asked, child, day] {
+        auto data = worker->read(child, day);
         // Back on the window's thread; an answer to an older question goes unheard.
         QMetaObject::invokeMethod(this, [this, asked, data] {
             if (asked == asked_) emit read(data);

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tapwell {
@@ -24,6 +25,12 @@ struct ProgressData {
     std::map<int, progress::KeyStats> keys;   // per on-screen key
     int linesRead = 0;                        // by this reading: all lines, or the new ones
     bool readAll = true;
+    // What the sentences say, as of `day`.
+    QDate day;
+    std::optional<progress::FingerTrouble> weakestFinger;
+    std::vector<int> betterThisWeek; // the five that got most better
+    std::optional<progress::LineSummary> bestLine;
+    std::map<int, QDate> lessonsFinished;
 };
 
 class RecordReader : public QObject {
@@ -34,9 +41,9 @@ public:
     RecordReader(const QString& path, const KeyTables* keys, QObject* parent = nullptr);
     ~RecordReader() override; // waits for a reading under way
 
-    // Asks for the child's progress; `read` brings it, on this object's thread. A newer
-    // request makes an older one's answer go unheard.
-    void request(const progress::Child& child);
+    // Asks for the child's progress up to `day`; `read` brings it, on this object's
+    // thread. A newer request makes an older one's answer go unheard.
+    void request(const progress::Child& child, const QDate& day);
     // Forgets what was read of children no longer there.
     void keepOnly(const QList<progress::Child>& children);
 
