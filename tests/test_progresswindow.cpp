@@ -100,6 +100,7 @@ private slots:
     void troubleMapColoursAndTooltips();
     void theColourScaleReadsInGreyscale();
     void sentencesAndLessons();
+    void aSuggestionWithAButtonThatStartsIt();
     void anotherChildAndTheirEmptyRecord();
     void removeAsksTwiceAndSaysWhat();
     void saveAsCsvWritesTheExport();
@@ -116,6 +117,8 @@ private:
     std::unique_ptr<ProgressView> view_;
     ProgressWindow* win_ = nullptr;
     std::unique_ptr<QSignalSpy> filled_;
+    std::vector<Suggestion> started_; // what the suggestion's button started
+    bool mainWindowFree_ = true;
     Child anna_, ben_;
 };
 
@@ -157,6 +160,10 @@ void TestProgressWindow::init() {
         if (exportCsv(*store_, file, fault)) return true;
         error = exportErrorText(fault);
         return false;
+    };
+    host.start = [this](const Suggestion& what) {
+        started_.push_back(what);
+        return mainWindowFree_;
     };
     win_ = new ProgressWindow(host);
     view_.reset(win_);
@@ -274,6 +281,26 @@ void TestProgressWindow::sentencesAndLessons() {
                                                   "Number Row: not yet"));
 }
 
+void TestProgressWindow::aSuggestionWithAButtonThatStartsIt() {
+    ProgressWindow& w = window();
+    // W is missed three times in ten: Tricky Keys, with the Top Row to draw from.
+    QCOMPARE(w.lblSuggestion->text(), QStringLiteral("Try Tricky Keys: W needs practice"));
+    QVERIFY(!w.cmdSuggestion->isHidden());
+    QCOMPARE(w.cmdSuggestion->text(), QStringLiteral("&Go to Tricky Keys"));
+    w.cmdSuggestion->click();
+    QCOMPARE(started_.size(), std::size_t{1});
+    QCOMPARE(started_[0].kind, Suggestion::Kind::TrickyKeys);
+    QCOMPARE(started_[0].rows, std::vector<int>{kTopRow});
+    // The main window busy with a drill: the parent is told what to do first.
+    mainWindowFree_ = false;
+    w.cmdSuggestion->click();
+    QVERIFY(w.lblSuggestion->text().contains(QStringLiteral("Stop what is being typed")));
+    // No record, no suggestion.
+    w.cboChild->setCurrentIndex(1);
+    waitFilled(w, *filled_);
+    QVERIFY(w.lblSuggestion->isHidden() && w.cmdSuggestion->isHidden());
+}
+
 void TestProgressWindow::anotherChildAndTheirEmptyRecord() {
     ProgressWindow& w = window();
     QCOMPARE(w.cboChild->count(), 2);
@@ -335,8 +362,8 @@ void TestProgressWindow::saveAsCsvWritesTheExport() {
 void TestProgressWindow::keyboardAloneAndNames() {
     ProgressWindow& w = window();
     // The parent's tools in a row, by Tab.
-    const QList<QWidget*> order = {w.cboChild,     w.cmdAdd,  w.cmdRename, w.cmdRemove,
-                                   w.lblSentences, w.cmdSave, w.cmdClose};
+    const QList<QWidget*> order = {w.cboChild,     w.cmdAdd,        w.cmdRename, w.cmdRemove,
+                                   w.lblSentences, w.cmdSuggestion, w.cmdSave,   w.cmdClose};
     for (int i = 0; i + 1 < order.size(); ++i) {
         QWidget* next = order[i]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus)

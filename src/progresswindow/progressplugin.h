@@ -8,6 +8,7 @@
 // needed to start.
 #pragma once
 
+#include "progress/advice.h"
 #include "progress/childrenservice.h"
 #include "progress/store.h"
 
@@ -32,6 +33,9 @@ struct ProgressHost {
     progress::ChildrenService* children = nullptr;
     // "Save as CSV…": the export `tapwell --export-progress` writes; false with a reason.
     std::function<bool(const QString& file, QString& error)> saveCsv;
+    // The suggestion's button: starts it in the main window and brings that forward;
+    // false when the main window is busy with something else.
+    std::function<bool(const progress::Suggestion& what)> start;
 };
 
 // What the program asks of the window.
@@ -55,5 +59,5 @@ public:
 
 } // namespace tapwell
 
-#define TapwellProgressPlugin_iid "org.tapwell.ProgressPlugin/1"
+#define TapwellProgressPlugin_iid "org.tapwell.ProgressPlugin/2"
 Q_DECLARE_INTERFACE(tapwell::ProgressPlugin, TapwellProgressPlugin_iid)

@@ -139,6 +139,18 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     lblSentences->setAccessibleName(QStringLiteral("In words"));
     lblSentences->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     left->addWidget(lblSentences);
+    auto* next = new QHBoxLayout;
+    lblSuggestion = new QLabel(page);
+    lblSuggestion->setFont(layoutFont(QStringLiteral("Arial"), 12, true));
+    lblSuggestion->setWordWrap(true);
+    lblSuggestion->setTextFormat(Qt::PlainText);
+    lblSuggestion->setAccessibleName(QStringLiteral("What to do next"));
+    next->addWidget(lblSuggestion, 1);
+    cmdSuggestion = new QPushButton(page);
+    cmdSuggestion->setAutoDefault(false);
+    cmdSuggestion->hide();
+    next->addWidget(cmdSuggestion, 0, Qt::AlignVCenter);
+    left->addLayout(next);
     lblLessons = new QLabel(page);
     lblLessons->setWordWrap(true);
     lblLessons->setTextFormat(Qt::PlainText);
@@ -182,7 +194,8 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     setTabOrder(cmdAdd, cmdRename);
     setTabOrder(cmdRename, cmdRemove);
     setTabOrder(cmdRemove, lblSentences);
-    setTabOrder(lblSentences, cmdSave);
+    setTabOrder(lblSentences, cmdSuggestion);
+    setTabOrder(cmdSuggestion, cmdSave);
     setTabOrder(cmdSave, cmdClose);
 
     connect(cboChild, &QComboBox::currentIndexChanged, this, [this](int i) { childChosen(i); });
@@ -190,6 +203,7 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     connect(cmdRename, &QPushButton::clicked, this, [this] { renameClicked(); });
     connect(cmdRemove, &QPushButton::clicked, this, [this] { removeClicked(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { saveClicked(); });
+    connect(cmdSuggestion, &QPushButton::clicked, this, [this] { suggestionClicked(); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -317,6 +331,14 @@ void ProgressWindow::fillWords(const ProgressData& data) {
     if (data.bestLine) words << progress::bestLineSentence(*data.bestLine);
     lblSentences->setText(words.join(QLatin1Char('\n')));
 
+    const QString suggestion =
+        host_.keys ? progress::suggestionSentence(*host_.keys, data.suggestion) : QString();
+    lblSuggestion->setText(suggestion);
+    lblSuggestion->setVisible(!suggestion.isEmpty());
+    cmdSuggestion->setText(progress::suggestionButton(data.suggestion));
+    cmdSuggestion->setAccessibleName(QString(cmdSuggestion->text()).remove(QLatin1Char('&')));
+    cmdSuggestion->setVisible(!suggestion.isEmpty() && host_.start);
+
     const auto& finished = data.lessonsFinished;
     QStringList lessons{QStringLiteral("Lessons practised to the end:")};
     for (int row = kHomeRow; row <= kNumberRow; ++row) {
@@ -431,6 +453,16 @@ void ProgressWindow::saveClicked() {
     connect(dialog, &QFileDialog::fileSelected, this,
             [this](const QString& file) { saveTo(file); });
     dialog->open();
+}
+
+void ProgressWindow::suggestionClicked() {
+    if (!shown_ || !host_.start || !host_.keys) return;
+    const QString sentence = progress::suggestionSentence(*host_.keys, shown_->suggestion);
+    if (host_.start(shown_->suggestion))
+        lblSuggestion->setText(sentence);
+    else
+        lblSuggestion->setText(
+            sentence + QStringLiteral("\n(Stop what is being typed in the main window first.)"));
 }
 
 bool ProgressWindow::saveTo(const QString& file) {

@@ -53,6 +53,7 @@ public:
     void renameClicked();
     void removeClicked();
     void saveClicked();
+    void suggestionClicked();
     // Writes the export; false with the reason shown to the parent.
     bool saveTo(const QString& file);
     // What "Remove…" asks first: who and what will be deleted.
@@ -71,6 +72,8 @@ public:
     OnScreenKeyboard* keyboard;
     TroubleLegend* legend;
     QLabel* lblSentences;
+    QLabel* lblSuggestion; // what to do next, and its button
+    QPushButton* cmdSuggestion;
     QLabel* lblLessons;
     QLabel* lblSaved;
     QPushButton* cmdSave;

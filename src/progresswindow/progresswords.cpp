@@ -68,4 +68,49 @@ QString bestLineSentence(const LineSummary& best) {
         .arg(drill, best.day.toString(QStringLiteral("d MMMM yyyy")));
 }
 
+namespace {
+
+QString lessonName(int row) {
+    static const char* const names[] = {"Home Row", "Top Row", "Bottom Row", "Number Row"};
+    return row >= kHomeRow && row <= kNumberRow ? QLatin1String(names[row - kHomeRow]) : QString();
+}
+
+} // namespace
+
+QString suggestionSentence(const KeyTables& t, const Suggestion& s) {
+    switch (s.kind) {
+    case Suggestion::Kind::TrickyKeys: {
+        QStringList keys;
+        for (int k : s.keys)
+            keys << keyCaption(t, k);
+        if (keys.isEmpty()) return {};
+        const QString last = keys.takeLast();
+        return keys.isEmpty() ? QStringLiteral("Try Tricky Keys: %1 needs practice").arg(last)
+                              : QStringLiteral("Try Tricky Keys: %1 and %2 need practice")
+                                    .arg(keys.join(QStringLiteral(", ")), last);
+    }
+    case Suggestion::Kind::NextLesson:
+        return QStringLiteral("Ready for the %1 lesson").arg(lessonName(s.row));
+    case Suggestion::Kind::EveryDay:
+        return QStringLiteral("Practise a little every day: 10 minutes is plenty");
+    case Suggestion::Kind::None:
+        break;
+    }
+    return {};
+}
+
+QString suggestionButton(const Suggestion& s) {
+    switch (s.kind) {
+    case Suggestion::Kind::TrickyKeys:
+        return QStringLiteral("&Go to Tricky Keys");
+    case Suggestion::Kind::NextLesson:
+        return QStringLiteral("&Go to the %1 lesson").arg(lessonName(s.row));
+    case Suggestion::Kind::EveryDay:
+        return QStringLiteral("&Go and type");
+    case Suggestion::Kind::None:
+        break;
+    }
+    return {};
+}
+
 } // namespace tapwell::progress

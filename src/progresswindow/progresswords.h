@@ -2,6 +2,7 @@
 // the statistics give numbers and keys; these put them in sentences.
 #pragma once
 
+#include "progress/advice.h"
 #include "progress/stats.h"
 #include "state/keytables.h"
 
@@ -26,5 +27,9 @@ QString keyTooltip(const KeyTables& t, const KeyStats* stats);
 QString betterSentence(const KeyTables& t, const std::vector<int>& keys);
 // "Your best line: 33 words per minute in the Timed Drill, on 8 December 2026".
 QString bestLineSentence(const LineSummary& best);
+// What to do next: "Try Tricky Keys: Q and ; need practice"; empty for none.
+QString suggestionSentence(const KeyTables& t, const Suggestion& s);
+// The caption of the button that starts it: "&Go to Tricky Keys".
+QString suggestionButton(const Suggestion& s);
 
 } // namespace tapwell::progress

@@ -41,6 +41,9 @@ public:
         }
         data->bestLine = progress::bestLine(record.lines);
         data->lessonsFinished = progress::lessonsFinished(record.lines);
+        if (keys_)
+            data->suggestion =
+                progress::suggest(*keys_, data->keys, record.lines, data->lessonsFinished, day);
         qCDebug(lcWindow) << (record.readAll ? "read all" : "read the new") << record.linesRead
                           << "lines of" << record.lines.size() << "in" << timer.elapsed() << "ms";
         return data;

@@ -3,6 +3,7 @@
 // opening reads only the lines added since.
 #pragma once
 
+#include "progress/advice.h"
 #include "progress/recordcache.h"
 #include "progress/stats.h"
 #include "state/keytables.h"
@@ -31,6 +32,7 @@ struct ProgressData {
     std::vector<int> betterThisWeek; // the five that got most better
     std::optional<progress::LineSummary> bestLine;
     std::map<int, QDate> lessonsFinished;
+    progress::Suggestion suggestion; // what to do next
 };
 
 class RecordReader : public QObject {

@@ -231,6 +231,7 @@ void App::showProgress() {
             error = exportErrorText(fault);
             return false;
         };
+        host.start = [this](const progress::Suggestion& what) { return startSuggestion(what); };
         QString why;
         progress_.reset(loadProgressView(host, why, progressLibrary));
         if (!progress_) qCDebug(lcShell).noquote() << why;
@@ -238,6 +239,27 @@ void App::showProgress() {
     if (progress_) return progress_->showChild(child_);
     if (!summary_) summary_ = std::make_unique<ProgressSummary>();
     summary_->showFor(child_, progress::summarize(store_->lines(child_.id)));
+}
+
+bool App::startSuggestion(const progress::Suggestion& what) {
+    // Only from the menu screen: a drill under way is the child's, not the parent's.
+    if (!main_ || !main_->menuFrame()->isVisible()) return false;
+    switch (what.kind) {
+    case progress::Suggestion::Kind::TrickyKeys:
+        main_->checkRows(what.rows); // so the drill draws the keys that need practice
+        main_->cmdTricky_Click();
+        break;
+    case progress::Suggestion::Kind::NextLesson:
+        main_->cmdMenu_Click(kLearnKeyboard);
+        main_->cmdLearn_Click(what.row);
+        break;
+    case progress::Suggestion::Kind::EveryDay:
+    case progress::Suggestion::Kind::None:
+        break; // the menu, to choose from
+    }
+    main_->raise();
+    main_->activateWindow();
+    return true;
 }
 
 TrickyRecord App::trickyRecord() {

@@ -102,6 +102,8 @@ private:
     ChildChooser& madeChooser(); // made the first time it is needed
     // What the record says of each key of the child typing, for Tricky Keys.
     TrickyRecord trickyRecord();
+    // My Progress's suggestion, started in the main window; false when it is busy.
+    bool startSuggestion(const progress::Suggestion& what);
 
     Module1 g_;
     SteadyClock clock_;

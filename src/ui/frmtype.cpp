@@ -361,6 +361,12 @@ RowChoice FrmType::checkedRows() const {
     return rows;
 }
 
+void FrmType::checkRows(const std::vector<int>& rows) {
+    for (int row : rows)
+        if (row >= kHomeRow && row <= kNumberRow)
+            chkRow[static_cast<std::size_t>(row - 1)]->setChecked(true);
+}
+
 void FrmType::printLine(const std::string& text, bool endLine) {
     picDisplay->Print(QString::fromStdString(text), endLine);
 }

@@ -155,6 +155,8 @@ public:
 
     // The boxes' states as the drills read them.
     RowChoice checkedRows() const;
+    // Ticks the rows' boxes (kHomeRow...), as a click on each would; the others stay.
+    void checkRows(const std::vector<int>& rows);
     // The frame of the menu, which the frame of who is typing comes and goes with.
     QWidget* menuFrame() const { return fraMenu; }
 
