@@ -85,6 +85,11 @@ echo
 echo "Progress record of a year (365 days x 60 lines):"
 build-bench/bench/tapwell_makerecord "$work/data-year/tapwell/progress.sqlite" \
   | tee build-bench/bench-record.txt || status=$?
+echo
+echo "My Progress on that record (median of 5 openings; a line typed between the two):"
+QT_QPA_PLATFORM=xcb build-bench/bench/tapwell_progressload \
+  "$work/data-year/tapwell/progress.sqlite" data/key.dat --runs 5 \
+  | tee build-bench/bench-progress.txt || status=$?
 case " $* " in *" --only "*) ;; *)
   echo
   echo "Start-up with that record:"
