@@ -59,6 +59,7 @@ private slots:
     void twoChildrenAreAskedWhoIsTyping();
     void escapeGoesBackToTheAboutWindow();
     void theFrameComesAndGoesWithTheMenu();
+    void mySuggestionStartsFromTheMenuScreen();
     void changingTheChildMovesTheRecord();
     void addRenameAndRemove();
     void aWholeClassStaysOnTheScreen();
@@ -241,6 +242,25 @@ void TestChildren::theFrameComesAndGoesWithTheMenu() {
                         [&](QLabel* l) { return l->text() == app.child().name; }));
     QVERIFY(!app.summary());
     QVERIFY(w.isVisible() && w.isEnabled() && controlsOf(w).fraMenu->isVisible() && f->isVisible());
+}
+
+void TestChildren::mySuggestionStartsFromTheMenuScreen() {
+    App app(storePath());
+    app.openMain();
+    FrmType& w = *app.main();
+    // Tricky Keys, with the rows of the keys that need practice ticked.
+    w.cmdMenu_Click(kCharacterDrill);
+    progress::Suggestion tricky{progress::Suggestion::Kind::TrickyKeys, {}, {kNumberRow}};
+    QVERIFY(!app.startSuggestion(tricky)); // a drill is under way: nothing is started
+    w.cmdStop_Click(1);
+    QVERIFY(app.startSuggestion(tricky));
+    QCOMPARE(controlsOf(w).fraDrill->caption(), QStringLiteral("Tricky Keys"));
+    QVERIFY(w.checkedRows()[kNumberRow - 1]);
+    w.cmdStop_Click(1);
+    // The next row's lesson, at its first page.
+    QVERIFY(app.startSuggestion({progress::Suggestion::Kind::NextLesson, {}, {}, kTopRow}));
+    QCOMPARE(w.state().LessonOn, 1);
+    QCOMPARE(w.state().Row, kTopRow);
 }
 
 void TestChildren::changingTheChildMovesTheRecord() {

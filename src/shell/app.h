@@ -85,6 +85,8 @@ public:
     // "Who is typing?", from the start-up window or from the menu screen.
     void askWhoIsTyping(bool fromAbout);
     void showProgress();
+    // My Progress's suggestion, started in the main window; false when it is busy.
+    bool startSuggestion(const progress::Suggestion& what);
 
     // Ends the event loop with a status; a test that runs no loop records the status.
     std::function<void(int)> endProgram = [](int status) { QCoreApplication::exit(status); };
@@ -102,8 +104,6 @@ private:
     ChildChooser& madeChooser(); // made the first time it is needed
     // What the record says of each key of the child typing, for Tricky Keys.
     TrickyRecord trickyRecord();
-    // My Progress's suggestion, started in the main window; false when it is busy.
-    bool startSuggestion(const progress::Suggestion& what);
 
     Module1 g_;
     SteadyClock clock_;
