@@ -17,6 +17,8 @@
 #include <QWidget>
 
 #include <map>
+#include <optional>
+#include <vector>
 
 class QChart;
 class QChartView;
@@ -27,6 +29,7 @@ class QPushButton;
 namespace tapwell {
 
 class ImageBox;
+class ProgressCharts;
 class OnScreenKeyboard;
 class Picture;
 
@@ -61,6 +64,7 @@ public:
     QPushButton* cmdAdd;
     QPushButton* cmdRename;
     QPushButton* cmdRemove;
+    QComboBox* cboSpan; // how much of the record the charts show
     QChartView* chtSpeed;
     QChartView* chtAccuracy;
     QChartView* chtMinutes;
@@ -78,6 +82,7 @@ public:
 
 private:
     void fillCharts(const std::vector<progress::LineSummary>& lines, const QDate& today);
+    void spanChosen(int index);
     void fillMap();
     void fillWords(const std::vector<progress::LineSummary>& lines,
                    const std::vector<progress::Press>& presses, const QDate& today);
@@ -89,6 +94,12 @@ private:
     QList<progress::Child> children_;
     std::map<int, progress::KeyStats> keys_;
     bool listing_ = false;
+    // The charts, and the lines and day they were last drawn from: another span draws them
+    // again without reading the record.
+    ProgressCharts* charts_;
+    std::vector<progress::LineSummary> chartLines_;
+    QDate chartDay_;
+    std::optional<qint64> spanChosenFor_; // the child whose span was chosen by hand
 };
 
 } // namespace tapwell
