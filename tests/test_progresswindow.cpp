@@ -7,6 +7,7 @@
 #include "progresswindow/progresswindow.h"
 #include "shipped.h"
 #include "ui/keyboardwidget.h"
+#include "ui/pictures.h"
 #include "ui/recordwords.h"
 #include "ui/whoistyping.h"
 
@@ -94,6 +95,20 @@ bool namedAtFivesUpTo100(const QValueAxis* y) {
     return pastHundred > y->max() && anchor >= y->min();
 }
 
+// Whether an image shows a colour (within `near` of each of red, green and blue) inside
+// its outer 3 pixels (a control's bevel).
+bool shows(const QImage& image, const QColor& colour, int near = 8) {
+    for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) <= near &&
+                std::abs(c.green() - colour.green()) <= near &&
+                std::abs(c.blue() - colour.blue()) <= near)
+                return true;
+        }
+    return false;
+}
+
 QWidget* findBuddyOf(QWidget& window, QWidget* buddy) {
     for (QLabel* l : window.findChildren<QLabel*>())
         if (l->buddy() == buddy) return l;
@@ -129,6 +144,7 @@ private slots:
     void accuracyKeepsToItsData();
     void troubleMapColoursAndTooltips();
     void theColourScaleReadsInGreyscale();
+    void theSpaceBarAndTheHandsOnTheMap();
     void sentencesAndLessons();
     void anotherChildAndTheirEmptyRecord();
     void removeAsksTwiceAndSaysWhat();
@@ -384,7 +400,47 @@ void TestProgressWindow::troubleMapColoursAndTooltips() {
         QCOMPARE(w.keyboard->cmdKey(k)->text(), plain.cmdKey(k)->text());
         QCOMPARE(w.keyboard->cmdKey(k)->geometry(), plain.cmdKey(k)->geometry());
     }
-    QCOMPARE(w.keyboard->pnlSpace->backColor(), QColor(192, 192, 192));
+}
+
+void TestProgressWindow::theSpaceBarAndTheHandsOnTheMap() {
+    ProgressWindow& w = window();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Anna never typed a space: the bar is striped, the same two greys as a key never
+    // asked for, from end to end.
+    SSPanel* space = w.keyboard->pnlSpace;
+    QVERIFY(space->picture() == neverAskedSpaceBar());
+    const QImage bar = space->grab().toImage();
+    const QImage one = w.keyboard->cmdKey(keyOfCharacter(*keys_, '1'))->grab().toImage();
+    const QColor light(0xd4, 0xd4, 0xd4), dark(0xa0, 0xa0, 0xa0);
+    QVERIFY(shows(one, light) && shows(one, dark));
+    for (int third = 0; third < 3; ++third) {
+        const QImage part = bar.copy(bar.width() * third / 3, 0, bar.width() / 3, bar.height());
+        QVERIFY2(shows(part, light) && shows(part, dark), qPrintable(QString::number(third)));
+    }
+
+    // Asked for (Ben's one miss in ten): the scale's colour, no stripes.
+    LineRecord l = line(kToday, 5, "word", 20, 90);
+    keys(l, ' ', 10, 1, 'x');
+    QVERIFY(store_->writeLine(ben_.id, l));
+    w.cboChild->setCurrentIndex(1);
+    QVERIFY(space->picture().isNull());
+    QCOMPARE(space->backColor(), troubleColour(0.1));
+    QVERIFY(!shows(space->grab().toImage(), dark));
+    w.cboChild->setCurrentIndex(0);
+    QVERIFY(space->picture() == neverAskedSpaceBar());
+
+    // The hands stand on the blue board, without the red square behind them.
+    for (ImageBox* hand : w.keyboard->imgHand) {
+        QVERIFY(hand->isVisible());
+        const QImage seen = w.keyboard->grab(hand->geometry()).toImage();
+        QVERIFY(!shows(seen, QColor(255, 0, 0), 60));
+        QVERIFY(shows(seen, QColor(0, 0, 255), 60));
+        QVERIFY(shows(seen, QColor(0xe3, 0xe3, 0xe3))); // the hand itself
+    }
+    // The main window's hands keep their pictures as they are.
+    OnScreenKeyboard plain(nullptr);
+    QVERIFY(plain.imgHand[0]->picture() == Pictures::get().finger[0]);
+    QVERIFY(plain.imgHand[1]->picture() == Pictures::get().finger[7]);
 }
 
 void TestProgressWindow::theColourScaleReadsInGreyscale() {
