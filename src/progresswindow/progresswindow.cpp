@@ -170,6 +170,7 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
         right->addWidget(v, 1);
     lblMinutes = new QLabel(page);
     lblMinutes->setTextFormat(Qt::PlainText);
+    lblMinutes->setWordWrap(true); // never wider than the charts above it
     lblMinutes->setAccessibleName(QStringLiteral("Time typed"));
     right->addWidget(lblMinutes);
     charts_ = new ProgressCharts({chtSpeed, chtAccuracy, chtMinutes, lblMinutes}, this);
