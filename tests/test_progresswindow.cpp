@@ -7,11 +7,13 @@
 #include "progresswindow/progresswindow.h"
 #include "shipped.h"
 #include "ui/keyboardwidget.h"
+#include "ui/pictures.h"
 #include "ui/recordwords.h"
 #include "ui/whoistyping.h"
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -23,7 +25,10 @@
 #include <QScatterSeries>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QValueAxis>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace tapwell;
 using namespace tapwell::progress;
@@ -62,8 +67,52 @@ QList<QPointF> pointsOf(const QAbstractSeries* s) {
     return static_cast<const QXYSeries*>(s)->points();
 }
 
-double msOf(const QDate& day) {
-    return double(QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch()); // the local day's noon
+// Where a day of the last four weeks stands along the charts: today at 27.
+double indexOf(const QDate& day) {
+    return 27 - day.daysTo(kToday);
+}
+
+// Points by the period they stand in (each activity stands a little to its side of it).
+QList<QPointF> onDays(const QList<QPointF>& points) {
+    QList<QPointF> out;
+    for (const QPointF& p : points) {
+        if (std::abs(p.x() - std::round(p.x())) > 0.4) return {}; // not within its period
+        out << QPointF(std::round(p.x()), p.y());
+    }
+    return out;
+}
+
+const QValueAxis* accuracyAxis(ProgressWindow& w) {
+    return qobject_cast<QValueAxis*>(w.chtAccuracy->chart()->axes(Qt::Vertical).front());
+}
+
+// Named at multiples of 5 and none past 100: the first name above 100 beyond the axis.
+bool namedAtFivesUpTo100(const QValueAxis* y) {
+    if (y->tickType() != QValueAxis::TicksDynamic) return false;
+    const double anchor = y->tickAnchor(), step = y->tickInterval();
+    if (std::fmod(anchor, 5) != 0 || std::fmod(step, 5) != 0) return false;
+    const double pastHundred = anchor + (std::floor((100 - anchor) / step) + 1) * step;
+    return pastHundred > y->max() && anchor >= y->min();
+}
+
+// Whether an image shows a colour (within `near` of each of red, green and blue) inside
+// its outer 3 pixels (a control's bevel).
+bool shows(const QImage& image, const QColor& colour, int near = 8) {
+    for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) <= near &&
+                std::abs(c.green() - colour.green()) <= near &&
+                std::abs(c.blue() - colour.blue()) <= near)
+                return true;
+        }
+    return false;
+}
+
+QWidget* findBuddyOf(QWidget& window, QWidget* buddy) {
+    for (QLabel* l : window.findChildren<QLabel*>())
+        if (l->buddy() == buddy) return l;
+    return nullptr;
 }
 
 // Answers the next message box this window shows by the button with this text.
@@ -96,9 +145,13 @@ private slots:
     void cleanup();
 
     void chartsDrawDayMediansWithGaps();
-    void minutesOfTheLastThirtyDays();
+    void minutesOfTheLastFourWeeks();
+    void anotherSpanRedrawsWhatWasRead();
+    void noPointOrNameIsCutByItsCard();
+    void accuracyKeepsToItsData();
     void troubleMapColoursAndTooltips();
     void theColourScaleReadsInGreyscale();
+    void theSpaceBarAndTheHandsOnTheMap();
     void sentencesAndLessons();
     void aSuggestionWithAButtonThatStartsIt();
     void anotherChildAndTheirEmptyRecord();
@@ -185,18 +238,23 @@ void TestProgressWindow::chartsDrawDayMediansWithGaps() {
     ProgressWindow& w = window();
     QCOMPARE(w.windowTitle(), QStringLiteral("My Progress"));
     QCOMPARE(w.lblName->text(), QStringLiteral("Anna"));
+    // Four days of record: the last four weeks, a point a day, today the 28th (27).
+    QCOMPARE(w.cboSpan->currentData().toInt(), int(Span::FourWeeks));
 
-    // Word Drill: a line through days 1 and 2, then a gap (no line, no zero) and day 4
-    // alone as a marker. The Timed Drill's one day is a marker too.
-    QList<QPointF> line, alone;
+    // Word Drill: a line through days 1 and 2, then a gap (no line, no zero) and day 4;
+    // a marker on each of its days. The Timed Drill's one day is a marker, beside the Word
+    // Drill's on the same day.
+    QList<QPointF> line, word, timed;
     for (QAbstractSeries* s : w.chtSpeed->chart()->series()) {
         if (s->type() == QAbstractSeries::SeriesTypeLine) line += pointsOf(s);
-        if (s->type() == QAbstractSeries::SeriesTypeScatter) alone += pointsOf(s);
+        if (s->name() == QStringLiteral("Word Drill")) word += pointsOf(s);
+        if (s->name() == QStringLiteral("Timed Drill")) timed += pointsOf(s);
     }
-    QCOMPARE(line, (QList<QPointF>{{msOf(kDay1), 20}, {msOf(kDay2), 13}}));
-    QCOMPARE(alone.size(), 2);
-    QVERIFY(alone.contains(QPointF(msOf(kDay4), 40)));
-    QVERIFY(alone.contains(QPointF(msOf(kDay2), 99)));
+    QCOMPARE(onDays(line), (QList<QPointF>{{indexOf(kDay1), 20}, {indexOf(kDay2), 13}}));
+    QCOMPARE(onDays(word),
+             (QList<QPointF>{{indexOf(kDay1), 20}, {indexOf(kDay2), 13}, {indexOf(kDay4), 40}}));
+    QCOMPARE(onDays(timed), (QList<QPointF>{{indexOf(kDay2), 99}}));
+    QVERIFY(timed.front().x() - word[1].x() > 0.4); // the same day, side by side
     QStringList names;
     for (QAbstractSeries* s : w.chtSpeed->chart()->series())
         if (!s->name().isEmpty()) names << s->name();
@@ -206,27 +264,137 @@ void TestProgressWindow::chartsDrawDayMediansWithGaps() {
     // Timed Drill shows none, and draws nothing.
     QList<QPointF> accuracy;
     for (QAbstractSeries* s : w.chtAccuracy->chart()->series())
-        accuracy += pointsOf(s);
+        if (s->type() == QAbstractSeries::SeriesTypeScatter) accuracy += onDays(pointsOf(s));
     std::sort(accuracy.begin(), accuracy.end(),
               [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
-    QCOMPARE(accuracy,
-             (QList<QPointF>{
-                 {msOf(kDay4), 50}, {msOf(kDay1), 90}, {msOf(kDay2), 90}, {msOf(kDay4), 100}}));
+    QCOMPARE(accuracy, (QList<QPointF>{{indexOf(kDay4), 50},
+                                       {indexOf(kDay1), 90},
+                                       {indexOf(kDay2), 90},
+                                       {indexOf(kDay4), 100}}));
 }
 
-void TestProgressWindow::minutesOfTheLastThirtyDays() {
+void TestProgressWindow::minutesOfTheLastFourWeeks() {
     ProgressWindow& w = window();
     const auto series = w.chtMinutes->chart()->series();
     QCOMPARE(series.size(), 1);
     const QBarSet* set = static_cast<QBarSeries*>(series.front())->barSets().front();
-    QCOMPARE(set->count(), 30);
-    QCOMPARE(set->at(29), 2.0); // today: 90 s and 30 s
-    QCOMPARE(set->at(28), 0.0); // day 3: a bar of nothing
-    QCOMPARE(set->at(27), 4.0); // day 2: two Word Drill lines, the Timed run, the lesson
-    QCOMPARE(set->at(26), 3.0);
+    QCOMPARE(set->count(), 28);
+    QCOMPARE(set->at(27), 2.0); // today: 90 s and 30 s
+    QCOMPARE(set->at(26), 0.0); // day 3: a bar of nothing
+    QCOMPARE(set->at(25), 4.0); // day 2: two Word Drill lines, the Timed run, the lesson
+    QCOMPARE(set->at(24), 3.0);
     QCOMPARE(set->at(0), 0.0);
     QCOMPARE(w.lblMinutes->text(),
-             QStringLiteral("In the last 30 days: 9 minutes. In all: 9 minutes."));
+             QStringLiteral("In the last 4 weeks: 9 minutes. In all: 9 minutes."));
+}
+
+void TestProgressWindow::anotherSpanRedrawsWhatWasRead() {
+    ProgressWindow& w = window();
+    // A line written after the window read the record: a new span does not read it again.
+    QVERIFY(store_->writeLine(anna_.id, line(kToday, 9, "word", 50, 100, 600'000)));
+    w.cboSpan->setCurrentIndex(w.cboSpan->findData(int(Span::SixMonths)));
+    const QBarSet* set =
+        static_cast<QBarSeries*>(w.chtMinutes->chart()->series().front())->barSets().front();
+    QCOMPARE(set->count(), 26);
+    QCOMPARE(set->at(25), 2.0); // the week of Monday 7 December: today's
+    QCOMPARE(set->at(24), 7.0); // the week before: days 1 and 2
+    QCOMPARE(w.lblMinutes->text(),
+             QStringLiteral("In the last 6 months: 9 minutes. In all: 9 minutes."));
+    QVERIFY(w.chtMinutes->chart()->title().contains(QStringLiteral("each week")));
+    // Each week's Word Drill median, of its lines: 10 12 14 20 30 (13 and 14 on day 2).
+    QList<QPointF> word;
+    for (QAbstractSeries* s : w.chtSpeed->chart()->series())
+        if (s->name() == QStringLiteral("Word Drill")) word += onDays(pointsOf(s));
+    QCOMPARE(word, (QList<QPointF>{{24, 14}, {25, 40}}));
+
+    w.cboSpan->setCurrentIndex(w.cboSpan->findData(int(Span::All)));
+    QCOMPARE(w.lblMinutes->text(), QStringLiteral("In all: 9 minutes."));
+    QVERIFY(w.chtMinutes->chart()->title().contains(QStringLiteral("each month")));
+
+    // The span stays when the same child's window is filled again; another child's opens
+    // on the span that suits their record.
+    view_->showChild(anna_);
+    QCOMPARE(w.cboSpan->currentData().toInt(), int(Span::All));
+    w.cboChild->setCurrentIndex(1);
+    waitFilled(w, *filled_);
+    QCOMPARE(w.child().id, ben_.id);
+    QCOMPARE(w.cboSpan->currentData().toInt(), int(Span::FourWeeks));
+
+    // Reached from the keyboard, by its label's mnemonic.
+    const auto* label = qobject_cast<QLabel*>(findBuddyOf(w, w.cboSpan));
+    QVERIFY(label);
+    QVERIFY(label->text().contains(QLatin1Char('&')));
+    QVERIFY(w.cboSpan->focusPolicy() & Qt::TabFocus);
+}
+
+void TestProgressWindow::noPointOrNameIsCutByItsCard() {
+    ProgressWindow& w = window();
+    // A day of 100% and one of nearly nothing, in speed and accuracy.
+    QVERIFY(store_->writeLine(anna_.id, line(kDay1, 30, "timed", 0.5, 100)));
+    QVERIFY(store_->writeLine(anna_.id, line(kDay2, 30, "character", std::nullopt, 1)));
+    view_->showChild(anna_);
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const QSize& size : {QSize(1180, 760), QSize(900, 560), QSize(1600, 1000)}) {
+        w.resize(size);
+        QTest::qWait(20); // the charts lay themselves out once the views have their sizes
+        const QString at = QStringLiteral("%1x%2 ").arg(size.width()).arg(size.height());
+        QList<QRectF> plots;
+        for (QChartView* v : {w.chtSpeed, w.chtAccuracy, w.chtMinutes}) {
+            QChart* chart = v->chart();
+            const QRectF plot = chart->plotArea();
+            plots << plot.translated(v->mapTo(&w, QPoint(0, 0)));
+            // Every marker whole within its plot.
+            for (QAbstractSeries* s : chart->series()) {
+                const auto* scatter = qobject_cast<QScatterSeries*>(s);
+                if (!scatter) continue;
+                const double reach = scatter->markerSize() / 2 + 1;
+                for (const QPointF& p : scatter->points()) {
+                    const QPointF pos = chart->mapToPosition(p, s);
+                    QVERIFY2(plot.adjusted(reach, reach, -reach, -reach).contains(pos),
+                             qPrintable(at + v->accessibleName() +
+                                        QStringLiteral(": (%1, %2)").arg(p.x()).arg(p.y())));
+                }
+            }
+            // The names under the axis inside the card.
+            auto* x = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).front());
+            const QFontMetricsF fm(x->labelsFont());
+            for (const QString& name : x->categoriesLabels()) {
+                const double middle = chart->mapToPosition(QPointF(x->endValue(name), 0)).x();
+                const double half = fm.horizontalAdvance(name) / 2;
+                QVERIFY2(middle - half >= 0 && middle + half <= chart->size().width() - 4,
+                         qPrintable(at + name));
+            }
+        }
+        // One left edge and one right edge.
+        QCOMPARE(plots[1].left(), plots[0].left());
+        QCOMPARE(plots[2].left(), plots[0].left());
+        QCOMPARE(plots[1].right(), plots[0].right());
+        QCOMPARE(plots[2].right(), plots[0].right());
+    }
+
+    // Accuracy from 0-ish to 100: named at multiples of 5, never past 100, and room above
+    // 100 so a 100% day is drawn whole.
+    const QValueAxis* y = accuracyAxis(w);
+    QVERIFY(y->min() < 1 && y->max() > 100);
+    QVERIFY(namedAtFivesUpTo100(y));
+}
+
+void TestProgressWindow::accuracyKeepsToItsData() {
+    // Anna's days lie between 50 and 100: the axis shows about that, not 0 to 100.
+    const QValueAxis* y = accuracyAxis(window());
+    QVERIFY2(y->min() >= 30 && y->min() < 50, qPrintable(QString::number(y->min())));
+    QVERIFY(y->max() > 100);
+    QVERIFY(namedAtFivesUpTo100(y));
+    // Days all between 90 and 100: every 5 or 10.
+    ProgressWindow& w = window();
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(store_->writeLine(ben_.id, line(kToday.addDays(-i), 1, "word", 20, 92 + 3 * i)));
+    w.cboChild->setCurrentIndex(1);
+    waitFilled(w, *filled_);
+    y = accuracyAxis(w);
+    QVERIFY2(y->min() >= 80 && y->min() < 92, qPrintable(QString::number(y->min())));
+    QVERIFY(y->tickInterval() == 5 || y->tickInterval() == 10);
+    QVERIFY(namedAtFivesUpTo100(y));
 }
 
 void TestProgressWindow::troubleMapColoursAndTooltips() {
@@ -251,7 +419,49 @@ void TestProgressWindow::troubleMapColoursAndTooltips() {
         QCOMPARE(w.keyboard->cmdKey(k)->text(), plain.cmdKey(k)->text());
         QCOMPARE(w.keyboard->cmdKey(k)->geometry(), plain.cmdKey(k)->geometry());
     }
-    QCOMPARE(w.keyboard->pnlSpace->backColor(), QColor(192, 192, 192));
+}
+
+void TestProgressWindow::theSpaceBarAndTheHandsOnTheMap() {
+    ProgressWindow& w = window();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Anna never typed a space: the bar is striped, the same two greys as a key never
+    // asked for, from end to end.
+    SSPanel* space = w.keyboard->pnlSpace;
+    QVERIFY(space->picture() == neverAskedSpaceBar());
+    const QImage bar = space->grab().toImage();
+    const QImage one = w.keyboard->cmdKey(keyOfCharacter(*keys_, '1'))->grab().toImage();
+    const QColor light(0xd4, 0xd4, 0xd4), dark(0xa0, 0xa0, 0xa0);
+    QVERIFY(shows(one, light) && shows(one, dark));
+    for (int third = 0; third < 3; ++third) {
+        const QImage part = bar.copy(bar.width() * third / 3, 0, bar.width() / 3, bar.height());
+        QVERIFY2(shows(part, light) && shows(part, dark), qPrintable(QString::number(third)));
+    }
+
+    // Asked for (Ben's one miss in ten): the scale's colour, no stripes.
+    LineRecord l = line(kToday, 5, "word", 20, 90);
+    keys(l, ' ', 10, 1, 'x');
+    QVERIFY(store_->writeLine(ben_.id, l));
+    w.cboChild->setCurrentIndex(1);
+    waitFilled(w, *filled_);
+    QVERIFY(space->picture().isNull());
+    QCOMPARE(space->backColor(), troubleColour(0.1));
+    QVERIFY(!shows(space->grab().toImage(), dark));
+    w.cboChild->setCurrentIndex(0);
+    waitFilled(w, *filled_);
+    QVERIFY(space->picture() == neverAskedSpaceBar());
+
+    // The hands stand on the blue board, without the red square behind them.
+    for (ImageBox* hand : w.keyboard->imgHand) {
+        QVERIFY(hand->isVisible());
+        const QImage seen = w.keyboard->grab(hand->geometry()).toImage();
+        QVERIFY(!shows(seen, QColor(255, 0, 0), 60));
+        QVERIFY(shows(seen, QColor(0, 0, 255), 60));
+        QVERIFY(shows(seen, QColor(0xe3, 0xe3, 0xe3))); // the hand itself
+    }
+    // The main window's hands keep their pictures as they are.
+    OnScreenKeyboard plain(nullptr);
+    QVERIFY(plain.imgHand[0]->picture() == Pictures::get().finger[0]);
+    QVERIFY(plain.imgHand[1]->picture() == Pictures::get().finger[7]);
 }
 
 void TestProgressWindow::theColourScaleReadsInGreyscale() {
@@ -362,23 +572,24 @@ void TestProgressWindow::saveAsCsvWritesTheExport() {
 void TestProgressWindow::keyboardAloneAndNames() {
     ProgressWindow& w = window();
     // The parent's tools in a row, by Tab.
-    const QList<QWidget*> order = {w.cboChild,     w.cmdAdd,        w.cmdRename, w.cmdRemove,
-                                   w.lblSentences, w.cmdSuggestion, w.cmdSave,   w.cmdClose};
+    const QList<QWidget*> order = {w.cboChild,  w.cmdAdd,       w.cmdRename,
+                                   w.cmdRemove, w.lblSentences, w.cmdSuggestion,
+                                   w.cboSpan,   w.cmdSave,      w.cmdClose};
     for (int i = 0; i + 1 < order.size(); ++i) {
         QWidget* next = order[i]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus)
             next = next->nextInFocusChain();
         QCOMPARE(next, order[i + 1]);
     }
-    for (QWidget* part :
-         {static_cast<QWidget*>(w.imgChild), static_cast<QWidget*>(w.lblName),
-          static_cast<QWidget*>(w.cboChild), static_cast<QWidget*>(w.cmdAdd),
-          static_cast<QWidget*>(w.cmdRename), static_cast<QWidget*>(w.cmdRemove),
-          static_cast<QWidget*>(w.chtSpeed), static_cast<QWidget*>(w.chtAccuracy),
-          static_cast<QWidget*>(w.chtMinutes), static_cast<QWidget*>(w.lblMinutes),
-          static_cast<QWidget*>(w.keyboard), static_cast<QWidget*>(w.legend),
-          static_cast<QWidget*>(w.lblSentences), static_cast<QWidget*>(w.lblLessons),
-          static_cast<QWidget*>(w.cmdSave), static_cast<QWidget*>(w.cmdClose)})
+    for (QWidget* part : {static_cast<QWidget*>(w.imgChild), static_cast<QWidget*>(w.lblName),
+                          static_cast<QWidget*>(w.cboChild), static_cast<QWidget*>(w.cmdAdd),
+                          static_cast<QWidget*>(w.cmdRename), static_cast<QWidget*>(w.cmdRemove),
+                          static_cast<QWidget*>(w.cboSpan), static_cast<QWidget*>(w.chtSpeed),
+                          static_cast<QWidget*>(w.chtAccuracy), static_cast<QWidget*>(w.chtMinutes),
+                          static_cast<QWidget*>(w.lblMinutes), static_cast<QWidget*>(w.keyboard),
+                          static_cast<QWidget*>(w.legend), static_cast<QWidget*>(w.lblSentences),
+                          static_cast<QWidget*>(w.lblLessons), static_cast<QWidget*>(w.cmdSave),
+                          static_cast<QWidget*>(w.cmdClose)})
         QVERIFY2(!part->accessibleName().isEmpty(), part->metaObject()->className());
     QVERIFY(w.chtSpeed->accessibleDescription().startsWith(
         QStringLiteral("Word Drill: 3 days, the latest 40 words per minute.")));

@@ -37,6 +37,11 @@ private slots:
     void keyStatsCountOnlyTheLastPressesOfEachKey();
     void dailyMediansLeaveGaps();
     void minutesPerDayCoverThirtyDays();
+    void spansGroupByDayWeekAndMonth();
+    void spanMediansAreOfTheLines();
+    void theDefaultSpanHoldsTheRecord();
+    void axesHoldTheDataAtRoundNumbers();
+    void periodNamesNeverCrowdNorRepeat();
     void theWeakestFingerInWords();
     void keysThatGotBetterThisWeek();
     void bestLineAndLessons();
@@ -100,6 +105,174 @@ void TestStats::minutesPerDayCoverThirtyDays() {
     QCOMPARE(minutes.front().value, 1.0);
     QCOMPARE(minutes.back().value, 2.0);
     QCOMPARE(minutes[10].value, 0.0);
+}
+
+void TestStats::spansGroupByDayWeekAndMonth() {
+    // Weeks run Monday to Sunday; months are calendar months. kToday is a Tuesday.
+    QCOMPARE(periodStart(kToday, Span::SixMonths), QDate(2026, 12, 7));
+    QCOMPARE(periodStart(QDate(2026, 12, 6), Span::SixMonths), QDate(2026, 11, 30)); // a Sunday
+    QCOMPARE(periodStart(QDate(2026, 12, 7), Span::SixMonths), QDate(2026, 12, 7));  // a Monday
+    QCOMPARE(periodStart(QDate(2026, 12, 31), Span::All), QDate(2026, 12, 1));
+    QCOMPARE(periodStart(QDate(2027, 1, 1), Span::SixMonths), QDate(2026, 12, 28));
+
+    const auto days = spanPeriods({}, Span::FourWeeks, kToday);
+    QCOMPARE(days.size(), std::size_t(28));
+    QCOMPARE(days.back(), kToday);
+    const auto weeks = spanPeriods({}, Span::SixMonths, kToday);
+    QCOMPARE(weeks.size(), std::size_t(26));
+    QCOMPARE(weeks.back(), QDate(2026, 12, 7));
+    for (const QDate& monday : weeks)
+        QCOMPARE(monday.dayOfWeek(), 1);
+    // All: from the record's first month, and at least six months.
+    auto months = spanPeriods({line(QDate(2025, 11, 30), "word", 20, 90)}, Span::All, kToday);
+    QCOMPARE(months.size(), std::size_t(14));
+    QCOMPARE(months.front(), QDate(2025, 11, 1));
+    QCOMPARE(months.back(), QDate(2026, 12, 1));
+    months = spanPeriods({line(kToday, "word", 20, 90)}, Span::All, kToday);
+    QCOMPARE(months.size(), std::size_t(6));
+    QCOMPARE(months.front(), QDate(2026, 7, 1));
+
+    // Minutes in each period, zeros included; a line outside the span counts in none.
+    const std::vector<LineSummary> lines = {
+        line(QDate(2026, 11, 29), "word", 1, 1, 60'000), // a Sunday: the week of 23 November
+        line(QDate(2026, 11, 30), "word", 1, 1, 120'000), line(QDate(2026, 12, 6), "timed", 1, {}),
+        line(kToday, "practice", {}, {}, 30'000),         line(kToday.addDays(1), "word", 1, 1),
+        line(kToday.addDays(-28), "word", 1, 1)};
+    const auto perWeek = minutesPerSpan(lines, Span::SixMonths, kToday);
+    QCOMPARE(perWeek.size(), std::size_t(26));
+    QCOMPARE(perWeek[23].day, QDate(2026, 11, 23));
+    QCOMPARE(perWeek[23].value, 1.0);
+    QCOMPARE(perWeek[24].value, 3.0); // Monday 30 November to Sunday 6 December
+    QCOMPARE(perWeek[25].value, 0.5); // today; tomorrow's line counts nowhere
+    const auto perMonth = minutesPerSpan(lines, Span::All, kToday);
+    QCOMPARE(perMonth.back().value, 1.5);
+    QCOMPARE(perMonth[perMonth.size() - 2].value, 4.0); // November's three
+    const auto perDay = minutesPerSpan(lines, Span::FourWeeks, kToday);
+    QCOMPARE(perDay.front().value, 0.0); // 28 days back is outside the four weeks
+    QCOMPARE(perDay.back().value, 0.5);
+}
+
+void TestStats::spanMediansAreOfTheLines() {
+    // The week of 30 November: 30, 40 and 50 on the Monday, 100 on the Tuesday. The median
+    // of its four lines is 45 (the middle two averaged), not the middle of its days' medians.
+    const QDate monday(2026, 11, 30);
+    const std::vector<LineSummary> lines = {
+        line(monday, "word", 30, 90),
+        line(monday, "word", 40, 90),
+        line(monday, "word", 50, 90),
+        line(monday.addDays(1), "word", 100, 80),
+        line(monday.addDays(-1), "word", 7, 1), // Sunday: the week before
+        line(monday.addDays(-21), "word", 9, 1),
+        line(kToday, "character", {}, 99)};
+    const auto weeks = spanMedian(lines, Activity::Word, true, Span::SixMonths, kToday);
+    QCOMPARE(weeks.size(), std::size_t(3));
+    QCOMPARE(weeks[0].day, monday.addDays(-21));
+    QCOMPARE(weeks[1].day, monday.addDays(-7));
+    QCOMPARE(weeks[1].value, 7.0);
+    QCOMPARE(weeks[2].day, monday);
+    QCOMPARE(weeks[2].value, 45.0);
+    // The week three back, a gap, then two weeks in a row.
+    const auto runs = consecutiveRuns(weeks, Span::SixMonths);
+    QCOMPARE(runs.size(), std::size_t(2));
+    QCOMPARE(runs[1].size(), std::size_t(2));
+    const auto accuracy = spanMedian(lines, Activity::Word, false, Span::SixMonths, kToday);
+    QCOMPARE(accuracy.back().value, 90.0);
+
+    // Months: 30 November and 1 December are two; months in a row make one run.
+    const auto months = spanMedian(lines, Activity::Word, true, Span::All, kToday);
+    QCOMPARE(months.size(), std::size_t(2));
+    QCOMPARE(months[0].day, QDate(2026, 11, 1));
+    QCOMPARE(months[0].value, 30.0); // 9 7 30 40 50
+    QCOMPARE(months[1].day, QDate(2026, 12, 1));
+    QCOMPARE(months[1].value, 100.0);
+    QCOMPARE(consecutiveRuns(months, Span::All).size(), std::size_t(1));
+    QCOMPARE(
+        consecutiveRuns({{QDate(2026, 1, 1), 1}, {QDate(2026, 2, 1), 2}, {QDate(2026, 4, 1), 3}},
+                        Span::All)
+            .size(),
+        std::size_t(2));
+    // Days: the four weeks leave out what is older.
+    QCOMPARE(spanMedian(lines, Activity::Word, true, Span::FourWeeks, kToday).size(),
+             std::size_t(3));
+}
+
+void TestStats::theDefaultSpanHoldsTheRecord() {
+    const auto record = [](int days) {
+        std::vector<LineSummary> lines;
+        for (int d = 0; d < days; ++d)
+            lines.push_back(line(kToday.addDays(-d), "word", 20, 95));
+        return lines;
+    };
+    QCOMPARE(defaultSpan({}, kToday, 460), Span::FourWeeks);
+    QCOMPARE(defaultSpan(record(7), kToday, 460), Span::FourWeeks);
+    QCOMPARE(defaultSpan(record(28), kToday, 460), Span::FourWeeks);
+    QCOMPARE(defaultSpan(record(29), kToday, 460), Span::SixMonths);
+    QCOMPARE(defaultSpan(record(42), kToday, 460), Span::SixMonths);
+    QCOMPARE(defaultSpan(record(365), kToday, 460), Span::All);
+    // Too narrow a plot for a point a day (fewer than 4 pixels apart): weeks, or months.
+    QCOMPARE(defaultSpan(record(7), kToday, 110), Span::SixMonths);
+    QCOMPARE(defaultSpan(record(7), kToday, 80), Span::All);
+}
+
+void TestStats::axesHoldTheDataAtRoundNumbers() {
+    const auto holds = [](const AxisBounds& b, double lo, double hi) {
+        return b.min <= lo && b.max >= hi && std::fmod(b.min, b.step) == 0 &&
+               std::fmod(b.max, b.step) == 0 && b.labels() <= 6 && b.labels() >= 2;
+    };
+    // Accuracy: the data's range with a margin, never past 100, every 5 or 10 when it can.
+    AxisBounds a = accuracyBounds({80, 100, 92});
+    QVERIFY(holds(a, 80, 100));
+    QCOMPARE(a.max, 100.0);
+    QVERIFY(a.min >= 70 && a.min < 80);
+    QVERIFY(a.step == 5 || a.step == 10);
+    a = accuracyBounds({96, 97.5});
+    QVERIFY(holds(a, 96, 97.5));
+    QVERIFY(a.max <= 100 && a.max - a.min <= 15);
+    QCOMPARE(a.step, 5.0);
+    a = accuracyBounds({3, 100});
+    QVERIFY(holds(a, 3, 100));
+    QCOMPARE(a.min, 0.0);
+    QVERIFY(std::fmod(a.step, 5) == 0);
+    a = accuracyBounds({});
+    QCOMPARE(a.min, 0.0);
+    QCOMPARE(a.max, 100.0);
+    // Counts from nothing to a little above the most.
+    AxisBounds c = countBounds(40, 10);
+    QVERIFY(holds(c, 0, 44));
+    QCOMPARE(c.min, 0.0);
+    QVERIFY(c.max <= 60);
+    c = countBounds(0, 5);
+    QVERIFY(holds(c, 0, 5));
+    c = countBounds(2600, 5);
+    QVERIFY(holds(c, 0, 2860));
+}
+
+void TestStats::periodNamesNeverCrowdNorRepeat() {
+    auto periods = spanPeriods({}, Span::FourWeeks, kToday);
+    auto labels = periodLabels(periods, Span::FourWeeks);
+    QCOMPARE(labels.size(), std::size_t(4));
+    QCOMPARE(labels.back().index, 27);
+    QCOMPARE(labels.back().text, QStringLiteral("8 Dec"));
+    QCOMPARE(labels.front().index, 6);
+
+    periods = spanPeriods({}, Span::SixMonths, kToday);
+    labels = periodLabels(periods, Span::SixMonths);
+    QCOMPARE(labels.back().text, QStringLiteral("Dec")); // the week of Monday 7 December
+    QCOMPARE(labels.back().index, 25);
+
+    // Two years and more of months: a few names, each once.
+    for (int years : {1, 2, 3, 8, 30}) {
+        periods = spanPeriods({line(kToday.addYears(-years), "word", 1, 1)}, Span::All, kToday);
+        labels = periodLabels(periods, Span::All);
+        QVERIFY2(labels.size() >= 2 && labels.size() <= 5, qPrintable(QString::number(years)));
+        QSet<QString> seen;
+        for (const PeriodLabel& l : labels) {
+            QVERIFY2(!seen.contains(l.text), qPrintable(l.text));
+            seen.insert(l.text);
+        }
+    }
+    QCOMPARE(periodLabels(spanPeriods({}, Span::All, kToday), Span::All).front().text,
+             QStringLiteral("Jul 2026"));
 }
 
 void TestStats::theWeakestFingerInWords() {

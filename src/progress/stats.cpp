@@ -5,6 +5,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tapwell::progress {
 
@@ -143,6 +144,200 @@ std::vector<DayValue> minutesPerDay(const std::vector<LineSummary>& lines, const
     for (const LineSummary& l : lines) {
         const qint64 i = first.daysTo(l.day);
         if (i >= 0 && i < days) out[static_cast<std::size_t>(i)].value += l.ms / 60000.0;
+    }
+    return out;
+}
+
+namespace {
+
+constexpr int kFourWeeksDays = 28;
+constexpr int kSixMonthsWeeks = 26;
+constexpr int kLeastMonths = 6;
+
+// The period after the one that starts on `start`.
+QDate nextPeriod(const QDate& start, Span span) {
+    switch (span) {
+    case Span::FourWeeks:
+        return start.addDays(1);
+    case Span::SixMonths:
+        return start.addDays(kDaysInWeek);
+    case Span::All:
+        break;
+    }
+    return start.addMonths(1);
+}
+
+// Where a day falls among the span's periods up to today: its index, or -1 outside them.
+int periodIndex(const std::vector<QDate>& periods, const QDate& day, Span span,
+                const QDate& today) {
+    if (periods.empty() || !day.isValid() || day < periods.front() || day > today) return -1;
+    const QDate start = periodStart(day, span);
+    const auto it = std::lower_bound(periods.begin(), periods.end(), start);
+    return it != periods.end() && *it == start ? static_cast<int>(it - periods.begin()) : -1;
+}
+
+// The smallest of these steps that needs no more than maxLabels labels, with the bounds
+// `range` gives for it.
+template <typename Range>
+AxisBounds firstThatFits(const std::vector<double>& steps, int maxLabels, Range range) {
+    AxisBounds b;
+    for (double step : steps) {
+        b = range(step);
+        if (b.labels() <= maxLabels) break;
+    }
+    return b;
+}
+
+} // namespace
+
+QDate periodStart(const QDate& day, Span span) {
+    switch (span) {
+    case Span::FourWeeks:
+        return day;
+    case Span::SixMonths:
+        return day.addDays(1 - day.dayOfWeek()); // Qt counts Monday as 1
+    case Span::All:
+        break;
+    }
+    return QDate(day.year(), day.month(), 1);
+}
+
+std::vector<QDate> spanPeriods(const std::vector<LineSummary>& lines, Span span,
+                               const QDate& today) {
+    const QDate last = periodStart(today, span);
+    QDate first;
+    switch (span) {
+    case Span::FourWeeks:
+        first = last.addDays(1 - kFourWeeksDays);
+        break;
+    case Span::SixMonths:
+        first = last.addDays(-kDaysInWeek * (kSixMonthsWeeks - 1));
+        break;
+    case Span::All:
+        first = last.addMonths(1 - kLeastMonths);
+        for (const LineSummary& l : lines)
+            if (l.day.isValid() && l.day < first) first = periodStart(l.day, span);
+        break;
+    }
+    std::vector<QDate> periods;
+    for (QDate d = first; d <= last; d = nextPeriod(d, span))
+        periods.push_back(d);
+    return periods;
+}
+
+std::vector<DayValue> spanMedian(const std::vector<LineSummary>& lines, Activity activity, bool wpm,
+                                 Span span, const QDate& today) {
+    const std::vector<QDate> periods = spanPeriods(lines, span, today);
+    std::map<int, std::vector<double>> byPeriod;
+    for (const LineSummary& l : lines) {
+        if (l.activity != activity) continue;
+        const std::optional<double>& v = wpm ? l.wpm : l.accuracy;
+        const int i = periodIndex(periods, l.day, span, today);
+        if (v && i >= 0) byPeriod[i].push_back(*v);
+    }
+    std::vector<DayValue> out;
+    for (auto& [i, values] : byPeriod)
+        out.push_back({periods[static_cast<std::size_t>(i)], median(values)});
+    return out;
+}
+
+std::vector<DayValue> minutesPerSpan(const std::vector<LineSummary>& lines, Span span,
+                                     const QDate& today) {
+    const std::vector<QDate> periods = spanPeriods(lines, span, today);
+    std::vector<DayValue> out;
+    out.reserve(periods.size());
+    for (const QDate& p : periods)
+        out.push_back({p, 0.0});
+    for (const LineSummary& l : lines) {
+        const int i = periodIndex(periods, l.day, span, today);
+        if (i >= 0) out[static_cast<std::size_t>(i)].value += l.ms / 60000.0;
+    }
+    return out;
+}
+
+std::vector<std::vector<DayValue>> consecutiveRuns(const std::vector<DayValue>& values, Span span) {
+    std::vector<std::vector<DayValue>> runs;
+    for (const DayValue& v : values) {
+        if (runs.empty() || nextPeriod(runs.back().back().day, span) != v.day) runs.emplace_back();
+        runs.back().push_back(v);
+    }
+    return runs;
+}
+
+Span defaultSpan(const std::vector<LineSummary>& lines, const QDate& today, double plotWidthPx) {
+    QDate first = today;
+    for (const LineSummary& l : lines)
+        if (l.day.isValid()) first = std::min(first, l.day);
+    for (Span span : {Span::FourWeeks, Span::SixMonths}) {
+        const std::vector<QDate> periods = spanPeriods(lines, span, today);
+        if (first >= periods.front() && plotWidthPx / double(periods.size()) >= kMinPointGapPx)
+            return span;
+    }
+    return Span::All;
+}
+
+AxisBounds accuracyBounds(const std::vector<double>& values, int maxLabels) {
+    constexpr double kMargin = 5; // percentage points beyond the data, either side
+    double lo = 0, hi = 100;      // without data: all of it
+    if (!values.empty()) {
+        lo = *std::min_element(values.begin(), values.end());
+        hi = *std::max_element(values.begin(), values.end());
+    }
+    return firstThatFits({5, 10, 20, 25, 50}, maxLabels, [&](double step) {
+        const double min = std::max(0.0, std::floor((lo - kMargin) / step) * step);
+        const double max = std::min(100.0, std::ceil((hi + kMargin) / step) * step);
+        return AxisBounds{min, std::max(max, min + step), step};
+    });
+}
+
+AxisBounds countBounds(double top, double least, int maxLabels) {
+    constexpr double kHeadroom = 1.1; // a tenth more than the most, at least
+    const double want = std::max(top * kHeadroom, least);
+    std::vector<double> steps;
+    for (double decade = 1; decade <= 1e6; decade *= 10)
+        for (double m : {1.0, 2.0, 2.5, 5.0})
+            if (m != 2.5 || decade >= 10) steps.push_back(m * decade);
+    return firstThatFits(steps, maxLabels, [&](double step) {
+        return AxisBounds{0, std::max(step, std::ceil(want / step) * step), step};
+    });
+}
+
+std::vector<PeriodLabel> periodLabels(const std::vector<QDate>& periods, Span span, int maxLabels) {
+    std::vector<PeriodLabel> out;
+    const int n = static_cast<int>(periods.size());
+    switch (span) {
+    case Span::FourWeeks:
+        for (int i = n - 1; i >= 0; i -= kDaysInWeek)
+            out.insert(out.begin(),
+                       {i, periods[static_cast<std::size_t>(i)].toString(QStringLiteral("d MMM"))});
+        break;
+    case Span::SixMonths:
+        for (int i = 0; i < n; ++i) {
+            const QDate& monday = periods[static_cast<std::size_t>(i)];
+            if (monday.day() <= kDaysInWeek) // the month's first Monday
+                out.push_back({i, monday.toString(QStringLiteral("MMM"))});
+        }
+        break;
+    case Span::All: {
+        // Every 1, 2, 3 or 6 months, or every 1, 2, 5 or 10 years: the first that fits.
+        int every = 120;
+        for (int k : {1, 2, 3, 6, 12, 24, 60})
+            if ((n + k - 1) / k <= maxLabels) {
+                every = k;
+                break;
+            }
+        for (int i = 0; i < n; ++i) {
+            const QDate& month = periods[static_cast<std::size_t>(i)];
+            if ((month.year() * 12 + month.month() - 1) % every != 0) continue;
+            // The year under the first and under each January ("Jul 2026, Oct, Jan 2027"),
+            // and under every one when they stand half a year apart: no name twice.
+            const bool year = out.empty() || month.month() == 1 || every >= 6;
+            out.push_back({i, every >= 12 ? QString::number(month.year())
+                                          : month.toString(year ? QStringLiteral("MMM yyyy")
+                                                                : QStringLiteral("MMM"))});
+        }
+        break;
+    }
     }
     return out;
 }

@@ -1,6 +1,7 @@
 // What a child's record says, as plain numbers: each key's error rate over its last
-// presses and the key pressed instead most often, day-by-day medians of speed and
-// accuracy, minutes typed per day, the finger that misses most, the keys that got better
+// presses and the key pressed instead most often, medians of speed and accuracy and the
+// minutes typed by day, week or month (and which of those the charts show, with their
+// axes' ends and names), the finger that misses most, the keys that got better
 // this week, the best line, the lessons practised to their end, and the weights of the
 // Tricky Keys drill. Plain functions over rows read from the store; the charts and the
 // trouble map only draw what they return.
@@ -90,6 +91,69 @@ std::vector<std::vector<DayValue>> consecutiveRuns(const std::vector<DayValue>& 
 // oldest first.
 std::vector<DayValue> minutesPerDay(const std::vector<LineSummary>& lines, const QDate& today,
                                     int days = 30);
+
+// How much of the record the charts show, and how finely.
+enum class Span {
+    FourWeeks, // the 28 days up to today, a point a day
+    SixMonths, // the 26 weeks up to today's, a point a week (Monday to Sunday)
+    All,       // the calendar months of the whole record (at least six), a point a month
+};
+
+// The first day of the day, week (its Monday, in the local calendar) or calendar month
+// that holds `day`.
+QDate periodStart(const QDate& day, Span span);
+
+// The periods a span shows up to today's, oldest first, each by its first day.
+std::vector<QDate> spanPeriods(const std::vector<LineSummary>& lines, Span span,
+                               const QDate& today);
+
+// The median of all the lines of one activity in each period of the span ("wpm" or
+// accuracy), each by its period's first day; a period without a line is absent.
+std::vector<DayValue> spanMedian(const std::vector<LineSummary>& lines, Activity activity, bool wpm,
+                                 Span span, const QDate& today);
+
+// Minutes typed in each period of the span, oldest first (zeros included).
+std::vector<DayValue> minutesPerSpan(const std::vector<LineSummary>& lines, Span span,
+                                     const QDate& today);
+
+// Runs of consecutive periods of a span (spanMedian's values), a gap between runs.
+std::vector<std::vector<DayValue>> consecutiveRuns(const std::vector<DayValue>& values, Span span);
+
+// Points closer than this across a plot no longer read one by one.
+inline constexpr double kMinPointGapPx = 4;
+
+// The span the charts open with: the shortest that holds the whole record and whose points
+// stand at least kMinPointGapPx apart across a plot this wide; else All.
+Span defaultSpan(const std::vector<LineSummary>& lines, const QDate& today, double plotWidthPx);
+
+// A value axis: from min to max, each a multiple of step, labelled at every step.
+struct AxisBounds {
+    double min = 0;
+    double max = 0;
+    double step = 0;
+    int labels() const { return step > 0 ? static_cast<int>((max - min) / step + 0.5) + 1 : 0; }
+    bool operator==(const AxisBounds& o) const {
+        return min == o.min && max == o.max && step == o.step;
+    }
+};
+
+// Accuracy in percent: the data's range with a margin, labelled every 5, 10, 20 or 25 (the
+// smallest that needs at most maxLabels labels), never past 100. 0 to 100 without data.
+AxisBounds accuracyBounds(const std::vector<double>& values, int maxLabels = 6);
+
+// From 0 to a round number a little above `top` (words per minute, minutes), at most
+// maxLabels labels; at least `least` high.
+AxisBounds countBounds(double top, double least, int maxLabels = 6);
+
+// The names under a span's periods (spanPeriods' indexes): every 7th day back from today,
+// each month's first week, or every 1, 2, 3 or 6 months or 1, 2, 5 or 10 years, so that
+// they never crowd; no name twice.
+struct PeriodLabel {
+    int index = 0;
+    QString text;
+};
+std::vector<PeriodLabel> periodLabels(const std::vector<QDate>& periods, Span span,
+                                      int maxLabels = 5);
 
 // The finger that misses most, with its keys that missed most. None without enough
 // presses.

@@ -5,22 +5,23 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QDateTime>
-#include <QDateTimeAxis>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QLabel>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QTimer>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tapwell {
 
 namespace {
-
-constexpr int kMinutesDays = 30;
 
 struct Drawn {
     Activity activity;
@@ -28,25 +29,35 @@ struct Drawn {
     QColor colour;
     Qt::PenStyle pen;
     QScatterSeries::MarkerShape marker;
+    double size;  // the marker's, in pixels
+    double shift; // its place within its period, from the middle, in periods
 };
 // Told apart by line and marker shape as well as colour (Okabe and Ito's blue, orange
-// and green, which colour-blind eyes tell apart).
-const Drawn kWord{
-    Activity::Word, "Word Drill", {0, 114, 178}, Qt::SolidLine, QScatterSeries::MarkerShapeCircle};
+// and green, which colour-blind eyes tell apart), and side by side within a period.
+const Drawn kWord{Activity::Word,
+                  "Word Drill",
+                  {0, 114, 178},
+                  Qt::SolidLine,
+                  QScatterSeries::MarkerShapeCircle,
+                  9,
+                  -0.3};
 const Drawn kCharacter{Activity::Character,
                        "Character Drill",
                        {213, 94, 0},
                        Qt::DashLine,
-                       QScatterSeries::MarkerShapeRectangle};
+                       QScatterSeries::MarkerShapeRectangle,
+                       8,
+                       0};
 const Drawn kTimed{Activity::Timed,
                    "Timed Drill",
                    {0, 158, 115},
                    Qt::DotLine,
-                   QScatterSeries::MarkerShapeTriangle};
-
-qint64 msOf(const QDate& day) {
-    return QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch(); // noon of the family's own day
-}
+                   QScatterSeries::MarkerShapeTriangle,
+                   10,
+                   0.3};
+constexpr double kMaxShift = 0.3;
+// Between a name under the x axis and its card's edge, at least.
+constexpr double kLabelClearPx = 4;
 
 QString duration(double minutes) {
     const int m = static_cast<int>(std::lround(minutes));
@@ -66,6 +77,7 @@ QChartView* makeChartView(QWidget* parent, const QString& name) {
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries); // a circle, a triangle
     auto* view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(kChartWidth * 3 / 4, kChartHeight);
@@ -76,45 +88,75 @@ QChartView* makeChartView(QWidget* parent, const QString& name) {
 
 namespace {
 
-// A value per day: a line through each run of consecutive days, a gap between runs, and
-// a marker on each day that stands alone. One name in the legend per activity.
-void addDays(QChart* chart, QDateTimeAxis* x, QValueAxis* y, const Drawn& drawn,
-             const std::vector<progress::DayValue>& days) {
-    if (days.empty()) return;
-    const QPen pen(drawn.colour, 2, drawn.pen);
-    bool named = false;
+using progress::AxisBounds;
+using progress::DayValue;
+using progress::Span;
+
+// The period's word, for titles and descriptions.
+const char* periodWord(Span span, bool plural) {
+    switch (span) {
+    case Span::FourWeeks:
+        return plural ? "days" : "day";
+    case Span::SixMonths:
+        return plural ? "weeks" : "week";
+    case Span::All:
+        break;
+    }
+    return plural ? "months" : "month";
+}
+
+QString spanWords(Span span) {
+    switch (span) {
+    case Span::FourWeeks:
+        return QStringLiteral("the last 4 weeks");
+    case Span::SixMonths:
+        return QStringLiteral("the last 6 months");
+    case Span::All:
+        break;
+    }
+    return QStringLiteral("all the time");
+}
+
+// Where a period stands along the x axes: its index.
+int indexOf(const std::vector<QDate>& periods, const QDate& start) {
+    const auto it = std::lower_bound(periods.begin(), periods.end(), start);
+    return static_cast<int>(it - periods.begin());
+}
+
+// A period's values: a line through each run of consecutive periods, a gap between runs,
+// and a marker on every point. Each activity stands a little to its own side within the
+// period, so the markers of two on the same day all show. One name in the legend per
+// activity: its markers'.
+void addPeriods(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, const Drawn& drawn,
+                const std::vector<DayValue>& values, const std::vector<QDate>& periods, Span span) {
+    if (values.empty()) return;
+    const auto at = [&](const DayValue& v) {
+        return QPointF(indexOf(periods, v.day) + drawn.shift, v.value);
+    };
     const auto add = [&](QXYSeries* series) {
         chart->addSeries(series);
         series->attachAxis(x);
         series->attachAxis(y);
-        if (named) {
-            for (QLegendMarker* m : chart->legend()->markers(series))
-                m->setVisible(false);
-        } else {
-            series->setName(QLatin1String(drawn.name));
-            named = true;
-        }
     };
-    auto* alone = new QScatterSeries;
-    alone->setMarkerShape(drawn.marker);
-    alone->setMarkerSize(8);
-    alone->setColor(drawn.colour);
-    alone->setBorderColor(drawn.colour.darker(150));
-    for (const auto& run : progress::consecutiveRuns(days)) {
-        if (run.size() == 1) {
-            alone->append(double(msOf(run.front().day)), run.front().value);
-            continue;
-        }
+    for (const auto& run : progress::consecutiveRuns(values, span)) {
+        if (run.size() < 2) continue;
         auto* line = new QLineSeries;
-        line->setPen(pen);
-        for (const progress::DayValue& d : run)
-            line->append(double(msOf(d.day)), d.value);
+        line->setPen(QPen(drawn.colour, 2, drawn.pen));
+        for (const DayValue& v : run)
+            line->append(at(v));
         add(line);
+        for (QLegendMarker* m : chart->legend()->markers(line))
+            m->setVisible(false);
     }
-    if (alone->count() > 0)
-        add(alone);
-    else
-        delete alone;
+    auto* markers = new QScatterSeries;
+    markers->setName(QLatin1String(drawn.name));
+    markers->setMarkerShape(drawn.marker);
+    markers->setMarkerSize(drawn.size);
+    markers->setColor(drawn.colour);
+    markers->setBorderColor(drawn.colour.darker(150));
+    for (const DayValue& v : values)
+        markers->append(at(v));
+    add(markers);
 }
 
 void resetChart(QChart* chart) {
@@ -125,134 +167,294 @@ void resetChart(QChart* chart) {
     }
 }
 
+// The periods along the bottom, named where periodLabels says; align() sets its ends.
+QCategoryAxis* periodAxis(const std::vector<progress::PeriodLabel>& labels, int periods) {
+    auto* x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    x->setGridLineVisible(false);
+    const double margin = 0.5 + kMaxShift;
+    x->setStartValue(-margin);
+    for (const progress::PeriodLabel& l : labels)
+        x->append(l.text, l.index);
+    x->setRange(-margin, periods - 1 + margin);
+    return x;
+}
+
+// Named at each step from bounds.min to bounds.max; align() sets them.
+QValueAxis* valueAxis(const QString& title) {
+    auto* y = new QValueAxis;
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    y->setMinorTickCount(0);
+    if (!title.isEmpty()) y->setTitleText(title);
+    return y;
+}
+
+double largest(const std::vector<DayValue>& a, const std::vector<DayValue>& b = {}) {
+    double top = 0;
+    for (const auto* v : {&a, &b})
+        for (const DayValue& d : *v)
+            top = std::max(top, d.value);
+    return top;
+}
+
+QValueAxis* yAxisOf(QChart* chart) {
+    const auto axes = chart->axes(Qt::Vertical);
+    return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.front());
+}
+
+QCategoryAxis* xAxisOf(QChart* chart) {
+    const auto axes = chart->axes(Qt::Horizontal);
+    return axes.isEmpty() ? nullptr : qobject_cast<QCategoryAxis*>(axes.front());
+}
+
+// The plot as the chart lays it out by itself, at its size.
+QRectF ownPlotArea(QChart* chart) {
+    chart->setPlotArea(QRectF());
+    if (QGraphicsLayout* layout = chart->layout()) {
+        layout->invalidate();
+        layout->activate();
+    }
+    return chart->plotArea();
+}
+
+// A plot's height, or before the charts are laid out, about the least it will be.
+double plotHeight(double plotHeightPx) {
+    constexpr double kLeastPlotPx = 80;
+    return plotHeightPx > 4 * kMarkerReachPx ? plotHeightPx : kLeastPlotPx;
+}
+
+// How many names fit along a value axis of a plot this high, a line and a half apart.
+int namesAlong(const QValueAxis* y, double plotHeightPx) {
+    const double height = plotHeight(plotHeightPx);
+    const double apart = 1.5 * QFontMetricsF(y->labelsFont()).height();
+    return std::clamp(static_cast<int>(height / apart) + 1, 2, 6);
+}
+
+// Named at each step from bounds.min to bounds.max. With room beyond them (`pad`), a
+// point at an end is drawn whole: a marker's reach in values, across a plot this high,
+// but less than a step, so that no further name shows.
+void setBounds(QValueAxis* y, const AxisBounds& bounds, double plotHeightPx, bool pad) {
+    if (!y) return;
+    y->setTickAnchor(bounds.min);
+    y->setTickInterval(bounds.step);
+    const double height = plotHeight(plotHeightPx);
+    const double range = bounds.max - bounds.min;
+    const double room =
+        pad ? std::min(kMarkerReachPx * range / (height - 2 * kMarkerReachPx), 0.9 * bounds.step)
+            : 0.0;
+    y->setRange(bounds.min - room, bounds.max + room);
+}
+
 } // namespace
 
-void fillProgressCharts(const ChartViews& views, const std::vector<progress::LineSummary>& lines,
-                        const QDate& day) {
-    QChartView* chtSpeed = views.speed;
-    QChartView* chtAccuracy = views.accuracy;
-    QChartView* chtMinutes = views.minutes;
-    QLabel* lblMinutes = views.minutesLabel;
-    using progress::dailyMedian;
-    // Speed and accuracy over the days that have any, gaps where none.
-    QDate first = day;
-    double topWpm = 10;
-    const auto wpm = [&](const Drawn& d) {
-        auto v = dailyMedian(lines, d.activity, true);
-        for (const auto& p : v) {
-            first = std::min(first, p.day);
-            topWpm = std::max(topWpm, p.value);
-        }
-        return v;
-    };
-    const auto accuracy = [&](const Drawn& d) {
-        auto v = dailyMedian(lines, d.activity, false);
-        for (const auto& p : v)
-            first = std::min(first, p.day);
-        return v;
-    };
-    const auto wordWpm = wpm(kWord);
-    const auto timedWpm = wpm(kTimed);
-    const auto wordAcc = accuracy(kWord);
-    const auto charAcc = accuracy(kCharacter);
-    const auto timedAcc = accuracy(kTimed);
-    if (first.daysTo(day) < 6) first = day.addDays(-6); // at least a week across
+ProgressCharts::ProgressCharts(const ChartViews& views, QObject* parent)
+    : QObject(parent), views_(views) {
+    for (QChartView* v : {views_.speed, views_.accuracy, views_.minutes})
+        v->installEventFilter(this);
+}
 
-    const auto axes = [&](QChart* chart, const QString& title, double top, const QString& unit) {
-        resetChart(chart);
-        chart->setTitle(title);
-        auto* x = new QDateTimeAxis;
-        x->setFormat(first.daysTo(day) > 120 ? QStringLiteral("MMM yyyy")
-                                             : QStringLiteral("d MMM"));
-        x->setTickCount(5);
-        x->setRange(QDateTime::fromMSecsSinceEpoch(msOf(first.addDays(-1))),
-                    QDateTime::fromMSecsSinceEpoch(msOf(day.addDays(1))));
-        auto* y = new QValueAxis;
-        y->setRange(0, top);
-        y->applyNiceNumbers();
-        y->setLabelFormat(QStringLiteral("%d"));
-        if (!unit.isEmpty()) y->setTitleText(unit);
-        chart->addAxis(x, Qt::AlignBottom);
-        chart->addAxis(y, Qt::AlignLeft);
-        return std::pair{x, y};
-    };
+void ProgressCharts::fill(const std::vector<progress::LineSummary>& lines, const QDate& day,
+                          Span span) {
+    using progress::spanMedian;
+    span_ = span;
+    const std::vector<QDate> periods = progress::spanPeriods(lines, span, day);
+    periods_ = static_cast<int>(periods.size());
+    const auto labels = progress::periodLabels(periods, span);
+    const QString each = QLatin1String(periodWord(span, false));
 
-    QChart* speed = chtSpeed->chart();
-    const double wpmTop = std::ceil(topWpm * 1.15 / 10) * 10;
-    auto [sx, sy] = axes(speed,
-                         wordWpm.empty() && timedWpm.empty()
-                             ? QStringLiteral("Words per minute: no Word or Timed Drill yet")
-                             : QStringLiteral("Words per minute (each day's middle line)"),
-                         wpmTop, {});
-    addDays(speed, sx, sy, kWord, wordWpm);
-    addDays(speed, sx, sy, kTimed, timedWpm);
+    const auto wordWpm = spanMedian(lines, kWord.activity, true, span, day);
+    const auto timedWpm = spanMedian(lines, kTimed.activity, true, span, day);
+    const auto wordAcc = spanMedian(lines, kWord.activity, false, span, day);
+    const auto charAcc = spanMedian(lines, kCharacter.activity, false, span, day);
+    const auto timedAcc = spanMedian(lines, kTimed.activity, false, span, day);
+
+    // Speed from nothing up; the markers of the same period side by side.
+    QChart* speed = views_.speed->chart();
+    resetChart(speed);
+    speed->setTitle(wordWpm.empty() && timedWpm.empty()
+                        ? QStringLiteral("Words per minute: no Word or Timed Drill yet")
+                        : QStringLiteral("Words per minute (each %1's middle line)").arg(each));
+    topWpm_ = largest(wordWpm, timedWpm);
+    auto* sx = periodAxis(labels, periods_);
+    auto* sy = valueAxis({});
+    speed->addAxis(sx, Qt::AlignBottom);
+    speed->addAxis(sy, Qt::AlignLeft);
+    addPeriods(speed, sx, sy, kWord, wordWpm, periods, span);
+    addPeriods(speed, sx, sy, kTimed, timedWpm, periods, span);
     speed->legend()->setVisible(!wordWpm.empty() || !timedWpm.empty());
 
-    QChart* acc = chtAccuracy->chart();
-    auto [ax, ay] = axes(acc, QStringLiteral("Accuracy (each day's middle line)"), 100,
-                         QStringLiteral("% right"));
-    ay->setTickCount(3); // 0, 50, 100: room for their names at any size
-    addDays(acc, ax, ay, kWord, wordAcc);
-    addDays(acc, ax, ay, kCharacter, charAcc);
-    addDays(acc, ax, ay, kTimed, timedAcc);
-    acc->legend()->setVisible(!wordAcc.empty() || !charAcc.empty() || !timedAcc.empty());
+    // Accuracy over the range of the data, with a margin: 70 to 100, not 0 to 100.
+    QChart* acc = views_.accuracy->chart();
+    resetChart(acc);
+    acc->setTitle(QStringLiteral("Accuracy (each %1's middle line)").arg(each));
+    percents_.clear();
+    for (const auto* v : {&wordAcc, &charAcc, &timedAcc})
+        for (const DayValue& d : *v)
+            percents_.push_back(d.value);
+    auto* ax = periodAxis(labels, periods_);
+    auto* ay = valueAxis(QStringLiteral("% right"));
+    acc->addAxis(ax, Qt::AlignBottom);
+    acc->addAxis(ay, Qt::AlignLeft);
+    addPeriods(acc, ax, ay, kWord, wordAcc, periods, span);
+    addPeriods(acc, ax, ay, kCharacter, charAcc, periods, span);
+    addPeriods(acc, ax, ay, kTimed, timedAcc, periods, span);
+    acc->legend()->setVisible(!percents_.empty());
 
-    const auto describe = [](const std::vector<progress::DayValue>& v, const char* what,
-                             const char* unit) {
+    const QString eachPlural = QLatin1String(periodWord(span, true));
+    const auto describe = [&](const std::vector<DayValue>& v, const char* what, const char* unit) {
         if (v.empty()) return QStringLiteral("%1: none yet. ").arg(QLatin1String(what));
-        return QStringLiteral("%1: %2 days, the latest %3%4. ")
+        return QStringLiteral("%1: %2 %3, the latest %4%5. ")
             .arg(QLatin1String(what))
             .arg(v.size())
+            .arg(v.size() == 1 ? each : eachPlural)
             .arg(qRound(v.back().value))
             .arg(QLatin1String(unit));
     };
-    chtSpeed->setAccessibleDescription(describe(wordWpm, "Word Drill", " words per minute") +
-                                       describe(timedWpm, "Timed Drill", " words per minute"));
-    chtAccuracy->setAccessibleDescription(describe(wordAcc, "Word Drill", "%") +
-                                          describe(charAcc, "Character Drill", "%") +
-                                          describe(timedAcc, "Timed Drill", "%"));
+    views_.speed->setAccessibleDescription(describe(wordWpm, "Word Drill", " words per minute") +
+                                           describe(timedWpm, "Timed Drill", " words per minute"));
+    views_.accuracy->setAccessibleDescription(describe(wordAcc, "Word Drill", "%") +
+                                              describe(charAcc, "Character Drill", "%") +
+                                              describe(timedAcc, "Timed Drill", "%"));
 
-    // Minutes on each of the last 30 days, a bar of nothing on a day without.
-    const auto minutes = progress::minutesPerDay(lines, day, kMinutesDays);
-    QChart* time = chtMinutes->chart();
+    // Minutes in each period, a bar of nothing in one without.
+    const auto minutes = progress::minutesPerSpan(lines, span, day);
+    QChart* time = views_.minutes->chart();
     resetChart(time);
-    time->setTitle(QStringLiteral("Minutes typed each day, the last %1 days").arg(kMinutesDays));
+    time->setTitle(span == Span::All
+                       ? QStringLiteral("Minutes typed each month")
+                       : QStringLiteral("Minutes typed each %1, %2").arg(each, spanWords(span)));
     auto* set = new QBarSet(QStringLiteral("Minutes"));
     set->setColor(kWord.colour);
     set->setBorderColor(kWord.colour.darker(150));
-    double topMinutes = 5;
-    double month = 0;
-    // The bars stand at 0..29; every fifth day is named under its bar, so the names
-    // never crowd.
-    auto* bx = new QCategoryAxis;
-    bx->setRange(-0.5, kMinutesDays - 0.5);
-    bx->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    bx->setGridLineVisible(false);
-    for (int i = 0; i < int(minutes.size()); ++i) {
-        const progress::DayValue& d = minutes[static_cast<std::size_t>(i)];
+    double inSpan = 0;
+    for (const DayValue& d : minutes) {
         set->append(d.value);
-        topMinutes = std::max(topMinutes, d.value);
-        month += d.value;
-        if (d.day.daysTo(day) % 7 == 0) bx->append(d.day.toString(QStringLiteral("d MMM")), i);
+        inSpan += d.value;
     }
+    topMinutes_ = largest(minutes);
     auto* bars = new QBarSeries;
     bars->append(set);
     bars->setBarWidth(0.8);
     time->addSeries(bars);
-    auto* by = new QValueAxis;
-    by->setRange(0, std::ceil(topMinutes * 1.15 / 5) * 5);
-    by->applyNiceNumbers();
-    by->setLabelFormat(QStringLiteral("%d"));
-    by->setTitleText(QStringLiteral("minutes"));
+    auto* bx = periodAxis(labels, periods_);
+    auto* by = valueAxis(QStringLiteral("minutes"));
     time->addAxis(bx, Qt::AlignBottom);
     time->addAxis(by, Qt::AlignLeft);
     bars->attachAxis(bx);
     bars->attachAxis(by);
     time->legend()->setVisible(false);
-    lblMinutes->setText(QStringLiteral("In the last %1 days: %2. In all: %3.")
-                            .arg(kMinutesDays)
-                            .arg(duration(month), duration(progress::totalMinutes(lines))));
-    chtMinutes->setAccessibleDescription(lblMinutes->text());
+    const QString all = duration(progress::totalMinutes(lines));
+    views_.minutesLabel->setText(
+        span == Span::All
+            ? QStringLiteral("In all: %1.").arg(all)
+            : QStringLiteral("In %1: %2. In all: %3.").arg(spanWords(span), duration(inSpan), all));
+    views_.minutes->setAccessibleDescription(views_.minutesLabel->text());
+    // The value axes' ends as for the least plots; align() fits them to the plots as laid out.
+    const std::array<QChart*, 3> charts = {speed, acc, time};
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        QValueAxis* y = yAxisOf(charts[i]);
+        bounds_[i] = boundsOf(i, namesAlong(y, 0));
+        setBounds(y, bounds_[i], 0, charts[i] != time);
+    }
+    align();
+}
+
+AxisBounds ProgressCharts::boundsOf(std::size_t chart, int maxLabels) const {
+    switch (chart) {
+    case 0:
+        return progress::countBounds(topWpm_, 10, maxLabels);
+    case 1:
+        return progress::accuracyBounds(percents_, maxLabels);
+    default:
+        return progress::countBounds(topMinutes_, 5, maxLabels);
+    }
+}
+
+double ProgressCharts::plotWidth() const {
+    const QRectF plot = views_.speed->chart()->plotArea();
+    if (views_.speed->isVisible() && plot.width() > 0) return plot.width();
+    // Not laid out yet: the view less its axis names, about.
+    return std::max(views_.speed->width(), views_.speed->minimumWidth()) - 80.0;
+}
+
+void ProgressCharts::align() {
+    const std::array<QChart*, 3> charts = {views_.speed->chart(), views_.accuracy->chart(),
+                                           views_.minutes->chart()};
+    if (periods_ == 0) return;
+    // Each plot as its chart lays it out alone; then all three on the innermost edges.
+    std::array<QRectF, 3> own;
+    double left = 0, right = 1e9, cardLeft = 0, cardRight = 1e9;
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        // As many names up the value axis as its plot has room for: fewer crowd, and get
+        // cut short.
+        own[i] = ownPlotArea(charts[i]);
+        QValueAxis* y = yAxisOf(charts[i]);
+        const AxisBounds bounds = y ? boundsOf(i, namesAlong(y, own[i].height())) : AxisBounds{};
+        if (y && !(bounds == bounds_[i])) {
+            bounds_[i] = bounds;
+            setBounds(y, bounds, own[i].height(), false);
+            own[i] = ownPlotArea(charts[i]); // the names' widths may differ
+        }
+        left = std::max(left, own[i].left());
+        right = std::min(right, own[i].right());
+        // The card: the chart's background, inside the room its layout keeps around it.
+        qreal l = 0, t = 0, r = 0, b = 0;
+        if (QGraphicsLayout* layout = charts[i]->layout())
+            layout->getContentsMargins(&l, &t, &r, &b);
+        const QRectF card = charts[i]->rect().adjusted(l, t, -r, -b);
+        cardLeft = std::max(cardLeft, card.left() + kLabelClearPx);
+        cardRight = std::min(cardRight, card.right() - kLabelClearPx);
+    }
+    // Room above and below for the markers of speed and accuracy; the bars stand on 0.
+    for (std::size_t i = 0; i < charts.size(); ++i)
+        setBounds(yAxisOf(charts[i]), bounds_[i], own[i].height(), charts[i] != charts.back());
+    if (right - left < 10) return; // far too small to lay out: as the charts would
+
+    // The ends of the x axes: room for a marker, beside its period's middle, and for the
+    // names under the first and last labelled periods, within the card.
+    QCategoryAxis* x = xAxisOf(charts[0]);
+    const QFontMetricsF fm(x ? x->labelsFont() : QFont());
+    const QStringList names = x ? x->categoriesLabels() : QStringList();
+    const double firstHalf = names.isEmpty() ? 0 : fm.horizontalAdvance(names.front()) / 2;
+    const double lastHalf = names.isEmpty() ? 0 : fm.horizontalAdvance(names.back()) / 2;
+    const double firstAt = names.isEmpty() ? 0 : x->endValue(names.front());
+    const double lastAt = names.isEmpty() ? 0 : x->endValue(names.back());
+    const double n = periods_;
+    double margin = 0.5;
+    for (int round = 0; round < 3; ++round) {
+        const double width = right - left;
+        const double reach = kMaxShift + kMarkerReachPx * (n - 1 + 2 * margin) / width;
+        margin = std::max(0.5, reach);
+        const double perPeriod = width / (n - 1 + 2 * margin);
+        const double lastX = left + (lastAt + margin) * perPeriod;
+        const double firstX = left + (firstAt + margin) * perPeriod;
+        const double pastRight = lastX + lastHalf - cardRight;
+        const double pastLeft = cardLeft - (firstX - firstHalf);
+        if (pastRight <= 0.5 && pastLeft <= 0.5) break;
+        if (pastRight > 0.5) right -= pastRight;
+        if (pastLeft > 0.5) left += pastLeft;
+    }
+
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        charts[i]->setPlotArea(QRectF(left, own[i].top(), right - left, own[i].height()));
+        if (QCategoryAxis* ax = xAxisOf(charts[i])) {
+            ax->setStartValue(-margin);
+            ax->setRange(-margin, n - 1 + margin);
+        }
+    }
+}
+
+bool ProgressCharts::eventFilter(QObject* watched, QEvent* event) {
+    // A new size lays the charts out again once the views have all taken theirs.
+    if (event->type() == QEvent::Resize && !alignQueued_) {
+        alignQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            alignQueued_ = false;
+            align();
+        });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace tapwell

@@ -1,13 +1,19 @@
-// The charts of "My Progress": speed and accuracy day by day, and the minutes typed on
-// each of the last days. They draw the statistics' numbers; they decide nothing.
+// The charts of "My Progress": speed and accuracy, a point for each day, week or month of
+// the span shown, and the minutes typed in each. They draw the statistics' numbers; they
+// decide nothing but where things go on the screen: the three plots stand on one left and
+// one right edge, so a day sits at the same place in all three, and no point or name is
+// cut by an edge.
 #pragma once
 
 #include "progress/stats.h"
 
 #include <QDate>
+#include <QObject>
 
+#include <array>
 #include <vector>
 
+class QChart;
 class QChartView;
 class QLabel;
 class QWidget;
@@ -27,8 +33,43 @@ struct ChartViews {
     QLabel* minutesLabel; // the minutes in words, under their chart
 };
 
-// Draws the lines' speed and accuracy (each day's median) up to `day`, and the minutes.
-void fillProgressCharts(const ChartViews& views, const std::vector<progress::LineSummary>& lines,
-                        const QDate& day);
+// A marker's reach from its point, with its border: no edge comes closer than this.
+inline constexpr double kMarkerReachPx = 7;
+
+class ProgressCharts : public QObject {
+    Q_OBJECT
+public:
+    ProgressCharts(const ChartViews& views, QObject* parent);
+
+    // Draws the lines' speed and accuracy (each period's median line) and the minutes, over
+    // the span up to `today`.
+    void fill(const std::vector<progress::LineSummary>& lines, const QDate& today,
+              progress::Span span);
+    progress::Span span() const { return span_; }
+
+    // Lays the three plots out on one left and one right edge, and sets each axis's ends so
+    // that no point and no name is cut. Done after each fill and each new size.
+    void align();
+
+    // How wide the plots are (or, before they are laid out, about how wide they will be).
+    double plotWidth() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ChartViews views_;
+    progress::Span span_ = progress::Span::FourWeeks;
+    int periods_ = 0; // along the x axes, at 0 .. periods_ - 1
+    // What the value axes must hold: the fastest period, every accuracy, the most minutes.
+    double topWpm_ = 0;
+    std::vector<double> percents_;
+    double topMinutes_ = 0;
+    // The value axes' ends and steps as last set (speed, accuracy, minutes), with as many
+    // names as their plots have room for.
+    std::array<progress::AxisBounds, 3> bounds_;
+    progress::AxisBounds boundsOf(std::size_t chart, int maxLabels) const;
+    bool alignQueued_ = false;
+};
 
 } // namespace tapwell

@@ -159,8 +159,22 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     left->addStretch();
     body->addLayout(left);
 
-    // Right: the charts.
+    // Right: the charts, of the span chosen above them.
     auto* right = new QVBoxLayout;
+    auto* spanRow = new QHBoxLayout;
+    auto* spanLabel = new QLabel(QStringLiteral("S&how:"), page);
+    cboSpan = new QComboBox(page);
+    cboSpan->addItem(QStringLiteral("the last 4 weeks, day by day"),
+                     static_cast<int>(progress::Span::FourWeeks));
+    cboSpan->addItem(QStringLiteral("the last 6 months, week by week"),
+                     static_cast<int>(progress::Span::SixMonths));
+    cboSpan->addItem(QStringLiteral("all, month by month"), static_cast<int>(progress::Span::All));
+    cboSpan->setAccessibleName(QStringLiteral("Charts show"));
+    spanLabel->setBuddy(cboSpan);
+    spanRow->addWidget(spanLabel);
+    spanRow->addWidget(cboSpan);
+    spanRow->addStretch(1);
+    right->addLayout(spanRow);
     chtSpeed = makeChartView(page, QStringLiteral("Words per minute each day"));
     chtAccuracy = makeChartView(page, QStringLiteral("Accuracy each day"));
     chtMinutes = makeChartView(page, QStringLiteral("Minutes typed each day"));
@@ -168,8 +182,10 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
         right->addWidget(v, 1);
     lblMinutes = new QLabel(page);
     lblMinutes->setTextFormat(Qt::PlainText);
+    lblMinutes->setWordWrap(true); // never wider than the charts above it
     lblMinutes->setAccessibleName(QStringLiteral("Time typed"));
     right->addWidget(lblMinutes);
+    charts_ = new ProgressCharts({chtSpeed, chtAccuracy, chtMinutes, lblMinutes}, this);
     body->addLayout(right, 1);
     layout->addLayout(body, 1);
 
@@ -195,10 +211,12 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     setTabOrder(cmdRename, cmdRemove);
     setTabOrder(cmdRemove, lblSentences);
     setTabOrder(lblSentences, cmdSuggestion);
-    setTabOrder(cmdSuggestion, cmdSave);
+    setTabOrder(cmdSuggestion, cboSpan);
+    setTabOrder(cboSpan, cmdSave);
     setTabOrder(cmdSave, cmdClose);
 
     connect(cboChild, &QComboBox::currentIndexChanged, this, [this](int i) { childChosen(i); });
+    connect(cboSpan, &QComboBox::currentIndexChanged, this, [this](int i) { spanChosen(i); });
     connect(cmdAdd, &QPushButton::clicked, this, [this] { addClicked(); });
     connect(cmdRename, &QPushButton::clicked, this, [this] { renameClicked(); });
     connect(cmdRemove, &QPushButton::clicked, this, [this] { removeClicked(); });
@@ -311,7 +329,21 @@ void ProgressWindow::draw(std::shared_ptr<const ProgressData> data) {
 }
 
 void ProgressWindow::fillCharts(const std::vector<progress::LineSummary>& lines, const QDate& day) {
-    fillProgressCharts({chtSpeed, chtAccuracy, chtMinutes, lblMinutes}, lines, day);
+    // Another child's charts open on the span that suits their record; the same child's
+    // keep the span chosen for them.
+    progress::Span span = progress::defaultSpan(lines, day, charts_->plotWidth());
+    if (spanChosenFor_ == child_.id) span = charts_->span();
+    const QSignalBlocker quiet(cboSpan);
+    cboSpan->setCurrentIndex(cboSpan->findData(static_cast<int>(span)));
+    charts_->fill(lines, day, span);
+}
+
+void ProgressWindow::spanChosen(int index) {
+    if (index < 0 || !shown_) return;
+    spanChosenFor_ = child_.id;
+    // From what was read: the record is not read again.
+    charts_->fill(shown_->lines, shown_->day,
+                  static_cast<progress::Span>(cboSpan->itemData(index).toInt()));
 }
 
 void ProgressWindow::fillMap() {

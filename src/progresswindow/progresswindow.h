@@ -18,6 +18,8 @@
 #include <QWidget>
 
 #include <map>
+#include <optional>
+#include <vector>
 
 class QChart;
 class QChartView;
@@ -28,6 +30,7 @@ class QPushButton;
 namespace tapwell {
 
 class ImageBox;
+class ProgressCharts;
 class OnScreenKeyboard;
 class Picture;
 
@@ -65,6 +68,7 @@ public:
     QPushButton* cmdAdd;
     QPushButton* cmdRename;
     QPushButton* cmdRemove;
+    QComboBox* cboSpan; // how much of the record the charts show
     QChartView* chtSpeed;
     QChartView* chtAccuracy;
     QChartView* chtMinutes;
@@ -91,6 +95,7 @@ signals:
 private:
     void draw(std::shared_ptr<const ProgressData> data);
     void fillCharts(const std::vector<progress::LineSummary>& lines, const QDate& today);
+    void spanChosen(int index);
     void fillMap();
     void fillWords(const ProgressData& data);
     void listChildren();
@@ -103,6 +108,9 @@ private:
     std::unique_ptr<RecordReader> reader_;
     std::shared_ptr<const ProgressData> shown_;
     bool listing_ = false;
+    // The charts; another span draws them again from what is shown, without reading.
+    ProgressCharts* charts_;
+    std::optional<qint64> spanChosenFor_; // the child whose span was chosen by hand
 };
 
 } // namespace tapwell

@@ -3,9 +3,14 @@
 #include "progresswords.h"
 #include "ui/keyboardwidget.h"
 #include "ui/palette.h"
+#include "ui/pictures.h"
 #include "ui/twips.h"
 
+#include <QFile>
 #include <QPainter>
+#include <QRegularExpression>
+
+#include <array>
 
 #include <cmath>
 
@@ -20,6 +25,48 @@ const QColor kScale[] = {{255, 247, 236}, {254, 232, 200}, {253, 212, 158},
 constexpr int kScaleSteps = int(std::size(kScale));
 // A face larger than any key, as the key marker is: it covers the whole face.
 constexpr QSizeF kFacePx(92, 41);
+// The space bar's face: the panel's size (4215 by 615 twips) at the layout's scale.
+constexpr QSizeF kSpaceBarPx(281, 41);
+constexpr int kStripeGap = 8; // pixels, along the edges
+
+// Light grey with darker grey stripes from edge to edge, so a face never asked for reads
+// apart from every colour of the scale, in greyscale too. The stripes end at the edge: a
+// drawing is not cut to its view box when it is shown.
+QByteArray stripes(QSizeF size) {
+    const int w = qRound(size.width()), h = qRound(size.height());
+    QByteArray svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" "
+                                    "height=\"%2\" viewBox=\"0 0 %1 %2\">"
+                                    "<rect width=\"%1\" height=\"%2\" fill=\"#d4d4d4\"/>"
+                                    "<g stroke=\"#a0a0a0\" stroke-width=\"3\">")
+                         .arg(w)
+                         .arg(h)
+                         .toLatin1();
+    for (int along = kStripeGap; along < w + h; along += kStripeGap) {
+        // From the top edge (or the right) down to the left edge (or the bottom).
+        const int x1 = std::min(along, w), y2 = std::min(along, h);
+        svg += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\"/>")
+                   .arg(x1)
+                   .arg(along - x1)
+                   .arg(along - y2)
+                   .arg(y2)
+                   .toLatin1();
+    }
+    return svg + "</g></svg>";
+}
+
+// A hand of the keyboard's own pictures without the red square it stands on there: the
+// map's keys and the board's blue show around it.
+Picture bareHand(int hand) {
+    QFile file(
+        QStringLiteral(":/pictures/finger_%1.svg").arg(hand == 0 ? 0 : 7, 2, 10, QLatin1Char('0')));
+    QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    static const QRegularExpression square(QStringLiteral("<rect[^>]*fill=\"#FF0000\"[^>]*/>"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    svg = QString::fromUtf8(svg).remove(square).toUtf8();
+    return Picture::fromSvg(svg,
+                            hand == 0 ? QStringLiteral("left hand") : QStringLiteral("right hand"),
+                            Pictures::get().finger[hand == 0 ? 0 : 7].naturalSize());
+}
 
 } // namespace
 
@@ -40,9 +87,20 @@ QColor captionColourOn(const QColor& face) {
 }
 
 const Picture& neverAskedFace() {
-    static const Picture face = Picture::fromResource(QStringLiteral(":/progress/never_asked.svg"),
-                                                      QStringLiteral("never asked"), kFacePx);
+    static const Picture face =
+        Picture::fromSvg(stripes(kFacePx), QStringLiteral("never asked"), kFacePx);
     return face;
+}
+
+const Picture& neverAskedSpaceBar() {
+    static const Picture face =
+        Picture::fromSvg(stripes(kSpaceBarPx), QStringLiteral("never asked"), kSpaceBarPx);
+    return face;
+}
+
+const Picture& mapHand(int hand) {
+    static const std::array<Picture, 2> hands = {bareHand(0), bareHand(1)};
+    return hands[hand == 0 ? 0 : 1];
 }
 
 // ------------------------------------------------------------------ legend
@@ -117,6 +175,8 @@ void fillTroubleMap(OnScreenKeyboard& map, const KeyTables* tables,
         key->setToolTip(tip);
         key->setAccessibleDescription(tip);
     };
+    for (std::size_t h = 0; h < keyboard->imgHand.size(); ++h)
+        keyboard->imgHand[h]->setPicture(mapHand(static_cast<int>(h)));
     for (int k = kFirstKey; k <= kLastKey; ++k)
         if (k != kLeftShiftKey && k != kRightShiftKey) paint(keyboard->cmdKey(k), k);
     for (int k : {kLeftShiftKey, kRightShiftKey}) {
@@ -127,8 +187,12 @@ void fillTroubleMap(OnScreenKeyboard& map, const KeyTables* tables,
     }
     const auto space = keys_.find(progress::kSpaceBarKey);
     const bool spaceAsked = space != keys_.end() && space->second.presses > 0;
-    keyboard->pnlSpace->setBackColor(spaceAsked ? troubleColour(space->second.errorRate())
-                                                : QColor(192, 192, 192));
+    if (spaceAsked) {
+        keyboard->pnlSpace->setBackColor(troubleColour(space->second.errorRate()));
+        keyboard->pnlSpace->setPicture(Picture());
+    } else {
+        keyboard->pnlSpace->setPicture(neverAskedSpaceBar());
+    }
     const QString spaceTip =
         tables ? progress::keyTooltip(*tables, spaceAsked ? &space->second : nullptr) : QString();
     keyboard->pnlSpace->setToolTip(QStringLiteral("Space bar: ") + spaceTip);

@@ -24,6 +24,10 @@ QColor troubleColour(double errorRate);
 QColor captionColourOn(const QColor& face);
 // The face of a key never asked for: grey with stripes, unlike any colour of the scale.
 const Picture& neverAskedFace();
+// The space bar's, never asked for: the same stripes across the whole bar.
+const Picture& neverAskedSpaceBar();
+// The map's hands (0 left, 1 right): the keyboard's plain hands without their red square.
+const Picture& mapHand(int hand);
 
 // The scale and the stripes, explained.
 class TroubleLegend : public QWidget {

@@ -254,6 +254,12 @@ void SSPanel::setBackColor(const QColor& c) {
     update();
 }
 
+void SSPanel::setPicture(const Picture& picture) {
+    if (picture == picture_) return;
+    picture_ = picture;
+    update();
+}
+
 void SSPanel::setCaption(const QString& caption) {
     caption_ = caption;
     update();
@@ -269,6 +275,7 @@ void SSPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const double scale = layoutScale(this);
     p.fillRect(rect(), back_);
+    picture_.paint(p, QRectF(rect()));
     if (!caption_.isEmpty()) {
         p.setFont(font());
         p.setPen(palette().color(QPalette::WindowText));

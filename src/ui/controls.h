@@ -47,13 +47,16 @@ private:
     QColor ring_;
 };
 
-// A raised 3D panel with a back colour and a caption.
+// A raised 3D panel with a back colour, a picture over it and a caption.
 class SSPanel : public QWidget {
     Q_OBJECT
 public:
     explicit SSPanel(QWidget* parent);
     void setBackColor(const QColor& c);
     QColor backColor() const { return back_; }
+    // Drawn over the back colour across the whole panel; the empty picture draws none.
+    void setPicture(const Picture& picture);
+    const Picture& picture() const { return picture_; }
     void setCaption(const QString& caption);
     void setRing(const QColor& colour); // as SSCommand's
     QColor ring() const { return ring_; }
@@ -63,6 +66,7 @@ protected:
 
 private:
     QColor back_{192, 192, 192};
+    Picture picture_;
     QString caption_;
     QColor ring_;
 };

@@ -16,7 +16,9 @@ struct Picture::Data {
     QString name;
     QSizeF natural;
     QColor colour;
-    QString path; // a drawing's file; empty for a solid colour
+    QString path;       // a drawing's file
+    QByteArray svgText; // or the drawing itself; both empty for a solid colour
+    bool drawing() const { return !path.isEmpty() || !svgText.isEmpty(); }
     // The drawing, read when it is first shown: start-up reads only what it shows.
     std::unique_ptr<QSvgRenderer> svg;
     QSvgRenderer& renderer();
@@ -37,8 +39,10 @@ constexpr std::size_t kRenderedSizes = 4;
 
 QSvgRenderer& Picture::Data::renderer() {
     if (!svg) {
-        svg = std::make_unique<QSvgRenderer>(path);
-        if (!svg->isValid()) qCWarning(lcPictures) << "cannot draw picture" << path;
+        svg = path.isEmpty() ? std::make_unique<QSvgRenderer>(svgText)
+                             : std::make_unique<QSvgRenderer>(path);
+        if (!svg->isValid())
+            qCWarning(lcPictures) << "cannot draw picture" << (path.isEmpty() ? name : path);
         svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
     }
     return *svg;
@@ -62,6 +66,15 @@ Picture Picture::solid(const QColor& colour, QSizeF naturalPx, const QString& na
     return pic;
 }
 
+Picture Picture::fromSvg(const QByteArray& svg, const QString& name, QSizeF naturalPx) {
+    Picture pic;
+    pic.d_ = std::make_shared<Data>();
+    pic.d_->name = name;
+    pic.d_->natural = naturalPx;
+    pic.d_->svgText = svg;
+    return pic;
+}
+
 QString Picture::name() const {
     return d_ ? d_->name : QString();
 }
@@ -72,7 +85,7 @@ QSizeF Picture::naturalSize() const {
 
 void Picture::paint(QPainter& p, const QRectF& target) const {
     if (!d_) return;
-    if (d_->path.isEmpty()) {
+    if (!d_->drawing()) {
         p.fillRect(target, d_->colour);
         return;
     }
