@@ -241,6 +241,19 @@ std::vector<DayValue> spanMedian(const std::vector<LineSummary>& lines, Activity
     return out;
 }
 
+SpanFigures spanFigures(const std::vector<LineSummary>& lines, Span span, const QDate& today) {
+    SpanFigures f;
+    f.periods = spanPeriods(lines, span, today);
+    f.wordWpm = spanMedian(lines, Activity::Word, true, span, today);
+    f.timedWpm = spanMedian(lines, Activity::Timed, true, span, today);
+    f.wordAccuracy = spanMedian(lines, Activity::Word, false, span, today);
+    f.characterAccuracy = spanMedian(lines, Activity::Character, false, span, today);
+    f.timedAccuracy = spanMedian(lines, Activity::Timed, false, span, today);
+    f.minutes = minutesPerSpan(lines, span, today);
+    f.totalMinutes = totalMinutes(lines);
+    return f;
+}
+
 std::vector<DayValue> minutesPerSpan(const std::vector<LineSummary>& lines, Span span,
                                      const QDate& today) {
     const std::vector<QDate> periods = spanPeriods(lines, span, today);

@@ -116,6 +116,15 @@ std::vector<DayValue> spanMedian(const std::vector<LineSummary>& lines, Activity
 std::vector<DayValue> minutesPerSpan(const std::vector<LineSummary>& lines, Span span,
                                      const QDate& today);
 
+// Everything the charts draw for one span, worked out where the record is read.
+struct SpanFigures {
+    std::vector<QDate> periods;
+    std::vector<DayValue> wordWpm, timedWpm, wordAccuracy, characterAccuracy, timedAccuracy;
+    std::vector<DayValue> minutes;
+    double totalMinutes = 0; // in all the lines
+};
+SpanFigures spanFigures(const std::vector<LineSummary>& lines, Span span, const QDate& today);
+
 // Runs of consecutive periods of a span (spanMedian's values), a gap between runs.
 std::vector<std::vector<DayValue>> consecutiveRuns(const std::vector<DayValue>& values, Span span);
 

@@ -254,20 +254,18 @@ ProgressCharts::ProgressCharts(const ChartViews& views, QObject* parent)
         v->installEventFilter(this);
 }
 
-void ProgressCharts::fill(const std::vector<progress::LineSummary>& lines, const QDate& day,
-                          Span span) {
-    using progress::spanMedian;
+void ProgressCharts::fill(const progress::SpanFigures& figures, Span span) {
     span_ = span;
-    const std::vector<QDate> periods = progress::spanPeriods(lines, span, day);
+    const std::vector<QDate>& periods = figures.periods;
     periods_ = static_cast<int>(periods.size());
     const auto labels = progress::periodLabels(periods, span);
     const QString each = QLatin1String(periodWord(span, false));
 
-    const auto wordWpm = spanMedian(lines, kWord.activity, true, span, day);
-    const auto timedWpm = spanMedian(lines, kTimed.activity, true, span, day);
-    const auto wordAcc = spanMedian(lines, kWord.activity, false, span, day);
-    const auto charAcc = spanMedian(lines, kCharacter.activity, false, span, day);
-    const auto timedAcc = spanMedian(lines, kTimed.activity, false, span, day);
+    const auto& wordWpm = figures.wordWpm;
+    const auto& timedWpm = figures.timedWpm;
+    const auto& wordAcc = figures.wordAccuracy;
+    const auto& charAcc = figures.characterAccuracy;
+    const auto& timedAcc = figures.timedAccuracy;
 
     // Speed from nothing up; the markers of the same period side by side.
     QChart* speed = views_.speed->chart();
@@ -318,7 +316,7 @@ void ProgressCharts::fill(const std::vector<progress::LineSummary>& lines, const
                                               describe(timedAcc, "Timed Drill", "%"));
 
     // Minutes in each period, a bar of nothing in one without.
-    const auto minutes = progress::minutesPerSpan(lines, span, day);
+    const auto& minutes = figures.minutes;
     QChart* time = views_.minutes->chart();
     resetChart(time);
     time->setTitle(span == Span::All
@@ -344,7 +342,7 @@ void ProgressCharts::fill(const std::vector<progress::LineSummary>& lines, const
     bars->attachAxis(bx);
     bars->attachAxis(by);
     time->legend()->setVisible(false);
-    const QString all = duration(progress::totalMinutes(lines));
+    const QString all = duration(figures.totalMinutes);
     views_.minutesLabel->setText(
         span == Span::All
             ? QStringLiteral("In all: %1.").arg(all)

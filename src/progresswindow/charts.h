@@ -41,10 +41,8 @@ class ProgressCharts : public QObject {
 public:
     ProgressCharts(const ChartViews& views, QObject* parent);
 
-    // Draws the lines' speed and accuracy (each period's median line) and the minutes, over
-    // the span up to `today`.
-    void fill(const std::vector<progress::LineSummary>& lines, const QDate& today,
-              progress::Span span);
+    // Draws the speed and accuracy (each period's median line) and the minutes of a span.
+    void fill(const progress::SpanFigures& figures, progress::Span span);
     progress::Span span() const { return span_; }
 
     // Lays the three plots out on one left and one right edge, and sets each axis's ends so

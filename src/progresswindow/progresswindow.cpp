@@ -321,29 +321,36 @@ void ProgressWindow::draw(std::shared_ptr<const ProgressData> data) {
     QElapsedTimer timer;
     timer.start();
     keys_ = shown_->keys;
-    fillCharts(shown_->lines, shown_->day);
+    fillCharts(*shown_);
     fillMap();
     fillWords(*shown_);
     qCDebug(lcWindow) << "drew" << shown_->lines.size() << "lines and" << shown_->presses.size()
                       << "keys in" << timer.elapsed() << "ms";
 }
 
-void ProgressWindow::fillCharts(const std::vector<progress::LineSummary>& lines, const QDate& day) {
+void ProgressWindow::fillCharts(const ProgressData& data) {
     // Another child's charts open on the span that suits their record; the same child's
     // keep the span chosen for them.
-    progress::Span span = progress::defaultSpan(lines, day, charts_->plotWidth());
+    progress::Span span = progress::defaultSpan(data.lines, data.day, charts_->plotWidth());
     if (spanChosenFor_ == child_.id) span = charts_->span();
     const QSignalBlocker quiet(cboSpan);
     cboSpan->setCurrentIndex(cboSpan->findData(static_cast<int>(span)));
-    charts_->fill(lines, day, span);
+    drawSpan(span);
+}
+
+void ProgressWindow::drawSpan(progress::Span span) {
+    // As the reader worked them out; a record not read (none kept) has nothing in them.
+    const progress::SpanFigures& read = shown_->charts[static_cast<std::size_t>(span)];
+    charts_->fill(read.periods.empty() ? progress::spanFigures(shown_->lines, span, shown_->day)
+                                       : read,
+                  span);
 }
 
 void ProgressWindow::spanChosen(int index) {
     if (index < 0 || !shown_) return;
     spanChosenFor_ = child_.id;
     // From what was read: the record is not read again.
-    charts_->fill(shown_->lines, shown_->day,
-                  static_cast<progress::Span>(cboSpan->itemData(index).toInt()));
+    drawSpan(static_cast<progress::Span>(cboSpan->itemData(index).toInt()));
 }
 
 void ProgressWindow::fillMap() {

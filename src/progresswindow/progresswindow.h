@@ -94,7 +94,8 @@ signals:
 
 private:
     void draw(std::shared_ptr<const ProgressData> data);
-    void fillCharts(const std::vector<progress::LineSummary>& lines, const QDate& today);
+    void fillCharts(const ProgressData& data);
+    void drawSpan(progress::Span span);
     void spanChosen(int index);
     void fillMap();
     void fillWords(const ProgressData& data);

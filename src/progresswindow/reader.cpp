@@ -39,6 +39,10 @@ public:
             data->betterThisWeek = progress::keysBetterThisWeek(*keys_, record.presses, day);
             data->betterThisWeek.resize(std::min<std::size_t>(data->betterThisWeek.size(), 5));
         }
+        for (progress::Span span :
+             {progress::Span::FourWeeks, progress::Span::SixMonths, progress::Span::All})
+            data->charts[static_cast<std::size_t>(span)] =
+                progress::spanFigures(record.lines, span, day);
         data->bestLine = progress::bestLine(record.lines);
         data->lessonsFinished = progress::lessonsFinished(record.lines);
         if (keys_)

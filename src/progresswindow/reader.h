@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QThread>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <optional>
@@ -33,6 +34,8 @@ struct ProgressData {
     std::optional<progress::LineSummary> bestLine;
     std::map<int, QDate> lessonsFinished;
     progress::Suggestion suggestion; // what to do next
+    // What the charts draw, for each span (by progress::Span).
+    std::array<progress::SpanFigures, 3> charts;
 };
 
 class RecordReader : public QObject {
