@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTimer>
 
 #include <algorithm>
@@ -77,6 +78,7 @@ double highest(const std::vector<double>& v) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("tapwell.*.debug=false"));
     if (argc < 3) {
         std::fprintf(stderr, "usage: tapwell_progressload RECORD KEY.DAT [--runs N]\n");
         return 2;
