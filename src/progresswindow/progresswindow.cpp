@@ -304,10 +304,13 @@ void ProgressWindow::fill(progress::Child child) {
             reader_ = std::make_unique<RecordReader>(host_.store->path(), host_.keys);
             connect(reader_.get(), &RecordReader::read, this,
                     [this](std::shared_ptr<const ProgressData> data) {
-                        if (data->child.id == child_.id) {
-                            draw(data);
-                            emit filled();
-                        }
+                        if (data->child.id != child_.id) return;
+                        // Nothing new since it was drawn: the window stays as it is.
+                        const bool same = shown_ && shown_->child.id == data->child.id &&
+                                          shown_->day == data->day && !data->readAll &&
+                                          data->linesRead == 0;
+                        if (!same) draw(data);
+                        emit filled();
                     });
         }
         reader_->request(child, today.isValid() ? today : QDate::currentDate());
