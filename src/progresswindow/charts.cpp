@@ -255,6 +255,31 @@ ProgressCharts::ProgressCharts(const ChartViews& views, QObject* parent)
 }
 
 void ProgressCharts::fill(const progress::SpanFigures& figures, Span span) {
+    ++fills_;
+    build(figures, span);
+    align();
+    paintViews(true);
+}
+
+void ProgressCharts::fillInSteps(const progress::SpanFigures& figures, Span span,
+                                 std::function<void()> done) {
+    const int fill = ++fills_;
+    paintViews(false);
+    build(figures, span);
+    QTimer::singleShot(0, this, [this, fill, done = std::move(done)] {
+        if (fill != fills_) return;
+        align();
+        paintViews(true);
+        if (done) done();
+    });
+}
+
+void ProgressCharts::paintViews(bool on) {
+    for (QChartView* v : {views_.speed, views_.accuracy, views_.minutes})
+        v->setUpdatesEnabled(on);
+}
+
+void ProgressCharts::build(const progress::SpanFigures& figures, Span span) {
     span_ = span;
     const std::vector<QDate>& periods = figures.periods;
     periods_ = static_cast<int>(periods.size());
@@ -355,7 +380,6 @@ void ProgressCharts::fill(const progress::SpanFigures& figures, Span span) {
         bounds_[i] = boundsOf(i, namesAlong(y, 0));
         setBounds(y, bounds_[i], 0, charts[i] != time);
     }
-    align();
 }
 
 AxisBounds ProgressCharts::boundsOf(std::size_t chart, int maxLabels) const {

@@ -11,6 +11,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QChart;
@@ -43,6 +44,11 @@ public:
 
     // Draws the speed and accuracy (each period's median line) and the minutes of a span.
     void fill(const progress::SpanFigures& figures, progress::Span span);
+    // As fill, with the plots aligned in a turn of the event loop of their own and the
+    // views not painted in between: no one turn keeps the main window from a key for
+    // long. `done` runs once they are aligned; a fill in between leaves it unrun.
+    void fillInSteps(const progress::SpanFigures& figures, progress::Span span,
+                     std::function<void()> done);
     progress::Span span() const { return span_; }
 
     // Lays the three plots out on one left and one right edge, and sets each axis's ends so
@@ -68,6 +74,9 @@ private:
     std::array<progress::AxisBounds, 3> bounds_;
     progress::AxisBounds boundsOf(std::size_t chart, int maxLabels) const;
     bool alignQueued_ = false;
+    int fills_ = 0; // to tell a step of an earlier fill
+    void build(const progress::SpanFigures& figures, progress::Span span);
+    void paintViews(bool on);
 };
 
 } // namespace tapwell

@@ -295,7 +295,7 @@ void ProgressWindow::fill(progress::Child child) {
         auto nothing = std::make_shared<ProgressData>();
         nothing->child = child;
         nothing->day = today.isValid() ? today : QDate::currentDate();
-        draw(nothing);
+        draw(nothing, [] {});
         if (child.id != 0 && host_.store && host_.store->usable())
             lblSentences->setText(QStringLiteral("Reading %1's progress…").arg(child.name));
     }
@@ -309,8 +309,11 @@ void ProgressWindow::fill(progress::Child child) {
                         const bool same = shown_ && shown_->child.id == data->child.id &&
                                           shown_->day == data->day && !data->readAll &&
                                           data->linesRead == 0;
-                        if (!same) draw(data);
-                        emit filled();
+                        if (same) {
+                            emit filled();
+                            return;
+                        }
+                        draw(data, [this] { emit filled(); });
                     });
         }
         reader_->request(child, today.isValid() ? today : QDate::currentDate());
@@ -319,34 +322,39 @@ void ProgressWindow::fill(progress::Child child) {
     }
 }
 
-void ProgressWindow::draw(std::shared_ptr<const ProgressData> data) {
+void ProgressWindow::draw(std::shared_ptr<const ProgressData> data, std::function<void()> done) {
     shown_ = std::move(data);
     QElapsedTimer timer;
     timer.start();
     keys_ = shown_->keys;
-    fillCharts(*shown_);
     fillMap();
     fillWords(*shown_);
+    fillCharts(*shown_, std::move(done));
     qCDebug(lcWindow) << "drew" << shown_->lines.size() << "lines and" << shown_->presses.size()
                       << "keys in" << timer.elapsed() << "ms";
 }
 
-void ProgressWindow::fillCharts(const ProgressData& data) {
+void ProgressWindow::fillCharts(const ProgressData& data, std::function<void()> done) {
     // Another child's charts open on the span that suits their record; the same child's
     // keep the span chosen for them.
     progress::Span span = progress::defaultSpan(data.lines, data.day, charts_->plotWidth());
     if (spanChosenFor_ == child_.id) span = charts_->span();
     const QSignalBlocker quiet(cboSpan);
     cboSpan->setCurrentIndex(cboSpan->findData(static_cast<int>(span)));
-    drawSpan(span);
+    if (done)
+        charts_->fillInSteps(figuresOf(span), span, std::move(done));
+    else
+        drawSpan(span);
+}
+
+progress::SpanFigures ProgressWindow::figuresOf(progress::Span span) const {
+    // As the reader worked them out; a record not read (none kept) has nothing in them.
+    const progress::SpanFigures& read = shown_->charts[static_cast<std::size_t>(span)];
+    return read.periods.empty() ? progress::spanFigures(shown_->lines, span, shown_->day) : read;
 }
 
 void ProgressWindow::drawSpan(progress::Span span) {
-    // As the reader worked them out; a record not read (none kept) has nothing in them.
-    const progress::SpanFigures& read = shown_->charts[static_cast<std::size_t>(span)];
-    charts_->fill(read.periods.empty() ? progress::spanFigures(shown_->lines, span, shown_->day)
-                                       : read,
-                  span);
+    charts_->fill(figuresOf(span), span);
 }
 
 void ProgressWindow::spanChosen(int index) {

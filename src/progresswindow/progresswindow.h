@@ -17,6 +17,7 @@
 #include <QDate>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -93,8 +94,10 @@ signals:
     void filled();
 
 private:
-    void draw(std::shared_ptr<const ProgressData> data);
-    void fillCharts(const ProgressData& data);
+    // Draws what was read; with `done`, the charts in steps (done runs after them).
+    void draw(std::shared_ptr<const ProgressData> data, std::function<void()> done = {});
+    void fillCharts(const ProgressData& data, std::function<void()> done);
+    progress::SpanFigures figuresOf(progress::Span span) const;
     void drawSpan(progress::Span span);
     void spanChosen(int index);
     void fillMap();
