@@ -91,6 +91,7 @@ private slots:
     void everyActivityIsStartedAndLeftByKeyboardAlone_data();
     void everyActivityIsStartedAndLeftByKeyboardAlone();
     void tabFollowsTheScreen();
+    void ctrlTabMovesOnFromEveryControl();
     void focusIsSeenOnThe3DButtons();
 };
 
@@ -301,6 +302,11 @@ void TestAccessibility::theDisplayReadsItsLinesAndTellsOfTheTyping() {
     const int lineStart = static_cast<int>(lines.at(0).size()) + 1;
     QCOMPARE(text->cursorPosition(), lineStart); // on the first character to type
     QCOMPARE(text->text(lineStart, lineStart + 1), line.left(1));
+    // One run of attributes over the whole text, so a reader reads to the last character.
+    int runStart = -1, runEnd = -1;
+    text->attributes(text->characterCount() - 1, &runStart, &runEnd);
+    QCOMPARE(runStart, 0);
+    QCOMPARE(runEnd, text->characterCount());
     QApplication::processEvents();
 
     // A right key: the echo comes in as inserted text at the end, the caret moves on.
@@ -435,6 +441,26 @@ void TestAccessibility::everyActivityIsStartedAndLeftByKeyboardAlone() {
             key(Qt::Key_Backtab);
     }
     QVERIFY(controlsOf(w).fraMenu->isVisible());
+}
+
+void TestAccessibility::ctrlTabMovesOnFromEveryControl() {
+    Fixture f;
+    FrmType& w = f.w();
+    const MainControls& c = controlsOf(w);
+    // On the menu: a choice (and back), a row's box (clicked, not a Tab stop).
+    c.cmdMenu[2]->setFocus();
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    QVERIFY(QApplication::focusWidget() != c.cmdMenu[2]);
+    key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), c.cmdMenu[2]);
+    c.chkRow[0]->setFocus();
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    QVERIFY(QApplication::focusWidget() != c.chkRow[0]);
+    // OK after a line, where a child who cannot see goes on from.
+    w.cmdMenu_Click(kCharacterDrill);
+    QCOMPARE(QApplication::focusWidget(), c.cmdOK);
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    QVERIFY(QApplication::focusWidget() != c.cmdOK);
 }
 
 void TestAccessibility::focusIsSeenOnThe3DButtons() {

@@ -247,8 +247,16 @@ public:
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
+    // One run of plain text from the first character to the last: a screen reader reads
+    // a line by its attribute runs, and an empty run makes it stop a character short.
     QString attributes(int offset, int* start, int* end) const override {
-        *start = *end = offset;
+        const int count = characterCount();
+        if (offset < 0 || offset > count) {
+            *start = *end = -1;
+            return {};
+        }
+        *start = 0;
+        *end = count;
         return {};
     }
 

@@ -332,9 +332,16 @@ void FrmType::paintEvent(QPaintEvent*) {
 }
 
 void FrmType::keyPressEvent(QKeyEvent* e) {
+    // Ctrl+Tab and Ctrl+Shift+Tab move on from every control, as they do from the
+    // display (where Tab alone is a key to type): a button or a box lets them pass here.
+    QWidget* from = QApplication::focusWidget();
+    if ((e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) &&
+        (e->modifiers() & Qt::ControlModifier) && from != nullptr && from != this &&
+        from->window() == this && tabKey(from, e))
+        return;
     // Keys reach the window itself only when no control holds the focus; keys that a
     // button or a box let pass are not for the drills.
-    const QWidget* focus = QApplication::focusWidget();
+    const QWidget* focus = from;
     if (focus != nullptr && focus != this) {
         QWidget::keyPressEvent(e);
         return;
