@@ -92,6 +92,7 @@ private slots:
     void everyActivityIsStartedAndLeftByKeyboardAlone();
     void tabFollowsTheScreen();
     void ctrlTabMovesOnFromEveryControl();
+    void theResultIsSaidWhileTheFocusStays();
     void focusIsSeenOnThe3DButtons();
 };
 
@@ -461,6 +462,25 @@ void TestAccessibility::ctrlTabMovesOnFromEveryControl() {
     QCOMPARE(QApplication::focusWidget(), c.cmdOK);
     key(Qt::Key_Tab, Qt::ControlModifier);
     QVERIFY(QApplication::focusWidget() != c.cmdOK);
+}
+
+void TestAccessibility::theResultIsSaidWhileTheFocusStays() {
+    Fixture f;
+    FrmType& w = f.w();
+    w.cmdMenu_Click(kCharacterDrill);
+    w.cmdOK_Click();
+    f.typeText(f.display().at(1) + QLatin1Char('\r'));
+    // A notification with the result's words, shown (a screen reader speaks it then), and
+    // of no size: nothing is seen of it.
+    const auto notes = w.findChildren<QWidget*>();
+    QWidget* note = nullptr;
+    for (QWidget* n : notes)
+        if (acc(n)->role() == QAccessible::Notification) note = n;
+    QVERIFY(note != nullptr && !note->isHidden() && note->size().isEmpty());
+    QVERIFY2(acc(note)->text(QAccessible::Name).endsWith(QStringLiteral("% accuracy")),
+             qPrintable(acc(note)->text(QAccessible::Name)));
+    QCOMPARE(acc(note)->text(QAccessible::Name), controlsOf(w).lblSpeed->text());
+    QVERIFY(QApplication::focusWidget() != note);
 }
 
 void TestAccessibility::focusIsSeenOnThe3DButtons() {

@@ -69,6 +69,7 @@ QString withoutMnemonic(QString text) {
 }
 
 const QString kAnnouncerName = QStringLiteral("tapwell_accessibility");
+const QString kSpokenName = QStringLiteral("tapwell_spoken");
 const QString kNextKey = QStringLiteral("next key");
 const QString kHomeKey = QStringLiteral("home key");
 
@@ -281,9 +282,32 @@ private:
     }
 };
 
+// What the window says to a screen reader while the focus stays where the child types: a
+// notification, spoken once each time it is shown. Shown with no size, it is never seen.
+class SpokenNote : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpokenNote(QWidget* parent) : QWidget(parent) {
+        setObjectName(kSpokenName);
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+    }
+};
+
+class SpokenAccessible : public QAccessibleWidget {
+public:
+    explicit SpokenAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return widget()->accessibleDescription();
+        return {};
+    }
+};
+
 QAccessibleInterface* tapwellAccessible(const QString& className, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) return nullptr;
     auto* w = static_cast<QWidget*>(object);
+    if (className == QLatin1String("tapwell::SpokenNote")) return new SpokenAccessible(w);
     // Asked for each class from the most derived up: the keyboard is a picture box too.
     if (className == QLatin1String("tapwell::OnScreenKeyboard")) return new KeyboardAccessible(w);
     if (className == QLatin1String("tapwell::PictureBox")) return new DisplayAccessible(w);
@@ -580,6 +604,15 @@ void listenToAccessibility(FrmType& window, std::function<void(QAccessibleEvent*
     if (a != nullptr) a->listener = std::move(listener);
 }
 
+void sayToScreenReader(FrmType& window, const QString& words) {
+    auto* note = window.findChild<SpokenNote*>(kSpokenName, Qt::FindDirectChildrenOnly);
+    if (note == nullptr) note = new SpokenNote(&window);
+    // Kept where a test or Where Am I can read it; spoken as it shows.
+    note->setAccessibleDescription(words);
+    note->hide();
+    if (!words.isEmpty()) note->show();
+}
+
 void setUpAccessibility(FrmType& window, GuideModel& guide) {
     guide.setView(new Announcer(window));
     MainControls& c = controlsOf(window);
@@ -593,3 +626,5 @@ void setUpAccessibility(FrmType& window, GuideModel& guide) {
 }
 
 } // namespace tapwell
+
+#include "accessibility.moc"

@@ -43,6 +43,10 @@ QString guideWords(const TypeState& s, const GuideModel& guide);
 // being told of every change first.
 void setUpAccessibility(FrmType& window, GuideModel& guide);
 
+// Says the words through the screen reader once, now, while the keyboard focus stays
+// where it is (a notification, which Orca speaks as "notification …").
+void sayToScreenReader(FrmType& window, const QString& words);
+
 // Hears every event the window sends the screen reader, as it is sent, in this process:
 // without a screen reader on the desktop Qt passes none on.
 void listenToAccessibility(FrmType& window, std::function<void(QAccessibleEvent*)> listener);

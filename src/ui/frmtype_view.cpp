@@ -2,6 +2,8 @@
 // results, the buttons and the focus, and the display it prints on.
 #include "frmtype.h"
 
+#include "accessibility.h"
+
 #include "pictures.h"
 #include "twips.h"
 
@@ -90,6 +92,8 @@ void FrmType::showResult(const std::string& text, int top) {
     layoutResult();
     fraSpeed->show();
     fraSpeed->repaint(); // on screen before the end sound plays
+    // Said too: the focus stays on OK, and a child who listens hears how it went.
+    sayToScreenReader(*this, QString(resultText_).replace(QLatin1Char('\n'), QStringLiteral(", ")));
 }
 
 void FrmType::layoutResult() {
