@@ -92,7 +92,7 @@ private slots:
     void everyActivityIsStartedAndLeftByKeyboardAlone();
     void tabFollowsTheScreen();
     void ctrlTabMovesOnFromEveryControl();
-    void theResultIsSaidWhileTheFocusStays();
+    void aSentenceIsSaidAtEachStepWhileTheFocusStays();
     void focusIsSeenOnThe3DButtons();
 };
 
@@ -464,22 +464,38 @@ void TestAccessibility::ctrlTabMovesOnFromEveryControl() {
     QVERIFY(QApplication::focusWidget() != c.cmdOK);
 }
 
-void TestAccessibility::theResultIsSaidWhileTheFocusStays() {
+void TestAccessibility::aSentenceIsSaidAtEachStepWhileTheFocusStays() {
     Fixture f;
     FrmType& w = f.w();
     w.cmdMenu_Click(kCharacterDrill);
     w.cmdOK_Click();
-    f.typeText(f.display().at(1) + QLatin1Char('\r'));
-    // A notification with the result's words, shown (a screen reader speaks it then), and
-    // of no size: nothing is seen of it.
-    const auto notes = w.findChildren<QWidget*>();
+    QApplication::processEvents();
+    // A notification of no size, shown with each sentence (a screen reader speaks it
+    // then): nothing is seen of it, and it never takes the focus.
     QWidget* note = nullptr;
-    for (QWidget* n : notes)
+    for (QWidget* n : w.findChildren<QWidget*>())
         if (acc(n)->role() == QAccessible::Notification) note = n;
-    QVERIFY(note != nullptr && !note->isHidden() && note->size().isEmpty());
-    QVERIFY2(acc(note)->text(QAccessible::Name).endsWith(QStringLiteral("% accuracy")),
-             qPrintable(acc(note)->text(QAccessible::Name)));
-    QCOMPARE(acc(note)->text(QAccessible::Name), controlsOf(w).lblSpeed->text());
+    QVERIFY(note != nullptr && note->size().isEmpty() && note->focusPolicy() == Qt::NoFocus);
+    const auto said = [&] {
+        QApplication::processEvents();
+        return acc(note)->text(QAccessible::Name);
+    };
+    const QString line = f.display().at(1);
+    const QString next = [&] {
+        return guideWords(w.state(), w.guide()).section(QStringLiteral(": "), 1);
+    }();
+    // A wrong key: what was typed, and the key wanted, with its finger.
+    const QChar wrongKey = line.at(0) == QLatin1Char('x') ? QLatin1Char('z') : QLatin1Char('x');
+    f.type(wrongKey.unicode());
+    QCOMPARE(said(),
+             QStringLiteral("That was %1. %2").arg(characterWords(wrongKey.unicode()), next));
+    // A right key: where the guide moved.
+    f.type(line.at(0).unicode());
+    QCOMPARE(said(), guideWords(w.state(), w.guide()).section(QStringLiteral(": "), 1));
+    // The line's end: its result, as the label shows it.
+    f.typeText(line.mid(1) + QLatin1Char('\r'));
+    QVERIFY2(said().endsWith(QStringLiteral("% accuracy")), qPrintable(said()));
+    QCOMPARE(said(), controlsOf(w).lblSpeed->text());
     QVERIFY(QApplication::focusWidget() != note);
 }
 

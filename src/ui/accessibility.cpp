@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace tapwell {
 
@@ -348,6 +349,18 @@ public:
         text_ = displayText();
     }
 
+    // A key typed, before it is judged: said back when it is wrong.
+    void keyTyped(int code) {
+        typed_ = code;
+        errors_ = w_.state().ErrorCount;
+        timer_.start(); // a wrong key may change nothing else
+    }
+    // The result of a line or run, said before anything else of its step.
+    void resultShown(const QString& words) {
+        result_ = words;
+        timer_.start();
+    }
+
     void keyMarked(int key, bool marked) override {
         c_.picKeys->keyMarked(key, marked);
         timer_.start();
@@ -366,10 +379,14 @@ private:
 
     void announce() {
         const QString text = displayText();
+        QString newText;
         if (text != text_) {
             sendTextChange(text_, text);
+            newText = text.startsWith(text_) ? text.mid(text_.size()) : text;
             text_ = text;
         }
+        const QString said = spoken(newText);
+        if (!said.isEmpty()) sayToScreenReader(w_, said);
         const int caret = DisplayAccessible::caretOf(c_.picDisplay);
         if (caret != caret_) {
             caret_ = caret;
@@ -417,6 +434,25 @@ private:
         }
     }
 
+    // What a child who listens hears of one step, a sentence at most (each key press is a
+    // step): the result when a line or run ends; after a wrong key, what was typed and
+    // the key wanted; else where the guide moved; else, away from the display (where the
+    // screen reader reads the text itself), the new text: a lesson page, an instruction.
+    QString spoken(const QString& newText) {
+        const QString guide = guideWords(w_.state(), w_.guide());
+        const QString next = guide.section(QStringLiteral(": "), 1);
+        const bool wrong = typed_ != 0 && w_.state().ErrorCount > errors_;
+        const int typed = typed_;
+        typed_ = 0;
+        if (!result_.isEmpty()) return std::exchange(result_, QString());
+        if (wrong && !next.isEmpty())
+            return QStringLiteral("That was %1. %2").arg(characterWords(typed), next);
+        if (guide != guide_ && w_.state().Typing == 1 && !next.isEmpty()) return next;
+        const QString page = newText.simplified();
+        if (!page.isEmpty() && QApplication::focusWidget() != c_.picDisplay) return page;
+        return {};
+    }
+
     // The text that changed between the two, by their common beginning and end.
     void sendTextChange(const QString& before, const QString& after) {
         const qsizetype most = std::min(before.size(), after.size());
@@ -452,6 +488,9 @@ private:
     MainControls& c_;
     QTimer timer_;
     QString text_, guide_;
+    QString result_;
+    int typed_ = 0;
+    std::int32_t errors_ = 0;
     int caret_ = 0;
     std::array<bool, kLastKey - kFirstKey + 1> marked_{};
     std::array<int, 2> hands_{kPlainHand, kPlainHand};
@@ -602,6 +641,21 @@ void listenToAccessibility(FrmType& window, std::function<void(QAccessibleEvent*
     auto* a = dynamic_cast<Announcer*>(
         window.findChild<QObject*>(kAnnouncerName, Qt::FindDirectChildrenOnly));
     if (a != nullptr) a->listener = std::move(listener);
+}
+
+namespace {
+Announcer* announcerOf(FrmType& window) {
+    return dynamic_cast<Announcer*>(
+        window.findChild<QObject*>(kAnnouncerName, Qt::FindDirectChildrenOnly));
+}
+} // namespace
+
+void tellKeyTyped(FrmType& window, int code) {
+    if (Announcer* a = announcerOf(window)) a->keyTyped(code);
+}
+
+void tellResultShown(FrmType& window, const QString& words) {
+    if (Announcer* a = announcerOf(window)) a->resultShown(words);
 }
 
 void sayToScreenReader(FrmType& window, const QString& words) {

@@ -47,6 +47,11 @@ void setUpAccessibility(FrmType& window, GuideModel& guide);
 // where it is (a notification, which Orca speaks as "notification …").
 void sayToScreenReader(FrmType& window, const QString& words);
 
+// What the window tells the screen reader's sentences of: a key as it is typed (before it
+// is judged), a result as it is shown. Each step says one sentence at most.
+void tellKeyTyped(FrmType& window, int code);
+void tellResultShown(FrmType& window, const QString& words);
+
 // Hears every event the window sends the screen reader, as it is sent, in this process:
 // without a screen reader on the desktop Qt passes none on.
 void listenToAccessibility(FrmType& window, std::function<void(QAccessibleEvent*)> listener);

@@ -2,9 +2,12 @@
 // decides each step; what it shows is in frmtype_view.cpp.
 #include "frmtype.h"
 
+#include "accessibility.h"
+
 namespace tapwell {
 
 void FrmType::picDisplay_KeyPress(int KeyAscii) {
+    tellKeyTyped(*this, KeyAscii);
     core_->keyPress(KeyAscii);
 }
 

@@ -93,7 +93,7 @@ void FrmType::showResult(const std::string& text, int top) {
     fraSpeed->show();
     fraSpeed->repaint(); // on screen before the end sound plays
     // Said too: the focus stays on OK, and a child who listens hears how it went.
-    sayToScreenReader(*this, QString(resultText_).replace(QLatin1Char('\n'), QStringLiteral(", ")));
+    tellResultShown(*this, QString(resultText_).replace(QLatin1Char('\n'), QStringLiteral(", ")));
 }
 
 void FrmType::layoutResult() {

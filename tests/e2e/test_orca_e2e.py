@@ -3,6 +3,7 @@ from the About window to a Character Drill line typed with one wrong key and its
 Also the reading of Orca's log into utterances, on logs written here."""
 
 import os
+import re
 import sys
 import tempfile
 import time
@@ -78,11 +79,19 @@ class ScreenReaderSpeech(unittest.TestCase):
             # One wrong key, then the line as the guide asks; Enter ends it.
             asked = wait_until(lambda: guided_character(s.grab(control(Layout.picKeys)),
                                                         s.window), 5, "the first key")
+            mark = s.orca.mark()
             s.key(keysym(next(c for c in HOME_KEYS if c != asked)))
+            # What was typed, then the key wanted and its finger, once.
+            s.orca.wait_said(r"^notification That was .+\. .+, (left|right) \w+ finger\.?$",
+                             10, since=mark)
             time.sleep(0.3)
             mark = s.orca.mark()
             type_line_by_guide(s, pace=0.25)
             s.orca.wait_said(r"\b\d+% accuracy", 10, since=mark)
+            # Each right key moved the guide, and where it went was said.
+            moves = [u for u in s.orca.said_since(mark)
+                     if re.match(r"^notification .+, (left|right) \w+ finger", u)]
+            self.assertGreaterEqual(len(moves), len(line) // 2, s.orca.said_since(mark))
 
 
 class OrcaLogReading(unittest.TestCase):
