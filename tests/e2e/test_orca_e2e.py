@@ -94,6 +94,32 @@ class ScreenReaderSpeech(unittest.TestCase):
             self.assertGreaterEqual(len(moves), len(line) // 2, s.orca.said_since(mark))
 
 
+    def test_the_home_row_lessons_pages_are_heard_as_they_come(self):
+        with OrcaSession(settings="1,0,0,0,0,1\r\n", name=self.id()) as s:
+            s.orca.wait_said(r"^OK push button\.$", 10)
+            s.key("Return")
+            s.window = s.wait_window("^Tapwell$", Layout.WINDOW)
+            s.orca.wait_said(r"^Learn Keyboard push button\.$", 10)
+            mark = s.orca.mark()
+            s.key("Return")  # Learn Keyboard: its choices
+            s.orca.wait_said(r"^Keyboard Layout push button\.$", 10, since=mark)
+            s.key("Tab")
+            s.orca.wait_said(r"^Home Row push button\.$", 10, since=mark)
+            # Each page's text is said as it comes, the focus staying on Next.
+            mark = s.orca.mark()
+            s.key("Return")
+            s.orca.wait_said(r"^notification .*Learn keys of home", 10, since=mark)
+            mark = s.orca.mark()
+            s.key("Return")
+            s.orca.wait_said(r"^notification .*home position", 10, since=mark)
+            # The practice: the focus goes to the display, which Orca reads itself, and
+            # the first key is said with its finger.
+            mark = s.orca.mark()
+            s.key("Return")
+            s.orca.wait_said(r"^Press a three times", 10, since=mark)
+            s.orca.wait_said(r"^notification A, left little finger\.$", 10, since=mark)
+
+
 class OrcaLogReading(unittest.TestCase):
     """Orca's debug log as orca 43 writes it, read into utterances."""
 
