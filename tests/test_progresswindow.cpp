@@ -11,6 +11,7 @@
 #include "ui/recordwords.h"
 #include "ui/whoistyping.h"
 
+#include <QAccessible>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -571,28 +572,39 @@ void TestProgressWindow::saveAsCsvWritesTheExport() {
 
 void TestProgressWindow::keyboardAloneAndNames() {
     ProgressWindow& w = window();
-    // The parent's tools in a row, by Tab.
-    const QList<QWidget*> order = {w.cboChild,  w.cmdAdd,       w.cmdRename,
-                                   w.cmdRemove, w.lblSentences, w.cmdSuggestion,
-                                   w.cboSpan,   w.cmdSave,      w.cmdClose};
+    // Every part in a row, by Tab: the parent's tools, the map and what it says, the
+    // charts and what they say, Save and Close.
+    const QList<QWidget*> order = {w.cboChild,   w.cmdAdd,       w.cmdRename,     w.cmdRemove,
+                                   w.keyboard,   w.lblSentences, w.cmdSuggestion, w.lblLessons,
+                                   w.cboSpan,    w.chtSpeed,     w.chtAccuracy,   w.chtMinutes,
+                                   w.lblMinutes, w.cmdSave,      w.cmdClose};
     for (int i = 0; i + 1 < order.size(); ++i) {
         QWidget* next = order[i]->nextInFocusChain();
-        while (next->focusPolicy() == Qt::NoFocus)
+        // As Tab goes: past what takes no focus by Tab, and what passes it on (a chart's
+        // drawing area passes it to its chart).
+        while (!(next->focusPolicy() & Qt::TabFocus) || next->focusProxy() != nullptr)
             next = next->nextInFocusChain();
         QCOMPARE(next, order[i + 1]);
     }
-    for (QWidget* part : {static_cast<QWidget*>(w.imgChild), static_cast<QWidget*>(w.lblName),
-                          static_cast<QWidget*>(w.cboChild), static_cast<QWidget*>(w.cmdAdd),
-                          static_cast<QWidget*>(w.cmdRename), static_cast<QWidget*>(w.cmdRemove),
-                          static_cast<QWidget*>(w.cboSpan), static_cast<QWidget*>(w.chtSpeed),
-                          static_cast<QWidget*>(w.chtAccuracy), static_cast<QWidget*>(w.chtMinutes),
-                          static_cast<QWidget*>(w.lblMinutes), static_cast<QWidget*>(w.keyboard),
-                          static_cast<QWidget*>(w.legend), static_cast<QWidget*>(w.lblSentences),
-                          static_cast<QWidget*>(w.lblLessons), static_cast<QWidget*>(w.cmdSave),
-                          static_cast<QWidget*>(w.cmdClose)})
-        QVERIFY2(!part->accessibleName().isEmpty(), part->metaObject()->className());
-    QVERIFY(w.chtSpeed->accessibleDescription().startsWith(
-        QStringLiteral("Word Drill: 3 days, the latest 40 words per minute.")));
+    // Each read by a name (a label by its own text) and, where it draws, a description.
+    for (QWidget* part : order + QList<QWidget*>{w.imgChild, w.lblName, w.legend})
+        QVERIFY2(!QAccessible::queryAccessibleInterface(part)->text(QAccessible::Name).isEmpty(),
+                 part->metaObject()->className());
+    const auto said = [](QWidget* part, QAccessible::Text t) {
+        return QAccessible::queryAccessibleInterface(part)->text(t);
+    };
+    QCOMPARE(said(w.lblSentences, QAccessible::Name), w.lblSentences->text());
+    QVERIFY(said(w.chtSpeed, QAccessible::Description)
+                .startsWith(QStringLiteral("Word Drill: 3 days, the latest 40 words per minute.")));
+    // The trouble map as a list, worst first.
+    QCOMPARE(said(w.keyboard, QAccessible::Description), QStringLiteral("Missed most: W 30%"));
+    // Whose progress, said as the record came: a notification, spoken, never focused.
+    QWidget* note = nullptr;
+    for (QWidget* n : w.findChildren<QWidget*>())
+        if (QAccessible::queryAccessibleInterface(n)->role() == QAccessible::Notification) note = n;
+    QVERIFY(note != nullptr);
+    QCOMPARE(said(note, QAccessible::Name),
+             QStringLiteral("Anna's progress: 9 lines typed on 3 days."));
 
     // Escape closes it; opening it again shows it as it was.
     QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -82,7 +82,7 @@ QChartView* makeChartView(QWidget* parent, const QString& name) {
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(kChartWidth * 3 / 4, kChartHeight);
     view->setAccessibleName(name);
-    view->setFocusPolicy(Qt::NoFocus);
+    view->setFocusPolicy(Qt::TabFocus); // reached by Tab, and read by its description
     return view;
 }
 

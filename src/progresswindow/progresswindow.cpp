@@ -5,6 +5,7 @@
 #include "progresswords.h"
 
 #include "progress/children.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/keyboardwidget.h"
 #include "ui/palette.h"
@@ -94,7 +95,6 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     lblName = new QLabel(page);
     lblName->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 18, true));
     lblName->setTextFormat(Qt::PlainText);
-    lblName->setAccessibleName(QStringLiteral("Whose progress"));
     head->addWidget(lblName, 1);
     auto* ofLabel = new QLabel(QStringLiteral("Progress &of:"), page);
     cboChild = new QComboBox(page);
@@ -136,7 +136,6 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     lblSentences->setFont(layoutFont(QStringLiteral("Arial"), 12, true));
     lblSentences->setWordWrap(true);
     lblSentences->setTextFormat(Qt::PlainText);
-    lblSentences->setAccessibleName(QStringLiteral("In words"));
     lblSentences->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     left->addWidget(lblSentences);
     auto* next = new QHBoxLayout;
@@ -144,7 +143,6 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     lblSuggestion->setFont(layoutFont(QStringLiteral("Arial"), 12, true));
     lblSuggestion->setWordWrap(true);
     lblSuggestion->setTextFormat(Qt::PlainText);
-    lblSuggestion->setAccessibleName(QStringLiteral("What to do next"));
     next->addWidget(lblSuggestion, 1);
     cmdSuggestion = new QPushButton(page);
     cmdSuggestion->setAutoDefault(false);
@@ -154,7 +152,6 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     lblLessons = new QLabel(page);
     lblLessons->setWordWrap(true);
     lblLessons->setTextFormat(Qt::PlainText);
-    lblLessons->setAccessibleName(QStringLiteral("Lessons finished"));
     left->addWidget(lblLessons);
     left->addStretch();
     body->addLayout(left);
@@ -183,7 +180,6 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     lblMinutes = new QLabel(page);
     lblMinutes->setTextFormat(Qt::PlainText);
     lblMinutes->setWordWrap(true); // never wider than the charts above it
-    lblMinutes->setAccessibleName(QStringLiteral("Time typed"));
     right->addWidget(lblMinutes);
     charts_ = new ProgressCharts({chtSpeed, chtAccuracy, chtMinutes, lblMinutes}, this);
     body->addLayout(right, 1);
@@ -193,7 +189,6 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     foot->setContentsMargins(9, 6, 9, 9);
     lblSaved = new QLabel(this);
     lblSaved->setTextFormat(Qt::PlainText);
-    lblSaved->setAccessibleName(QStringLiteral("Saved"));
     foot->addWidget(lblSaved, 1);
     cmdSave = new QPushButton(QStringLiteral("&Save as CSV…"), this);
     cmdSave->setAccessibleName(QStringLiteral("Save as CSV"));
@@ -209,10 +204,22 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     setTabOrder(cboChild, cmdAdd);
     setTabOrder(cmdAdd, cmdRename);
     setTabOrder(cmdRename, cmdRemove);
-    setTabOrder(cmdRemove, lblSentences);
+    // Every part by Tab, as they stand: the map and what it says, then the charts.
+    keyboard->setFocusPolicy(Qt::TabFocus);
+    for (QLabel* l : {lblSentences, lblLessons, lblMinutes}) {
+        l->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        l->setFocusPolicy(Qt::StrongFocus); // a click alone would not reach it
+    }
+    setTabOrder(cmdRemove, keyboard);
+    setTabOrder(keyboard, lblSentences);
     setTabOrder(lblSentences, cmdSuggestion);
-    setTabOrder(cmdSuggestion, cboSpan);
-    setTabOrder(cboSpan, cmdSave);
+    setTabOrder(cmdSuggestion, lblLessons);
+    setTabOrder(lblLessons, cboSpan);
+    setTabOrder(cboSpan, chtSpeed);
+    setTabOrder(chtSpeed, chtAccuracy);
+    setTabOrder(chtAccuracy, chtMinutes);
+    setTabOrder(chtMinutes, lblMinutes);
+    setTabOrder(lblMinutes, cmdSave);
     setTabOrder(cmdSave, cmdClose);
 
     connect(cboChild, &QComboBox::currentIndexChanged, this, [this](int i) { childChosen(i); });
@@ -305,6 +312,10 @@ void ProgressWindow::fill(progress::Child child) {
             connect(reader_.get(), &RecordReader::read, this,
                     [this](std::shared_ptr<const ProgressData> data) {
                         if (data->child.id != child_.id) return;
+                        // Whose progress, said as it comes, wherever the focus is.
+                        if (isVisible())
+                            sayToScreenReader(
+                                *this, progress::openingSentence(data->child.name, data->lines));
                         // Nothing new since it was drawn: the window stays as it is.
                         const bool same = shown_ && shown_->child.id == data->child.id &&
                                           shown_->day == data->day && !data->readAll &&
@@ -366,6 +377,7 @@ void ProgressWindow::spanChosen(int index) {
 
 void ProgressWindow::fillMap() {
     fillTroubleMap(*keyboard, host_.keys, keys_);
+    if (host_.keys) keyboard->setAccessibleDescription(progress::troubleList(*host_.keys, keys_));
 }
 
 void ProgressWindow::fillWords(const ProgressData& data) {

@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <set>
+
 namespace tapwell::progress {
 
 QString keyCaption(const KeyTables& t, int key) {
@@ -66,6 +69,40 @@ QString bestLineSentence(const LineSummary& best) {
     return QStringLiteral("Your best line: %1 words per minute in the %2, on %3")
         .arg(qRound(best.wpm.value_or(0)))
         .arg(drill, best.day.toString(QStringLiteral("d MMMM yyyy")));
+}
+
+QString troubleList(const KeyTables& t, const std::map<int, KeyStats>& keys) {
+    constexpr std::size_t kNamed = 6;
+    std::vector<const KeyStats*> missed;
+    for (const auto& [key, stats] : keys)
+        if (stats.misses > 0) missed.push_back(&stats);
+    if (missed.empty())
+        return keys.empty() ? QStringLiteral("No key asked for yet")
+                            : QStringLiteral("No key missed yet");
+    std::stable_sort(missed.begin(), missed.end(), [](const KeyStats* a, const KeyStats* b) {
+        return a->errorRate() > b->errorRate();
+    });
+    QStringList named;
+    for (const KeyStats* k : missed) {
+        if (named.size() == static_cast<qsizetype>(kNamed)) break;
+        named << QStringLiteral("%1 %2%")
+                     .arg(keyCaption(t, k->key))
+                     .arg(qRound(100 * k->errorRate()));
+    }
+    return QStringLiteral("Missed most: %1").arg(named.join(QStringLiteral(", ")));
+}
+
+QString openingSentence(const QString& name, const std::vector<LineSummary>& lines) {
+    std::set<QDate> days;
+    for (const LineSummary& l : lines)
+        days.insert(l.day);
+    if (lines.empty()) return QStringLiteral("%1's progress: nothing typed yet.").arg(name);
+    return QStringLiteral("%1's progress: %2 %3 typed on %4 %5.")
+        .arg(name)
+        .arg(lines.size())
+        .arg(lines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+        .arg(days.size())
+        .arg(days.size() == 1 ? QStringLiteral("day") : QStringLiteral("days"));
 }
 
 namespace {

@@ -8,6 +8,9 @@
 
 #include <QString>
 
+#include <map>
+#include <vector>
+
 #include <vector>
 
 namespace tapwell::progress {
@@ -27,6 +30,11 @@ QString keyTooltip(const KeyTables& t, const KeyStats* stats);
 QString betterSentence(const KeyTables& t, const std::vector<int>& keys);
 // "Your best line: 33 words per minute in the Timed Drill, on 8 December 2026".
 QString bestLineSentence(const LineSummary& best);
+// The trouble map as a list, worst first: "Missed most: Q 40%, semicolon 35%, P 6%"; "No
+// key missed yet"; "No key asked for yet".
+QString troubleList(const KeyTables& t, const std::map<int, KeyStats>& keys);
+// What is said as the window opens: "Maya's progress: 4354 lines typed on 365 days."
+QString openingSentence(const QString& name, const std::vector<LineSummary>& lines);
 // What to do next: "Try Tricky Keys: Q and ; need practice"; empty for none.
 QString suggestionSentence(const KeyTables& t, const Suggestion& s);
 // The caption of the button that starts it: "&Go to Tricky Keys".

@@ -191,8 +191,9 @@ public:
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return QStringLiteral("On-screen keyboard");
         if (t == QAccessible::Description) {
+            // Another window's keyboard (My Progress's trouble map) says what it was told.
             const FrmType* f = windowOf(widget());
-            return f != nullptr ? guideWords(f->state(), f->guide()) : QString();
+            return f != nullptr ? guideWords(f->state(), f->guide()) : QAccessibleWidget::text(t);
         }
         return QAccessibleWidget::text(t);
     }
@@ -659,6 +660,10 @@ void tellResultShown(FrmType& window, const QString& words) {
 }
 
 void sayToScreenReader(FrmType& window, const QString& words) {
+    sayToScreenReader(static_cast<QWidget&>(window), words);
+}
+
+void sayToScreenReader(QWidget& window, const QString& words) {
     auto* note = window.findChild<SpokenNote*>(kSpokenName, Qt::FindDirectChildrenOnly);
     if (note == nullptr) note = new SpokenNote(&window);
     // Kept where a test or Where Am I can read it; spoken as it shows.

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QAccessibleEvent;
+class QWidget;
 
 namespace tapwell {
 
@@ -46,6 +47,8 @@ void setUpAccessibility(FrmType& window, GuideModel& guide);
 // Says the words through the screen reader once, now, while the keyboard focus stays
 // where it is (a notification, which Orca speaks as "notification …").
 void sayToScreenReader(FrmType& window, const QString& words);
+// The same for another window of ours (My Progress).
+void sayToScreenReader(QWidget& window, const QString& words);
 
 // What the window tells the screen reader's sentences of: a key as it is typed (before it
 // is judged), a result as it is shown. Each step says one sentence at most.
