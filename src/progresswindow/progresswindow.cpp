@@ -43,6 +43,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tapwell {
 
@@ -312,10 +313,10 @@ void ProgressWindow::fill(progress::Child child) {
             connect(reader_.get(), &RecordReader::read, this,
                     [this](std::shared_ptr<const ProgressData> data) {
                         if (data->child.id != child_.id) return;
-                        // Whose progress, said as it comes, wherever the focus is.
-                        if (isVisible())
-                            sayToScreenReader(
-                                *this, progress::openingSentence(data->child.name, data->lines));
+                        // Whose progress, said as it comes, wherever the focus is; a
+                        // window not yet active is not listened to, so it waits till then.
+                        opening_ = progress::openingSentence(data->child.name, data->lines);
+                        if (isActiveWindow()) sayToScreenReader(*this, std::exchange(opening_, {}));
                         // Nothing new since it was drawn: the window stays as it is.
                         const bool same = shown_ && shown_->child.id == data->child.id &&
                                           shown_->day == data->day && !data->readAll &&
@@ -331,6 +332,12 @@ void ProgressWindow::fill(progress::Child child) {
     } else {
         emit filled();
     }
+}
+
+void ProgressWindow::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !opening_.isEmpty())
+        sayToScreenReader(*this, std::exchange(opening_, {}));
 }
 
 void ProgressWindow::draw(std::shared_ptr<const ProgressData> data, std::function<void()> done) {

@@ -93,6 +93,9 @@ signals:
     // The child's record was read and every part drawn from it.
     void filled();
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
     // Draws what was read; with `done`, the charts in steps (done runs after them).
     void draw(std::shared_ptr<const ProgressData> data, std::function<void()> done = {});
@@ -112,6 +115,7 @@ private:
     std::unique_ptr<RecordReader> reader_;
     std::shared_ptr<const ProgressData> shown_;
     bool listing_ = false;
+    QString opening_; // whose progress, to be said when the window is active
     // The charts; another span draws them again from what is shown, without reading.
     ProgressCharts* charts_;
     std::optional<qint64> spanChosenFor_; // the child whose span was chosen by hand

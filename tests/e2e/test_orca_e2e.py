@@ -120,6 +120,27 @@ class ScreenReaderSpeech(unittest.TestCase):
             s.orca.wait_said(r"^notification A, left little finger\.$", 10, since=mark)
 
 
+    def test_my_progress_says_whose_it_is_and_is_read_part_by_part(self):
+        with OrcaSession(settings="1,0,0,0,0,1\r\n", name=self.id()) as s:
+            s.orca.wait_said(r"^OK push button\.$", 10)
+            s.key("Return")
+            s.window = s.wait_window("^Tapwell$", Layout.WINDOW)
+            s.orca.wait_said(r"^Learn Keyboard push button\.$", 10)
+            mark = s.orca.mark()
+            s.key("alt+p")
+            s.orca.wait_said(r"^My Progress\.$", 20, since=mark)
+            s.orca.wait_said(r"^notification .+'s progress: nothing typed yet\.$", 10, since=mark)
+            # By Tab, past the parent's tools, the trouble map says what it shows, and
+            # each chart its summary.
+            for expected in (r"^Add a child push button", r"^Rename this child push button",
+                             r"^Trouble map panel\.$", r"label\.$", r"label\.$",
+                             r"^Show: combo box", r"^Words per minute each day\.$"):
+                mark = s.orca.mark()
+                s.key("Tab")
+                s.orca.wait_said(expected, 10, since=mark)
+            self.assertIn("Word Drill: none yet. Timed Drill: none yet.", s.orca.said_since(mark))
+
+
 class OrcaLogReading(unittest.TestCase):
     """Orca's debug log as orca 43 writes it, read into utterances."""
 
