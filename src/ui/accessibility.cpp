@@ -443,14 +443,19 @@ private:
         const QString guide = guideWords(w_.state(), w_.guide());
         const QString next = guide.section(QStringLiteral(": "), 1);
         const bool wrong = typed_ != 0 && w_.state().ErrorCount > errors_;
+        // Where the focus has just come to the display, the screen reader reads its
+        // description (the same words as the guide's) itself.
+        const QWidget* focus = QApplication::focusWidget();
+        const bool focusCame = focus == c_.picDisplay && focus_ != c_.picDisplay;
+        focus_ = focus;
         const int typed = typed_;
         typed_ = 0;
         if (!result_.isEmpty()) return std::exchange(result_, QString());
         if (wrong && !next.isEmpty())
             return QStringLiteral("That was %1. %2").arg(characterWords(typed), next);
-        if (guide != guide_ && w_.state().Typing == 1 && !next.isEmpty()) return next;
+        if (guide != guide_ && w_.state().Typing == 1 && !next.isEmpty() && !focusCame) return next;
         const QString page = newText.simplified();
-        if (!page.isEmpty() && QApplication::focusWidget() != c_.picDisplay) return page;
+        if (!page.isEmpty() && focus != c_.picDisplay) return page;
         return {};
     }
 
@@ -492,6 +497,7 @@ private:
     QString result_;
     int typed_ = 0;
     std::int32_t errors_ = 0;
+    const QWidget* focus_ = nullptr; // where the focus was at the last step
     int caret_ = 0;
     std::array<bool, kLastKey - kFirstKey + 1> marked_{};
     std::array<int, 2> hands_{kPlainHand, kPlainHand};

@@ -112,12 +112,15 @@ class ScreenReaderSpeech(unittest.TestCase):
             mark = s.orca.mark()
             s.key("Return")
             s.orca.wait_said(r"^notification .*home position", 10, since=mark)
-            # The practice: the focus goes to the display, which Orca reads itself, and
-            # the first key is said with its finger.
+            # The practice: the focus goes to the display, which Orca reads itself, with
+            # the first key and its finger (once: the display's own description).
             mark = s.orca.mark()
             s.key("Return")
             s.orca.wait_said(r"^Press a three times", 10, since=mark)
-            s.orca.wait_said(r"^notification A, left little finger\.$", 10, since=mark)
+            s.orca.wait_said(r"^Next: A, left little finger\.$", 10, since=mark)
+            time.sleep(0.5)
+            self.assertEqual(sum("left little finger" in u for u in s.orca.said_since(mark)), 1,
+                             s.orca.said_since(mark))
 
 
     def test_my_progress_says_whose_it_is_and_is_read_part_by_part(self):
