@@ -5,6 +5,7 @@
 
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -324,6 +325,12 @@ void TestMenu::trickyKeysIsTheCharacterDrillScreenWithItsOwnCaption() {
         f.type(f.w().state().TargetKey);
     QVERIFY(controlsOf(f.w()).lblSpeed->text().endsWith(QLatin1String("% accuracy")));
     QVERIFY(f.display().last().startsWith(QLatin1String("Practised: ")));
+    // A child who listens hears both, in one sentence.
+    QApplication::processEvents();
+    const auto* note = f.w().findChild<QWidget*>(QStringLiteral("tapwell_spoken"));
+    QVERIFY(note != nullptr);
+    QCOMPARE(note->accessibleDescription(),
+             controlsOf(f.w()).lblSpeed->text() + QStringLiteral(". ") + f.display().last());
     // It stands whole above the results frame, which covers the display's lower part.
     QVERIFY(controlsOf(f.w()).picDisplay->y() +
                 px(static_cast<int>(controlsOf(f.w()).picDisplay->CurrentY)) <=

@@ -450,7 +450,14 @@ private:
         focus_ = focus;
         const int typed = typed_;
         typed_ = 0;
-        if (!result_.isEmpty()) return std::exchange(result_, QString());
+        if (!result_.isEmpty()) {
+            // Tricky Keys names the keys the line practised under it, at the same moment.
+            const QString practised = displayText().section(QLatin1Char('\n'), -1).simplified();
+            return std::exchange(result_, QString()) +
+                   (practised.startsWith(QLatin1String("Practised"))
+                        ? QStringLiteral(". ") + practised
+                        : QString());
+        }
         if (wrong && !next.isEmpty())
             return QStringLiteral("That was %1. %2").arg(characterWords(typed), next);
         if (guide != guide_ && w_.state().Typing == 1 && !next.isEmpty() && !focusCame) return next;
