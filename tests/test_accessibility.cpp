@@ -472,6 +472,8 @@ void TestAccessibility::aSentenceIsSaidAtEachStepWhileTheFocusStays() {
     QApplication::processEvents();
     const QString line = f.display().at(1);
     const QString next = guideWords(w.state(), w.guide()).section(QStringLiteral(": "), 1);
+    QCOMPARE(spelledLine(QStringLiteral("'dl s     s;")),
+             QStringLiteral("apostrophe, D, L, space, S, five spaces, S, semicolon"));
     // A wrong key: what was typed, and the key wanted, with its finger (the first key was
     // read by the screen reader itself, with the display as the focus came to it).
     const QChar wrongKey = line.at(0) == QLatin1Char('x') ? QLatin1Char('z') : QLatin1Char('x');

@@ -461,6 +461,13 @@ private:
         if (wrong && !next.isEmpty())
             return QStringLiteral("That was %1. %2").arg(characterWords(typed), next);
         if (guide != guide_ && w_.state().Typing == 1 && !next.isEmpty() && !focusCame) return next;
+        // A drill line as it comes: the screen reader reads it as words, and says nothing
+        // for a run of spaces, so a line with one is spelled out, the spaces counted.
+        const QStringList lines = c_.picDisplay->printedLines();
+        const bool drill = w_.state().Mode == kCharacterDrill || w_.state().Mode == kWordDrill;
+        if (focusCame && drill && w_.state().Typing == 1 && lines.size() >= 2 &&
+            lines[1].contains(QLatin1String("  ")))
+            return QStringLiteral("The line: %1").arg(spelledLine(lines[1]));
         const QString page = newText.simplified();
         if (!page.isEmpty() && focus != c_.picDisplay) return page;
         return {};
@@ -575,6 +582,26 @@ QString characterWords(int c) {
     for (const auto& [ch, name] : kNames)
         if (ch == c) return QLatin1String(name);
     return {};
+}
+
+QString spelledLine(const QString& line) {
+    static const char* const kCounts[] = {"two",   "three", "four", "five", "six",
+                                          "seven", "eight", "nine", "ten"};
+    QStringList words;
+    for (qsizetype i = 0; i < line.size();) {
+        qsizetype run = 1;
+        if (line[i] == QLatin1Char(' '))
+            while (i + run < line.size() && line[i + run] == QLatin1Char(' '))
+                ++run;
+        if (run > 1)
+            words << QStringLiteral("%1 spaces")
+                         .arg(run <= 10 ? QLatin1String(kCounts[run - 2]) : QString::number(run));
+        else
+            words << (line[i] == QLatin1Char(' ') ? QStringLiteral("space")
+                                                  : characterWords(line[i].unicode()));
+        i += run;
+    }
+    return words.join(QStringLiteral(", "));
 }
 
 QString keyWords(const KeyTables& t, int key) {

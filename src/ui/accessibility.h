@@ -24,6 +24,10 @@ struct TypeState;
 // "Enter".
 QString characterWords(int c);
 
+// A line spelled out, a run of spaces counted: "apostrophe, D, L, space, S, five spaces,
+// S".
+QString spelledLine(const QString& line);
+
 // An on-screen key by what it types: "1, exclamation mark", "Q", "semicolon, colon",
 // "Enter", "Shift". Empty when the tables know no character for it.
 QString keyWords(const KeyTables& t, int key);
