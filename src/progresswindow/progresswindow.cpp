@@ -344,7 +344,6 @@ void ProgressWindow::draw(std::shared_ptr<const ProgressData> data, std::functio
     shown_ = std::move(data);
     QElapsedTimer timer;
     timer.start();
-    keys_ = shown_->keys;
     fillMap();
     fillWords(*shown_);
     fillCharts(*shown_, std::move(done));
@@ -382,9 +381,15 @@ void ProgressWindow::spanChosen(int index) {
     drawSpan(static_cast<progress::Span>(cboSpan->itemData(index).toInt()));
 }
 
+const std::map<int, progress::KeyStats>& ProgressWindow::keyStats() const {
+    static const std::map<int, progress::KeyStats> none;
+    return shown_ ? shown_->keys : none;
+}
+
 void ProgressWindow::fillMap() {
-    fillTroubleMap(*keyboard, host_.keys, keys_);
-    if (host_.keys) keyboard->setAccessibleDescription(progress::troubleList(*host_.keys, keys_));
+    fillTroubleMap(*keyboard, host_.keys, shown_->keys);
+    if (host_.keys)
+        keyboard->setAccessibleDescription(progress::troubleList(*host_.keys, shown_->keys));
 }
 
 void ProgressWindow::fillWords(const ProgressData& data) {

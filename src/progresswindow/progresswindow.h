@@ -85,7 +85,7 @@ public:
     QPushButton* cmdClose;
 
     // What the map shows, per on-screen key (kSpaceBarKey for the space bar).
-    const std::map<int, progress::KeyStats>& keyStats() const { return keys_; }
+    const std::map<int, progress::KeyStats>& keyStats() const;
     // What is drawn now; none before the child's record was first read.
     const ProgressData* shown() const { return shown_.get(); }
 
@@ -111,7 +111,6 @@ private:
     ProgressHost host_;
     progress::Child child_;
     QList<progress::Child> children_;
-    std::map<int, progress::KeyStats> keys_;
     std::unique_ptr<RecordReader> reader_;
     std::shared_ptr<const ProgressData> shown_;
     bool listing_ = false;

@@ -48,29 +48,28 @@ QSvgRenderer& Picture::Data::renderer() {
     return *svg;
 }
 
-Picture Picture::fromResource(const QString& path, const QString& name, QSizeF naturalPx) {
+Picture Picture::named(const QString& name, QSizeF naturalPx) {
     Picture pic;
     pic.d_ = std::make_shared<Data>();
     pic.d_->name = name;
     pic.d_->natural = naturalPx;
+    return pic;
+}
+
+Picture Picture::fromResource(const QString& path, const QString& name, QSizeF naturalPx) {
+    Picture pic = named(name, naturalPx);
     pic.d_->path = path;
     return pic;
 }
 
 Picture Picture::solid(const QColor& colour, QSizeF naturalPx, const QString& name) {
-    Picture pic;
-    pic.d_ = std::make_shared<Data>();
-    pic.d_->name = name;
-    pic.d_->natural = naturalPx;
+    Picture pic = named(name, naturalPx);
     pic.d_->colour = colour;
     return pic;
 }
 
 Picture Picture::fromSvg(const QByteArray& svg, const QString& name, QSizeF naturalPx) {
-    Picture pic;
-    pic.d_ = std::make_shared<Data>();
-    pic.d_->name = name;
-    pic.d_->natural = naturalPx;
+    Picture pic = named(name, naturalPx);
     pic.d_->svgText = svg;
     return pic;
 }

@@ -32,6 +32,8 @@ public:
 
 private:
     struct Data;
+    // A picture of this name and size; the factories fill in what it is drawn from.
+    static Picture named(const QString& name, QSizeF naturalPx);
     std::shared_ptr<Data> d_;
 };
 

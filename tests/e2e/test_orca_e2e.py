@@ -37,19 +37,22 @@ def spoken_as(line):
     return line + "." if line and line[-1].isalnum() else line
 
 
-class ScreenReaderSpeech(unittest.TestCase):
-    def said_after(self, s, mark, pattern, timeout=10):
-        return s.orca.wait_said(pattern, timeout, since=mark).text
+def to_the_menu(s):
+    """About's OK, heard and pressed, to the menu's first choice heard; the mark before
+    the press."""
+    s.orca.wait_said(r"^OK push button\.$", 10)
+    mark = s.orca.mark()
+    s.key("Return")
+    s.window = s.wait_window("^Tapwell$", Layout.WINDOW)
+    s.orca.wait_said(r"^Learn Keyboard push button\.$", 10, since=mark)
+    return mark
 
+
+class ScreenReaderSpeech(unittest.TestCase):
     def test_a_drill_line_is_heard_whole_and_its_result_at_the_end(self):
         with OrcaSession(settings="1,0,0,0,0,1\r\n", name=self.id()) as s:
             s.orca.wait_said(r"^About Tapwell\.$", 10)
-            s.orca.wait_said(r"^OK push button\.$", 10)
-
-            mark = s.orca.mark()
-            s.key("Return")
-            s.window = s.wait_window("^Tapwell$", Layout.WINDOW)
-            s.orca.wait_said(r"^Learn Keyboard push button\.$", 10, since=mark)
+            mark = to_the_menu(s)
             self.assertIn("Choices panel.", s.orca.said_since(mark))
 
             # Character Drill is the third choice; its OK waits with the focus.
@@ -98,10 +101,7 @@ class ScreenReaderSpeech(unittest.TestCase):
 
     def test_the_home_row_lessons_pages_are_heard_as_they_come(self):
         with OrcaSession(settings="1,0,0,0,0,1\r\n", name=self.id()) as s:
-            s.orca.wait_said(r"^OK push button\.$", 10)
-            s.key("Return")
-            s.window = s.wait_window("^Tapwell$", Layout.WINDOW)
-            s.orca.wait_said(r"^Learn Keyboard push button\.$", 10)
+            to_the_menu(s)
             mark = s.orca.mark()
             s.key("Return")  # Learn Keyboard: its choices
             s.orca.wait_said(r"^Keyboard Layout push button\.$", 10, since=mark)
@@ -127,10 +127,7 @@ class ScreenReaderSpeech(unittest.TestCase):
 
     def test_my_progress_says_whose_it_is_and_is_read_part_by_part(self):
         with OrcaSession(settings="1,0,0,0,0,1\r\n", name=self.id()) as s:
-            s.orca.wait_said(r"^OK push button\.$", 10)
-            s.key("Return")
-            s.window = s.wait_window("^Tapwell$", Layout.WINDOW)
-            s.orca.wait_said(r"^Learn Keyboard push button\.$", 10)
+            to_the_menu(s)
             mark = s.orca.mark()
             s.key("alt+p")
             s.orca.wait_said(r"^My Progress\.$", 20, since=mark)
