@@ -353,6 +353,28 @@ void TestStats::whatTheWindowSaysInWords() {
         totalMinutes({line(kToday, "word", 1, 1, 90'000), line(kToday, "timed", 1, {}, 30'000)}),
         2.0);
     QCOMPARE(totalMinutes({}), 0.0);
+
+    // The charts in words: the latest day, and this week against the three before.
+    const auto words = chartWords(spanFigures({line(kToday.addDays(-20), "word", 10, 90),
+                                               line(kToday.addDays(-15), "timed", 30, {}),
+                                               line(kToday.addDays(-10), "character", {}, 96),
+                                               line(kToday.addDays(-3), "word", 14, 95),
+                                               line(kToday.addDays(-1), "character", {}, 96.4),
+                                               line(kToday, "timed", 25, {}, 90'000)},
+                                              Span::FourWeeks, kToday),
+                                  kToday);
+    QCOMPARE(words.speed,
+             QStringLiteral("Word Drill: 14 words per minute on 5 December, up from 10 over the "
+                            "last 4 weeks. Timed Drill: 25 words per minute today, down from 30 "
+                            "over the last 4 weeks."));
+    QCOMPARE(words.accuracy,
+             QStringLiteral("Word Drill: 95% on 5 December, up from 90 over the last 4 weeks. "
+                            "Character Drill: 96% yesterday, steady over the last 4 weeks."));
+    QCOMPARE(words.minutes, QStringLiteral("This week: 3 minutes.")); // since Monday the 7th
+    const auto none = chartWords(
+        spanFigures({line(kToday.addDays(-30), "word", 10, 90)}, Span::FourWeeks, kToday), kToday);
+    QCOMPARE(none.speed, QStringLiteral("Nothing typed in the last 4 weeks."));
+    QCOMPARE(none.minutes, QStringLiteral("Nothing typed this week yet."));
 }
 
 void TestStats::aRetryIsNotAnotherTimeAndTiesAreSaid() {

@@ -59,17 +59,6 @@ constexpr double kMaxShift = 0.3;
 // Between a name under the x axis and its card's edge, at least.
 constexpr double kLabelClearPx = 4;
 
-QString duration(double minutes) {
-    const int m = static_cast<int>(std::lround(minutes));
-    if (m == 0 && minutes > 0) return QStringLiteral("less than a minute");
-    if (m < 60) return m == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(m);
-    const int h = m / 60;
-    return QStringLiteral("%1 %2 %3 minutes")
-        .arg(h)
-        .arg(h == 1 ? QStringLiteral("hour") : QStringLiteral("hours"))
-        .arg(m % 60);
-}
-
 } // namespace
 
 QChartView* makeChartView(QWidget* parent, const QString& name) {
@@ -274,6 +263,14 @@ void ProgressCharts::fillInSteps(const progress::SpanFigures& figures, Span span
     });
 }
 
+void ProgressCharts::describe(const progress::ChartWords& words) {
+    words_ = words;
+    views_.speed->setAccessibleDescription(words.speed);
+    views_.accuracy->setAccessibleDescription(words.accuracy);
+    views_.minutes->setAccessibleDescription(words.minutes + QLatin1Char(' ') +
+                                             views_.minutesLabel->text());
+}
+
 void ProgressCharts::paintViews(bool on) {
     for (QChartView* v : {views_.speed, views_.accuracy, views_.minutes})
         v->setUpdatesEnabled(on);
@@ -324,22 +321,6 @@ void ProgressCharts::build(const progress::SpanFigures& figures, Span span) {
     addPeriods(acc, ax, ay, kTimed, timedAcc, periods, span);
     acc->legend()->setVisible(!percents_.empty());
 
-    const QString eachPlural = QLatin1String(periodWord(span, true));
-    const auto describe = [&](const std::vector<DayValue>& v, const char* what, const char* unit) {
-        if (v.empty()) return QStringLiteral("%1: none yet. ").arg(QLatin1String(what));
-        return QStringLiteral("%1: %2 %3, the latest %4%5. ")
-            .arg(QLatin1String(what))
-            .arg(v.size())
-            .arg(v.size() == 1 ? each : eachPlural)
-            .arg(qRound(v.back().value))
-            .arg(QLatin1String(unit));
-    };
-    views_.speed->setAccessibleDescription(describe(wordWpm, "Word Drill", " words per minute") +
-                                           describe(timedWpm, "Timed Drill", " words per minute"));
-    views_.accuracy->setAccessibleDescription(describe(wordAcc, "Word Drill", "%") +
-                                              describe(charAcc, "Character Drill", "%") +
-                                              describe(timedAcc, "Timed Drill", "%"));
-
     // Minutes in each period, a bar of nothing in one without.
     const auto& minutes = figures.minutes;
     QChart* time = views_.minutes->chart();
@@ -367,12 +348,12 @@ void ProgressCharts::build(const progress::SpanFigures& figures, Span span) {
     bars->attachAxis(bx);
     bars->attachAxis(by);
     time->legend()->setVisible(false);
-    const QString all = duration(figures.totalMinutes);
-    views_.minutesLabel->setText(
-        span == Span::All
-            ? QStringLiteral("In all: %1.").arg(all)
-            : QStringLiteral("In %1: %2. In all: %3.").arg(spanWords(span), duration(inSpan), all));
-    views_.minutes->setAccessibleDescription(views_.minutesLabel->text());
+    const QString all = progress::duration(figures.totalMinutes);
+    views_.minutesLabel->setText(span == Span::All
+                                     ? QStringLiteral("In all: %1.").arg(all)
+                                     : QStringLiteral("In %1: %2. In all: %3.")
+                                           .arg(spanWords(span), progress::duration(inSpan), all));
+    describe(words_);
     // The value axes' ends as for the least plots; align() fits them to the plots as laid out.
     const std::array<QChart*, 3> charts = {speed, acc, time};
     for (std::size_t i = 0; i < charts.size(); ++i) {

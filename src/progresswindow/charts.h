@@ -6,6 +6,7 @@
 #pragma once
 
 #include "progress/stats.h"
+#include "progresswords.h"
 
 #include <QDate>
 #include <QObject>
@@ -50,6 +51,8 @@ public:
     void fillInSteps(const progress::SpanFigures& figures, progress::Span span,
                      std::function<void()> done);
     progress::Span span() const { return span_; }
+    // What the charts say to a screen reader, whatever the span shown.
+    void describe(const progress::ChartWords& words);
 
     // Lays the three plots out on one left and one right edge, and sets each axis's ends so
     // that no point and no name is cut. Done after each fill and each new size.
@@ -73,6 +76,7 @@ private:
     // names as their plots have room for.
     std::array<progress::AxisBounds, 3> bounds_;
     progress::AxisBounds boundsOf(std::size_t chart, int maxLabels) const;
+    progress::ChartWords words_;
     bool alignQueued_ = false;
     int fills_ = 0; // to tell a step of an earlier fill
     void build(const progress::SpanFigures& figures, progress::Span span);

@@ -99,9 +99,10 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     head->addWidget(lblName, 1);
     auto* ofLabel = new QLabel(QStringLiteral("Progress &of:"), page);
     cboChild = new QComboBox(page);
-    cboChild->setAccessibleName(QStringLiteral("Progress of"));
     cboChild->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Named by its label; a screen reader reads its name as the child chosen.
     ofLabel->setBuddy(cboChild);
+    describeChoice(*cboChild);
     head->addWidget(ofLabel);
     head->addWidget(cboChild);
     cmdAdd = new QPushButton(QStringLiteral("&Add a child…"), page);
@@ -167,8 +168,8 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     cboSpan->addItem(QStringLiteral("the last 6 months, week by week"),
                      static_cast<int>(progress::Span::SixMonths));
     cboSpan->addItem(QStringLiteral("all, month by month"), static_cast<int>(progress::Span::All));
-    cboSpan->setAccessibleName(QStringLiteral("Charts show"));
     spanLabel->setBuddy(cboSpan);
+    describeChoice(*cboSpan);
     spanRow->addWidget(spanLabel);
     spanRow->addWidget(cboSpan);
     spanRow->addStretch(1);
@@ -358,6 +359,8 @@ void ProgressWindow::fillCharts(const ProgressData& data, std::function<void()> 
     if (spanChosenFor_ == child_.id) span = charts_->span();
     const QSignalBlocker quiet(cboSpan);
     cboSpan->setCurrentIndex(cboSpan->findData(static_cast<int>(span)));
+    // Said the same whatever the span: the last four weeks, day by day.
+    charts_->describe(progress::chartWords(figuresOf(progress::Span::FourWeeks), data.day));
     if (done)
         charts_->fillInSteps(figuresOf(span), span, std::move(done));
     else

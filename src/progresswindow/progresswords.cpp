@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace tapwell::progress {
@@ -103,6 +104,79 @@ QString openingSentence(const QString& name, const std::vector<LineSummary>& lin
         .arg(lines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
         .arg(days.size())
         .arg(days.size() == 1 ? QStringLiteral("day") : QStringLiteral("days"));
+}
+
+QString duration(double minutes) {
+    const int m = static_cast<int>(std::lround(minutes));
+    if (m == 0 && minutes > 0) return QStringLiteral("less than a minute");
+    if (m < 60) return m == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(m);
+    const int h = m / 60;
+    return QStringLiteral("%1 %2 %3 minutes")
+        .arg(h)
+        .arg(h == 1 ? QStringLiteral("hour") : QStringLiteral("hours"))
+        .arg(m % 60);
+}
+
+namespace {
+
+double medianOf(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// "Word Drill: 14 words per minute today, up from 10 over the last 4 weeks."; empty for
+// an activity not typed in those weeks. The trend sets this week's days against the three
+// weeks before; a change that rounds to nothing is steady.
+QString latestAndTrend(const char* activity, const std::vector<DayValue>& days, const QDate& today,
+                       const char* unit) {
+    if (days.empty()) return {};
+    const DayValue& last = days.back();
+    const qint64 ago = last.day.daysTo(today);
+    const QString when = ago == 0 ? QStringLiteral("today")
+                         : ago == 1
+                             ? QStringLiteral("yesterday")
+                             : QStringLiteral("on ") + last.day.toString(QStringLiteral("d MMMM"));
+    QString text = QStringLiteral("%1: %2%3 %4")
+                       .arg(QLatin1String(activity))
+                       .arg(qRound(last.value))
+                       .arg(QLatin1String(unit), when);
+    std::vector<double> thisWeek, before;
+    for (const DayValue& d : days)
+        (d.day.daysTo(today) < 7 ? thisWeek : before).push_back(d.value);
+    if (!thisWeek.empty() && !before.empty()) {
+        const int now = qRound(medianOf(thisWeek));
+        const int then = qRound(medianOf(before));
+        text += now == then ? QStringLiteral(", steady over the last 4 weeks")
+                            : QStringLiteral(", %1 from %2 over the last 4 weeks")
+                                  .arg(now > then ? QStringLiteral("up") : QStringLiteral("down"))
+                                  .arg(then);
+    }
+    return text + QLatin1Char('.');
+}
+
+QString joined(std::initializer_list<QString> parts) {
+    QStringList said;
+    for (const QString& p : parts)
+        if (!p.isEmpty()) said << p;
+    return said.isEmpty() ? QStringLiteral("Nothing typed in the last 4 weeks.")
+                          : said.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+ChartWords chartWords(const SpanFigures& f, const QDate& today) {
+    double week = 0;
+    const QDate monday = periodStart(today, Span::SixMonths);
+    for (const DayValue& d : f.minutes)
+        if (d.day >= monday) week += d.value;
+    return {joined({latestAndTrend("Word Drill", f.wordWpm, today, " words per minute"),
+                    latestAndTrend("Timed Drill", f.timedWpm, today, " words per minute")}),
+            joined({latestAndTrend("Word Drill", f.wordAccuracy, today, "%"),
+                    latestAndTrend("Character Drill", f.characterAccuracy, today, "%"),
+                    latestAndTrend("Timed Drill", f.timedAccuracy, today, "%")}),
+            week > 0 ? QStringLiteral("This week: %1.").arg(duration(week))
+                     : QStringLiteral("Nothing typed this week yet.")};
 }
 
 namespace {

@@ -11,8 +11,6 @@
 #include <map>
 #include <vector>
 
-#include <vector>
-
 namespace tapwell::progress {
 
 // The caption a key shows ("W", "1", "Space").
@@ -35,6 +33,19 @@ QString bestLineSentence(const LineSummary& best);
 QString troubleList(const KeyTables& t, const std::map<int, KeyStats>& keys);
 // What is said as the window opens: "Maya's progress: 4354 lines typed on 365 days."
 QString openingSentence(const QString& name, const std::vector<LineSummary>& lines);
+// "25 minutes", "1 hour 5 minutes", "less than a minute".
+QString duration(double minutes);
+
+// What the charts say to a child who listens, from the last four weeks day by day
+// (spanFigures of FourWeeks) as of `today`: each activity's latest day and whether it went
+// up or down over those weeks, and the minutes typed this week.
+struct ChartWords {
+    QString speed;    // "Word Drill: 14 words per minute today, up from 10 over the last 4 weeks."
+    QString accuracy; // "Character Drill: 96% yesterday, steady over the last 4 weeks."
+    QString minutes;  // "This week: 25 minutes."
+};
+ChartWords chartWords(const SpanFigures& fourWeeks, const QDate& today);
+
 // What to do next: "Try Tricky Keys: Q and ; need practice"; empty for none.
 QString suggestionSentence(const KeyTables& t, const Suggestion& s);
 // The caption of the button that starts it: "&Go to Tricky Keys".

@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -710,6 +711,15 @@ void sayToScreenReader(QWidget& window, const QString& words) {
     note->setAccessibleDescription(words);
     note->hide();
     if (!words.isEmpty()) note->show();
+}
+
+void describeChoice(QComboBox& box) {
+    box.setAccessibleDescription(box.currentText());
+    QObject::connect(&box, &QComboBox::currentTextChanged, &box, [&box](const QString& text) {
+        box.setAccessibleDescription(text);
+        // Orca says nothing of a new choice made by the arrow keys.
+        if (box.hasFocus()) sayToScreenReader(*box.window(), text);
+    });
 }
 
 void setUpAccessibility(FrmType& window, GuideModel& guide) {

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QAccessibleEvent;
+class QComboBox;
 class QWidget;
 
 namespace tapwell {
@@ -53,6 +54,11 @@ void setUpAccessibility(FrmType& window, GuideModel& guide);
 void sayToScreenReader(FrmType& window, const QString& words);
 // The same for another window of ours (My Progress).
 void sayToScreenReader(QWidget& window, const QString& words);
+
+// A closed choice box's choice, as a screen reader reads it: Orca reads a box without a
+// selection of its own by its description, so the choice is kept there too, and a new
+// choice made from the keyboard is said.
+void describeChoice(QComboBox& box);
 
 // What the window tells the screen reader's sentences of: a key as it is typed (before it
 // is judged), a result as it is shown. Each step says one sentence at most.

@@ -11,6 +11,7 @@ import unittest
 
 sys.dont_write_bytecode = True
 from orca import OrcaLog, OrcaSession  # noqa: E402
+from test_progress_e2e import account_child_name  # noqa: E402
 from tapwell_e2e import (Layout, control, guided_character, keysym, type_line_by_guide,  # noqa: E402
                          wait_until)
 
@@ -98,15 +99,44 @@ class ScreenReaderSpeech(unittest.TestCase):
                      if re.match(r"^notification .+, (left|right) \w+ finger", u)]
             self.assertGreaterEqual(len(moves), len(line) // 2, s.orca.said_since(mark))
 
+            # Back to the menu by Ctrl+Tab to Stop, and My Progress tells of the line: its
+            # accuracy chart says how the child did today.
+            for _ in range(10):
+                mark = s.orca.mark()
+                s.key("ctrl+Tab")
+                s.orca.wait_said(r"(push button|check box)", 10, since=mark)
+                s.orca.wait_quiet(0.4)  # what a press says may come after the next press
+                if "Stop push button." in s.orca.said_since(mark):
+                    break
+            mark = s.orca.mark()
+            s.key("Return")
+            s.orca.wait_said(r"^Character Drill push button\.$", 10, since=mark)
+            mark = s.orca.mark()
+            s.key("alt+p")
+            s.orca.wait_said(r"^notification .+'s progress: 1 line typed on 1 day\.$", 20,
+                             since=mark)
+            for _ in range(12):
+                mark = s.orca.mark()
+                s.key("Tab")
+                s.orca.wait_said(r"\.$", 10, since=mark)
+                s.orca.wait_quiet(0.4)
+                if "Accuracy each day." in s.orca.said_since(mark):
+                    break
+            s.orca.wait_said(r"^Character Drill: \d+% today\.$", 10, since=mark)
+
 
     def test_the_home_row_lessons_pages_are_heard_as_they_come(self):
-        with OrcaSession(settings="1,0,0,0,0,1\r\n", name=self.id()) as s:
+        # With the mnemonics said, as a child who listens may choose.
+        with OrcaSession(settings="1,0,0,0,0,1\r\n", name=self.id(),
+                         orca_settings={"enableMnemonicSpeaking": True}) as s:
             to_the_menu(s)
             mark = s.orca.mark()
             s.key("Return")  # Learn Keyboard: its choices
             s.orca.wait_said(r"^Keyboard Layout push button\.$", 10, since=mark)
+            mark = s.orca.mark()
             s.key("Tab")
             s.orca.wait_said(r"^Home Row push button\.$", 10, since=mark)
+            s.orca.wait_said(r"^Alt\+M$", 10, since=mark)
             # Each page's text is said as it comes, the focus staying on Next.
             mark = s.orca.mark()
             s.key("Return")
@@ -132,6 +162,8 @@ class ScreenReaderSpeech(unittest.TestCase):
             s.key("alt+p")
             s.orca.wait_said(r"^My Progress\.$", 20, since=mark)
             s.orca.wait_said(r"^notification .+'s progress: nothing typed yet\.$", 10, since=mark)
+            s.orca.wait_said(r"^Progress of: combo box\.$", 10, since=mark)
+            s.orca.wait_said(r"^%s\.$" % re.escape(account_child_name()), 10, since=mark)
             # By Tab, past the parent's tools, the trouble map says what it shows, and
             # each chart its summary.
             for expected in (r"^Add a child push button", r"^Rename this child push button",
@@ -140,7 +172,13 @@ class ScreenReaderSpeech(unittest.TestCase):
                 mark = s.orca.mark()
                 s.key("Tab")
                 s.orca.wait_said(expected, 10, since=mark)
-            self.assertIn("Word Drill: none yet. Timed Drill: none yet.", s.orca.said_since(mark))
+            self.assertIn("Nothing typed in the last 4 weeks.", s.orca.said_since(mark))
+            # A choice box is read with its choice, and a new choice is said.
+            mark = s.orca.mark()
+            s.key("alt+h")
+            s.orca.wait_said(r"^the last 4 weeks, day by day\.$", 10, since=mark)
+            s.key("Down")
+            s.orca.wait_said(r"^notification the last 6 months, week by week\.$", 10, since=mark)
 
 
 class OrcaLogReading(unittest.TestCase):
