@@ -8,7 +8,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMap>
 #include <QPushButton>
 #include <QTest>
 
@@ -251,6 +253,16 @@ void TestAccessibility::everyVisibleControlHasANameOnEveryScreen() {
             if (n->role() != QAccessible::Separator)
                 QVERIFY2(!n->text(QAccessible::Name).isEmpty(), qPrintable(what));
         }
+        // Alt and a letter reaches one button of the screen, never two.
+        QMap<QKeySequence, QString> mnemonics;
+        for (QAbstractButton* b : w.findChildren<QAbstractButton*>()) {
+            const QKeySequence k = QKeySequence::mnemonic(b->text());
+            if (!b->isVisible() || k.isEmpty()) continue;
+            QVERIFY2(!mnemonics.contains(k),
+                     qPrintable(QStringLiteral("%1: %2 and %3")
+                                    .arg(QLatin1String(screen), mnemonics[k], b->text())));
+            mnemonics[k] = b->text();
+        }
     };
     check("menu");
     QCOMPARE(acc(controlsOf(w).fraMenu)->role(), QAccessible::Grouping);
@@ -279,6 +291,7 @@ void TestAccessibility::everyVisibleControlHasANameOnEveryScreen() {
     w.cmdStop_Click(2);
 
     w.cmdMenu_Click(kLearnKeyboard);
+    check("lesson choices");
     w.cmdLearn_Click(1);
     check("lesson page");
     QCOMPARE(name(controlsOf(w).fraLearn), QStringLiteral("Learn Keyboard"));

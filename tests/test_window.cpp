@@ -85,8 +85,8 @@ void TestWindow::opensOnTheMenuScreen() {
              controlsOf(w).cmdOKPractice, controlsOf(w).lblNext[0], controlsOf(w).lblNext[1],
              controlsOf(w).cmdNext[0], controlsOf(w).cmdNext[1], controlsOf(w).imgKeyboard})
         QVERIFY2(!hidden->isVisible(), hidden->metaObject()->className());
-    const QStringList captions = {"Learn Keyboard", "Keyboard Practice", "Character Drill",
-                                  "Word Drill", "Timed Drill"};
+    const QStringList captions = {"&Learn Keyboard", "&Keyboard Practice", "Cha&racter Drill",
+                                  "&Word Drill", "Ti&med Drill"};
     for (int i = 0; i < 5; ++i)
         QCOMPARE(controlsOf(w).cmdMenu[static_cast<std::size_t>(i)]->text(), captions[i]);
     QCOMPARE(w.state().Loading, 0);

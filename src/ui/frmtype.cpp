@@ -69,8 +69,9 @@ void FrmType::createControls() {
     fraMenu->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12, true));
     fraMenu->setCaption(QStringLiteral("Choices"));
     place(fraMenu, 3000, 480, 3375, 2775);
-    const char* menu[] = {"Learn Keyboard", "Keyboard Practice", "Character Drill", "Word Drill",
-                          "Timed Drill"};
+    // Each with a letter of its own on this screen (Alt+C, T, P, H and X are the frames').
+    const char* menu[] = {"&Learn Keyboard", "&Keyboard Practice", "Cha&racter Drill",
+                          "&Word Drill", "Ti&med Drill"};
     for (int i = 0; i < 5; ++i) {
         cmdMenu[static_cast<std::size_t>(i)] =
             makeButton(fraMenu, QString::fromLatin1(menu[i]),
@@ -157,7 +158,9 @@ void FrmType::createFrames() {
     fraLearn->setFont(arialBoldItalic12);
     fraLearn->setCaption(QStringLiteral("Learn Keyboard"));
     place(fraLearn, 120, 3735, 2535, 2775);
-    const char* lessons[] = {"Keyboard Layout", "Home Row", "Top Row", "Bottom Row", "Number Row"};
+    // Alt+O is the lesson's OK, beside them.
+    const char* lessons[] = {"&Keyboard Layout", "Ho&me Row", "Top &Row", "&Bottom Row",
+                             "&Number Row"};
     const int lessonTop[] = {285, 600, 960, 1320, 1680};
     for (int i = 0; i < 5; ++i) {
         auto* b = makeButton(fraLearn, QString::fromLatin1(lessons[i]), arialBold975);
