@@ -29,9 +29,11 @@ std::optional<Layout> layoutFromNames(const std::vector<LayoutName>& names, int 
                                       std::string* why = nullptr, const BuildOptions& options = {});
 
 // The keymap the X server uses now, in its active group, read from the server itself
-// (under Xwayland the names on the root window may not say what the keys do). With no
-// connection given, one is made to $DISPLAY and closed again. Nothing, and why, when
-// there is no X server or it has no XKB.
+// (under Xwayland the names on the root window may not say what the keys do). Its name
+// is the one the server was set up with when that matches the keymap's groups, else
+// empty; its description is always the group's own (findEntryByDescription finds it in
+// the registry). With no connection given, one is made to $DISPLAY and closed again.
+// Nothing, and why, when there is no X server or it has no XKB.
 std::optional<Layout> layoutFromX11(xcb_connection_t* connection = nullptr,
                                     std::string* why = nullptr, const BuildOptions& options = {});
 
