@@ -27,6 +27,7 @@
 
 Q_DECLARE_METATYPE(tapwell::layout::Shape)
 Q_DECLARE_METATYPE(tapwell::layout::LayoutSource)
+Q_DECLARE_METATYPE(tapwell::layout::Finger)
 
 namespace tapwell::layout {
 
@@ -460,6 +461,52 @@ private slots:
         const QString shifted = text(l.rowCharacters(kHomeRow, {true, false}));
         QCOMPARE(shifted.left(homeRow.size()), homeRow);
         QVERIFY(shifted.contains(homeRow.left(1).toUpper()));
+    }
+
+    void outerKeysTaughtWithTheirFinger_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<Finger>("finger");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("keys"); // in teaching order, the outer key last
+        QTest::addColumn<QString>("notDrilled");
+        QTest::newRow("de left little, bottom: LSGT")
+            << "de" << Finger::LeftLittle << int(kBottomRow) << "AB01 LSGT"
+            << "<";
+        QTest::newRow("de right little, home: AC12")
+            << "de" << Finger::RightLittle << int(kHomeRow) << "AC10 AC11 BKSL"
+            << "#";
+        QTest::newRow("us right little, top: BKSL")
+            << "us" << Finger::RightLittle << int(kTopRow) << "AD10 AD11 AD12 BKSL"
+            << "\\|";
+        QTest::newRow("us left little, number: TLDE")
+            << "us" << Finger::LeftLittle << int(kNumberRow) << "AE01 TLDE"
+            << "`~";
+        QTest::newRow("us left index, home: F before G")
+            << "us" << Finger::LeftIndex << int(kHomeRow) << "AC04 AC05"
+            << "";
+        QTest::newRow("us right index, top: U before Y")
+            << "us" << Finger::RightIndex << int(kTopRow) << "AD07 AD06"
+            << "";
+    }
+    void outerKeysTaughtWithTheirFinger() {
+        QFETCH(QString, layout);
+        QFETCH(Finger, finger);
+        QFETCH(int, row);
+        QFETCH(QString, keys);
+        QFETCH(QString, notDrilled);
+        const Layout& l = built(layout);
+        const auto r = static_cast<LessonRow>(row);
+        QStringList names;
+        for (Key k : l.fingerKeys(finger, r, true))
+            names << text(k);
+        QCOMPARE(names.join(' '), keys);
+        // Without the outer keys, the row's own; and no row drill asks for what only the
+        // outer keys type.
+        QCOMPARE(l.fingerKeys(finger, r).size(),
+                 std::size_t(names.size() - (notDrilled.isEmpty() ? 0 : 1)));
+        const QString drilled = text(l.rowCharacters(r, {true, true}));
+        for (QChar c : notDrilled)
+            QVERIFY2(!drilled.contains(c), qPrintable(drilled));
     }
 
     void typingOf_data() {
