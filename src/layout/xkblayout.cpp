@@ -150,8 +150,12 @@ std::optional<Layout> layoutFromNames(const std::vector<LayoutName>& names, int 
         return fail(why, "no layout " + std::to_string(group) + " in the list");
     std::string layouts, variants;
     for (const LayoutName& n : names) {
-        if (n.layout.empty() || !isXkbWord(n.layout) || !isXkbWord(n.variant))
-            return fail(why, "\"" + n.text() + "\" is not a layout's name");
+        if (n.layout.empty() || !isXkbWord(n.layout) || !isXkbWord(n.variant)) {
+            std::string reason = "\"";
+            reason += n.text();
+            reason += "\" is not a layout's name";
+            return fail(why, reason);
+        }
         layouts += (layouts.empty() ? "" : ",") + n.layout;
         variants += (&n == &names.front() ? "" : ",") + n.variant;
     }
