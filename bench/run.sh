@@ -90,6 +90,10 @@ echo "My Progress on that record (median of 5 openings; a line typed between the
 QT_QPA_PLATFORM=xcb build-bench/bench/tapwell_progressload \
   "$work/data-year/tapwell/progress.sqlite" data/key.dat --runs 5 \
   | tee build-bench/bench-progress.txt || status=$?
+echo
+echo "Keyboard layouts (median and worst of 50; goal: 10 ms or less):"
+build-bench/bench/tapwell_layoutbuild data/key.dat --runs 50 \
+  | tee build-bench/bench-layout.txt || status=$?
 case " $* " in *" --only "*) ;; *)
   echo
   echo "Start-up with that record:"
