@@ -618,17 +618,26 @@ void TestProgress::migratesFromEachOldVersion() {
     QVERIFY(s.open());
     QVERIFY(s.movedAside().isEmpty());
     QCOMPARE(s.children().size(), version >= 1 ? 1 : 0);
-    QVERIFY(s.addChild(QStringLiteral("Bo"), {}));
+    const qint64 bo = s.addChild(QStringLiteral("Bo"), {}).value_or(0);
+    // A child of before, and a new one, type on the keyboard in use until one is chosen.
+    for (const Child& c : s.children())
+        QVERIFY(c.keyboard.isEmpty() && !c.accents);
+    QVERIFY(s.setKeyboard(bo, QStringLiteral("us(dvorak)"), true));
+    QCOMPARE(s.children().back().keyboard, QStringLiteral("us(dvorak)"));
+    QVERIFY(s.children().back().accents);
+    LineRecord typed = lineWithKeys(2);
+    typed.keyboard = QStringLiteral("de");
+    QVERIFY(s.writeLine(bo, typed));
 
     Raw r(path_);
     QCOMPARE(r.one(QStringLiteral("PRAGMA user_version")).toInt(), kSchemaVersion);
     QCOMPARE(r.one(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
     // The columns parents and teachers may query.
     const QList<QPair<QString, QString>> tables = {
-        {QStringLiteral("child"), QStringLiteral("id,name,picture,created")},
+        {QStringLiteral("child"), QStringLiteral("id,name,picture,created,keyboard,accents")},
         {QStringLiteral("line"),
          QStringLiteral("id,child_id,started,activity,rows,shift,chars,right_keys,wrong_keys,ms,"
-                        "wpm,accuracy")},
+                        "wpm,accuracy,keyboard")},
         {QStringLiteral("keystroke"), QStringLiteral("line_id,seq,expected,typed,ms")},
     };
     for (const auto& [table, columns] : tables) {
@@ -642,6 +651,7 @@ void TestProgress::migratesFromEachOldVersion() {
     QVERIFY(r.one(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
                                  "name = 'line_child_started'"))
                 .toInt() == 1);
+    QCOMPARE(r.one(QStringLiteral("SELECT keyboard FROM line")).toString(), QStringLiteral("de"));
     // The keys of a line are found by their key, not by reading the whole table.
     QSqlQuery q(r.db);
     QVERIFY(q.exec(QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM keystroke WHERE line_id = 3")));

@@ -184,11 +184,15 @@ void TestProgressWindow::init() {
     anna_ = {*store_->addChild(QStringLiteral("Anna"), QStringLiteral("owl")),
              QStringLiteral("Anna"),
              QStringLiteral("owl"),
-             {}};
+             {},
+             {},
+             false};
     ben_ = {*store_->addChild(QStringLiteral("Ben"), QStringLiteral("cat")),
             QStringLiteral("Ben"),
             QStringLiteral("cat"),
-            {}};
+            {},
+            {},
+            false};
     // Anna's Word Drill: day 1 (10, 30, 20: median 20), day 2 (12, 14: 13), nothing on day
     // 3, day 4 (40); a Timed Drill run on day 2; a Character Drill line today; the Top Row
     // lesson to its end on day 2.

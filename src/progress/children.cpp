@@ -56,7 +56,7 @@ QList<Child> childrenOrFirst(Store& store) {
     const QString name = accountChildName();
     const QString picture = QLatin1String(kChildPictures[0]);
     if (store.usable() && store.addChild(name, picture)) children = store.children();
-    if (children.isEmpty()) children.append(Child{0, name, picture, QString()});
+    if (children.isEmpty()) children.append(Child{0, name, picture, QString(), QString(), false});
     return children;
 }
 

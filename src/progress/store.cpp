@@ -122,10 +122,21 @@ bool createTables(QSqlDatabase& db) {
                        });
 }
 
+// 1 -> 2: the keyboard each child types on (none: the one in use), whether they are asked
+// for accents and AltGr, and the keyboard each line was typed on (none in the lines of
+// before: the US keyboard, the only one there was).
+bool addKeyboards(QSqlDatabase& db) {
+    return execAll(db, {
+                           "ALTER TABLE child ADD COLUMN keyboard TEXT",
+                           "ALTER TABLE child ADD COLUMN accents INTEGER NOT NULL DEFAULT 0",
+                           "ALTER TABLE line ADD COLUMN keyboard TEXT",
+                       });
+}
+
 // One step per version: kSteps[v] brings version v to v + 1. A new version adds its
 // step here and raises kSchemaVersion.
 using Step = bool (*)(QSqlDatabase&);
-constexpr std::array<Step, kSchemaVersion> kSteps = {createTables};
+constexpr std::array<Step, kSchemaVersion> kSteps = {createTables, addKeyboards};
 
 // The tables every version from 1 on has; a file at such a version without them is not
 // ours.
@@ -392,12 +403,13 @@ QList<Child> Store::children() {
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     // A name longer than any Tapwell keeps is a file someone made: that child is left out.
     if (!q.exec(QStringLiteral("SELECT id, name, CASE WHEN length(picture) <= 32 THEN picture "
-                               "END, CASE WHEN length(created) <= 64 THEN created END FROM child "
-                               "WHERE length(name) <= 200 ORDER BY id")))
+                               "END, CASE WHEN length(created) <= 64 THEN created END, "
+                               "CASE WHEN length(keyboard) <= 100 THEN keyboard END, accents "
+                               "FROM child WHERE length(name) <= 200 ORDER BY id")))
         return out;
     while (q.next())
         out.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                    q.value(3).toString()});
+                    q.value(3).toString(), q.value(4).toString(), q.value(5).toInt() != 0});
     return out;
 }
 
@@ -423,6 +435,16 @@ bool Store::changeChild(qint64 id, const QString& name, const QString& picture) 
     q.prepare(QStringLiteral("UPDATE child SET name = ?, picture = ? WHERE id = ?"));
     q.addBindValue(name);
     q.addBindValue(picture);
+    q.addBindValue(id);
+    return q.exec() && q.numRowsAffected() == 1;
+}
+
+bool Store::setKeyboard(qint64 id, const QString& keyboard, bool accents) {
+    if (!usable_) return false;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("UPDATE child SET keyboard = ?, accents = ? WHERE id = ?"));
+    q.addBindValue(keyboard.isEmpty() ? QVariant() : QVariant(keyboard));
+    q.addBindValue(accents ? 1 : 0);
     q.addBindValue(id);
     return q.exec() && q.numRowsAffected() == 1;
 }
@@ -494,7 +516,7 @@ std::optional<qint64> Store::insertLine(qint64 childId, const LineRecord& line) 
 
     q.prepare(QStringLiteral(
         "INSERT INTO line(child_id, started, activity, rows, shift, chars, right_keys, "
-        "wrong_keys, ms, wpm, accuracy) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        "wrong_keys, ms, wpm, accuracy, keyboard) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(childId);
     q.addBindValue(line.started);
     q.addBindValue(activityName(line.activity));
@@ -506,6 +528,7 @@ std::optional<qint64> Store::insertLine(qint64 childId, const LineRecord& line) 
     q.addBindValue(value(line.ms));
     q.addBindValue(value(line.wpm));
     q.addBindValue(value(line.accuracy));
+    q.addBindValue(line.keyboard.isEmpty() ? QVariant() : QVariant(line.keyboard));
     if (!q.exec()) return failed(q.lastError());
     const qint64 id = q.lastInsertId().toLongLong();
 

@@ -38,7 +38,7 @@
 
 namespace tapwell::progress {
 
-inline constexpr int kSchemaVersion = 1;
+inline constexpr int kSchemaVersion = 2;
 
 // What is read from a record is bounded, so a file made to be huge cannot freeze a
 // window: the keys of a line beyond these (a lesson's practice has a few hundred), and a
@@ -85,6 +85,10 @@ struct Child {
     QString name;
     QString picture; // the name of one of our child pictures ("fox", "owl"...)
     QString created; // ISO 8601 UTC
+    // The keyboard layout they type on, as XKB names it ("de", "us(dvorak)"); empty for
+    // the keyboard in use.
+    QString keyboard;
+    bool accents = false; // asked for what needs a dead key or AltGr
 };
 
 struct KeyRecord {
@@ -106,6 +110,7 @@ struct LineRecord {
     std::optional<qint64> ms;       // after the allowance
     std::optional<double> wpm;      // as the result showed it; none where none is shown
     std::optional<double> accuracy; // 0..100, likewise
+    QString keyboard;               // the layout typed on ("de"); empty: the US keyboard
     std::vector<KeyRecord> keys;
 };
 
@@ -140,6 +145,9 @@ public:
     std::optional<qint64> addChild(const QString& name, const QString& picture);
     // A child's new name and picture, together.
     bool changeChild(qint64 id, const QString& name, const QString& picture);
+    // The keyboard a child types on (empty: the one in use) and whether they are asked
+    // for accents and AltGr.
+    bool setKeyboard(qint64 id, const QString& keyboard, bool accents);
     // The child and everything recorded for them.
     bool removeChild(qint64 id);
 
