@@ -84,7 +84,7 @@ private slots:
                 for (int i = 0; i < 21; ++i) {
                     const int c = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
                     const int row = s->LineRows(i);
-                    QCOMPARE(int{s->LineChars(i)}, c);
+                    QCOMPARE(static_cast<int>(s->LineChars(i)), c);
                     if (c == ' ') {
                         QCOMPARE(row, 5);
                         ++spaces;
@@ -161,7 +161,7 @@ private slots:
             }
             for (int i = 0; i < s->LineLen; ++i) {
                 const int c = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
-                QCOMPARE(int{s->LineChars(i)}, c);
+                QCOMPARE(static_cast<int>(s->LineChars(i)), c);
                 QCOMPARE(int{s->LineRows(i)}, c == ' ' ? 5 : lessonRowOf(*s, c));
                 QVERIFY(s->LineRows(i) >= 1);
             }

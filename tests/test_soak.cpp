@@ -83,7 +83,8 @@ void TestSoak::drill(Fixture& f, int mode, int lines) {
         QVERIFY(w.state().Typing == 1);
         int keys = 0;
         while (w.state().Typing == 1 && keys < 200) {
-            if (keys % 7 == 3 && wrong[keys % 5] != w.state().TargetKey) f.type(wrong[keys % 5]);
+            if (keys % 7 == 3 && char32_t(wrong[keys % 5]) != w.state().TargetKey)
+                f.type(wrong[keys % 5]);
             f.type(w.state().TargetKey);
             ++keys;
         }

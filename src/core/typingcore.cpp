@@ -1,5 +1,7 @@
 #include "typingcore.h"
 
+#include "state/text.h"
+
 #include "drills/results.h"
 #include "lessons/fingerkeys.h"
 #include "lessons/lessonpages.h"
@@ -124,7 +126,8 @@ void TypingCore::judged(int code, bool right) {
         row = s_.LineRows.at(s_.LinePos);
     else if (s_.PracticeOn == 0)
         row = lessonRowOf(s_, s_.TargetKey);
-    svc_.events.keyJudged({activity(), s_.TargetKey, code, right, now - lastKeyMs_, row});
+    svc_.events.keyJudged(
+        {activity(), static_cast<int>(s_.TargetKey), code, right, now - lastKeyMs_, row});
     lastKeyMs_ = now;
     if (s_.PracticeOn == 1) {
         (right ? fingerRight_ : fingerWrong_) += 1;
@@ -136,7 +139,7 @@ void TypingCore::keyPress(int KeyAscii) {
     if (s_.Typing == 0) return;
     const bool sounds = s_.Mode == kLearnKeyboard || g_.KeySound != 0;
     const bool drill = s_.Mode == kCharacterDrill || s_.Mode == kWordDrill;
-    const bool right = KeyAscii == s_.TargetKey;
+    const bool right = KeyAscii >= 0 && static_cast<char32_t>(KeyAscii) == s_.TargetKey;
     judged(KeyAscii, right);
 
     if (right) {
@@ -146,7 +149,7 @@ void TypingCore::keyPress(int KeyAscii) {
             // A space, then the key's own character (Enter shows as the space alone).
             const int code = s_.PracticeKeys.at(s_.PracticeIndex);
             std::string echo = " ";
-            if (code > kSpace && code <= 255) echo += static_cast<char>(code);
+            if (code > kSpace) echo += utf8Of(static_cast<char32_t>(code));
             printLine(echo, false);
             display_.Refresh();
             ++s_.PressCount;
@@ -158,9 +161,7 @@ void TypingCore::keyPress(int KeyAscii) {
                                        std::lrint(static_cast<double>(display_.TextWidth(kZero))));
             view_.moveCursor(s_.PenX);
             display_.setCurrentX(oldX);
-            display_.Print(s_.TargetKey == kEnter ? std::string()
-                                                  : std::string(1, static_cast<char>(s_.TargetKey)),
-                           false);
+            display_.Print(s_.TargetKey == kEnter ? std::string() : utf8Of(s_.TargetKey), false);
             display_.Refresh();
             ++s_.LinePos;
         }
@@ -202,7 +203,7 @@ void TypingCore::practiceKeyDone() {
         s_.PracticeIndex <= PracticeLength(s_)) {
         printLine("");
         printLine(PressPrompt(s_.PracticeKeyNames(s_.PracticeIndex)), false);
-        s_.TargetKey = s_.PracticeKeys(s_.PracticeIndex);
+        s_.TargetKey = static_cast<char32_t>(s_.PracticeKeys(s_.PracticeIndex));
         if (s_.TargetKey == kEnter)
             guide_.ShowEnterKey();
         else
@@ -323,7 +324,7 @@ void TypingCore::ShowFingerKeys() {
     if (!shortForm) display_.setCurrentY(display_.currentY() + 0.25 * display_.TextHeight("H"));
     s_.PracticeIndex = 1;
     s_.PressCount = 0;
-    s_.TargetKey = s_.PracticeKeys(1);
+    s_.TargetKey = static_cast<char32_t>(s_.PracticeKeys(1));
     if (s_.TargetKey == kEnter)
         guide_.ShowEnterKey();
     else
@@ -494,7 +495,7 @@ void TypingCore::drawLessonPage() {
         printLine(pageLine(line, s_.RowName.at(nameRow)));
     if (page.wantKey != 0) {
         s_.Typing = 1;
-        s_.TargetKey = static_cast<i16>(page.wantKey);
+        s_.TargetKey = static_cast<char32_t>(page.wantKey);
         view_.focusDisplay();
         lastKeyMs_ = svc_.clock.ms();
     }

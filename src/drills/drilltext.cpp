@@ -1,5 +1,7 @@
 #include "drilltext.h"
 
+#include "state/text.h"
+
 namespace tapwell {
 
 void PickRow(TypeState& s, const RowChoice& checked, Random& random) {
@@ -26,7 +28,7 @@ std::string characterLine(TypeState& s, const RowChoice& checked, bool useShift,
         } while (c == 0 || c == kEnter);
         const float r = random.next();
         if (r < 0.25f && useShift) c = s.ShiftChar(c);
-        s.LineChars(i) = static_cast<i16>(c);
+        s.LineChars(i) = static_cast<char32_t>(c);
     }
     // One to six spaces, never first or last; a draw may hit a place twice.
     const int spaces = randomWhole(random, 6);
@@ -38,7 +40,7 @@ std::string characterLine(TypeState& s, const RowChoice& checked, bool useShift,
     s.LineLen = kCharacterLineLength;
     std::string text;
     for (int i = 0; i < kCharacterLineLength; ++i)
-        text += static_cast<char>(s.LineChars(i));
+        text += utf8Of(s.LineChars(i));
     return text;
 }
 
@@ -60,7 +62,7 @@ std::string wordLine(TypeState& s, const RowChoice& checked, bool useShift, Rand
     s.LineLen = static_cast<i16>(text.size());
     for (int i = 0; i < s.LineLen; ++i) {
         const int c = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
-        s.LineChars(i) = static_cast<i16>(c);
+        s.LineChars(i) = static_cast<char32_t>(c);
         s.LineRows(i) = static_cast<i16>(lessonRowOf(s, c));
     }
     return text;

@@ -1,5 +1,7 @@
 #include "trickykeys.h"
 
+#include "state/text.h"
+
 #include <algorithm>
 
 namespace tapwell {
@@ -90,11 +92,12 @@ TrickyLine MakeTrickyLine(TypeState& s, const RowChoice& checked, bool useShift,
             d = random.next() < kWeightedShare ? weightedDraw(s, keys, total, useShift, random)
                                                : uniformDraw(s, checked, useShift, random);
             const bool tooMany = perKey[keyOfCharacter(s, d.code)] >= kTrickyMaxPerKey;
-            const bool run =
-                i >= kTrickyMaxRun && s.LineChars(i - 1) == d.code && s.LineChars(i - 2) == d.code;
+            const bool run = i >= kTrickyMaxRun &&
+                             s.LineChars(i - 1) == static_cast<char32_t>(d.code) &&
+                             s.LineChars(i - 2) == static_cast<char32_t>(d.code);
             if (!tooMany && !run) break;
         }
-        s.LineChars(i) = static_cast<i16>(d.code);
+        s.LineChars(i) = static_cast<char32_t>(d.code);
         s.LineRows(i) = static_cast<i16>(d.row);
         ++perKey[keyOfCharacter(s, d.code)];
     }
@@ -115,8 +118,8 @@ TrickyLine MakeTrickyLine(TypeState& s, const RowChoice& checked, bool useShift,
 
     std::map<int, int> counts;
     for (int i = 0; i < kCharacterLineLength; ++i) {
-        line.text += static_cast<char>(s.LineChars(i));
-        if (s.LineChars(i) != kSpace) ++counts[keyIndexOf(s, s.LineChars(i))];
+        line.text += utf8Of(s.LineChars(i));
+        if (s.LineChars(i) != kSpace) ++counts[keyIndexOf(s, static_cast<int>(s.LineChars(i)))];
     }
     // Only keys that came up more often than the line's keys on average: a key that came
     // up once is not "practised", and no key is named for its place in the key order.

@@ -37,7 +37,7 @@ struct TypeState : KeyTables {
     i16 Mode = 0;
     i16 LessonPage = 0;
     i16 LessonOn = 0;
-    i16 TargetKey = 0;
+    char32_t TargetKey = 0; // the character awaited, a Unicode code point
     i16 Row = 0;
     i16 Hand = 0;
     i16 Finger = 0;
@@ -53,9 +53,9 @@ struct TypeState : KeyTables {
     i16 LineLen = 0;
     i16 TimedRunning = 0;
 
-    Table1<i16, 0, 4> PracticeKeys;
+    Table1<int, 0, 4> PracticeKeys; // characters, or kShiftKey for a Shift key
     Table1<std::string, 0, 4> PracticeKeyNames;
-    Table1<i16, 0, kLineSlots - 1> LineChars;
+    Table1<char32_t, 0, kLineSlots - 1> LineChars; // Unicode code points
     Table1<i16, 0, kLineSlots - 1> LineRows;
 };
 
