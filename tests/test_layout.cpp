@@ -3,6 +3,7 @@
 // registry, and where the layout in use comes from (files, and a real X server when
 // Xvfb is installed).
 #include "layout/keydatlayout.h"
+#include "layout/layoutkeys.h"
 #include "layout/registry.h"
 #include "layout/xkblayout.h"
 #include "shipped.h"
@@ -169,6 +170,62 @@ class TestLayout : public QObject {
     Q_OBJECT
 
 private slots:
+    // The typing path's lookups.
+
+    void theTypingPathAsksTheSameOfXkbsUsAsOfKeyDat() {
+        const auto keyDat = test::stateWithKeyData();
+        KeyTables xkb = *keyDat;
+        const auto us = layoutFromNames(LayoutName{"us", {}});
+        QVERIFY(us);
+        xkb.layout = layoutKeysOf(*us);
+        for (int c = 0; c <= 300; ++c) {
+            const QByteArray what = QByteArray::number(c);
+            QVERIFY2(keyIndexOf(xkb, c) == keyIndexOf(*keyDat, c), what);
+            QVERIFY2(shiftSideOf(xkb, c) == shiftSideOf(*keyDat, c), what);
+            QVERIFY2(lessonRowOf(xkb, c) == lessonRowOf(*keyDat, c), what);
+            if (lessonRowOf(*keyDat, c) != 0 && shiftSideOf(*keyDat, c) == 0)
+                QVERIFY2(shiftCharOf(xkb, c) == shiftCharOf(*keyDat, c), what);
+        }
+        for (int row = 1; row <= 4; ++row)
+            for (int n = 1; n <= 12; ++n)
+                QVERIFY2(rowCharOf(xkb, row, n) == rowCharOf(*keyDat, row, n),
+                         qPrintable(QStringLiteral("row %1 place %2").arg(row).arg(n)));
+        for (int f = 1; f <= 8; ++f)
+            for (int row = 1; row <= 4; ++row)
+                for (int n = 0; n <= fingerKeyOf(*keyDat, f, row, 0); ++n) {
+                    for (int shift : {0, 4})
+                        if (n > 0 || shift == 0)
+                            QVERIFY2(fingerKeyOf(xkb, f, row, n + shift) ==
+                                         fingerKeyOf(*keyDat, f, row, n + shift),
+                                     qPrintable(QStringLiteral("finger %1 row %2 key %3")
+                                                    .arg(f)
+                                                    .arg(row)
+                                                    .arg(n + shift)));
+                }
+        for (int key = kFirstKey; key <= kLastKey; ++key)
+            QCOMPARE(keyCaptionOf(xkb, key), keyCaptionOf(*keyDat, key));
+    }
+
+    void aGermanChildIsAskedForTheirOwnKeys() {
+        auto t = test::stateWithKeyData();
+        const auto de = layoutFromNames(LayoutName{"de", {}});
+        QVERIFY(de);
+        t->layout = layoutKeysOf(*de);
+        QCOMPARE(keyIndexOf(*t, U'ö'), keyIndexOf(*t, U'l') + 1); // where US has ;
+        QCOMPARE(keyIndexOf(*t, 'z'), 69);                        // where US has Y
+        QCOMPARE(lessonRowOf(*t, U'ä'), int{kHomeRow});
+        QCOMPARE(shiftCharOf(*t, U'ö'), int{U'Ö'});
+        QCOMPARE(shiftSideOf(*t, '"'), 2); // Shift+2: the right Shift with the left hand's key
+        QCOMPARE(rowCharOf(*t, kHomeRow, 10), int{U'ö'});
+        QCOMPARE(keyCaptionOf(*t, 69), std::string("Z"));
+        QCOMPARE(t->layout->captions.at(63).first, std::string("´")); // a dead key, shown
+        QCOMPARE(keyIndexOf(*t, U'´'), 0);                            // and never asked for
+        // The right little finger's home row: ö, ä and Enter.
+        QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 0), 3);
+        QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 2), int{U'ä'});
+        QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 3), kEnter);
+    }
+
     // The physical keys.
 
     void usKeysStandWhereTheDesignedKeyboardHasThem() {

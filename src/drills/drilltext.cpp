@@ -24,10 +24,10 @@ std::string characterLine(TypeState& s, const RowChoice& checked, bool useShift,
         s.LineRows(i) = s.Row;
         int c = 0;
         do {
-            c = s.RowChars(s.Row, randomWhole(random, 12));
+            c = rowCharOf(s, s.Row, randomWhole(random, 12));
         } while (c == 0 || c == kEnter);
         const float r = random.next();
-        if (r < 0.25f && useShift) c = s.ShiftChar(c);
+        if (r < 0.25f && useShift) c = shiftCharOf(s, c);
         s.LineChars(i) = static_cast<char32_t>(c);
     }
     // One to six spaces, never first or last; a draw may hit a place twice.

@@ -28,8 +28,8 @@ struct Candidate {
 };
 
 Drawn shifted(TypeState& s, Drawn d, bool useShift, Random& random) {
-    if (random.next() < kShiftShare && useShift && s.ShiftChar(d.code) != 0)
-        d.code = s.ShiftChar(d.code);
+    if (random.next() < kShiftShare && useShift && shiftCharOf(s, d.code) != 0)
+        d.code = shiftCharOf(s, d.code);
     return d;
 }
 
@@ -39,7 +39,7 @@ Drawn uniformDraw(TypeState& s, const RowChoice& checked, bool useShift, Random&
     PickRow(s, checked, random);
     int c = 0;
     do {
-        c = s.RowChars(s.Row, randomWhole(random, 12));
+        c = rowCharOf(s, s.Row, randomWhole(random, 12));
     } while (c == 0 || c == kEnter);
     return shifted(s, {c, s.Row}, useShift, random);
 }
@@ -69,7 +69,7 @@ TrickyLine MakeTrickyLine(TypeState& s, const RowChoice& checked, bool useShift,
     for (int row = kHomeRow; row <= kNumberRow; ++row) {
         if (!checked[static_cast<std::size_t>(row - 1)]) continue;
         for (int p = 1; p <= 12; ++p) {
-            const int c = s.RowChars(row, p);
+            const int c = rowCharOf(s, row, p);
             if (c == 0 || c == kEnter) continue;
             const auto found = record.find(keyIndexOf(s, c));
             const TrickyKey key = found != record.end() ? found->second : TrickyKey{};

@@ -22,8 +22,8 @@ void GuideModel::ShowKey(int c) {
     mark(k, true);
     if (s_.HomeShown == 0) light(s_.KeyHand(k, 1), s_.KeyHand(k, 2));
     // After the key's own finger, so the Shift hand ends on its little finger.
-    if (s_.CharKey(c, 1) < 0) ShowLeftShift();
-    if (s_.CharKey(c, 2) < 0) ShowRightShift();
+    if (shiftSideOf(s_, c) == 1) ShowLeftShift();
+    if (shiftSideOf(s_, c) == 2) ShowRightShift();
 }
 
 void GuideModel::ClearKey(int c) {
@@ -34,8 +34,8 @@ void GuideModel::ClearKey(int c) {
         light(kLeftHand, kPlainHand);
         light(kRightHand, kPlainHand);
     }
-    if (s_.CharKey(c, 1) < 0) ClearLeftShift();
-    if (s_.CharKey(c, 2) < 0) ClearRightShift();
+    if (shiftSideOf(s_, c) == 1) ClearLeftShift();
+    if (shiftSideOf(s_, c) == 2) ClearRightShift();
 }
 
 void GuideModel::ShowHomeKeys() {

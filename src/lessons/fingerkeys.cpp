@@ -1,14 +1,16 @@
 #include "fingerkeys.h"
 
+#include "state/text.h"
+
 #include <algorithm>
 
 namespace tapwell {
 
 void LoadFingerKey(TypeState& s, int j) {
-    const int code = s.FingerKeys.at(s.FingerNumber, s.Row, s.ShiftLevel + j);
-    s.PracticeKeys(j) = static_cast<i16>(code);
+    const int code = fingerKeyOf(s, s.FingerNumber, s.Row, s.ShiftLevel + j);
+    s.PracticeKeys(j) = code;
     if (code > kEnter)
-        s.PracticeKeyNames(j) = std::string(1, static_cast<char>(code));
+        s.PracticeKeyNames(j) = utf8Of(static_cast<char32_t>(code));
     else if (code == kEnter)
         s.PracticeKeyNames(j) = "Enter";
     else
@@ -17,7 +19,7 @@ void LoadFingerKey(TypeState& s, int j) {
 
 void LoadFingerKeys(TypeState& s) {
     s.FingerNumber = static_cast<i16>((s.Hand - 1) * 4 + s.Finger);
-    s.KeyTotal = s.FingerKeys.at(s.FingerNumber, s.Row, 0);
+    s.KeyTotal = static_cast<i16>(fingerKeyOf(s, s.FingerNumber, s.Row, 0));
     // The shifted keys of the right little finger on the home row leave out Enter,
     // its last key.
     if (s.ShiftLevel == 4 && s.FingerNumber == 5 && s.Row == kHomeRow)

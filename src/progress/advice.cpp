@@ -28,7 +28,7 @@ std::vector<int> weakKeys(const std::map<int, KeyStats>& keys) {
 bool rowSecure(const KeyTables& t, const std::map<int, KeyStats>& keys, int row) {
     bool any = false;
     for (int p = 1; p <= 12; ++p) {
-        const int c = t.RowChars(row, p);
+        const int c = rowCharOf(t, row, p);
         if (c == 0 || c == kEnter) continue;
         const auto it = keys.find(keyOfCharacter(t, c));
         if (it == keys.end() || !isSecure(&it->second)) return false;
@@ -61,7 +61,7 @@ Suggestion suggest(const KeyTables& t, const std::map<int, KeyStats>& keys,
         s.keys = std::move(weak);
         for (int row = kHomeRow; row <= kNumberRow; ++row)
             for (int p = 1; p <= 12; ++p) {
-                const int c = t.RowChars(row, p);
+                const int c = rowCharOf(t, row, p);
                 if (c != 0 && std::count(s.keys.begin(), s.keys.end(), keyOfCharacter(t, c)) &&
                     std::count(s.rows.begin(), s.rows.end(), row) == 0)
                     s.rows.push_back(row);

@@ -130,7 +130,7 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
         QStringLiteral("The keyboard, each key coloured by how often it is missed"));
     for (ImageBox* hand : keyboard->imgHand)
         hand->show();
-    if (host_.keys) keyboard->setShiftCaptions(*host_.keys);
+    if (host_.keys) keyboard->setCaptions(*host_.keys);
     left->addWidget(keyboard);
     legend = new TroubleLegend(page);
     left->addWidget(legend);

@@ -306,12 +306,55 @@ void buildConstantTables(KeyTables& t) {
         t.ShiftChar(plain) = shifted;
 }
 
+namespace {
+
+const LayoutKeys::Place* placeOf(const KeyTables& t, int c) {
+    if (c <= 0) return nullptr;
+    const auto it = t.layout->chars.find(static_cast<char32_t>(c));
+    return it == t.layout->chars.end() ? nullptr : &it->second;
+}
+
+} // namespace
+
 int keyIndexOf(const KeyTables& t, int c) {
+    if (t.layout) {
+        const LayoutKeys::Place* p = placeOf(t, c);
+        return p ? p->key : 0;
+    }
     if (c < 33 || c > 126) return 0;
     return t.RowKeys.at(std::abs(t.CharKey(c, 1)), std::abs(t.CharKey(c, 2)));
 }
 
+int shiftSideOf(const KeyTables& t, int c) {
+    if (t.layout) {
+        const LayoutKeys::Place* p = placeOf(t, c);
+        return p ? p->shift : 0;
+    }
+    if (c < 33 || c > 126) return 0;
+    return t.CharKey(c, 1) < 0 ? 1 : t.CharKey(c, 2) < 0 ? 2 : 0;
+}
+
+int shiftCharOf(const KeyTables& t, int c) {
+    if (t.layout) {
+        const auto it = t.layout->shifted.find(static_cast<char32_t>(c));
+        return it == t.layout->shifted.end() ? 0 : static_cast<int>(it->second);
+    }
+    return c >= 0 && c <= 122 ? t.ShiftChar(c) : 0;
+}
+
+int rowCharOf(const KeyTables& t, int row, int n) {
+    return t.layout ? static_cast<int>(t.layout->RowChars.at(row, n)) : t.RowChars.at(row, n);
+}
+
+int fingerKeyOf(const KeyTables& t, int finger, int row, int n) {
+    return t.layout ? t.layout->FingerKeys.at(finger, row, n) : t.FingerKeys.at(finger, row, n);
+}
+
 std::string keyCaptionOf(const KeyTables& t, int key) {
+    if (t.layout) {
+        const auto it = t.layout->captions.find(key);
+        return it == t.layout->captions.end() ? std::string() : it->second.first;
+    }
     for (int c = 33; c <= 126; ++c) {
         // The key's own character is the one typed without Shift.
         if (t.CharKey(c, 1) > 0 && t.CharKey(c, 2) > 0 && keyIndexOf(t, c) == key)
@@ -328,6 +371,10 @@ int keyOfCharacter(const KeyTables& t, int c) {
 
 int lessonRowOf(const KeyTables& t, int c) {
     if (c == kSpace) return kSpaceRow;
+    if (t.layout) {
+        const LayoutKeys::Place* p = placeOf(t, c);
+        return p ? p->row : 0;
+    }
     if (c < 33 || c > 126) return 0;
     static constexpr int fromPhysical[] = {0, kNumberRow, kTopRow, kHomeRow, kBottomRow};
     const int physical = std::abs(t.CharKey(c, 1));

@@ -4,6 +4,8 @@
 #include "table.h"
 
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,6 +32,26 @@ inline constexpr int kEnterKey = 87;
 inline constexpr int kLeftShiftKey = 88;
 inline constexpr int kRightShiftKey = 99;
 
+// The keyboard a child has, where it is not key.dat's US one: what the tables below say by
+// character, for any character, on the same on-screen keys (their fingers are the keys'
+// own, whatever the layout). Made from the desktop's layout data.
+struct LayoutKeys {
+    std::string name; // as XKB names the layout: "de", "us(dvorak)"
+    struct Place {
+        int key = 0;   // the on-screen key index
+        int shift = 0; // 1: the left Shift is held with it, 2: the right one, 0: none
+        int row = 0;   // the lesson row, 0 for none
+    };
+    std::map<char32_t, Place> chars;          // what a drill may ask for and the guide show
+    std::map<char32_t, char32_t> shifted;     // a key's own character to its Shift character
+    Table2<char32_t, 0, 4, 0, 12> RowChars;   // as key.dat's: each row's own characters
+    Table3<int, 0, 8, 0, 4, 0, 8> FingerKeys; // as key.dat's, characters or kShiftKey
+    // What each on-screen key shows: its caption and, where Shift types other than its
+    // capital, the Shift character small above it (UTF-8).
+    std::map<int, std::pair<std::string, std::string>> captions;
+    bool operator==(const LayoutKeys&) const = default;
+};
+
 struct KeyTables {
     // From key.dat.
     Table2<std::string, 0, 3, 0, 30> WordList;
@@ -47,6 +69,9 @@ struct KeyTables {
     Table1<std::string, 0, 5> FingerName;
     Table1<std::string, 0, 5> RowName;
     Table1<std::string, 0, 5> RowTitle;
+
+    // The layout in use where it is not US QWERTY; null: the tables above.
+    std::shared_ptr<const LayoutKeys> layout;
 
     bool operator==(const KeyTables&) const = default;
 };
@@ -79,6 +104,19 @@ int keyIndexOf(const KeyTables& t, int c);
 
 // The space bar has no key index of its own; where keys are counted it stands as this.
 inline constexpr int kSpaceBarKey = 100;
+
+// The Shift key held with c: 1 the left one, 2 the right one, 0 none.
+int shiftSideOf(const KeyTables& t, int c);
+
+// The character a key's own character c types with Shift; 0 for none.
+int shiftCharOf(const KeyTables& t, int c);
+
+// The character of row's nth key (1..12), 0 where it has none to drill.
+int rowCharOf(const KeyTables& t, int row, int n);
+
+// The nth key of a finger (1..8) in a row, as key.dat's FingerKeys hold them (n 0 is how
+// many; 1..4 plain, 5..8 shifted).
+int fingerKeyOf(const KeyTables& t, int finger, int row, int n);
 
 // The key a character is typed on, the space bar and Enter included: an on-screen key
 // index, kSpaceBarKey, or 0 for a code without a key.

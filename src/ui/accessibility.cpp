@@ -43,13 +43,16 @@ struct KeyChars {
 
 KeyChars charsOfKey(const KeyTables& t, int key) {
     KeyChars k;
-    for (int c = 33; c <= 126; ++c) {
-        if (keyIndexOf(t, c) != key) continue;
-        if (t.CharKey(c, 1) > 0 && t.CharKey(c, 2) > 0)
-            k.plain = c;
-        else
-            k.shifted = c;
-    }
+    const auto take = [&](int c) {
+        if (keyIndexOf(t, c) != key) return;
+        (shiftSideOf(t, c) == 0 ? k.plain : k.shifted) = c;
+    };
+    if (t.layout)
+        for (const auto& [c, place] : t.layout->chars)
+            take(static_cast<int>(c));
+    else
+        for (int c = 33; c <= 126; ++c)
+            take(c);
     return k;
 }
 

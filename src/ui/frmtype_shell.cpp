@@ -44,7 +44,7 @@ bool FrmType::Form_Load(std::string& error) {
         error = "Tapwell's keyboard data file " + path + " is damaged at " + fault.message() + ".";
         return false;
     }
-    picKeys->setShiftCaptions(state());
+    picKeys->setCaptions(state());
 
     centreOnScreen(this);
     core_->setLoading(false);

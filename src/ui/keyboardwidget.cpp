@@ -98,7 +98,23 @@ void OnScreenKeyboard::spaceBarMarked(bool marked) {
     pnlSpace->setRing(marked ? kMarkRing : QColor());
 }
 
-void OnScreenKeyboard::setShiftCaptions(const KeyTables& tables) {
+void OnScreenKeyboard::setCaptions(const KeyTables& tables) {
+    for (const KeyRow& row : kKeyRows)
+        for (int i = row.first; i <= row.last; ++i) {
+            QString caption = QString(QChar::fromLatin1(row.captions[i - row.first]));
+            QString shifted;
+            if (tables.layout) {
+                const auto it = tables.layout->captions.find(i);
+                caption = it == tables.layout->captions.end()
+                              ? QString()
+                              : QString::fromStdString(it->second.first);
+                if (it != tables.layout->captions.end())
+                    shifted = QString::fromStdString(it->second.second);
+            }
+            cmdKey(i)->setText(caption);
+            cmdKey(i)->setShiftCaption(shifted);
+        }
+    if (tables.layout) return;
     for (int c = 33; c <= 122; ++c) {
         const int shifted = tables.ShiftChar(c);
         const int key = keyIndexOf(tables, c);

@@ -21,9 +21,10 @@ public:
     void handShows(int hand, int picture) override;
     void spaceBarMarked(bool marked) override;
 
-    // Each key whose Shift character is not its letter's capital shows it small above
-    // its caption ("!" on the 1 key): from the key data, once it is read.
-    void setShiftCaptions(const KeyTables& tables);
+    // Each key's caption from the layout in use, and where its Shift character is not its
+    // letter's capital, that small above the caption ("!" on the 1 key): from the key
+    // data once it is read, and again when the layout changes.
+    void setCaptions(const KeyTables& tables);
 
     // Named as in our layout tables.
     Table1<SSCommand*, 52, 99> cmdKey;

@@ -1,0 +1,91 @@
+#include "layoutkeys.h"
+
+#include "keydatlayout.h"
+#include "state/text.h"
+
+#include <xkbcommon/xkbcommon.h>
+
+namespace tapwell::layout {
+
+namespace {
+
+bool drillable(const Symbol& s) {
+    return !s.dead && s.ch != 0 && standsAlone(s.ch);
+}
+
+// Where key.dat's rows start counting: the bottom row's first place is its Shift.
+int firstPlace(LessonRow row) {
+    return row == kBottomRow ? 2 : 1;
+}
+
+} // namespace
+
+std::shared_ptr<const LayoutKeys> layoutKeysOf(const Layout& l) {
+    auto k = std::make_shared<LayoutKeys>();
+    k->name = l.name().text();
+    for (int index = kFirstKey; index <= kLastKey; ++index) {
+        const auto key = keyOfIndex(index);
+        if (!key || !isCharacterKey(*key)) continue;
+        const Symbol& plain = l.symbol(*key, Level::Plain);
+        const Symbol& shift = l.symbol(*key, Level::Shift);
+        const auto row = rowOf(*key);
+        const int side = shiftKeyFor(*key) == Key::LFSH ? 1 : 2;
+        // A character typed on two keys is asked for on the easier one.
+        const auto place = [&](const Symbol& s, Level level, int shiftSide) {
+            const auto press = l.pressFor(s.ch);
+            if (!drillable(s) || !press || press->key != *key || press->level != level) return;
+            k->chars[s.ch] = {index, shiftSide, row ? static_cast<int>(*row) : 0};
+        };
+        place(plain, Level::Plain, 0);
+        place(shift, Level::Shift, side);
+        if (drillable(plain) && drillable(shift)) k->shifted[plain.ch] = shift.ch;
+        // A letter shows its capital; any other key its own character, with the Shift
+        // character small above it.
+        const bool capital = plain.keysym != 0 && shift.keysym != 0 &&
+                             plain.keysym != shift.keysym &&
+                             xkb_keysym_to_upper(plain.keysym) == shift.keysym;
+        if (capital)
+            k->captions[index] = {utf8Of(shift.ch), {}};
+        else if (!plain.empty())
+            k->captions[index] = {utf8Of(plain.ch),
+                                  shift.empty() ? std::string() : utf8Of(shift.ch)};
+    }
+    // Each row's own characters, place by place as key.dat numbers them; the Enter end of
+    // the home row and the Shift end of the bottom row stay empty.
+    for (LessonRow row : {kHomeRow, kTopRow, kBottomRow, kNumberRow}) {
+        int n = firstPlace(row);
+        for (Key key : rowKeys(row)) {
+            const Symbol& s = l.symbol(key, Level::Plain);
+            if (n <= 12) k->RowChars(row, n) = drillable(s) ? s.ch : 0;
+            ++n;
+        }
+    }
+    // Each finger's keys, nearest first, the Shift characters four places on; the left
+    // little finger's bottom row ends with its Shift, the right one's home row with Enter.
+    for (int f = 1; f <= 8; ++f) {
+        const Finger finger = static_cast<Finger>(f);
+        for (LessonRow row : {kHomeRow, kTopRow, kBottomRow, kNumberRow}) {
+            int n = 0;
+            for (Key key : l.fingerKeys(finger, row)) {
+                const Symbol& plain = l.symbol(key, Level::Plain);
+                if (!drillable(plain) || n == 4) continue;
+                const Symbol& shift = l.symbol(key, Level::Shift);
+                ++n;
+                k->FingerKeys(f, row, n) = static_cast<int>(plain.ch);
+                k->FingerKeys(f, row, n + 4) =
+                    static_cast<int>(drillable(shift) ? shift.ch : plain.ch);
+            }
+            const bool shiftEnd = f == 1 && row == kBottomRow;
+            const bool enterEnd = f == 5 && row == kHomeRow;
+            if ((shiftEnd || enterEnd) && n < 4) {
+                ++n;
+                k->FingerKeys(f, row, n) = k->FingerKeys(f, row, n + 4) =
+                    shiftEnd ? kShiftKey : kEnter;
+            }
+            k->FingerKeys(f, row, 0) = n;
+        }
+    }
+    return k;
+}
+
+} // namespace tapwell::layout
