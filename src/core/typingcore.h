@@ -58,6 +58,9 @@ public:
     bool loadKeyData(const std::string& bytes, KeyDataError& fault);
     // While the window restores the options, the option boxes' clicks change nothing.
     void setLoading(bool loading) { s_.Loading = loading ? 1 : 0; }
+    // The keyboard layout lines, practices and lesson pages ask for from now on (null:
+    // key.dat's US keyboard).
+    void setLayout(std::shared_ptr<const LayoutKeys> keys) { s_.layout = std::move(keys); }
     // The three sounds, by their full file names.
     void setSounds(std::string ding, std::string uhOh, std::string tada);
     // Where the results label stands, and each lesson row (1..5) on the on-screen keyboard,

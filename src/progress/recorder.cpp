@@ -112,6 +112,7 @@ void Recorder::write(LineRecord line) {
     keys_.clear(); // moved from, or the keys of a line no child typed
     if (childId_ == 0) return;
     line.started = (started_.isValid() ? started_ : now().toUTC()).toString(Qt::ISODateWithMs);
+    line.keyboard = keyboard_;
     started_ = QDateTime();
     ++written_;
     if (store_.writeLine(childId_, line)) {

@@ -23,6 +23,8 @@ public:
     explicit Recorder(Store& store) : store_(store) {}
 
     void setChild(qint64 childId) { childId_ = childId; }
+    // The keyboard layout lines are typed on from now on ("de"; empty: the US keyboard).
+    void setKeyboard(const QString& keyboard) { keyboard_ = keyboard; }
     qint64 child() const { return childId_; }
     // The wall clock for "started"; tests set their own.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
@@ -45,6 +47,7 @@ private:
     void write(LineRecord line);
 
     Store& store_;
+    QString keyboard_;
     qint64 childId_ = 0;
     std::vector<KeyRecord> keys_;
     QDateTime started_;

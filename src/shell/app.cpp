@@ -1,6 +1,7 @@
 #include "app.h"
 
 #include "io/settingsfile.h"
+#include "keyboardinuse.h"
 #include "logging.h"
 #include "plugins.h"
 #include "progress/export.h"
@@ -148,6 +149,12 @@ void App::openMain() {
         QObject::connect(childFrame_, &ChildFrame::trickyClicked, main_.get(),
                          [this] { main_->cmdTricky_Click(); });
         main_->core().setTrickySource([this] { return trickyRecord(); });
+        main_->setKeyboardSource([this, inUse = keyboardInUse()] {
+            std::shared_ptr<const LayoutKeys> keys = inUse();
+            if (recorder_)
+                recorder_->setKeyboard(keys ? QString::fromStdString(keys->name) : QString());
+            return keys;
+        });
         restoreWindowSize(main_.get());
         qCDebug(lcShell) << "main window loaded";
     }
@@ -157,6 +164,9 @@ void App::openMain() {
     // Qt Multimedia and the sound server's libraries load once the window is on its way
     // to the screen, before the first key can come.
     if (!sound_.loaded()) QTimer::singleShot(0, main_.get(), [this] { loadSound(); });
+    // The keyboard's layout is read before an activity needs it (the first reading loads
+    // the desktop's composing rules).
+    QTimer::singleShot(0, main_.get(), [this] { main_->followKeyboard(); });
 }
 
 void App::loadSound() {

@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -115,6 +116,13 @@ public:
     // Start-up: seeds the generator, restores the options, loads key.dat from the data
     // directory and builds the tables. On a fault returns false with a message that
     // names the file and the fault; the window must then not be shown.
+    // Where the keyboard layout in use comes from: its keys, or null for key.dat's US
+    // keyboard. Asked as each activity, line, practice and lesson page starts.
+    void setKeyboardSource(std::function<std::shared_ptr<const LayoutKeys>()> source) {
+        keyboardSource_ = std::move(source);
+    }
+    // Takes the layout in use now: the tables the typing path reads and the captions.
+    void followKeyboard();
     bool Form_Load(std::string& error);
 
     // --- start-up window, help and exit
@@ -174,6 +182,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    std::function<std::shared_ptr<const LayoutKeys>()> keyboardSource_;
     friend MainControls& controlsOf(FrmType& window);
     const MainControls& controlsOf(const FrmType& window);
     friend const MainControls& controlsOf(const FrmType& window);

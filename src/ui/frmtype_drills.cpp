@@ -12,10 +12,12 @@ void FrmType::picDisplay_KeyPress(int KeyAscii) {
 }
 
 void FrmType::cmdOK_Click() {
+    followKeyboard();
     core_->ok();
 }
 
 void FrmType::cmdOKPractice_Click() {
+    followKeyboard();
     core_->okPractice();
 }
 

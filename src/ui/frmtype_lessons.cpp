@@ -9,6 +9,7 @@
 namespace tapwell {
 
 void FrmType::cmdLearn_Click(int Index) {
+    followKeyboard();
     core_->learn(Index);
 }
 
@@ -28,6 +29,7 @@ void FrmType::hideLessonButtons() {
 }
 
 void FrmType::cmdNext_Click(int Index) {
+    followKeyboard();
     core_->next(Index);
 }
 

@@ -11,6 +11,7 @@
 namespace tapwell {
 
 void FrmType::cmdMenu_Click(int Index) {
+    followKeyboard();
     core_->chooseMode(Index);
     const int mode = Index;
     imgArrow->hide();

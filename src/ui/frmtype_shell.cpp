@@ -51,6 +51,14 @@ bool FrmType::Form_Load(std::string& error) {
     return true;
 }
 
+void FrmType::followKeyboard() {
+    if (!keyboardSource_) return;
+    std::shared_ptr<const LayoutKeys> keys = keyboardSource_();
+    if (keys == state().layout) return;
+    core_->setLayout(std::move(keys));
+    picKeys->setCaptions(state());
+}
+
 void FrmType::Command1_Click() {
     shell_->showAbout();
 }

@@ -1,0 +1,18 @@
+// The keyboard layout the child has, as the typing path looks it up.
+#pragma once
+
+#include "state/keytables.h"
+
+#include <functional>
+#include <memory>
+
+namespace tapwell {
+
+// Null while the keyboard in use types as US QWERTY does (key.dat's keyboard, exactly as
+// designed), else the layout's keys. Each call reads the X server's keymap again (through
+// Qt's own connection: a fraction of a millisecond), so a layout changed while Tapwell
+// runs is followed; without an X server, the system's keyboard setting. The same layout
+// gives the same object.
+std::function<std::shared_ptr<const LayoutKeys>()> keyboardInUse();
+
+} // namespace tapwell
