@@ -585,6 +585,14 @@ QString characterWords(int c) {
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return QString(QChar(c));
     for (const auto& [ch, name] : kNames)
         if (ch == c) return QLatin1String(name);
+    // Another layout's character: a letter as its capital, as its key shows it ("Ö"), any
+    // other as itself, which the screen reader reads by its own name.
+    if (c > 127 && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF)) {
+        const char32_t ch = static_cast<char32_t>(c);
+        const QString own = QString::fromUcs4(&ch, 1);
+        const QString capital = own.toUpper();
+        return capital.size() == own.size() ? capital : own; // ß stays ß, not SS
+    }
     return {};
 }
 
