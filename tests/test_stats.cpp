@@ -5,6 +5,7 @@
 #include "shipped.h"
 
 #include <QtTest>
+#include <memory>
 
 #include <ctime>
 
@@ -70,6 +71,24 @@ void TestStats::keyStatsCountOnlyTheLastPressesOfEachKey() {
     QCOMPARE(stats.at(kSpaceBarKey).misses, 1);
     QVERIFY(!stats.count(keyOfCharacter(*t, 'a'))); // never asked for: no numbers, grey on the map
     QCOMPARE(keyOfCharacter(*t, '!'), keyOfCharacter(*t, '1'));
+
+    // A key's record is of the layout it was typed on: on a German keyboard the US lines
+    // count for nothing, and the German ones for the German keys.
+    auto de = std::make_shared<LayoutKeys>();
+    de->name = "de";
+    de->chars[U'ö'] = {keyOfCharacter(*t, ';'), 0, kHomeRow};
+    de->chars[U'w'] = {keyOfCharacter(*t, 'w'), 0, kTopRow};
+    std::vector<Press> german;
+    press(german, U'ö', 4, 2, 'p');
+    for (Press& p : german)
+        p.keyboard = QStringLiteral("de");
+    german.insert(german.end(), presses.begin(), presses.end());
+    t->layout = de;
+    const auto onGerman = keyStats(*t, german);
+    QCOMPARE(onGerman.size(), std::size_t{1});
+    QCOMPARE(onGerman.at(keyOfCharacter(*t, U'ö')).misses, 2);
+    t->layout = nullptr;
+    QCOMPARE(keyStats(*t, german).count(keyOfCharacter(*t, ';')), std::size_t{0});
 }
 
 void TestStats::dailyMediansLeaveGaps() {

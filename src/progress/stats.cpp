@@ -80,7 +80,7 @@ std::vector<Press> pressesOf(const std::vector<Store::RecentKey>& keys) {
         const bool retry = i + 1 < keys.size() && keys[i + 1].lineId == k.lineId &&
                            keys[i + 1].expected == k.expected &&
                            keys[i + 1].typed != keys[i + 1].expected;
-        out.push_back({k.expected, k.typed, day, retry, k.lineId});
+        out.push_back({k.expected, k.typed, day, retry, k.lineId, k.keyboard});
     }
     return out;
 }
@@ -98,8 +98,11 @@ std::vector<LineSummary> summariesOf(const std::vector<Store::StoredLine>& lines
 
 std::map<int, KeyStats> keyStats(const KeyTables& t, const std::vector<Press>& newestFirst) {
     std::map<int, Tally> tallies;
+    // A key's record is of one layout: a German child's Z is not a US child's Z.
+    const QString layout = t.layout ? QString::fromStdString(t.layout->name) : QString();
     for (std::size_t i = 0; i < newestFirst.size(); ++i) {
         const Press& p = newestFirst[i];
+        if (p.keyboard != layout) continue;
         const int key = keyOfCharacter(t, p.expected);
         if (key == 0) continue;
         Tally& tally = tallies[key];

@@ -27,7 +27,8 @@ struct Press {
     // Another try at the key just missed: the key came up once, however many tries it
     // took, and counts as missed when its first try was wrong.
     bool retry = false;
-    qint64 line = 0; // the line's id in the record
+    qint64 line = 0;    // the line's id in the record
+    QString keyboard{}; // the layout its line was typed on, empty for US
 };
 
 // A finished line, as the statistics read it.

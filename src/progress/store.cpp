@@ -613,27 +613,33 @@ std::vector<Store::RecentKey> Store::recentKeys(qint64 childId, int maxLines, qi
     QSqlQuery lineQuery(db);
     lineQuery.setForwardOnly(true);
     lineQuery.prepare(
-        QStringLiteral("SELECT id, started FROM line WHERE child_id = ? AND id > ? "
-                       "AND length(started) <= 64 ORDER BY started DESC, id DESC LIMIT ?"));
+        QStringLiteral("SELECT id, started, coalesce(keyboard, '') FROM line WHERE child_id = ? "
+                       "AND id > ? AND length(started) <= 64 ORDER BY started DESC, id DESC "
+                       "LIMIT ?"));
     lineQuery.addBindValue(childId);
     lineQuery.addBindValue(afterLineId);
     lineQuery.addBindValue(maxLines);
     if (!lineQuery.exec()) return out;
-    std::vector<std::pair<qint64, QString>> recent;
+    struct Recent {
+        qint64 id;
+        QString started, keyboard;
+    };
+    std::vector<Recent> recent;
     while (lineQuery.next())
-        recent.emplace_back(lineQuery.value(0).toLongLong(), lineQuery.value(1).toString());
+        recent.push_back({lineQuery.value(0).toLongLong(), lineQuery.value(1).toString(),
+                          lineQuery.value(2).toString().left(100)});
     lineQuery.finish();
 
     QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT expected, typed FROM keystroke WHERE line_id = ? AND "
                              "seq <= ? ORDER BY seq DESC"));
-    for (const auto& [id, started] : recent) {
+    for (const auto& [id, started, keyboard] : recent) {
         q.bindValue(0, id);
         q.bindValue(1, kMostKeysPerLine);
         if (!q.exec()) return out;
         while (q.next() && out.size() < static_cast<std::size_t>(kMostRecentKeys))
-            out.push_back({q.value(0).toInt(), q.value(1).toInt(), started, id});
+            out.push_back({q.value(0).toInt(), q.value(1).toInt(), started, id, keyboard});
         if (out.size() >= static_cast<std::size_t>(kMostRecentKeys)) break;
     }
     return out;

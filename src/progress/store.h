@@ -176,6 +176,7 @@ public:
         int typed = 0;
         QString started; // of its line
         qint64 lineId = 0;
+        QString keyboard{}; // of its line: the layout as XKB names it, empty for US
     };
     // Only the keys of lines after `afterLineId` when given.
     std::vector<RecentKey> recentKeys(qint64 childId, int maxLines = kRecentLines,

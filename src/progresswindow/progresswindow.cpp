@@ -329,7 +329,8 @@ void ProgressWindow::fill(progress::Child child) {
                         draw(data, [this] { emit filled(); });
                     });
         }
-        reader_->request(child, today.isValid() ? today : QDate::currentDate());
+        reader_->request(child, today.isValid() ? today : QDate::currentDate(),
+                         host_.keys ? host_.keys->layout : nullptr);
     } else {
         emit filled();
     }
@@ -390,6 +391,7 @@ const std::map<int, progress::KeyStats>& ProgressWindow::keyStats() const {
 }
 
 void ProgressWindow::fillMap() {
+    if (host_.keys) keyboard->setCaptions(*host_.keys); // the keyboard in use now
     fillTroubleMap(*keyboard, host_.keys, shown_->keys);
     if (host_.keys)
         keyboard->setAccessibleDescription(progress::troubleList(*host_.keys, shown_->keys));

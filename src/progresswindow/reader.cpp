@@ -18,7 +18,9 @@ public:
     Worker(QString path, std::optional<KeyTables> keys)
         : path_(std::move(path)), keys_(std::move(keys)) {}
 
-    std::shared_ptr<const ProgressData> read(const progress::Child& child, const QDate& day) {
+    std::shared_ptr<const ProgressData> read(const progress::Child& child, const QDate& day,
+                                             std::shared_ptr<const LayoutKeys> layout) {
+        if (keys_) keys_->layout = std::move(layout);
         auto data = std::make_shared<ProgressData>();
         data->child = child;
         data->day = day;
@@ -92,11 +94,12 @@ RecordReader::~RecordReader() {
     thread_.wait();
 }
 
-void RecordReader::request(const progress::Child& child, const QDate& day) {
+void RecordReader::request(const progress::Child& child, const QDate& day,
+                           std::shared_ptr<const LayoutKeys> layout) {
     const quint64 asked = ++asked_;
     Worker* worker = worker_;
-    QMetaObject::invokeMethod(worker_, [this, worker, asked, child, day] {
-        auto data = worker->read(child, day);
+    QMetaObject::invokeMethod(worker_, [this, worker, asked, child, day, layout] {
+        auto data = worker->read(child, day, layout);
         // Back on the window's thread; an answer to an older question goes unheard.
         QMetaObject::invokeMethod(this, [this, asked, data] {
             if (asked == asked_) emit read(data);

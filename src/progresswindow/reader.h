@@ -48,7 +48,10 @@ public:
 
     // Asks for the child's progress up to `day`; `read` brings it, on this object's
     // thread. A newer request makes an older one's answer go unheard.
-    void request(const progress::Child& child, const QDate& day);
+    // The keys are counted on `layout` (the keyboard in use as the window asks; null: the
+    // US keyboard).
+    void request(const progress::Child& child, const QDate& day,
+                 std::shared_ptr<const LayoutKeys> layout = nullptr);
     // Forgets what was read of children no longer there.
     void keepOnly(const QList<progress::Child>& children);
 
