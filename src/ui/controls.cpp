@@ -555,8 +555,10 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
             textCursor().deletePreviousChar();
         else if (key == 127)
             textCursor().deleteChar();
-        else if (key >= 32 && key <= 255)
-            textCursor().insertText(QString(QChar(key)));
+        else if (key >= 32) {
+            const char32_t ch = static_cast<char32_t>(key);
+            textCursor().insertText(QString::fromUcs4(&ch, 1));
+        }
     }
     ensureCursorVisible();
 }
@@ -609,11 +611,9 @@ QString plainToolTip(const QString& text) {
 
 QList<int> typedCodes(const QKeyEvent* e) {
     QList<int> codes;
-    const QString text = e->text();
-    for (QChar ch : text) {
-        const int u = ch.unicode();
-        codes.append(u >= 1 && u <= 255 ? u : 256);
-    }
+    // Code points: a letter of another script is one character, not two halves.
+    for (const char32_t u : e->text().toUcs4())
+        if (u >= 1) codes.append(static_cast<int>(u));
     return codes;
 }
 

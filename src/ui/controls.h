@@ -97,7 +97,7 @@ public:
     QStringList printedLines() const { return lines_; }
 
 signals:
-    // Each character code of a key press; codes outside 1..255 arrive as 256.
+    // Each character of a key press, as a Unicode code point.
     void keyTyped(int code);
     void textChanged(); // printed or cleared: printedLines() reads differently
 
@@ -222,7 +222,7 @@ QPushButton* makeButton(QWidget* parent, const QString& text, const QFont& font)
 QString plainToolTip(const QString& text);
 
 // The character codes of a key event, with Shift already applied; none for keys that
-// make no character. Codes outside 1..255 come out as 256, which no key expects.
+// make no character. Each is a Unicode code point.
 QList<int> typedCodes(const QKeyEvent* e);
 
 } // namespace tapwell

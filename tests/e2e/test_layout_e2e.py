@@ -1,7 +1,8 @@
-"""The keyboard a child has: with the X server's layout set to German (setxkbmap de), the
-on-screen keyboard shows QWERTZ, a Home Row Character Drill line asks for the German home
-row's keys, and typed through the X server with ö and ä it is judged right and recorded
-with their code points and the layout's name."""
+"""The keyboard a child has: the session's X server is set to one layout after another
+(setxkbmap, while tapwell runs), and by the next line the on-screen keyboard shows that
+layout's keys, a Home Row Character Drill line asks for that layout's home row only, and
+typed through the X server it is judged right and recorded with the layout's name and
+its characters as code points."""
 
 import contextlib
 import sqlite3
@@ -12,7 +13,14 @@ import unittest
 sys.dont_write_bytecode = True
 from tapwell_e2e import Layout, Session, ok_shown, wait_until  # noqa: E402
 
-GERMAN_HOME_ROW = set("asdfghjklöä")
+# (layout, variant, its home row, names of keys only it shows)
+LAYOUTS = [
+    ("de", "", "asdfghjklöä", ["Z", "Ö", "Ä", "ß"]),
+    ("fr", "", "qsdfghjklmù", ["Ù", "É"]),
+    ("gb", "", "asdfghjkl;'", ["2, quotation mark"]),
+    ("us", "dvorak", "aoeuidhtns-", ["apostrophe, quotation mark"]),
+    ("ru", "", "фывапролджэ", ["Ф", "Я", "Ж"]),
+]
 
 
 def find(tree, pred):
@@ -33,41 +41,41 @@ def query(path, sql):
 
 
 class KeyboardLayouts(unittest.TestCase):
-    def test_a_german_child_types_their_own_home_row(self):
+    def test_each_childs_keyboard_by_the_next_line(self):
         with Session(settings="1,0,0,0,0,0\r\n", name=self.id(), accessibility=True) as s:
-            subprocess.run(["setxkbmap", "-display", s.display, "de"], check=True, timeout=30)
             s.click_about_ok()
             s.click(Layout.menu_button(2))  # Character Drill, the Home Row chosen
             wait_until(lambda: ok_shown(s), 10, "the Character Drill's OK")
-            lines = 0
-            asked = set()
-            while True:
-                s.click(Layout.ok_button())
-                lines += 1
-                tree = wait_until(lambda: (lambda t: t if find(
-                    t, lambda n: n["name"] == "Text display" and "\n" in n.get("text", ""))
-                    else None)(s.atspi_tree()), 10, "the line on the bus")
-                display = find(tree, lambda n: n["name"] == "Text display")
-                line = display["text"].split("\n")[1]
-                self.assertTrue(set(line) - {" "} <= GERMAN_HOME_ROW, line)
-                # The keyboard shows the German keys: Z where US has Y, Ö beside L.
-                for name in ("Z", "Ö", "Ä", "ß"):
-                    self.assertIsNotNone(find(tree, lambda n, name=name: n["role"] == "push button"
-                                              and n["name"].split(",")[0] == name), name)
-                asked |= set(line) & set("öä")
-                s.type(line + "\n", 60)
-                wait_until(lambda: ok_shown(s), 10, "OK after the line")
-                if "ö" in line or "ä" in line or lines == 3:
-                    break
-            # Recorded with the layout's name, and ö and ä as their code points.
             path = s.progress_path()
-            wait_until(lambda: query(path, "SELECT count(*) FROM line")[0][0] == lines, 10,
-                       "the lines in the record")
-            self.assertEqual(query(path, "SELECT DISTINCT keyboard, accuracy FROM line"),
-                             [("de", 100.0)])
-            typed = {e for (e,) in query(path, "SELECT DISTINCT expected FROM keystroke "
-                                               "WHERE expected = typed AND expected > 127")}
-            self.assertEqual(typed, {ord(c) for c in asked})
+            lines = 0
+            for layout, variant, home_row, shown in LAYOUTS:
+                name = "%s(%s)" % (layout, variant) if variant else layout
+                with self.subTest(name):
+                    args = [layout] + (["-variant", variant] if variant else [])
+                    subprocess.run(["setxkbmap", "-display", s.display] + args, check=True,
+                                   timeout=30)
+                    s.click(Layout.ok_button())
+                    lines += 1
+                    tree = wait_until(lambda: (lambda t: t if find(
+                        t, lambda n: n["name"] == "Text display" and "\n" in n.get("text", ""))
+                        else None)(s.atspi_tree()), 10, "the line on the bus")
+                    line = find(tree, lambda n: n["name"] == "Text display")["text"].split("\n")[1]
+                    self.assertTrue(set(line) - {" "} <= set(home_row), line)
+                    for key in shown:
+                        self.assertIsNotNone(find(tree, lambda n, key=key: n["role"] ==
+                                                  "push button" and key in (
+                                                      n["name"], n["name"].split(",")[0])), key)
+                    s.type(line + "\n", 60)
+                    wait_until(lambda: ok_shown(s), 10, "OK after the line")
+                    wait_until(lambda: query(path, "SELECT count(*) FROM line")[0][0] == lines,
+                               10, "the line in the record")
+                    self.assertEqual(query(path, "SELECT keyboard, accuracy FROM line "
+                                                 "ORDER BY id DESC LIMIT 1"), [(name, 100.0)])
+                    asked = {ord(c) for c in line if c != " "}
+                    typed = query(path, "SELECT expected, typed FROM keystroke WHERE line_id = "
+                                        "(SELECT max(id) FROM line)")
+                    self.assertTrue(all(e == t for e, t in typed), typed)
+                    self.assertEqual({e for e, _ in typed} - {13, 32}, asked)
 
 
 if __name__ == "__main__":
