@@ -18,7 +18,9 @@ void GuideModel::light(int hand, int picture) {
 
 void GuideModel::ShowKey(int c) {
     const int k = keyIndexOf(s_, c);
-    if (k == 0) return; // a code with no key on our keyboard
+    if (k == 0 || k > kLastKey)
+        return; // a code with no key on our keyboard, or none a
+                // drill asks for (the ISO keys)
     mark(k, true);
     if (s_.HomeShown == 0) light(s_.KeyHand(k, 1), s_.KeyHand(k, 2));
     // After the key's own finger, so the Shift hand ends on its little finger.
@@ -28,7 +30,7 @@ void GuideModel::ShowKey(int c) {
 
 void GuideModel::ClearKey(int c) {
     const int k = keyIndexOf(s_, c);
-    if (k == 0) return;
+    if (k == 0 || k > kLastKey) return;
     mark(k, false);
     if (s_.HomeShown == 0) {
         light(kLeftHand, kPlainHand);

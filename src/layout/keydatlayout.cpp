@@ -17,11 +17,13 @@ std::optional<Key> keyOfIndex(int index) {
     if (index == kEnterKey) return Key::RTRN;
     if (index == kLeftShiftKey) return Key::LFSH;
     if (index == kRightShiftKey) return Key::RTSH;
+    if (index == kIsoLeftKey) return Key::LSGT;
+    if (index == kIsoRightKey) return Key::BKSL; // AC12, where ISO keyboards have it
     return std::nullopt;
 }
 
 int indexOfKey(Key k) {
-    for (int i = kFirstKey; i <= kLastKey; ++i)
+    for (int i = kFirstKey; i <= kIsoRightKey; ++i)
         if (keyOfIndex(i) == k) return i;
     return 0;
 }

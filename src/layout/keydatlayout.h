@@ -11,7 +11,8 @@
 namespace tapwell::layout {
 
 // The key of an on-screen key index: 52..63 the number row, 64..75 the top row, 76..86
-// the home row, 87 Enter, 88 the left Shift, 89..98 the bottom row, 99 the right Shift.
+// the home row, 87 Enter, 88 the left Shift, 89..98 the bottom row, 99 the right Shift;
+// 101 the ISO key left of Z and 102 the one right of the home row (BKSL, as AC12).
 std::optional<Key> keyOfIndex(int index);
 // The on-screen key index of k, or 0 for keys the designed keyboard does not have (TLDE,
 // BKSL, LSGT, AltGr) and the space bar, which is a panel of its own.

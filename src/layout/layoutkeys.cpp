@@ -23,9 +23,11 @@ int firstPlace(LessonRow row) {
 std::shared_ptr<const LayoutKeys> layoutKeysOf(const Layout& l) {
     auto k = std::make_shared<LayoutKeys>();
     k->name = l.name().text();
-    for (int index = kFirstKey; index <= kLastKey; ++index) {
+    k->iso = l.shape() == Shape::Iso;
+    for (int index = kFirstKey; index <= kIsoRightKey; ++index) {
         const auto key = keyOfIndex(index);
-        if (!key || !isCharacterKey(*key)) continue;
+        if (!key || !isCharacterKey(*key) || !l.hasKey(*key)) continue;
+        if (index >= kIsoLeftKey && !k->iso) continue; // not on an ANSI keyboard's screen
         const Symbol& plain = l.symbol(*key, Level::Plain);
         const Symbol& shift = l.symbol(*key, Level::Shift);
         const auto row = rowOf(*key);

@@ -179,6 +179,8 @@ void fillTroubleMap(OnScreenKeyboard& map, const KeyTables* tables,
         keyboard->imgHand[h]->setPicture(mapHand(static_cast<int>(h)));
     for (int k = kFirstKey; k <= kLastKey; ++k)
         if (k != kLeftShiftKey && k != kRightShiftKey) paint(keyboard->cmdKey(k), k);
+    for (int k : {kIsoLeftKey, kIsoRightKey})
+        paint(keyboard->cmdKey(k), k);
     for (int k : {kLeftShiftKey, kRightShiftKey}) {
         // A Shift key is never asked for by itself: its misses are its characters'.
         keyboard->cmdKey(k)->setPicture(neverAskedFace());

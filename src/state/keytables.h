@@ -31,6 +31,10 @@ inline constexpr int kLastKey = 99;
 inline constexpr int kEnterKey = 87;
 inline constexpr int kLeftShiftKey = 88;
 inline constexpr int kRightShiftKey = 99;
+// The keys of ISO keyboards the designed one does not have: left of Z and right of the
+// home row. Shown where the layout has them; they belong to no row a drill draws from.
+inline constexpr int kIsoLeftKey = 101;
+inline constexpr int kIsoRightKey = 102;
 
 // The keyboard a child has, where it is not key.dat's US one: what the tables below say by
 // character, for any character, on the same on-screen keys (their fingers are the keys'
@@ -49,6 +53,7 @@ struct LayoutKeys {
     // What each on-screen key shows: its caption and, where Shift types other than its
     // capital, the Shift character small above it (UTF-8).
     std::map<int, std::pair<std::string, std::string>> captions;
+    bool iso = false; // the ISO shape: the two keys above, a two-row Enter
     bool operator==(const LayoutKeys&) const = default;
 };
 

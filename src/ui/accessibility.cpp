@@ -61,8 +61,8 @@ FrmType* windowOf(const QWidget* w) {
 }
 
 int keyIndexOfWidget(const FrmType& f, const QWidget* w) {
-    for (int k = kFirstKey; k <= kLastKey; ++k)
-        if (controlsOf(f).cmdKey(k) == w) return k;
+    for (int k = kFirstKey; k <= kIsoRightKey; ++k)
+        if (controlsOf(f).cmdKey(k) == w && w != nullptr) return k;
     return 0;
 }
 

@@ -252,8 +252,9 @@ void FrmType::connectControls() {
     for (int i = 0; i < 2; ++i)
         connect(cmdNext[static_cast<std::size_t>(i)], &SSCommand::clicked, this,
                 [this, i] { cmdNext_Click(i); });
-    for (int k = kFirstKey; k <= kLastKey; ++k)
-        connect(cmdKey(k), &SSCommand::clicked, this, [this, k] { cmdKey_Click(k); });
+    for (int k = kFirstKey; k <= kIsoRightKey; ++k)
+        if (cmdKey(k) != nullptr)
+            connect(cmdKey(k), &SSCommand::clicked, this, [this, k] { cmdKey_Click(k); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdOKPractice, &QPushButton::clicked, this, [this] { cmdOKPractice_Click(); });
     // Every character typed in the display or on the keyboard goes to the one handler.

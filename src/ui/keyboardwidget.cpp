@@ -57,6 +57,11 @@ OnScreenKeyboard::OnScreenKeyboard(QWidget* parent) : PictureBox(parent, kBlue, 
     makeKey(kEnterKey, QStringLiteral("Enter"), 8160, 1320, 1215);
     makeKey(kLeftShiftKey, QStringLiteral("Shift"), 720, 1920, 1095);
     makeKey(kRightShiftKey, QStringLiteral("Shift"), 7800, 1920, 1095);
+    // The ISO keys, shown where the layout has them.
+    for (int k : {kIsoLeftKey, kIsoRightKey}) {
+        makeKey(k, QString(), 0, 0, kKeySize);
+        cmdKey(k)->hide();
+    }
 
     for (int k = 0; k < 2 * kPicturesPerHand; ++k) {
         auto* img = new ImageBox(this, true);
@@ -98,7 +103,39 @@ void OnScreenKeyboard::spaceBarMarked(bool marked) {
     pnlSpace->setRing(marked ? kMarkRing : QColor());
 }
 
+void OnScreenKeyboard::setShape(bool iso) {
+    // A place on the keyboard's grid of tenths of a key, in twips; the ISO Enter stands
+    // on two rows, as wide as its lower part.
+    const auto put = [](SSCommand* key, layout::Key k) {
+        const layout::KeyPlace p = layout::placeOf(k, layout::Shape::Iso);
+        const layout::KeyRect& r = p.twoRows() ? p.lower : p.upper;
+        place(key, 360 + 60 * r.left, 120 + 600 * p.upper.row, 60 * r.width + 15,
+              p.twoRows() ? kKeySize + kKeyStep : kKeySize);
+    };
+    if (iso) {
+        put(cmdKey(kEnterKey), layout::Key::RTRN);
+        put(cmdKey(kLeftShiftKey), layout::Key::LFSH);
+        put(cmdKey(kIsoLeftKey), layout::Key::LSGT);
+        put(cmdKey(kIsoRightKey), layout::Key::BKSL);
+    } else {
+        place(cmdKey(kEnterKey), 8160, 1320, 1215, kKeySize);
+        place(cmdKey(kLeftShiftKey), 720, 1920, 1095, kKeySize);
+    }
+    for (int k : {kIsoLeftKey, kIsoRightKey})
+        cmdKey(k)->setVisible(iso);
+    // The narrow ISO Enter holds its word in a smaller letter.
+    cmdKey(kEnterKey)->setFont(layoutFont(QStringLiteral("Arial"), iso ? 9.75 : 12, true));
+}
+
 void OnScreenKeyboard::setCaptions(const KeyTables& tables) {
+    setShape(tables.layout && tables.layout->iso);
+    for (int k : {kIsoLeftKey, kIsoRightKey}) {
+        const auto it = tables.layout ? tables.layout->captions.find(k)
+                                      : decltype(tables.layout->captions.end()){};
+        const bool known = tables.layout && it != tables.layout->captions.end();
+        cmdKey(k)->setText(known ? QString::fromStdString(it->second.first) : QString());
+        cmdKey(k)->setShiftCaption(known ? QString::fromStdString(it->second.second) : QString());
+    }
     for (const KeyRow& row : kKeyRows)
         for (int i = row.first; i <= row.last; ++i) {
             QString caption = QString(QChar::fromLatin1(row.captions[i - row.first]));

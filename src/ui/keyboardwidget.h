@@ -5,6 +5,7 @@
 #pragma once
 
 #include "guide/guidemodel.h"
+#include "layout/keys.h"
 #include "state/table.h"
 #include "ui/controls.h"
 
@@ -25,9 +26,12 @@ public:
     // letter's capital, that small above the caption ("!" on the 1 key): from the key
     // data once it is read, and again when the layout changes.
     void setCaptions(const KeyTables& tables);
+    // The ISO shape (the key left of Z, the one right of the home row, a two-row Enter)
+    // or the designed one.
+    void setShape(bool iso);
 
     // Named as in our layout tables.
-    Table1<SSCommand*, 52, 99> cmdKey;
+    Table1<SSCommand*, 52, 102> cmdKey; // 100 and up: see kIsoLeftKey
     SSPanel* pnlSpace;
     std::array<ImageBox*, 14> imgFinger{}; // per hand: plain, four fingers lit, four, thumb
     std::array<ImageBox*, 2> imgHand{};

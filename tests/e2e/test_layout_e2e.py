@@ -13,11 +13,12 @@ import unittest
 sys.dont_write_bytecode = True
 from tapwell_e2e import Layout, Session, ok_shown, wait_until  # noqa: E402
 
-# (layout, variant, its home row, names of keys only it shows)
+# (layout, variant, its home row, names of keys only it shows: ISO keyboards' key left of
+# Z and the one right of the home row among them)
 LAYOUTS = [
-    ("de", "", "asdfghjklöä", ["Z", "Ö", "Ä", "ß"]),
+    ("de", "", "asdfghjklöä", ["Z", "Ö", "Ä", "ß", "less than, greater than", "hash, apostrophe"]),
     ("fr", "", "qsdfghjklmù", ["Ù", "É"]),
-    ("gb", "", "asdfghjkl;'", ["2, quotation mark"]),
+    ("gb", "", "asdfghjkl;'", ["2, quotation mark", "backslash, vertical bar", "hash, tilde"]),
     ("us", "dvorak", "aoeuidhtns-", ["apostrophe, quotation mark"]),
     ("ru", "", "фывапролджэ", ["Ф", "Я", "Ж"]),
 ]
