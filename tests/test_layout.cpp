@@ -2,6 +2,7 @@
 // XKB's as one model, known facts of the layouts children have, every layout of the
 // registry, and where the layout in use comes from (files, and a real X server when
 // Xvfb is installed).
+#include "drills/drilltext.h"
 #include "layout/keydatlayout.h"
 #include "layout/layoutkeys.h"
 #include "layout/registry.h"
@@ -224,6 +225,26 @@ private slots:
         QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 0), 3);
         QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 2), int{U'ä'});
         QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 3), kEnter);
+    }
+
+    void aWordDrillTakesTheWordsTheKeyboardTypes() {
+        // German types English words on its home row; Russian none: its keys instead.
+        for (const char* name : {"de", "ru"}) {
+            auto s = test::stateWithKeyData();
+            s->layout = layoutKeysOf(*layoutFromNames(LayoutName{name, {}}));
+            s->Mode = kWordDrill;
+            const RowChoice home = {true, false, false, false};
+            QCOMPARE(tooFewWords(*s, home), std::string(name) == "ru");
+            SeededRandom random(3);
+            for (int n = 0; n < 20; ++n) {
+                const std::string line = MakeDrillLine(*s, home, true, random);
+                QVERIFY(!line.empty());
+                for (int i = 0; i < s->LineLen; ++i) {
+                    const int c = static_cast<int>(s->LineChars(i));
+                    QVERIFY2(c == kSpace || lessonRowOf(*s, c) == kHomeRow, line.c_str());
+                }
+            }
+        }
     }
 
     // The physical keys.

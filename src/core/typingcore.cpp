@@ -280,6 +280,7 @@ void TypingCore::NewDrillLine() {
         if (line.allSecure) above = kAllSecureText;
         if (line.fromRecord) practisedMost_ = line.practisedMost;
     } else {
+        if (s_.Mode == kWordDrill && tooFewWords(s_, chosenRows(g_))) above = kTooFewWordsText;
         text = MakeDrillLine(s_, chosenRows(g_), g_.UseShift == 1, svc_.random);
     }
 

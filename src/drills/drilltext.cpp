@@ -2,6 +2,8 @@
 
 #include "state/text.h"
 
+#include <algorithm>
+
 namespace tapwell {
 
 void PickRow(TypeState& s, const RowChoice& checked, Random& random) {
@@ -44,7 +46,39 @@ std::string characterLine(TypeState& s, const RowChoice& checked, bool useShift,
     return text;
 }
 
+// Three of the words that this keyboard types on the checked rows' keys.
+std::string layoutWordLine(TypeState& s, const std::vector<std::string>& words, bool useShift,
+                           Random& random) {
+    std::string text;
+    s.LineLen = 0;
+    for (int w = 1; w <= 3; ++w) {
+        const std::string& word = words[static_cast<std::size_t>(
+            randomWhole(random, static_cast<int>(words.size())) - 1)];
+        const bool capital = random.next() < 0.25f && useShift;
+        if (w > 1) {
+            text += ' ';
+            s.LineChars(s.LineLen) = kSpace;
+            s.LineRows(s.LineLen) = kSpaceRow;
+            ++s.LineLen;
+        }
+        for (std::size_t i = 0; i < word.size() && s.LineLen < kLineSlots - 1; ++i) {
+            int c = static_cast<unsigned char>(word[i]);
+            if (i == 0 && capital && shiftCharOf(s, c) != 0) c = shiftCharOf(s, c);
+            text += utf8Of(static_cast<char32_t>(c));
+            s.LineChars(s.LineLen) = static_cast<char32_t>(c);
+            s.LineRows(s.LineLen) = static_cast<i16>(lessonRowOf(s, c));
+            ++s.LineLen;
+        }
+    }
+    return text;
+}
+
 std::string wordLine(TypeState& s, const RowChoice& checked, bool useShift, Random& random) {
+    if (s.layout) {
+        const std::vector<std::string> words = wordsOfRows(s, checked);
+        if (words.size() < kFewestWords) return characterLine(s, checked, useShift, random);
+        return layoutWordLine(s, words, useShift, random);
+    }
     std::string text;
     for (int w = 1; w <= 3; ++w) {
         PickRow(s, checked, random);
@@ -69,6 +103,27 @@ std::string wordLine(TypeState& s, const RowChoice& checked, bool useShift, Rand
 }
 
 } // namespace
+
+std::vector<std::string> wordsOfRows(const TypeState& s, const RowChoice& checked) {
+    std::vector<std::string> out;
+    const auto typed = [&](unsigned char c) {
+        const int row = lessonRowOf(s, c);
+        return keyIndexOf(s, c) != 0 && row >= kHomeRow && row <= kNumberRow &&
+               checked[static_cast<std::size_t>(row - 1)];
+    };
+    for (int row = 1; row <= 3; ++row)
+        for (int n = 1; n <= 30; ++n) {
+            const std::string& word = s.WordList(row, n);
+            if (!word.empty() && std::all_of(word.begin(), word.end(), typed) &&
+                std::find(out.begin(), out.end(), word) == out.end())
+                out.push_back(word);
+        }
+    return out;
+}
+
+bool tooFewWords(const TypeState& s, const RowChoice& checked) {
+    return s.layout && wordsOfRows(s, checked).size() < kFewestWords;
+}
 
 std::string MakeDrillLine(TypeState& s, const RowChoice& checked, bool useShift, Random& random) {
     return s.Mode == kWordDrill ? wordLine(s, checked, useShift, random)

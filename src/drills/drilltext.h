@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tapwell {
 
@@ -22,6 +23,15 @@ void PickRow(TypeState& s, const RowChoice& checked, Random& random);
 // Fills LineChars, LineRows and LineLen (without the final Enter) for a Character
 // Drill (s.Mode 2) or Word Drill (s.Mode 3) line and returns the line's text.
 std::string MakeDrillLine(TypeState& s, const RowChoice& checked, bool useShift, Random& random);
+
+// On a keyboard of another layout, the shipped words that can be typed on the checked
+// rows' keys alone; fewer than kFewestWords, and a Word Drill line is one of those rows'
+// characters instead, with kTooFewWordsText said above it.
+std::vector<std::string> wordsOfRows(const TypeState& s, const RowChoice& checked);
+inline constexpr std::size_t kFewestWords = 3;
+inline constexpr const char* kTooFewWordsText =
+    "This keyboard has too few words for these rows: type their keys.";
+bool tooFewWords(const TypeState& s, const RowChoice& checked);
 
 // The random row, hand, finger and shift level of Keyboard Practice.
 void PickPracticeFinger(TypeState& s, const RowChoice& checked, bool useShift, Random& random);
