@@ -4,17 +4,21 @@
 #include "progress/children.h"
 #include "progress/store.h"
 #include "shell/app.h"
+#include "ui/keyboardchooser.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QTimer>
 
 using namespace tapwell;
 using namespace tapwell::progress;
@@ -66,6 +70,7 @@ private slots:
     void aRecordThatCannotBeKeptIsToldOnceAndTypingGoesOn();
     void theSummaryCountsLinesDaysAndBestSpeeds();
     void exportWritesTheRecordAndFailsClearly();
+    void eachChildKeepsTheKeyboardChosenForThem();
 
 private:
     QString storePath() const { return dir_->filePath(QStringLiteral("progress.sqlite")); }
@@ -468,4 +473,31 @@ void TestChildren::exportWritesTheRecordAndFailsClearly() {
 }
 
 QTEST_MAIN(TestChildren)
+void TestChildren::eachChildKeepsTheKeyboardChosenForThem() {
+    makeChildren({QStringLiteral("Ada"), QStringLiteral("Bo")});
+    {
+        App app(storePath());
+        app.openMain();
+        FrmType& w = *app.main();
+        // Chosen by searching; the first match is taken with OK.
+        QTimer::singleShot(0, [] {
+            auto* c = qobject_cast<KeyboardChooser*>(QApplication::activeModalWidget());
+            QVERIFY(c != nullptr);
+            QCOMPARE(c->lstKeyboards->item(0)->text(), QStringLiteral("The keyboard in use"));
+            c->txtSearch->setText(QStringLiteral("English (Dvorak)"));
+            c->cmdOK->click();
+        });
+        app.childFrame()->cmdKeyboard->click();
+        QCOMPARE(app.child().keyboard, QStringLiteral("us(dvorak)"));
+        w.cmdMenu_Click(kCharacterDrill);         // the next activity asks for Dvorak's keys
+        QCOMPARE(keyIndexOf(w.state(), 'o'), 77); // the home row's second key
+    }
+    // Kept in the record for that child alone.
+    Store store(storePath());
+    QVERIFY(store.open());
+    const auto children = store.children();
+    QCOMPARE(children.at(0).keyboard, QStringLiteral("us(dvorak)"));
+    QVERIFY(children.at(1).keyboard.isEmpty());
+}
+
 #include "test_children.moc"

@@ -50,6 +50,16 @@ bool ChildrenService::change(qint64 id, const QString& name, const QString& pict
     return true;
 }
 
+bool ChildrenService::setKeyboard(qint64 id, const QString& keyboard, bool accents,
+                                  ChildError& error) {
+    if (!store_.setKeyboard(id, keyboard, accents)) {
+        error = {ChildFault::Record, {}, store_.problem()};
+        return false;
+    }
+    reload();
+    return true;
+}
+
 bool ChildrenService::remove(qint64 id, ChildError& error) {
     if (children_.size() < 2) {
         error = {ChildFault::LastChild, {}, {}};

@@ -45,6 +45,9 @@ public:
 
     std::optional<qint64> add(const QString& name, const QString& picture, ChildError& error);
     bool change(qint64 id, const QString& name, const QString& picture, ChildError& error);
+    // The keyboard the child types on (as XKB names it; empty: the one in use) and whether
+    // they are asked for accents and AltGr.
+    bool setKeyboard(qint64 id, const QString& keyboard, bool accents, ChildError& error);
     // The child and everything recorded for them.
     bool remove(qint64 id, ChildError& error);
 

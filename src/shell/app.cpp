@@ -6,6 +6,7 @@
 #include "plugins.h"
 #include "progress/export.h"
 #include "progress/stats.h"
+#include "ui/keyboardchooser.h"
 #include "ui/recordwords.h"
 #include "ui/twips.h"
 #include "windowstate.h"
@@ -149,8 +150,14 @@ void App::openMain() {
         QObject::connect(childFrame_, &ChildFrame::trickyClicked, main_.get(),
                          [this] { main_->cmdTricky_Click(); });
         main_->core().setTrickySource([this] { return trickyRecord(); });
-        main_->setKeyboardSource([this, inUse = keyboardInUse()] {
-            std::shared_ptr<const LayoutKeys> keys = inUse();
+        QObject::connect(childFrame_, &ChildFrame::keyboardClicked, main_.get(),
+                         [this] { chooseKeyboard(); });
+        // The keyboard chosen for the child, else the one in use.
+        main_->setKeyboardSource([this, inUse = keyboardInUse(), named = keyboardNamed()] {
+            // A name the desktop no longer knows: the keyboard in use.
+            const std::optional<Keys> chosen =
+                child_.keyboard.isEmpty() ? std::nullopt : named(child_.keyboard);
+            std::shared_ptr<const LayoutKeys> keys = chosen ? *chosen : inUse();
             if (recorder_)
                 recorder_->setKeyboard(keys ? QString::fromStdString(keys->name) : QString());
             return keys;
@@ -227,6 +234,20 @@ void App::childrenChanged(const QList<progress::Child>& children) {
         }
     setChild(children_.front());
     if (progress_) progress_->childrenChanged();
+}
+
+void App::chooseKeyboard() {
+    if (!main_ || child_.id == 0) return;
+    if (!keyboardChooser_) keyboardChooser_ = new KeyboardChooser(main_.get());
+    const std::optional<QString> chosen = keyboardChooser_->choose(child_.keyboard);
+    main_->activateWindow(); // the keys go to the menu again, with or without a window manager
+    if (!chosen || *chosen == child_.keyboard) return;
+    progress::ChildError error;
+    if (!childrenService_->setKeyboard(child_.id, *chosen, child_.accents, error)) {
+        QMessageBox::warning(main_.get(), QStringLiteral("Keyboard"), childErrorText(error));
+        return;
+    }
+    main_->followKeyboard();
 }
 
 void App::showProgress() {

@@ -12,9 +12,11 @@
 #include "state/options.h"
 #include "ui/childframe.h"
 #include "ui/frmtype.h"
+#include "ui/keyboardchooser.h"
 #include "ui/whoistyping.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -85,6 +87,8 @@ public:
     // "Who is typing?", from the start-up window or from the menu screen.
     void askWhoIsTyping(bool fromAbout);
     void showProgress();
+    // "Keyboard": the layout the child types on, kept in their record.
+    void chooseKeyboard();
     // My Progress's suggestion, started in the main window; false when it is busy.
     bool startSuggestion(const progress::Suggestion& what);
 
@@ -118,6 +122,7 @@ private:
     std::unique_ptr<progress::Store> store_;
     std::unique_ptr<progress::Recorder> recorder_;
     std::unique_ptr<progress::ChildrenService> childrenService_;
+    QPointer<KeyboardChooser> keyboardChooser_; // the main window's
     QList<progress::Child> children_;
     progress::Child child_;
     QString problem_;

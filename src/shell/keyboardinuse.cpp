@@ -48,7 +48,31 @@ private:
     std::shared_ptr<const LayoutKeys> keys_;
 };
 
+class Chosen {
+public:
+    std::optional<Keys> operator()(const QString& name) {
+        if (name == name_) return keys_;
+        name_ = name;
+        keys_ = std::nullopt;
+        std::string why;
+        const auto l = layout::layoutFromNames(layout::LayoutName::parse(name.toStdString()), &why);
+        if (!us_) us_ = layout::layoutFromNames(layout::LayoutName{"us", {}});
+        if (l) keys_ = us_ && l->sameKeys(*us_) ? nullptr : layout::layoutKeysOf(*l);
+        if (!l) qCDebug(lcShell).noquote() << "keyboard" << name << "unknown:" << why.c_str();
+        return keys_;
+    }
+
+private:
+    QString name_;
+    std::optional<layout::Layout> us_;
+    std::optional<Keys> keys_;
+};
+
 } // namespace
+
+std::function<std::optional<Keys>(const QString&)> keyboardNamed() {
+    return [chosen = std::make_shared<Chosen>()](const QString& name) { return (*chosen)(name); };
+}
 
 std::function<std::shared_ptr<const LayoutKeys>()> keyboardInUse() {
     return [follower = std::make_shared<Follower>()] { return (*follower)(); };

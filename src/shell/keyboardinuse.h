@@ -3,8 +3,11 @@
 
 #include "state/keytables.h"
 
+#include <QString>
+
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tapwell {
 
@@ -14,5 +17,11 @@ namespace tapwell {
 // runs is followed; without an X server, the system's keyboard setting. The same layout
 // gives the same object.
 std::function<std::shared_ptr<const LayoutKeys>()> keyboardInUse();
+
+// A layout chosen by its XKB name ("de", "us(dvorak)"): null for one that types as US
+// QWERTY; nothing for a name the desktop's data does not know. The same name gives the
+// same object.
+using Keys = std::shared_ptr<const LayoutKeys>;
+std::function<std::optional<Keys>(const QString& name)> keyboardNamed();
 
 } // namespace tapwell

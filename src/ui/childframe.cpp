@@ -15,9 +15,10 @@ namespace tapwell {
 namespace {
 
 // Right of "Choices" (which ends at 6375), its top and height; the window is 9465 wide.
-constexpr int kLeft = 6600, kTop = 480, kWidth = 2655, kHeight = 2775;
+// It reaches one button further down, for the keyboard's.
+constexpr int kLeft = 6600, kTop = 480, kWidth = 2655, kHeight = 3255;
 // The note stands below it, right of the Info/Help/Exit frame (which ends at 5415).
-constexpr int kNoteTop = 3480, kNoteMaxHeight = 2970;
+constexpr int kNoteTop = 3960, kNoteMaxHeight = 2490;
 
 QString wpm(const std::optional<double>& v) {
     return v ? QStringLiteral("%1 words per minute").arg(qRound(*v)) : QStringLiteral("not yet");
@@ -49,8 +50,13 @@ ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYe
     place(cmdTricky, 240, 1800, kWidth - 480, 375);
     cmdProgress = makeButton(this, QStringLiteral("My &Progress"), buttonFont);
     place(cmdProgress, 240, 2280, kWidth - 480, 375);
+    cmdKeyboard = makeButton(this, QStringLiteral("Key&board…"), buttonFont);
+    cmdKeyboard->setToolTip(QStringLiteral("The keyboard this child types on"));
+    place(cmdKeyboard, 240, 2760, kWidth - 480, 375);
     setTabOrder(cmdChange, cmdTricky);
     setTabOrder(cmdTricky, cmdProgress);
+    setTabOrder(cmdProgress, cmdKeyboard);
+    connect(cmdKeyboard, &QPushButton::clicked, this, &ChildFrame::keyboardClicked);
     connect(cmdChange, &QPushButton::clicked, this, &ChildFrame::changeChildClicked);
     connect(cmdTricky, &QPushButton::clicked, this, &ChildFrame::trickyClicked);
     connect(cmdProgress, &QPushButton::clicked, this, &ChildFrame::progressClicked);

@@ -29,6 +29,7 @@ public:
 signals:
     void changeChildClicked();
     void progressClicked();
+    void keyboardClicked();
     void trickyClicked();
 
 public:
@@ -37,6 +38,7 @@ public:
     QPushButton* cmdChange;
     QPushButton* cmdTricky;
     QPushButton* cmdProgress;
+    QPushButton* cmdKeyboard;
     Frame* fraNote;
     QLabel* lblNote;
 

@@ -1,0 +1,80 @@
+#include "keyboardchooser.h"
+
+#include "layout/registry.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tapwell {
+
+KeyboardChooser::KeyboardChooser(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Keyboard"));
+    auto* column = new QVBoxLayout(this);
+    auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+    txtSearch = new QLineEdit(this);
+    txtSearch->setClearButtonEnabled(true);
+    searchLabel->setBuddy(txtSearch);
+    auto* listLabel = new QLabel(QStringLiteral("The &keyboard this child types on:"), this);
+    lstKeyboards = new QListWidget(this);
+    lstKeyboards->setMinimumSize(360, 320);
+    listLabel->setBuddy(lstKeyboards);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    cmdOK = buttons->button(QDialogButtonBox::Ok);
+    column->addWidget(searchLabel);
+    column->addWidget(txtSearch);
+    column->addWidget(listLabel);
+    column->addWidget(lstKeyboards, 1);
+    column->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(txtSearch, &QLineEdit::textChanged, this, &KeyboardChooser::narrow);
+    connect(lstKeyboards, &QListWidget::itemActivated, this, &QDialog::accept);
+    connect(lstKeyboards, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        cmdOK->setEnabled(item != nullptr && !item->isHidden());
+    });
+}
+
+void KeyboardChooser::fill() {
+    if (filled_) return;
+    filled_ = true;
+    auto* inUse = new QListWidgetItem(QStringLiteral("The keyboard in use"), lstKeyboards);
+    inUse->setData(Qt::UserRole, QString());
+    // Read when first asked for: a few milliseconds the program's start need not pay.
+    for (const layout::RegistryEntry& e : layout::registryEntries()) {
+        auto* item = new QListWidgetItem(QString::fromStdString(e.description), lstKeyboards);
+        item->setData(Qt::UserRole, QString::fromStdString(e.name.text()));
+    }
+}
+
+void KeyboardChooser::narrow(const QString& words) {
+    QListWidgetItem* first = nullptr;
+    for (int i = 0; i < lstKeyboards->count(); ++i) {
+        QListWidgetItem* item = lstKeyboards->item(i);
+        const bool shown = i == 0 || item->text().contains(words.trimmed(), Qt::CaseInsensitive) ||
+                           item->data(Qt::UserRole).toString().startsWith(words.trimmed());
+        item->setHidden(!shown);
+        if (shown && i > 0 && first == nullptr) first = item;
+    }
+    // The first match chosen, so Enter takes it.
+    if (!words.trimmed().isEmpty() && first != nullptr) lstKeyboards->setCurrentItem(first);
+}
+
+std::optional<QString> KeyboardChooser::choose(const QString& current) {
+    fill();
+    txtSearch->clear();
+    narrow({});
+    lstKeyboards->setCurrentRow(0);
+    for (int i = 0; i < lstKeyboards->count(); ++i)
+        if (lstKeyboards->item(i)->data(Qt::UserRole).toString() == current)
+            lstKeyboards->setCurrentRow(i);
+    lstKeyboards->scrollToItem(lstKeyboards->currentItem(), QAbstractItemView::PositionAtCenter);
+    txtSearch->setFocus();
+    if (exec() != QDialog::Accepted || lstKeyboards->currentItem() == nullptr) return std::nullopt;
+    return lstKeyboards->currentItem()->data(Qt::UserRole).toString();
+}
+
+} // namespace tapwell
