@@ -7,6 +7,7 @@
 #include "layout/layoutkeys.h"
 #include "layout/registry.h"
 #include "layout/xkblayout.h"
+#include "lessons/lessonpages.h"
 #include "shipped.h"
 
 #include <QFile>
@@ -225,6 +226,19 @@ private slots:
         QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 0), 3);
         QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 2), int{U'ä'});
         QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 3), kEnter);
+    }
+
+    void theLessonNamesTheHomeKeysOfTheKeyboard() {
+        auto s = test::stateWithKeyData();
+        s->layout = layoutKeysOf(*layoutFromNames(LayoutName{"fr", {}}));
+        HomeKeyNames home;
+        for (std::size_t i = 0; i < home.size(); ++i)
+            home[i] = keyCaptionOf(*s, static_cast<int>(i < 4 ? 76 + i : 78 + i));
+        QCOMPARE(pageLine("{home1} {home2} {home3} {home4} keys (little finger", "", home),
+                 std::string("Q S D F keys (little finger"));
+        QCOMPARE(pageLine("finger on {home8}). Place your", "", home),
+                 std::string("finger on M). Place your"));
+        QCOMPARE(rowCharOf(*s, kHomeRow, 1), int{'q'}); // the left little finger's rest
     }
 
     void aWordDrillTakesTheWordsTheKeyboardTypes() {

@@ -3,7 +3,9 @@
 namespace tapwell {
 
 namespace {
-constexpr int kHomeKeys[] = {'a', 's', 'd', 'f', 'j', 'k', 'l', ';'};
+// Where the fingers rest: the home row's places 1..4 and 7..10 (US: a s d f j k l ;), on
+// any layout the characters of those keys.
+constexpr int kHomePlaces[] = {1, 2, 3, 4, 7, 8, 9, 10};
 } // namespace
 
 void GuideModel::mark(int key, bool on) {
@@ -45,15 +47,15 @@ void GuideModel::ShowHomeKeys() {
     s_.HomeShown = -1;
     light(kLeftHand, kFourFingers);
     light(kRightHand, kFourFingers);
-    for (int c : kHomeKeys)
-        ShowKey(c);
+    for (int n : kHomePlaces)
+        ShowKey(rowCharOf(s_, kHomeRow, n));
 }
 
 void GuideModel::ClearHomeKeys() {
     light(kLeftHand, kPlainHand);
     light(kRightHand, kPlainHand);
-    for (int c : kHomeKeys)
-        ClearKey(c);
+    for (int n : kHomePlaces)
+        ClearKey(rowCharOf(s_, kHomeRow, n));
     s_.HomeShown = 0;
 }
 

@@ -25,8 +25,9 @@ const std::array<LessonPageData, kLayoutPages> kLayout = {{
      {"The starting position for", "all typing strokes is the", "home row. Your fingers should",
       "always rest on this row."}},
     {{{ShowHands}, {ClearEnterKey}, {ShowHomeKeys}},
-     {"Your left hand rests on the", "A S D F keys (little finger", "on A). Your right hand rests",
-      "on the J K L ; keys (little", "finger on ;). Place your", "hands in the home position."}},
+     {"Your left hand rests on the", "{home1} {home2} {home3} {home4} keys (little finger",
+      "on {home1}). Your right hand rests", "on the {home5} {home6} {home7} {home8} keys (little",
+      "finger on {home8}). Place your", "hands in the home position."}},
     {{{ClearSpaceBar}, {ClearHomeKeys}, {ArrowAtRow, 1}, {ShowEnterKey}},
      {"The Enter key is used to ", "tell the computer you are", "done typing something. Use",
       "the little finger of the", "right hand.", "", "Press Enter a few times."},
@@ -77,10 +78,18 @@ const LessonPageData& rowLessonPage(int page) {
     return kRowLesson[static_cast<std::size_t>(page - 1)];
 }
 
-std::string pageLine(const std::string& line, const std::string& rowName) {
-    const auto at = line.find("{row}");
-    if (at == std::string::npos) return line;
-    return line.substr(0, at) + rowName + line.substr(at + 5);
+std::string pageLine(const std::string& line, const std::string& rowName,
+                     const HomeKeyNames& home) {
+    std::string out = line;
+    const auto put = [&out](const std::string& mark, const std::string& words) {
+        for (auto at = out.find(mark); at != std::string::npos;
+             at = out.find(mark, at + words.size()))
+            out.replace(at, mark.size(), words);
+    };
+    put("{row}", rowName);
+    for (std::size_t i = 0; i < home.size(); ++i)
+        put("{home" + std::to_string(i + 1) + "}", home[i]);
+    return out;
 }
 
 } // namespace tapwell

@@ -2,6 +2,7 @@
 // lines it prints. The text of every page stands here, in one place.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,13 @@ const LessonPageData& layoutPage(int page);
 // Page 1..3 of a row lesson.
 const LessonPageData& rowLessonPage(int page);
 
-// A page line with "{row}" replaced by the row's name.
-std::string pageLine(const std::string& line, const std::string& rowName);
+// The captions of the keys the fingers rest on, left little to right little finger.
+using HomeKeyNames = std::array<std::string, 8>;
+inline const HomeKeyNames kUsHomeKeyNames = {"A", "S", "D", "F", "J", "K", "L", ";"};
+
+// A page line with "{row}" replaced by the row's name and "{home1}".."{home8}" by the
+// home keys' captions (the keyboard's own: Q S D F J K L M on a French one).
+std::string pageLine(const std::string& line, const std::string& rowName,
+                     const HomeKeyNames& home = kUsHomeKeyNames);
 
 } // namespace tapwell
