@@ -153,6 +153,9 @@ void App::openMain() {
         QObject::connect(childFrame_, &ChildFrame::keyboardClicked, main_.get(),
                          [this] { chooseKeyboard(); });
         // The keyboard chosen for the child, else the one in use.
+        // The keyboard's layout is read once the main window is on the screen, before an
+        // activity needs it (the first reading loads the desktop's composing rules).
+        new AfterFirstPaint(main_.get(), [this] { main_->followKeyboard(); });
         main_->setKeyboardSource([this, inUse = keyboardInUse(), named = keyboardNamed()] {
             // A name the desktop no longer knows: the keyboard in use.
             const std::optional<Keys> chosen =
@@ -171,9 +174,6 @@ void App::openMain() {
     // Qt Multimedia and the sound server's libraries load once the window is on its way
     // to the screen, before the first key can come.
     if (!sound_.loaded()) QTimer::singleShot(0, main_.get(), [this] { loadSound(); });
-    // The keyboard's layout is read before an activity needs it (the first reading loads
-    // the desktop's composing rules).
-    QTimer::singleShot(0, main_.get(), [this] { main_->followKeyboard(); });
 }
 
 void App::loadSound() {
