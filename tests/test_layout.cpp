@@ -233,7 +233,7 @@ private slots:
         s->layout = layoutKeysOf(*layoutFromNames(LayoutName{"fr", {}}));
         HomeKeyNames home;
         for (std::size_t i = 0; i < home.size(); ++i)
-            home[i] = keyCaptionOf(*s, static_cast<int>(i < 4 ? 76 + i : 78 + i));
+            home[i] = keyCaptionOf(*s, kHomeRowFirstKey - 1 + kHomePlaces[i]);
         QCOMPARE(pageLine("{home1} {home2} {home3} {home4} keys (little finger", "", home),
                  std::string("Q S D F keys (little finger"));
         QCOMPARE(pageLine("finger on {home8}). Place your", "", home),

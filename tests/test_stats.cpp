@@ -81,7 +81,7 @@ void TestStats::keyStatsCountOnlyTheLastPressesOfEachKey() {
     std::vector<Press> german;
     press(german, U'ö', 4, 2, 'p');
     for (Press& p : german)
-        p.keyboard = QStringLiteral("de");
+        p.keyboard = keyboardTag(QStringLiteral("de"));
     german.insert(german.end(), presses.begin(), presses.end());
     t->layout = de;
     const auto onGerman = keyStats(*t, german);

@@ -492,11 +492,11 @@ void TypingCore::drawLessonPage() {
     for (const Step& step : page.setup)
         runPageStep(static_cast<int>(step.what), step.row == kLessonRow ? s_.Row : step.row);
     const int nameRow = page.nameRow == kLessonRow ? s_.Row : page.nameRow;
-    // The home keys as this keyboard's keys show them (76..79 and 82..85 on the screen).
+    // The home keys as this keyboard's keys show them.
     HomeKeyNames home = kUsHomeKeyNames;
     if (s_.layout)
         for (std::size_t i = 0; i < home.size(); ++i)
-            home[i] = keyCaptionOf(s_, static_cast<int>(i < 4 ? 76 + i : 78 + i));
+            home[i] = keyCaptionOf(s_, kHomeRowFirstKey - 1 + kHomePlaces[i]);
     for (const std::string& line : page.lines)
         printLine(pageLine(line, s_.RowName.at(nameRow), home));
     if (page.wantKey != 0) {

@@ -2,12 +2,6 @@
 
 namespace tapwell {
 
-namespace {
-// Where the fingers rest: the home row's places 1..4 and 7..10 (US: a s d f j k l ;), on
-// any layout the characters of those keys.
-constexpr int kHomePlaces[] = {1, 2, 3, 4, 7, 8, 9, 10};
-} // namespace
-
 void GuideModel::mark(int key, bool on) {
     marked_[slot(key)] = on;
     if (view_) view_->keyMarked(key, on);

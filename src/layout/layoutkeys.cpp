@@ -22,7 +22,9 @@ int firstPlace(LessonRow row) {
 
 std::shared_ptr<const LayoutKeys> layoutKeysOf(const Layout& l) {
     auto k = std::make_shared<LayoutKeys>();
-    k->name = l.name().text();
+    // Named as XKB names it; a keymap the X server was not set up with by name, by what it
+    // is called.
+    k->name = l.name().empty() ? l.description() : l.name().text();
     k->iso = l.shape() == Shape::Iso;
     for (int index = kFirstKey; index <= kIsoRightKey; ++index) {
         const auto key = keyOfIndex(index);

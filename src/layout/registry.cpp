@@ -1,10 +1,11 @@
 #include "registry.h"
 
+#include "xkbshared.h"
+
 #include <xkbcommon/xkbregistry.h>
 
 #include <algorithm>
 #include <cstdarg>
-#include <cstdio>
 #include <memory>
 
 namespace tapwell::layout {
@@ -16,15 +17,8 @@ struct RegistryUnref {
 };
 
 // The registry's first message, kept for the reason of a failure instead of printed.
-thread_local std::string tMessage;
-
 void keepMessage(rxkb_context*, rxkb_log_level, const char* format, va_list args) {
-    if (!tMessage.empty()) return;
-    char text[512];
-    std::vsnprintf(text, sizeof text, format, args);
-    tMessage = text;
-    while (!tMessage.empty() && tMessage.back() == '\n')
-        tMessage.pop_back();
+    xkb::keepFirstMessage(format, args);
 }
 
 std::string folded(const std::string& s) {
@@ -37,7 +31,7 @@ std::string folded(const std::string& s) {
 } // namespace
 
 std::vector<RegistryEntry> registryEntries(std::string* why) {
-    tMessage.clear();
+    xkb::clearMessages();
     std::unique_ptr<rxkb_context, RegistryUnref> ctx(rxkb_context_new(RXKB_CONTEXT_NO_FLAGS));
     if (!ctx) {
         if (why) *why = "the keyboard registry cannot be opened";
@@ -48,7 +42,7 @@ std::vector<RegistryEntry> registryEntries(std::string* why) {
     if (!rxkb_context_parse_default_ruleset(ctx.get())) {
         if (why)
             *why = "the keyboard registry (evdev.xml) cannot be read" +
-                   (tMessage.empty() ? std::string() : ": " + tMessage);
+                   (xkb::lastMessage().empty() ? std::string() : ": " + xkb::lastMessage());
         return {};
     }
     std::vector<RegistryEntry> entries;

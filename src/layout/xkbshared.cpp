@@ -16,13 +16,7 @@ namespace {
 thread_local std::string tMessage;
 
 void keepMessage(xkb_context*, xkb_log_level, const char* format, va_list args) {
-    // The first message of a failure names its cause; those after it say where it led.
-    if (!tMessage.empty()) return;
-    char text[512];
-    std::vsnprintf(text, sizeof text, format, args);
-    tMessage = text;
-    while (!tMessage.empty() && (tMessage.back() == '\n' || tMessage.back() == ' '))
-        tMessage.pop_back();
+    keepFirstMessage(format, args);
 }
 
 struct ContextUnref {
@@ -93,6 +87,16 @@ xkb_context* context() {
         return c;
     }();
     return ctx.get();
+}
+
+void keepFirstMessage(const char* format, va_list args) {
+    // The first message of a failure names its cause; those after it say where it led.
+    if (!tMessage.empty()) return;
+    char text[512];
+    std::vsnprintf(text, sizeof text, format, args);
+    tMessage = text;
+    while (!tMessage.empty() && (tMessage.back() == '\n' || tMessage.back() == ' '))
+        tMessage.pop_back();
 }
 
 std::string lastMessage() {

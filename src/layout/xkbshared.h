@@ -5,6 +5,7 @@
 
 #include "layout.h"
 
+#include <cstdarg>
 #include <cstdint>
 #include <string>
 
@@ -21,6 +22,9 @@ xkb_context* context();
 // xkbcommon's last error message on this thread, and clearing it before a call.
 std::string lastMessage();
 void clearMessages();
+// Keeps a message of xkbcommon's or its registry's as this thread's last, unless one is
+// kept already: the first message of a failure names its cause.
+void keepFirstMessage(const char* format, va_list args);
 
 // What a keysym types: a character, a dead key with the character it makes alone, or
 // nothing (a modifier, a key that types no character, a control).

@@ -99,7 +99,8 @@ std::vector<LineSummary> summariesOf(const std::vector<Store::StoredLine>& lines
 std::map<int, KeyStats> keyStats(const KeyTables& t, const std::vector<Press>& newestFirst) {
     std::map<int, Tally> tallies;
     // A key's record is of one layout: a German child's Z is not a US child's Z.
-    const QString layout = t.layout ? QString::fromStdString(t.layout->name) : QString();
+    const std::uint32_t layout =
+        keyboardTag(t.layout ? QString::fromStdString(t.layout->name) : QString());
     for (std::size_t i = 0; i < newestFirst.size(); ++i) {
         const Press& p = newestFirst[i];
         if (p.keyboard != layout) continue;

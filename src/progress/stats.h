@@ -27,8 +27,8 @@ struct Press {
     // Another try at the key just missed: the key came up once, however many tries it
     // took, and counts as missed when its first try was wrong.
     bool retry = false;
-    qint64 line = 0;    // the line's id in the record
-    QString keyboard{}; // the layout its line was typed on, empty for US
+    qint64 line = 0;            // the line's id in the record
+    std::uint32_t keyboard = 0; // keyboardTag of the layout its line was typed on
 };
 
 // A finished line, as the statistics read it.

@@ -622,12 +622,13 @@ std::vector<Store::RecentKey> Store::recentKeys(qint64 childId, int maxLines, qi
     if (!lineQuery.exec()) return out;
     struct Recent {
         qint64 id;
-        QString started, keyboard;
+        QString started;
+        std::uint32_t keyboard;
     };
     std::vector<Recent> recent;
     while (lineQuery.next())
         recent.push_back({lineQuery.value(0).toLongLong(), lineQuery.value(1).toString(),
-                          lineQuery.value(2).toString().left(100)});
+                          keyboardTag(lineQuery.value(2).toString())});
     lineQuery.finish();
 
     QSqlQuery q(db);

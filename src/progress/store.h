@@ -30,9 +30,11 @@
 
 #include "core/events.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -73,6 +75,12 @@ struct StoreProblem {
     QString detail; // for diagnostics: the database's own words
     bool isEmpty() const { return fault == StoreFault::None; }
 };
+
+// A keyboard layout's name ("de"; empty for US) as a small tag a key carries in memory
+// (a year's keys are half a million): 0 for US, the same tag for the same name.
+inline std::uint32_t keyboardTag(const QString& name) {
+    return name.isEmpty() ? 0 : static_cast<std::uint32_t>(qHash(name, 0)) | 1u;
+}
 
 // Each activity's name in the record's activity column: "character", "word", "timed",
 // "practice", "lesson", "tricky". The one place the names are written.
@@ -176,7 +184,7 @@ public:
         int typed = 0;
         QString started; // of its line
         qint64 lineId = 0;
-        QString keyboard{}; // of its line: the layout as XKB names it, empty for US
+        std::uint32_t keyboard = 0; // of its line: keyboardTag of the layout's name
     };
     // Only the keys of lines after `afterLineId` when given.
     std::vector<RecentKey> recentKeys(qint64 childId, int maxLines = kRecentLines,

@@ -12,9 +12,16 @@ namespace tapwell {
 
 namespace {
 
+// What the typing path asks of l: nothing (key.dat's tables) where it types as US QWERTY.
+Keys keysOf(const layout::Layout& l) {
+    static const std::optional<layout::Layout> us =
+        layout::layoutFromNames(layout::LayoutName{"us", {}});
+    return us && l.sameKeys(*us) ? nullptr : layout::layoutKeysOf(l);
+}
+
 class Follower {
 public:
-    std::shared_ptr<const LayoutKeys> operator()() {
+    Keys operator()() {
         layout::LayoutSearch search;
         const auto* x11 =
             qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -24,28 +31,19 @@ public:
             search.askXServer = false; // another windowing system: the system's setting
         layout::LayoutInUse found = layout::findLayoutInUse(search);
         if (last_ && found.layout.sameKeys(*last_)) return keys_;
-        if (!us_) us_ = layout::layoutFromNames(layout::LayoutName{"us", {}});
-        keys_ = us_ && found.layout.sameKeys(*us_) ? nullptr : layout::layoutKeysOf(found.layout);
+        keys_ = keysOf(found.layout);
         static const char* const sources[] = {"the X server", "the system's setting", "US"};
         qCDebug(lcShell).noquote() << "keyboard from" << sources[static_cast<int>(found.source)]
                                    << QString::fromStdString(found.layout.description())
                                    << QString::fromStdString(found.layout.name().text())
                                    << QString::fromStdString(found.why);
-        // Named as XKB names it; a keymap the server was not set up with by name, by what it
-        // is called.
-        if (keys_ && keys_->name.empty()) {
-            auto named = std::make_shared<LayoutKeys>(*keys_);
-            named->name = found.layout.description();
-            keys_ = std::move(named);
-        }
         last_ = std::move(found.layout);
         return keys_;
     }
 
 private:
-    std::optional<layout::Layout> us_;
     std::optional<layout::Layout> last_;
-    std::shared_ptr<const LayoutKeys> keys_;
+    Keys keys_;
 };
 
 class Chosen {
@@ -53,18 +51,15 @@ public:
     std::optional<Keys> operator()(const QString& name) {
         if (name == name_) return keys_;
         name_ = name;
-        keys_ = std::nullopt;
         std::string why;
         const auto l = layout::layoutFromNames(layout::LayoutName::parse(name.toStdString()), &why);
-        if (!us_) us_ = layout::layoutFromNames(layout::LayoutName{"us", {}});
-        if (l) keys_ = us_ && l->sameKeys(*us_) ? nullptr : layout::layoutKeysOf(*l);
+        keys_ = l ? std::optional<Keys>(keysOf(*l)) : std::nullopt;
         if (!l) qCDebug(lcShell).noquote() << "keyboard" << name << "unknown:" << why.c_str();
         return keys_;
     }
 
 private:
     QString name_;
-    std::optional<layout::Layout> us_;
     std::optional<Keys> keys_;
 };
 
@@ -74,7 +69,7 @@ std::function<std::optional<Keys>(const QString&)> keyboardNamed() {
     return [chosen = std::make_shared<Chosen>()](const QString& name) { return (*chosen)(name); };
 }
 
-std::function<std::shared_ptr<const LayoutKeys>()> keyboardInUse() {
+std::function<Keys()> keyboardInUse() {
     return [follower = std::make_shared<Follower>()] { return (*follower)(); };
 }
 

@@ -31,6 +31,12 @@ inline constexpr int kLastKey = 99;
 inline constexpr int kEnterKey = 87;
 inline constexpr int kLeftShiftKey = 88;
 inline constexpr int kRightShiftKey = 99;
+// Where the fingers rest: the home row's places (as RowChars numbers them) under the left
+// hand's little to index finger and the right hand's index to little finger (US: a s d f
+// j k l ;). The on-screen home row starts at key 76, at place 1.
+inline constexpr int kHomePlaces[] = {1, 2, 3, 4, 7, 8, 9, 10};
+inline constexpr int kHomeRowFirstKey = 76;
+
 // The keys of ISO keyboards the designed one does not have: left of Z and right of the
 // home row. Shown where the layout has them; they belong to no row a drill draws from.
 inline constexpr int kIsoLeftKey = 101;

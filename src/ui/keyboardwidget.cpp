@@ -129,28 +129,24 @@ void OnScreenKeyboard::setShape(bool iso) {
 
 void OnScreenKeyboard::setCaptions(const KeyTables& tables) {
     setShape(tables.layout && tables.layout->iso);
-    for (int k : {kIsoLeftKey, kIsoRightKey}) {
-        const auto it = tables.layout ? tables.layout->captions.find(k)
-                                      : decltype(tables.layout->captions.end()){};
-        const bool known = tables.layout && it != tables.layout->captions.end();
-        cmdKey(k)->setText(known ? QString::fromStdString(it->second.first) : QString());
-        cmdKey(k)->setShiftCaption(known ? QString::fromStdString(it->second.second) : QString());
-    }
-    for (const KeyRow& row : kKeyRows)
-        for (int i = row.first; i <= row.last; ++i) {
-            QString caption = QString(QChar::fromLatin1(row.captions[i - row.first]));
-            QString shifted;
-            if (tables.layout) {
-                const auto it = tables.layout->captions.find(i);
-                caption = it == tables.layout->captions.end()
-                              ? QString()
-                              : QString::fromStdString(it->second.first);
-                if (it != tables.layout->captions.end())
-                    shifted = QString::fromStdString(it->second.second);
-            }
-            cmdKey(i)->setText(caption);
-            cmdKey(i)->setShiftCaption(shifted);
+    // A key's caption and its small Shift character: the layout's, or the designed ones
+    // (the Shift characters from the key data below).
+    const auto show = [&](int key, const QString& designed) {
+        QString caption = designed, shifted;
+        if (tables.layout) {
+            const auto it = tables.layout->captions.find(key);
+            const bool known = it != tables.layout->captions.end();
+            caption = known ? QString::fromStdString(it->second.first) : QString();
+            shifted = known ? QString::fromStdString(it->second.second) : QString();
         }
+        cmdKey(key)->setText(caption);
+        cmdKey(key)->setShiftCaption(shifted);
+    };
+    for (int k : {kIsoLeftKey, kIsoRightKey})
+        show(k, {});
+    for (const KeyRow& row : kKeyRows)
+        for (int i = row.first; i <= row.last; ++i)
+            show(i, QString(QChar::fromLatin1(row.captions[i - row.first])));
     if (tables.layout) return;
     for (int c = 33; c <= 122; ++c) {
         const int shifted = tables.ShiftChar(c);

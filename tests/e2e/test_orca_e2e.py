@@ -49,6 +49,19 @@ def to_the_menu(s):
     return mark
 
 
+def press_until_said(s, key, utterance, tries):
+    """Presses key until Orca says utterance of where the focus went; the mark before
+    that press."""
+    for _ in range(tries):
+        mark = s.orca.mark()
+        s.key(key)
+        s.orca.wait_said(r"\.$", 10, since=mark)
+        s.orca.wait_quiet(0.4)  # what a press says may come after the next press
+        if utterance in s.orca.said_since(mark):
+            return mark
+    raise AssertionError("%s never reached %r" % (key, utterance))
+
+
 class ScreenReaderSpeech(unittest.TestCase):
     def test_a_drill_line_is_heard_whole_and_its_result_at_the_end(self):
         with OrcaSession(settings="1,0,0,0,0,1\r\n", name=self.id()) as s:
@@ -101,13 +114,7 @@ class ScreenReaderSpeech(unittest.TestCase):
 
             # Back to the menu by Ctrl+Tab to Stop, and My Progress tells of the line: its
             # accuracy chart says how the child did today.
-            for _ in range(10):
-                mark = s.orca.mark()
-                s.key("ctrl+Tab")
-                s.orca.wait_said(r"(push button|check box)", 10, since=mark)
-                s.orca.wait_quiet(0.4)  # what a press says may come after the next press
-                if "Stop push button." in s.orca.said_since(mark):
-                    break
+            press_until_said(s, "ctrl+Tab", "Stop push button.", 10)
             mark = s.orca.mark()
             s.key("Return")
             s.orca.wait_said(r"^Character Drill push button\.$", 10, since=mark)
@@ -115,13 +122,7 @@ class ScreenReaderSpeech(unittest.TestCase):
             s.key("alt+p")
             s.orca.wait_said(r"^notification .+'s progress: 1 line typed on 1 day\.$", 20,
                              since=mark)
-            for _ in range(12):
-                mark = s.orca.mark()
-                s.key("Tab")
-                s.orca.wait_said(r"\.$", 10, since=mark)
-                s.orca.wait_quiet(0.4)
-                if "Accuracy each day." in s.orca.said_since(mark):
-                    break
+            mark = press_until_said(s, "Tab", "Accuracy each day.", 12)
             s.orca.wait_said(r"^Character Drill: \d+% today\.$", 10, since=mark)
 
 
