@@ -3,6 +3,7 @@
 // registry, and where the layout in use comes from (files, and a real X server when
 // Xvfb is installed).
 #include "drills/drilltext.h"
+#include "guide/guidemodel.h"
 #include "layout/keydatlayout.h"
 #include "layout/layoutkeys.h"
 #include "layout/registry.h"
@@ -222,10 +223,68 @@ private slots:
         QCOMPARE(keyCaptionOf(*t, 69), std::string("Z"));
         QCOMPARE(t->layout->captions.at(63).first, std::string("´")); // a dead key, shown
         QCOMPARE(keyIndexOf(*t, U'´'), 0);                            // and never asked for
-        // The right little finger's home row: ö, ä and Enter.
-        QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 0), 3);
+        // The little fingers teach the ISO keys too: ö, ä, # and Enter; y, < and Shift.
+        QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 0), 4);
         QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 2), int{U'ä'});
-        QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 3), kEnter);
+        QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 3), int{'#'});
+        QCOMPARE(fingerKeyOf(*t, 5, kHomeRow, 4), kEnter);
+        QCOMPARE(fingerKeyOf(*t, 1, kBottomRow, 2), int{'<'});
+        QCOMPARE(fingerKeyOf(*t, 1, kBottomRow, 3), kShiftKey);
+    }
+
+    void accentsAndAltGrOnlyWhenAskedFor() {
+        auto s = test::stateWithKeyData();
+        const auto de = layoutFromNames(LayoutName{"de", {}});
+        QVERIFY(de);
+        s->layout = layoutKeysOf(*de);
+        QCOMPARE(keyIndexOf(*s, U'é'), 0);
+        QCOMPARE(keyIndexOf(*s, '@'), 0);
+        s->layout = layoutKeysOf(*de, true);
+        // é: the dead acute (right of ß), then e; @: AltGr with q.
+        const LayoutKeys::Place* e = placeOf(*s, U'é');
+        QVERIFY(e);
+        QCOMPARE(e->dead, 63);
+        QCOMPARE(e->deadKeysym, 0xfe51u);
+        QCOMPARE(e->key, keyIndexOf(*s, 'e'));
+        QCOMPARE(e->base, U'e');
+        const LayoutKeys::Place* at = placeOf(*s, '@');
+        QVERIFY(at && at->altGr && at->key == keyIndexOf(*s, 'q'));
+        const auto& accented = s->layout->accented.at(U'e');
+        QVERIFY(std::count(accented.begin(), accented.end(), U'é') == 1);
+        QVERIFY(std::count(accented.begin(), accented.end(), U'€') == 1);
+        QVERIFY(s->layout->altGrKey);
+
+        // The guide marks the dead key, then, once it is pressed, the letter; AltGr as Shift.
+        GuideModel guide(*s);
+        guide.ShowKey(U'é');
+        QVERIFY(guide.marked(63) && !guide.marked(e->key));
+        guide.ClearKey(U'é');
+        s->DeadPressed = e->deadKeysym;
+        guide.ShowKey(U'é');
+        QVERIFY(!guide.marked(63) && guide.marked(e->key));
+        guide.ClearKey(U'é');
+        s->DeadPressed = 0;
+        guide.ShowKey('@');
+        QVERIFY(guide.marked(at->key) && guide.marked(kAltGrKey));
+        QCOMPARE(guide.hand(kRightHand), kThumbLit);
+        guide.ClearKey('@');
+        QVERIFY(!guide.marked(at->key) && !guide.marked(kAltGrKey));
+
+        // A Character Drill asks for some of them, each with a key.
+        s->Mode = kCharacterDrill;
+        SeededRandom random(5);
+        std::set<char32_t> asked;
+        for (int n = 0; n < 40; ++n) {
+            MakeDrillLine(*s, {true, true, true, true}, false, random);
+            for (int i = 0; i < s->LineLen; ++i)
+                asked.insert(s->LineChars(i));
+        }
+        QVERIFY(std::any_of(asked.begin(), asked.end(), [&](char32_t c) {
+            const LayoutKeys::Place* p = placeOf(*s, static_cast<int>(c));
+            return p && p->dead != 0;
+        }));
+        for (char32_t c : asked)
+            QVERIFY(c == kSpace || keyIndexOf(*s, static_cast<int>(c)) != 0);
     }
 
     void theLessonNamesTheHomeKeysOfTheKeyboard() {

@@ -778,15 +778,16 @@ void TestProgress::exportQuotesAndGuardsCells() {
         l.ms = 1500;
         l.wpm = 16;
         l.accuracy = 100;
+        l.keyboard = QStringLiteral("de");
         QVERIFY(s.writeLine(id, l));
     }
     const QString csv = dir_->filePath(QStringLiteral("out.csv"));
     ExportError error;
     QVERIFY2(exportCsv(s, csv, error), qPrintable(exportErrorText(error)));
-    const QString tail = QStringLiteral(",word,\"home,top\",0,2,2,0,1500,16,100\r\n");
+    const QString tail = QStringLiteral(",word,\"home,top\",0,2,2,0,1500,16,100,de\r\n");
     const QString expected =
-        QStringLiteral(
-            "child,started,activity,rows,shift,chars,right_keys,wrong_keys,ms,wpm,accuracy\r\n") +
+        QStringLiteral("child,started,activity,rows,shift,chars,right_keys,wrong_keys,ms,wpm,"
+                       "accuracy,keyboard\r\n") +
         QStringLiteral("Ada,2026-12-08T09:15:01.000Z") + tail +
         QStringLiteral("\"Lee, Jr\",2026-12-08T09:15:02.000Z") + tail +
         QStringLiteral("\"\"\"Bo\"\"\",2026-12-08T09:15:03.000Z") + tail +
@@ -809,7 +810,7 @@ void TestProgress::exportQuotesAndGuardsCells() {
     QVERIFY(exportCsv(s, csv, error));
     QVERIFY(
         QString::fromUtf8(readAll(csv))
-            .endsWith(QStringLiteral("Ada,2026-12-09T10:00:00.000Z,timed,,,150,,,30000,60,\r\n")));
+            .endsWith(QStringLiteral("Ada,2026-12-09T10:00:00.000Z,timed,,,150,,,30000,60,,\r\n")));
 }
 
 void TestProgress::exportToABadPathSaysWhy() {

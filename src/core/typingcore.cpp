@@ -135,8 +135,25 @@ void TypingCore::judged(int code, bool right) {
     }
 }
 
+void TypingCore::deadKey(std::uint32_t keysym) {
+    const LayoutKeys::Place* p = placeOf(s_, static_cast<int>(s_.TargetKey));
+    if (s_.Typing == 0 || s_.DeadPressed != 0 || p == nullptr || p->dead == 0 ||
+        p->deadKeysym != keysym)
+        return;
+    guide_.clearNext(s_.TargetKey);
+    s_.DeadPressed = keysym;
+    guide_.showNext(s_.TargetKey);
+}
+
 void TypingCore::keyPress(int KeyAscii) {
     if (s_.Typing == 0) return;
+    // The second key after the target's dead key: together they made the target.
+    const bool afterDead = s_.DeadPressed != 0;
+    if (afterDead) {
+        const LayoutKeys::Place* p = placeOf(s_, static_cast<int>(s_.TargetKey));
+        if (p != nullptr && KeyAscii >= 0 && static_cast<char32_t>(KeyAscii) == p->base)
+            KeyAscii = static_cast<int>(s_.TargetKey);
+    }
     const bool sounds = s_.Mode == kLearnKeyboard || g_.KeySound != 0;
     const bool drill = s_.Mode == kCharacterDrill || s_.Mode == kWordDrill;
     const bool right = KeyAscii >= 0 && static_cast<char32_t>(KeyAscii) == s_.TargetKey;
@@ -168,6 +185,12 @@ void TypingCore::keyPress(int KeyAscii) {
     } else {
         ++s_.ErrorCount;
         if (sounds) PlayWave(svc_.sound, s_.UhOhSound, 1);
+    }
+
+    if (afterDead) {
+        // Wrong: the dead key is asked for again.
+        if (!right) guide_.clearNext(s_.TargetKey);
+        s_.DeadPressed = 0;
     }
 
     if (s_.PracticeOn == 1 && s_.PressCount == kPressesPerKey) {
@@ -273,6 +296,7 @@ void TypingCore::NewDrillLine() {
     std::string text;
     std::string above; // the first text line: empty, or what Tricky Keys says of the keys
     practisedMost_.clear();
+    s_.DeadPressed = 0;
     if (tricky_ && s_.Mode == kCharacterDrill) {
         const TrickyLine line = MakeTrickyLine(s_, chosenRows(g_), g_.UseShift == 1, svc_.random,
                                                trickySource_ ? trickySource_() : TrickyRecord{});

@@ -74,6 +74,10 @@ public:
 
     // A typed character code, from the display, the keyboard or the window.
     void keyPress(int code);
+    // A dead key pressed (its XKB keysym): where it is the first of the two keys of the
+    // character awaited, the guide moves on to the second, and the character that key
+    // types is taken as the one they make together.
+    void deadKey(std::uint32_t keysym);
     // A key typed into the Timed Drill box; returns false when the box must not take it.
     bool timedKey(int code);
 

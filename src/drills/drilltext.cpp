@@ -30,6 +30,14 @@ std::string characterLine(TypeState& s, const RowChoice& checked, bool useShift,
         } while (c == 0 || c == kEnter);
         const float r = random.next();
         if (r < 0.25f && useShift) c = shiftCharOf(s, c);
+        // Where accents are asked for, about a quarter of the keys that have them type
+        // what AltGr or a dead key makes with them.
+        if (s.layout && s.layout->accents) {
+            const auto it = s.layout->accented.find(static_cast<char32_t>(c));
+            if (it != s.layout->accented.end() && random.next() < 0.25f)
+                c = static_cast<int>(it->second[static_cast<std::size_t>(
+                    randomWhole(random, static_cast<int>(it->second.size())) - 1)]);
+        }
         s.LineChars(i) = static_cast<char32_t>(c);
     }
     // One to six spaces, never first or last; a draw may hit a place twice.

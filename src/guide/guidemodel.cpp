@@ -12,28 +12,48 @@ void GuideModel::light(int hand, int picture) {
     if (view_) view_->handShows(hand, picture);
 }
 
+void GuideModel::showPress(int key, int shift, bool altGr, bool on) {
+    mark(key, on);
+    if (s_.HomeShown == 0) {
+        if (on)
+            light(keyHandOf(s_, key, 1), keyHandOf(s_, key, 2));
+        else {
+            light(kLeftHand, kPlainHand);
+            light(kRightHand, kPlainHand);
+        }
+    }
+    // After the key's own finger, so the Shift hand ends on its little finger; AltGr is
+    // marked as Shift is, its thumb lit where the right hand is free.
+    if (shift == 1) on ? ShowLeftShift() : ClearLeftShift();
+    if (shift == 2) on ? ShowRightShift() : ClearRightShift();
+    if (altGr) {
+        mark(kAltGrKey, on);
+        if (s_.HomeShown == 0 && keyHandOf(s_, key, 1) == kLeftHand && shift != 2)
+            light(kRightHand, on ? kThumbLit : kPlainHand);
+    }
+}
+
 void GuideModel::ShowKey(int c) {
+    const LayoutKeys::Place* p = placeOf(s_, c);
+    // A character made with a dead key: the dead key first, then the key that ends it.
+    if (p != nullptr && p->dead != 0 && s_.DeadPressed == 0) {
+        showPress(p->dead, p->deadShift, p->deadAltGr, true);
+        return;
+    }
     const int k = keyIndexOf(s_, c);
-    if (k == 0 || k > kLastKey)
-        return; // a code with no key on our keyboard, or none a
-                // drill asks for (the ISO keys)
-    mark(k, true);
-    if (s_.HomeShown == 0) light(s_.KeyHand(k, 1), s_.KeyHand(k, 2));
-    // After the key's own finger, so the Shift hand ends on its little finger.
-    if (shiftSideOf(s_, c) == 1) ShowLeftShift();
-    if (shiftSideOf(s_, c) == 2) ShowRightShift();
+    if (k == 0 || k > kAltGrKey) return; // a code with no key on our keyboard
+    showPress(k, shiftSideOf(s_, c), p != nullptr && p->altGr, true);
 }
 
 void GuideModel::ClearKey(int c) {
-    const int k = keyIndexOf(s_, c);
-    if (k == 0 || k > kLastKey) return;
-    mark(k, false);
-    if (s_.HomeShown == 0) {
-        light(kLeftHand, kPlainHand);
-        light(kRightHand, kPlainHand);
+    const LayoutKeys::Place* p = placeOf(s_, c);
+    if (p != nullptr && p->dead != 0 && s_.DeadPressed == 0) {
+        showPress(p->dead, p->deadShift, p->deadAltGr, false);
+        return;
     }
-    if (shiftSideOf(s_, c) == 1) ClearLeftShift();
-    if (shiftSideOf(s_, c) == 2) ClearRightShift();
+    const int k = keyIndexOf(s_, c);
+    if (k == 0 || k > kAltGrKey) return;
+    showPress(k, shiftSideOf(s_, c), p != nullptr && p->altGr, false);
 }
 
 void GuideModel::ShowHomeKeys() {
@@ -98,8 +118,8 @@ void GuideModel::ClearSpaceBar() {
 }
 
 void GuideModel::ClearAllKeys() {
-    for (int k = kFirstKey; k < kRightShiftKey; ++k)
-        mark(k, false);
+    for (int k = kFirstKey; k <= kAltGrKey; ++k)
+        if (k != kRightShiftKey && (k <= kLastKey || k >= kIsoLeftKey)) mark(k, false);
     ClearSpaceBar();
     ClearEnterKey();
     ClearLeftShift();

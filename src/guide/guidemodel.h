@@ -33,7 +33,9 @@ public:
     void setView(GuideView* view) { view_ = view; }
 
     // What stands on the keyboard now.
-    bool marked(int key) const { return key >= kFirstKey && key <= kLastKey && marked_[slot(key)]; }
+    bool marked(int key) const {
+        return key >= kFirstKey && key <= kAltGrKey && marked_[slot(key)];
+    }
     int hand(int hand) const { return hands_[static_cast<std::size_t>(hand - 1)]; }
     bool spaceBarMarked() const { return space_; }
 
@@ -59,10 +61,12 @@ private:
     static std::size_t slot(int key) { return static_cast<std::size_t>(key - kFirstKey); }
     void mark(int key, bool on);
     void light(int hand, int picture);
+    // A key with the Shift (side 1 or 2) and AltGr held with it, marked or cleared.
+    void showPress(int key, int shift, bool altGr, bool on);
 
     TypeState& s_;
     GuideView* view_ = nullptr;
-    std::array<bool, kLastKey - kFirstKey + 1> marked_{};
+    std::array<bool, kAltGrKey - kFirstKey + 1> marked_{};
     std::array<int, 2> hands_{kPlainHand, kPlainHand};
     bool space_ = false;
 };

@@ -5,6 +5,8 @@
 
 #include <xkbcommon/xkbcommon.h>
 
+#include <cctype>
+
 namespace tapwell::layout {
 
 namespace {
@@ -18,9 +20,66 @@ int firstPlace(LessonRow row) {
     return row == kBottomRow ? 2 : 1;
 }
 
+// What a Character Drill asks for in a key's place: the symbols AltGr types (@, {, €) and
+// the accented letters of the languages written with Latin letters that dead keys make
+// (é, ñ, å); not every letter composing can make (ḱ, ǵ) nor AltGr's letters (ŋ, ð),
+// which a child meets in the words of their own language, if at all.
+bool usual(char32_t c, bool composed) {
+    const bool latin1Letter = c >= 0xc0 && c <= 0xff && c != 0xd7 && c != 0xf7;
+    if (composed) return latin1Letter;
+    return (c > U' ' && c < 0x7f && !std::isalnum(static_cast<int>(c))) || c == U'€' || c == U'£' ||
+           c == U'§' || c == U'°';
+}
+
+// What AltGr types and what dead keys make, asked for only when the child wants accents.
+void addAccents(const Layout& l, LayoutKeys& k) {
+    k.accents = true;
+    k.altGrKey = l.hasAltGr();
+    const auto sideOf = [](Key key, Level level) {
+        return needsShift(level) ? (shiftKeyFor(key) == Key::LFSH ? 1 : 2) : 0;
+    };
+    const auto onScreen = [&](Key key) {
+        const int index = indexOfKey(key);
+        return index >= kFirstKey && (index <= 98 || (k.iso && index <= kIsoRightKey));
+    };
+    for (Key key : allKeys()) {
+        if (!isCharacterKey(key) || !l.hasKey(key) || !onScreen(key)) continue;
+        const auto row = rowOf(key);
+        for (Level level : {Level::AltGr, Level::ShiftAltGr}) {
+            const Symbol& s = l.symbol(key, level);
+            const auto press = l.pressFor(s.ch);
+            if (!drillable(s) || !press || press->key != key || press->level != level ||
+                k.chars.count(s.ch) != 0)
+                continue;
+            k.chars[s.ch] = {indexOfKey(key), sideOf(key, level), row ? static_cast<int>(*row) : 0,
+                             true};
+            const Symbol& own = l.symbol(key, level == Level::AltGr ? Level::Plain : Level::Shift);
+            if (drillable(own) && usual(s.ch, false)) k.accented[own.ch].push_back(s.ch);
+        }
+    }
+    for (char32_t c : l.composedCharacters()) {
+        const auto typing = l.typingOf(c);
+        if (!typing || !typing->dead || k.chars.count(c) != 0) continue;
+        const Press& dead = *typing->dead;
+        const Press& base = typing->press;
+        const Symbol& baseSymbol = l.symbol(base.key, base.level);
+        if (!onScreen(dead.key) || !onScreen(base.key) || !drillable(baseSymbol)) continue;
+        const auto row = rowOf(base.key);
+        LayoutKeys::Place p{indexOfKey(base.key), sideOf(base.key, base.level),
+                            row ? static_cast<int>(*row) : 0, needsAltGr(base.level)};
+        p.dead = indexOfKey(dead.key);
+        p.deadShift = sideOf(dead.key, dead.level);
+        p.deadAltGr = needsAltGr(dead.level);
+        p.deadKeysym = l.symbol(dead.key, dead.level).keysym;
+        p.base = baseSymbol.ch;
+        k.chars[c] = p;
+        if (usual(c, true)) k.accented[baseSymbol.ch].push_back(c);
+    }
+}
+
 } // namespace
 
-std::shared_ptr<const LayoutKeys> layoutKeysOf(const Layout& l) {
+std::shared_ptr<const LayoutKeys> layoutKeysOf(const Layout& l, bool accents) {
     auto k = std::make_shared<LayoutKeys>();
     // Named as XKB names it; a keymap the X server was not set up with by name, by what it
     // is called.
@@ -70,9 +129,12 @@ std::shared_ptr<const LayoutKeys> layoutKeysOf(const Layout& l) {
         const Finger finger = static_cast<Finger>(f);
         for (LessonRow row : {kHomeRow, kTopRow, kBottomRow, kNumberRow}) {
             int n = 0;
-            for (Key key : l.fingerKeys(finger, row)) {
+            // The ISO keys are taught with their finger, after the row's own keys.
+            for (Key key : l.fingerKeys(finger, row, true)) {
                 const Symbol& plain = l.symbol(key, Level::Plain);
-                if (!drillable(plain) || n == 4) continue;
+                const int index = indexOfKey(key);
+                const bool shown = index != 0 && (index <= 98 || k->iso);
+                if (!drillable(plain) || !shown || n == 4) continue;
                 const Symbol& shift = l.symbol(key, Level::Shift);
                 ++n;
                 k->FingerKeys(f, row, n) = static_cast<int>(plain.ch);
@@ -89,6 +151,7 @@ std::shared_ptr<const LayoutKeys> layoutKeysOf(const Layout& l) {
             k->FingerKeys(f, row, 0) = n;
         }
     }
+    if (accents) addAccents(l, *k);
     return k;
 }
 

@@ -11,7 +11,8 @@
 namespace tapwell::layout {
 
 // What the designed on-screen keyboard's keys type in l, at the plain and Shift levels:
-// dead keys are shown on their keys but never asked for.
-std::shared_ptr<const LayoutKeys> layoutKeysOf(const Layout& l);
+// dead keys are shown on their keys but never asked for. With accents, also what AltGr
+// types and what the dead keys make, each on the key that ends it.
+std::shared_ptr<const LayoutKeys> layoutKeysOf(const Layout& l, bool accents = false);
 
 } // namespace tapwell::layout

@@ -33,14 +33,15 @@ template <typename T> QString number(const std::optional<T>& v) {
 QByteArray csvOf(Store& store) {
     // Lines end with CR LF, as RFC 4180 has them.
     QString text = QStringLiteral(
-        "child,started,activity,rows,shift,chars,right_keys,wrong_keys,ms,wpm,accuracy\r\n");
+        "child,started,activity,rows,shift,chars,right_keys,wrong_keys,ms,wpm,accuracy,"
+        "keyboard\r\n");
     for (const Store::StoredLine& s : store.lines()) {
         const LineRecord& l = s.line;
         const QStringList cells = {
-            cell(s.childName), cell(l.started),   cell(activityName(l.activity)),
-            cell(l.rows),      number(l.shift),   number(l.chars),
-            number(l.right),   number(l.wrong),   number(l.ms),
-            number(l.wpm),     number(l.accuracy)};
+            cell(s.childName), cell(l.started),    cell(activityName(l.activity)),
+            cell(l.rows),      number(l.shift),    number(l.chars),
+            number(l.right),   number(l.wrong),    number(l.ms),
+            number(l.wpm),     number(l.accuracy), cell(l.keyboard)};
         text += cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
     return text.toUtf8();

@@ -554,17 +554,18 @@ std::vector<Store::StoredLine> Store::lines(qint64 childId, qint64 afterLineId) 
     if (!usable_) return out;
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     q.setForwardOnly(true);
-    q.prepare(
-        QStringLiteral(
-            "SELECT line.id, child_id, child.name, started, activity, rows, shift, chars, "
-            "right_keys, wrong_keys, ms, wpm, accuracy FROM line JOIN child ON child.id = child_id "
-            "WHERE %1 AND line.id > ? AND length(started) <= 64 "
-            "AND length(activity) <= 16 AND ifnull(length(rows), 0) <= 64 "
-            "AND length(child.name) <= 200 ORDER BY %2")
-            // One child's lines come in the order of their index, unsorted.
-            .arg(childId == 0 ? QStringLiteral("1") : QStringLiteral("child_id = ?"),
-                 childId == 0 ? QStringLiteral("started, line.id")
-                              : QStringLiteral("child_id, started, line.id")));
+    q.prepare(QStringLiteral(
+                  "SELECT line.id, child_id, child.name, started, activity, rows, shift, chars, "
+                  "right_keys, wrong_keys, ms, wpm, accuracy, "
+                  "CASE WHEN length(line.keyboard) <= 100 THEN line.keyboard END "
+                  "FROM line JOIN child ON child.id = child_id WHERE %1 AND line.id > ? AND "
+                  "length(started) <= 64 "
+                  "AND length(activity) <= 16 AND ifnull(length(rows), 0) <= 64 "
+                  "AND length(child.name) <= 200 ORDER BY %2")
+                  // One child's lines come in the order of their index, unsorted.
+                  .arg(childId == 0 ? QStringLiteral("1") : QStringLiteral("child_id = ?"),
+                       childId == 0 ? QStringLiteral("started, line.id")
+                                    : QStringLiteral("child_id, started, line.id")));
     if (childId != 0) q.addBindValue(childId);
     q.addBindValue(afterLineId);
     if (!q.exec()) return out;
@@ -591,6 +592,7 @@ std::vector<Store::StoredLine> Store::lines(qint64 childId, qint64 afterLineId) 
         l.ms = optionalOf<qint64>(q.value(10));
         l.wpm = optionalOf<double>(q.value(11));
         l.accuracy = optionalOf<double>(q.value(12));
+        l.keyboard = q.value(13).toString();
         // No child types faster than this, and accuracy is a percentage: a row beyond them
         // (or not a number at all) is not one Tapwell wrote, and is left out.
         const bool sane =

@@ -159,8 +159,8 @@ void App::openMain() {
         main_->setKeyboardSource([this, inUse = keyboardInUse(), named = keyboardNamed()] {
             // A name the desktop no longer knows: the keyboard in use.
             const std::optional<Keys> chosen =
-                child_.keyboard.isEmpty() ? std::nullopt : named(child_.keyboard);
-            std::shared_ptr<const LayoutKeys> keys = chosen ? *chosen : inUse();
+                child_.keyboard.isEmpty() ? std::nullopt : named(child_.keyboard, child_.accents);
+            std::shared_ptr<const LayoutKeys> keys = chosen ? *chosen : inUse(child_.accents);
             if (recorder_)
                 recorder_->setKeyboard(keys ? QString::fromStdString(keys->name) : QString());
             return keys;
@@ -239,11 +239,12 @@ void App::childrenChanged(const QList<progress::Child>& children) {
 void App::chooseKeyboard() {
     if (!main_ || child_.id == 0) return;
     if (!keyboardChooser_) keyboardChooser_ = new KeyboardChooser(main_.get());
-    const std::optional<QString> chosen = keyboardChooser_->choose(child_.keyboard);
+    const auto chosen = keyboardChooser_->choose({child_.keyboard, child_.accents});
     main_->activateWindow(); // the keys go to the menu again, with or without a window manager
-    if (!chosen || *chosen == child_.keyboard) return;
+    if (!chosen || (chosen->keyboard == child_.keyboard && chosen->accents == child_.accents))
+        return;
     progress::ChildError error;
-    if (!childrenService_->setKeyboard(child_.id, *chosen, child_.accents, error)) {
+    if (!childrenService_->setKeyboard(child_.id, chosen->keyboard, chosen->accents, error)) {
         QMessageBox::warning(main_.get(), QStringLiteral("Keyboard"), childErrorText(error));
         return;
     }

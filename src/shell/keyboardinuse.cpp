@@ -13,15 +13,15 @@ namespace tapwell {
 namespace {
 
 // What the typing path asks of l: nothing (key.dat's tables) where it types as US QWERTY.
-Keys keysOf(const layout::Layout& l) {
+Keys keysOf(const layout::Layout& l, bool accents) {
     static const std::optional<layout::Layout> us =
         layout::layoutFromNames(layout::LayoutName{"us", {}});
-    return us && l.sameKeys(*us) ? nullptr : layout::layoutKeysOf(l);
+    return us && l.sameKeys(*us) ? nullptr : layout::layoutKeysOf(l, accents);
 }
 
 class Follower {
 public:
-    Keys operator()() {
+    Keys operator()(bool accents) {
         layout::LayoutSearch search;
         const auto* x11 =
             qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -30,8 +30,9 @@ public:
         else
             search.askXServer = false; // another windowing system: the system's setting
         layout::LayoutInUse found = layout::findLayoutInUse(search);
-        if (last_ && found.layout.sameKeys(*last_)) return keys_;
-        keys_ = keysOf(found.layout);
+        if (last_ && found.layout.sameKeys(*last_) && accents == accents_) return keys_;
+        keys_ = keysOf(found.layout, accents);
+        accents_ = accents;
         static const char* const sources[] = {"the X server", "the system's setting", "US"};
         qCDebug(lcShell).noquote() << "keyboard from" << sources[static_cast<int>(found.source)]
                                    << QString::fromStdString(found.layout.description())
@@ -43,34 +44,41 @@ public:
 
 private:
     std::optional<layout::Layout> last_;
+    bool accents_ = false;
     Keys keys_;
 };
 
 class Chosen {
 public:
-    std::optional<Keys> operator()(const QString& name) {
-        if (name == name_) return keys_;
+    std::optional<Keys> operator()(const QString& name, bool accents) {
+        if (name == name_ && accents == accents_ && read_) return keys_;
         name_ = name;
+        accents_ = accents;
+        read_ = true;
         std::string why;
         const auto l = layout::layoutFromNames(layout::LayoutName::parse(name.toStdString()), &why);
-        keys_ = l ? std::optional<Keys>(keysOf(*l)) : std::nullopt;
+        keys_ = l ? std::optional<Keys>(keysOf(*l, accents)) : std::nullopt;
         if (!l) qCDebug(lcShell).noquote() << "keyboard" << name << "unknown:" << why.c_str();
         return keys_;
     }
 
 private:
     QString name_;
+    bool accents_ = false;
+    bool read_ = false;
     std::optional<Keys> keys_;
 };
 
 } // namespace
 
-std::function<std::optional<Keys>(const QString&)> keyboardNamed() {
-    return [chosen = std::make_shared<Chosen>()](const QString& name) { return (*chosen)(name); };
+std::function<std::optional<Keys>(const QString&, bool)> keyboardNamed() {
+    return [chosen = std::make_shared<Chosen>()](const QString& name, bool accents) {
+        return (*chosen)(name, accents);
+    };
 }
 
-std::function<Keys()> keyboardInUse() {
-    return [follower = std::make_shared<Follower>()] { return (*follower)(); };
+std::function<Keys(bool)> keyboardInUse() {
+    return [follower = std::make_shared<Follower>()](bool accents) { return (*follower)(accents); };
 }
 
 } // namespace tapwell

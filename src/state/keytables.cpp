@@ -306,15 +306,20 @@ void buildConstantTables(KeyTables& t) {
         t.ShiftChar(plain) = shifted;
 }
 
-namespace {
-
 const LayoutKeys::Place* placeOf(const KeyTables& t, int c) {
-    if (c <= 0) return nullptr;
+    if (c <= 0 || !t.layout) return nullptr;
     const auto it = t.layout->chars.find(static_cast<char32_t>(c));
     return it == t.layout->chars.end() ? nullptr : &it->second;
 }
 
-} // namespace
+int keyHandOf(const KeyTables& t, int key, int which) {
+    // The ISO keys are the little fingers' (left of Z: the left one; right of the home
+    // row: the right one), AltGr the right thumb's.
+    if (key == kIsoLeftKey) return 1; // the left hand, its little finger
+    if (key == kIsoRightKey) return which == 1 ? 2 : 1;
+    if (key == kAltGrKey) return which == 1 ? 2 : 6;
+    return key >= kFirstKey && key <= 98 ? t.KeyHand(key, which) : 0;
+}
 
 int keyIndexOf(const KeyTables& t, int c) {
     if (t.layout) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tapwell {
 
@@ -41,6 +42,8 @@ inline constexpr int kHomeRowFirstKey = 76;
 // home row. Shown where the layout has them; they belong to no row a drill draws from.
 inline constexpr int kIsoLeftKey = 101;
 inline constexpr int kIsoRightKey = 102;
+// AltGr, right of the space bar: shown where the child is asked for what it types.
+inline constexpr int kAltGrKey = 103;
 
 // The keyboard a child has, where it is not key.dat's US one: what the tables below say by
 // character, for any character, on the same on-screen keys (their fingers are the keys'
@@ -48,9 +51,19 @@ inline constexpr int kIsoRightKey = 102;
 struct LayoutKeys {
     std::string name; // as XKB names the layout: "de", "us(dvorak)"
     struct Place {
-        int key = 0;   // the on-screen key index
-        int shift = 0; // 1: the left Shift is held with it, 2: the right one, 0: none
-        int row = 0;   // the lesson row, 0 for none
+        int key = 0;        // the on-screen key index
+        int shift = 0;      // 1: the left Shift is held with it, 2: the right one, 0: none
+        int row = 0;        // the lesson row, 0 for none
+        bool altGr = false; // AltGr is held with it
+        // A character made by a dead key and then a base key: the dead key's on-screen
+        // index (0: typed directly), the Shift and AltGr held with it, and the character
+        // the base key types alone.
+        int dead = 0;
+        int deadShift = 0;
+        bool deadAltGr = false;
+        std::uint32_t deadKeysym = 0; // as XKB names the dead key: dead_acute 0xfe51
+        char32_t base = 0;
+        bool operator==(const Place&) const = default;
     };
     std::map<char32_t, Place> chars;          // what a drill may ask for and the guide show
     std::map<char32_t, char32_t> shifted;     // a key's own character to its Shift character
@@ -60,6 +73,12 @@ struct LayoutKeys {
     // capital, the Shift character small above it (UTF-8).
     std::map<int, std::pair<std::string, std::string>> captions;
     bool iso = false; // the ISO shape: the two keys above, a two-row Enter
+    // Asked for what needs AltGr or a dead key; the AltGr key is then on the screen.
+    bool accents = false;
+    bool altGrKey = false;
+    // A key's own character to what its key types with AltGr, or a dead key makes of it:
+    // what a Character Drill may ask for in its place when accents are asked for.
+    std::map<char32_t, std::vector<char32_t>> accented;
     bool operator==(const LayoutKeys&) const = default;
 };
 
@@ -118,6 +137,13 @@ inline constexpr int kSpaceBarKey = 100;
 
 // The Shift key held with c: 1 the left one, 2 the right one, 0 none.
 int shiftSideOf(const KeyTables& t, int c);
+
+// Where the layout in use types c; null for key.dat's tables and for codes without a key.
+const LayoutKeys::Place* placeOf(const KeyTables& t, int c);
+
+// The finger of an on-screen key: hand (which 1: 1 left, 2 right) and finger (which 2:
+// 1 little .. 4 index, 6 the thumb), as KeyHand holds them, for the keys beyond it too.
+int keyHandOf(const KeyTables& t, int key, int which);
 
 // The character a key's own character c types with Shift; 0 for none.
 int shiftCharOf(const KeyTables& t, int c);

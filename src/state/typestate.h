@@ -38,6 +38,8 @@ struct TypeState : KeyTables {
     i16 LessonPage = 0;
     i16 LessonOn = 0;
     char32_t TargetKey = 0; // the character awaited, a Unicode code point
+    // The dead key of TargetKey was pressed (its keysym): its base key comes next.
+    std::uint32_t DeadPressed = 0;
     i16 Row = 0;
     i16 Hand = 0;
     i16 Finger = 0;

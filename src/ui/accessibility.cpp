@@ -61,7 +61,7 @@ FrmType* windowOf(const QWidget* w) {
 }
 
 int keyIndexOfWidget(const FrmType& f, const QWidget* w) {
-    for (int k = kFirstKey; k <= kIsoRightKey; ++k)
+    for (int k = kFirstKey; k <= kAltGrKey; ++k)
         if (controlsOf(f).cmdKey(k) == w && w != nullptr) return k;
     return 0;
 }
@@ -411,7 +411,8 @@ private:
                 }
             }
         }
-        for (int k = kFirstKey; k <= kLastKey; ++k) {
+        for (int k = kFirstKey; k <= kAltGrKey; ++k) {
+            if (k == kSpaceBarKey) continue;
             const bool marked = w_.guide().marked(k);
             if (marked == marked_[static_cast<std::size_t>(k - kFirstKey)]) continue;
             marked_[static_cast<std::size_t>(k - kFirstKey)] = marked;
@@ -517,7 +518,7 @@ private:
     std::int32_t errors_ = 0;
     const QWidget* focus_ = nullptr; // where the focus was at the last step
     int caret_ = 0;
-    std::array<bool, kLastKey - kFirstKey + 1> marked_{};
+    std::array<bool, kAltGrKey - kFirstKey + 1> marked_{};
     std::array<int, 2> hands_{kPlainHand, kPlainHand};
     bool space_ = false;
 };
@@ -619,6 +620,7 @@ QString spelledLine(const QString& line) {
 QString keyWords(const KeyTables& t, int key) {
     if (key == kEnterKey) return QStringLiteral("Enter");
     if (key == kLeftShiftKey || key == kRightShiftKey) return QStringLiteral("Shift");
+    if (key == kAltGrKey) return QStringLiteral("AltGr");
     const KeyChars k = charsOfKey(t, key);
     if (k.plain == 0) return {};
     const QString plain = characterWords(k.plain);
@@ -641,8 +643,9 @@ QString guideWords(const TypeState& s, const GuideModel& g) {
     const QString lead = s.Typing == 1 ? QStringLiteral("Next: ") : QStringLiteral("Marked: ");
     if (g.spaceBarMarked()) return lead + QStringLiteral("Space, thumbs");
     std::vector<int> keys;
-    for (int k = kFirstKey; k <= kLastKey; ++k)
+    for (int k = kFirstKey; k < kAltGrKey; ++k)
         if (g.marked(k) && k != kLeftShiftKey && k != kRightShiftKey) keys.push_back(k);
+    const bool altGr = g.marked(kAltGrKey);
     const bool leftShift = g.marked(kLeftShiftKey);
     const bool rightShift = g.marked(kRightShiftKey);
     const auto keyName = [&s](int k) {
@@ -670,9 +673,16 @@ QString guideWords(const TypeState& s, const GuideModel& g) {
     else if (leftShift || rightShift)
         shift = QStringLiteral("Shift with the ") + sideWord(leftShift ? kLeftHand : kRightHand) +
                 QStringLiteral(" little finger");
+    if (altGr)
+        shift = shift.isEmpty() ? QStringLiteral("AltGr with the right thumb")
+                                : shift + QStringLiteral(" and AltGr with the right thumb");
     if (keys.empty()) return shift.isEmpty() ? QString() : lead + shift;
 
     const int k = keys.front();
+    // An accent's dead key, or what AltGr types: the character asked for says which.
+    const LayoutKeys::Place* asked =
+        s.Typing == 1 ? placeOf(s, static_cast<int>(s.TargetKey)) : nullptr;
+    const bool deadStep = asked != nullptr && asked->dead == k && s.DeadPressed == 0;
     QString what;
     QString finger;
     if (k == kEnterKey) {
@@ -680,9 +690,12 @@ QString guideWords(const TypeState& s, const GuideModel& g) {
         finger = fingerWords(kRightHand, kLittleFingerLit);
     } else {
         const KeyChars chars = charsOfKey(s, k);
-        const int c = !shift.isEmpty() && chars.shifted != 0 ? chars.shifted : chars.plain;
+        int c = !shift.isEmpty() && chars.shifted != 0 ? chars.shifted : chars.plain;
+        if (asked != nullptr && (asked->altGr || asked->dead != 0) && (deadStep || asked->key == k))
+            c = static_cast<int>(s.TargetKey);
         what = c != 0 ? characterWords(c) : keyName(k);
-        finger = fingerWords(s.KeyHand(k, 1), s.KeyHand(k, 2));
+        if (deadStep) what = QStringLiteral("the accent key for ") + what;
+        finger = fingerWords(keyHandOf(s, k, 1), keyHandOf(s, k, 2));
     }
     QString words = what;
     if (!finger.isEmpty()) words += QStringLiteral(", ") + finger;

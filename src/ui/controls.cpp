@@ -398,6 +398,12 @@ bool PictureBox::event(QEvent* e) {
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* e) {
+    if (const quint32 dead = deadKeysymOf(e);
+        dead != 0 && isSignalConnected(QMetaMethod::fromSignal(&PictureBox::deadKeyPressed))) {
+        e->accept();
+        emit deadKeyPressed(dead);
+        return;
+    }
     const QList<int> codes = typedCodes(e);
     // A box nobody listens to (the progress window's keyboard) lets keys pass on.
     if (codes.isEmpty() || !isSignalConnected(QMetaMethod::fromSignal(&PictureBox::keyTyped))) {
@@ -615,6 +621,17 @@ QList<int> typedCodes(const QKeyEvent* e) {
     for (const char32_t u : e->text().toUcs4())
         if (u >= 1) codes.append(static_cast<int>(u));
     return codes;
+}
+
+quint32 deadKeysymOf(const QKeyEvent* e) {
+    // X's dead keysyms, 0xfe50 (dead_grave) to 0xfe93; Qt numbers its dead keys alike.
+    constexpr quint32 kFirstDead = 0xfe50, kLastDead = 0xfe93;
+    const quint32 native = e->nativeVirtualKey();
+    if (native >= kFirstDead && native <= kLastDead) return native;
+    const auto key = static_cast<quint32>(e->key());
+    if (key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Grave + (kLastDead - kFirstDead))
+        return 0xfe00 | (key & 0xff);
+    return 0;
 }
 
 } // namespace tapwell

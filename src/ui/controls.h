@@ -99,7 +99,8 @@ public:
 signals:
     // Each character of a key press, as a Unicode code point.
     void keyTyped(int code);
-    void textChanged(); // printed or cleared: printedLines() reads differently
+    void deadKeyPressed(quint32 keysym); // an accent's key, which types nothing itself
+    void textChanged();                  // printed or cleared: printedLines() reads differently
 
 protected:
     bool event(QEvent* e) override;
@@ -224,5 +225,7 @@ QString plainToolTip(const QString& text);
 // The character codes of a key event, with Shift already applied; none for keys that
 // make no character. Each is a Unicode code point.
 QList<int> typedCodes(const QKeyEvent* e);
+// The XKB keysym of a dead key's press (dead_acute 0xfe51); 0 for every other key.
+quint32 deadKeysymOf(const QKeyEvent* e);
 
 } // namespace tapwell

@@ -260,6 +260,10 @@ void FrmType::connectControls() {
     // Every character typed in the display or on the keyboard goes to the one handler.
     connect(picDisplay, &PictureBox::keyTyped, this, &FrmType::picDisplay_KeyPress);
     connect(picKeys, &PictureBox::keyTyped, this, &FrmType::picDisplay_KeyPress);
+    for (PictureBox* box :
+         {static_cast<PictureBox*>(picDisplay), static_cast<PictureBox*>(picKeys)})
+        connect(box, &PictureBox::deadKeyPressed, this,
+                [this](quint32 keysym) { core().deadKey(keysym); });
     connect(txtTime, &TextBox::keyTyped, this, [this](int code) {
         if (!txtTime_KeyPress(code)) txtTime->refuseKey();
     });
@@ -348,6 +352,10 @@ void FrmType::keyPressEvent(QKeyEvent* e) {
     const QWidget* focus = from;
     if (focus != nullptr && focus != this) {
         QWidget::keyPressEvent(e);
+        return;
+    }
+    if (const quint32 dead = deadKeysymOf(e); dead != 0) {
+        core().deadKey(dead);
         return;
     }
     const QList<int> codes = typedCodes(e);

@@ -80,7 +80,7 @@ struct MainControls {
     std::array<QPushButton*, 5> cmdMenu{};
     OnScreenKeyboard* picKeys = nullptr;
     SSPanel* pnlSpace = nullptr;
-    Table1<SSCommand*, 52, 102> cmdKey; // 100 and up: see kIsoLeftKey
+    Table1<SSCommand*, 52, 103> cmdKey; // 100 and up: see kIsoLeftKey, kAltGrKey
     std::array<ImageBox*, 14> imgFinger{};
     std::array<ImageBox*, 2> imgHand{};
     ImageBox* imgBack = nullptr;

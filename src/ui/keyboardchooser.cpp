@@ -2,6 +2,7 @@
 
 #include "layout/registry.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,12 +23,15 @@ KeyboardChooser::KeyboardChooser(QWidget* parent) : QDialog(parent) {
     lstKeyboards = new QListWidget(this);
     lstKeyboards->setMinimumSize(360, 320);
     listLabel->setBuddy(lstKeyboards);
+    // Off, only what a key types alone or with Shift is asked for.
+    chkAccents = new QCheckBox(QStringLiteral("Use &accents and AltGr"), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     cmdOK = buttons->button(QDialogButtonBox::Ok);
     column->addWidget(searchLabel);
     column->addWidget(txtSearch);
     column->addWidget(listLabel);
     column->addWidget(lstKeyboards, 1);
+    column->addWidget(chkAccents);
     column->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -63,18 +67,20 @@ void KeyboardChooser::narrow(const QString& words) {
     if (!words.trimmed().isEmpty() && first != nullptr) lstKeyboards->setCurrentItem(first);
 }
 
-std::optional<QString> KeyboardChooser::choose(const QString& current) {
+std::optional<KeyboardChooser::Choice> KeyboardChooser::choose(const Choice& current) {
     fill();
     txtSearch->clear();
     narrow({});
     lstKeyboards->setCurrentRow(0);
     for (int i = 0; i < lstKeyboards->count(); ++i)
-        if (lstKeyboards->item(i)->data(Qt::UserRole).toString() == current)
+        if (lstKeyboards->item(i)->data(Qt::UserRole).toString() == current.keyboard)
             lstKeyboards->setCurrentRow(i);
     lstKeyboards->scrollToItem(lstKeyboards->currentItem(), QAbstractItemView::PositionAtCenter);
+    chkAccents->setChecked(current.accents);
     txtSearch->setFocus();
     if (exec() != QDialog::Accepted || lstKeyboards->currentItem() == nullptr) return std::nullopt;
-    return lstKeyboards->currentItem()->data(Qt::UserRole).toString();
+    return Choice{lstKeyboards->currentItem()->data(Qt::UserRole).toString(),
+                  chkAccents->isChecked()};
 }
 
 } // namespace tapwell

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -19,11 +20,15 @@ class KeyboardChooser final : public QDialog {
 public:
     explicit KeyboardChooser(QWidget* parent = nullptr);
 
-    // Asks, with `current` chosen (as XKB names it: "de", "us(dvorak)"; empty for the
-    // keyboard in use); the layout chosen, or nothing when the parent cancels.
-    std::optional<QString> choose(const QString& current);
+    struct Choice {
+        QString keyboard;     // as XKB names it: "de", "us(dvorak)"; empty for the one in use
+        bool accents = false; // asked for what needs AltGr or a dead key
+    };
+    // Asks, with `current` chosen; the choice, or nothing when the parent cancels.
+    std::optional<Choice> choose(const Choice& current);
 
     QLineEdit* txtSearch;
+    QCheckBox* chkAccents;
     QListWidget* lstKeyboards;
     QPushButton* cmdOK;
 

@@ -62,6 +62,10 @@ OnScreenKeyboard::OnScreenKeyboard(QWidget* parent) : PictureBox(parent, kBlue, 
         makeKey(k, QString(), 0, 0, kKeySize);
         cmdKey(k)->hide();
     }
+    // AltGr, right of the space bar, where the child is asked for what it types.
+    makeKey(kAltGrKey, QStringLiteral("AltGr"), 7035, 2520, 720);
+    cmdKey(kAltGrKey)->setFont(layoutFont(QStringLiteral("Arial"), 9.75, true));
+    cmdKey(kAltGrKey)->hide();
 
     for (int k = 0; k < 2 * kPicturesPerHand; ++k) {
         auto* img = new ImageBox(this, true);
@@ -129,6 +133,7 @@ void OnScreenKeyboard::setShape(bool iso) {
 
 void OnScreenKeyboard::setCaptions(const KeyTables& tables) {
     setShape(tables.layout && tables.layout->iso);
+    cmdKey(kAltGrKey)->setVisible(tables.layout && tables.layout->altGrKey);
     // A key's caption and its small Shift character: the layout's, or the designed ones
     // (the Shift characters from the key data below).
     const auto show = [&](int key, const QString& designed) {

@@ -31,7 +31,7 @@ public:
     void setShape(bool iso);
 
     // Named as in our layout tables.
-    Table1<SSCommand*, 52, 102> cmdKey; // 100 and up: see kIsoLeftKey
+    Table1<SSCommand*, 52, 103> cmdKey; // 100 and up: see kIsoLeftKey, kAltGrKey
     SSPanel* pnlSpace;
     std::array<ImageBox*, 14> imgFinger{}; // per hand: plain, four fingers lit, four, thumb
     std::array<ImageBox*, 2> imgHand{};
