@@ -6,6 +6,7 @@
 // Usage: tapwell_layoutbuild KEY.DAT [--runs N]
 // The X server rows need $DISPLAY (bench/run.sh starts its own).
 #include "layout/keydatlayout.h"
+#include "layout/layoutkeys.h"
 #include "layout/registry.h"
 #include "layout/xkblayout.h"
 #include "state/keytables.h"
@@ -86,6 +87,15 @@ int main(int argc, char** argv) {
         const std::string label = std::string("layout ") + name;
         if (!measure(label.c_str(), runs,
                      [name] { return layoutFromNames(LayoutName::parse(name)).has_value(); }))
+            status = 1;
+    }
+
+    // What the typing path looks up, made from a layout: plain and Shift, and with the
+    // accents and AltGr a child may ask for.
+    if (const auto de = layoutFromNames(LayoutName{"de", {}})) {
+        if (!measure("keys of de", runs, [&] { return layoutKeysOf(*de) != nullptr; }) ||
+            !measure("keys of de with accents and AltGr", runs,
+                     [&] { return layoutKeysOf(*de, true) != nullptr; }))
             status = 1;
     }
 
