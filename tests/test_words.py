@@ -2,17 +2,25 @@
 """The Word Drill's word lists, data/words/<language>.txt, keep the rules they are
 made by (tools/make_words.py): a few # lines naming their sources, then one word a
 line of 2 to 6 lowercase letters of the language, each once, none of them a word of
-data/words/never.txt.
+data/words/never.txt.  And the rules of tools/make_words.py on small made-up input:
+it needs no package to be tested so.
 
     python3 tests/test_words.py
 """
 
+import collections
 import itertools
 import os
+import sys
+import tempfile
 import unicodedata
 import unittest
 
-WORDS = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "data", "words")
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+WORDS = os.path.join(ROOT, "data", "words")
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(ROOT, "tools"))
+import make_words  # noqa: E402
 
 LOWER = "abcdefghijklmnopqrstuvwxyz"
 
@@ -87,6 +95,63 @@ class WordLists(unittest.TestCase):
                 self.assertEqual(wrong, [], "not 2 to 6 lowercase letters of the language")
                 rude = [w for w in words if is_never(w, never.get("all", []) + never.get(code, []))]
                 self.assertEqual(rude, [], "words of never.txt")
+
+
+class MakingRules(unittest.TestCase):
+    def language(self, code):
+        return next(language for language in make_words.LANGUAGES if language.code == code)
+
+    def test_words_of_a_text(self):
+        for code, text, words in (
+                ("fr", "l'eau de Paris", {"l", "eau", "de"}),
+                ("it", "dell’acqua", {"dell", "acqua"}),
+                ("en", "don't Stop me now", {"don't", "me", "now"}),
+                ("de", "Essen essen 3x", {"essen", "x"})):
+            with self.subTest(text=text):
+                self.assertEqual(make_words.words_of(text, self.language(code)), words)
+
+    def test_candidates(self):
+        for code, word, taken in (("de", "öl", True), ("de", "straße", True), ("de", "Hund", False),
+                                  ("de", "km", False), ("de", "a", False), ("de", "fahrrad", False),
+                                  ("de", "café", False), ("fr", "café", True), ("en", "sky", True),
+                                  ("en", "it's", False), ("nb", "blåbær", True)):
+            with self.subTest(word=word):
+                self.assertEqual(make_words.is_candidate(word, self.language(code)), taken)
+
+    def test_first_meaning_of_a_dictionary_entry(self):
+        for entry, words in (("dog /d/ <n>\n1. hund, bikkje 2.\nanimal\n 3.\nmale\n2. hund\nperson",
+                              ["hund", "bikkje"]),
+                             ("big /b/ <adj>\nstor\nof a great size", ["stor"]),
+                             ("odd <adj>", [])):
+            with self.subTest(entry=entry):
+                self.assertEqual(make_words.first_translations(entry), words)
+
+    def test_listed_words_for_a_language(self):
+        lists = [{"all": ({"sex"}, set()), "en": ({"ass"}, {"kill"})}]
+        for word, code, found in (("Killer", "en", True), ("skill", "en", False), ("class", "en", False),
+                                  ("ass", "de", False), ("SEX", "de", True)):
+            with self.subTest(word=word, code=code):
+                self.assertEqual(make_words.listed(word, code, lists), found)
+
+    def test_choose(self):
+        with tempfile.NamedTemporaryFile("w", suffix=".txt", encoding="utf-8") as f:
+            f.write("\n".join(["hund", "katt", "sol", "mus", "glad", "gal", "dum", "hest"]) + "\n")
+            f.flush()
+            nb = self.language("nb")
+            words = make_words.Source("test", [f.name])
+            language = make_words.Language("nb", "test", nb.letters, nb.vowels, [words], [], "",
+                                           nb.home, nb.top, False)
+            counts = collections.Counter(hund=9, katt=9, sol=5, mus=1, glad=2, gal=1, dum=9, hest=4)
+            children = collections.Counter(mus=1)
+            never = [{"nb": ({"dum"}, set())}]
+            old_cap, make_words.CAP = make_words.CAP, 3
+            try:
+                chosen = make_words.choose(language, never, counts, children)
+            finally:
+                make_words.CAP = old_cap
+        # The three most frequent, equal counts alphabetically, dum never; then past the
+        # cap mus (a caption's) and glad (home row, in two texts), not gal (in one).
+        self.assertEqual(chosen, ["hund", "katt", "sol", "glad", "mus"])
 
 
 if __name__ == "__main__":
