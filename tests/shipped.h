@@ -18,6 +18,13 @@ inline QByteArray shippedKeyData() {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// data/words/<language>.txt as it stands in the source tree.
+inline QByteArray shippedWords(const char* language) {
+    QFile f(QStringLiteral(TAPWELL_TEST_DATA_DIR "/words/") + QLatin1String(language) +
+            QStringLiteral(".txt"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 // A fresh state with the shipped key data loaded.
 inline std::unique_ptr<TypeState> stateWithKeyData() {
     auto s = std::make_unique<TypeState>();

@@ -2,6 +2,8 @@
 // results.
 #include "drills/drilltext.h"
 #include "drills/results.h"
+#include "i18n/language.h"
+#include "io/wordlist.h"
 #include "shipped.h"
 
 #include <QFile>
@@ -255,6 +257,44 @@ private slots:
             {0.49, "0"}, {0.5, "1"}, {1.5, "2"}, {2.5, "3"}, {99.5, "100"}, {12345.4, "12345"}};
         for (const auto& [value, text] : shown)
             QCOMPARE(formatWhole(value), std::string(text));
+    }
+
+    void wordFilesAndLanguages() {
+        // Notes, blank lines, CR LF, doubles, spaces, broken UTF-8, words too long to fit.
+        const LanguageWords w = readWordList(
+            "# notes\r\nöl\r\n\nals\nöl\ntwo words\n\xC3\nlag\xFF\nabcdefghij\nlag", "de");
+        QCOMPARE(w.words, (std::vector<std::u32string>{U"öl", U"als", U"lag"}));
+        const std::pair<QStringList, const char*> locales[] = {
+            {{"de-DE", "en-US"}, "de"}, {{"pt-BR"}, "pt_BR"}, {{"pt-PT"}, "pt_BR"},
+            {{"nn-NO"}, "nb"},          {{"nb"}, "nb"},       {{"tr-TR", "fr-CA"}, "fr"},
+            {{"tr-TR"}, "en"},          {{}, "en"},           {{"C"}, "en"}};
+        for (const auto& [ui, language] : locales)
+            QCOMPARE(languageFor(ui), QString::fromLatin1(language));
+    }
+
+    void wordsOfTheChildsLanguage() {
+        // German words on the US keyboard: only those it types; on the German one, its
+        // home row's words too. English on US stays key.dat's.
+        auto s = test::stateWithKeyData();
+        s->Mode = kWordDrill;
+        for (const char* language : {"en", "de", "fr", "es", "it", "pt_BR", "nb"}) {
+            const QByteArray bytes = test::shippedWords(language);
+            QVERIFY2(!bytes.isEmpty(), language);
+            s->words =
+                std::make_shared<const LanguageWords>(readWordList(bytes.toStdString(), language));
+            QCOMPARE(designedWords(*s), std::string(language) == "en");
+            if (designedWords(*s)) continue;
+            const RowChoice homeAndTop = {true, true, false, false};
+            QVERIFY2(!tooFewWords(*s, homeAndTop), language);
+            SeededRandom random(11);
+            for (int n = 0; n < 10; ++n) {
+                const std::string line = MakeDrillLine(*s, homeAndTop, true, random);
+                for (int i = 0; i < s->LineLen; ++i) {
+                    const int row = lessonRowOf(*s, static_cast<int>(s->LineChars(i)));
+                    QVERIFY2(row == kHomeRow || row == kTopRow || row == kSpaceRow, line.c_str());
+                }
+            }
+        }
     }
 };
 

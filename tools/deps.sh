@@ -9,20 +9,29 @@ packages="cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-multimedia-dev 
 if [ "${1:-build}" = test ]; then
   packages="$packages python3 fonts-dejavu-core xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick pulseaudio pulseaudio-utils
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca
-    clang libclang-rt-14-dev dpkg-dev fakeroot file lintian desktop-file-utils appstream"
+    clang libclang-rt-14-dev dpkg-dev fakeroot file lintian desktop-file-utils appstream locales"
 fi
 
 if [ "${1:-build}" = bench ]; then
   packages="$packages xvfb xauth libx11-dev libxtst-dev libxcb1-dev pulseaudio"
 fi
 
+# The locales the language tests start Tapwell in.
+want_locales() {
+  [ "${1:-build}" = test ] || return 0
+  for l in de_DE fr_FR; do
+    if ! locale -a 2>/dev/null | grep -qi "^$l.utf-\?8$"; then
+      if [ "$(id -u)" -eq 0 ]; then localedef -i "$l" -f UTF-8 "$l.UTF-8"; else sudo localedef -i "$l" -f UTF-8 "$l.UTF-8"; fi
+    fi
+  done
+}
 missing=""
 for p in $packages; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing="$missing $p"
   fi
 done
-[ -z "$missing" ] && exit 0
+if [ -z "$missing" ]; then want_locales "${1:-build}"; exit 0; fi
 
 echo "Installing:$missing"
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
@@ -30,3 +39,4 @@ export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 # shellcheck disable=SC2086
 $sudo apt-get install -y -qq --no-install-recommends $missing
+want_locales "${1:-build}"

@@ -61,6 +61,8 @@ public:
     // The keyboard layout lines, practices and lesson pages ask for from now on (null:
     // key.dat's US keyboard).
     void setLayout(std::shared_ptr<const LayoutKeys> keys) { s_.layout = std::move(keys); }
+    // The words of the child's language for the Word Drill (null: key.dat's).
+    void setWords(std::shared_ptr<const LanguageWords> words) { s_.words = std::move(words); }
     // The three sounds, by their full file names.
     void setSounds(std::string ding, std::string uhOh, std::string tada);
     // Where the results label stands, and each lesson row (1..5) on the on-screen keyboard,

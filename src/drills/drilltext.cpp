@@ -55,12 +55,12 @@ std::string characterLine(TypeState& s, const RowChoice& checked, bool useShift,
 }
 
 // Three of the words that this keyboard types on the checked rows' keys.
-std::string layoutWordLine(TypeState& s, const std::vector<std::string>& words, bool useShift,
+std::string layoutWordLine(TypeState& s, const std::vector<std::u32string>& words, bool useShift,
                            Random& random) {
     std::string text;
     s.LineLen = 0;
     for (int w = 1; w <= 3; ++w) {
-        const std::string& word = words[static_cast<std::size_t>(
+        const std::u32string& word = words[static_cast<std::size_t>(
             randomWhole(random, static_cast<int>(words.size())) - 1)];
         const bool capital = random.next() < 0.25f && useShift;
         if (w > 1) {
@@ -70,7 +70,7 @@ std::string layoutWordLine(TypeState& s, const std::vector<std::string>& words, 
             ++s.LineLen;
         }
         for (std::size_t i = 0; i < word.size() && s.LineLen < kLineSlots - 1; ++i) {
-            int c = static_cast<unsigned char>(word[i]);
+            int c = static_cast<int>(word[i]);
             if (i == 0 && capital && shiftCharOf(s, c) != 0) c = shiftCharOf(s, c);
             text += utf8Of(static_cast<char32_t>(c));
             s.LineChars(s.LineLen) = static_cast<char32_t>(c);
@@ -82,8 +82,8 @@ std::string layoutWordLine(TypeState& s, const std::vector<std::string>& words, 
 }
 
 std::string wordLine(TypeState& s, const RowChoice& checked, bool useShift, Random& random) {
-    if (s.layout) {
-        const std::vector<std::string> words = wordsOfRows(s, checked);
+    if (!designedWords(s)) {
+        const std::vector<std::u32string> words = wordsOfRows(s, checked);
         if (words.size() < kFewestWords) return characterLine(s, checked, useShift, random);
         return layoutWordLine(s, words, useShift, random);
     }
@@ -112,25 +112,41 @@ std::string wordLine(TypeState& s, const RowChoice& checked, bool useShift, Rand
 
 } // namespace
 
-std::vector<std::string> wordsOfRows(const TypeState& s, const RowChoice& checked) {
-    std::vector<std::string> out;
-    const auto typed = [&](unsigned char c) {
-        const int row = lessonRowOf(s, c);
-        return keyIndexOf(s, c) != 0 && row >= kHomeRow && row <= kNumberRow &&
+bool designedWords(const TypeState& s) {
+    return !s.layout && (!s.words || s.words->english());
+}
+
+std::vector<std::u32string> wordsOfRows(const TypeState& s, const RowChoice& checked) {
+    std::vector<std::u32string> out;
+    const auto typed = [&](char32_t c) {
+        const int row = lessonRowOf(s, static_cast<int>(c));
+        return keyIndexOf(s, static_cast<int>(c)) != 0 && row >= kHomeRow && row <= kNumberRow &&
                checked[static_cast<std::size_t>(row - 1)];
     };
+    const auto take = [&](const std::u32string& word) {
+        if (!word.empty() && std::all_of(word.begin(), word.end(), typed) &&
+            std::find(out.begin(), out.end(), word) == out.end())
+            out.push_back(word);
+    };
+    if (s.words) {
+        for (const std::u32string& word : s.words->words) {
+            if (out.size() == kMostWords) break;
+            take(word);
+        }
+        return out;
+    }
     for (int row = 1; row <= 3; ++row)
         for (int n = 1; n <= 30; ++n) {
-            const std::string& word = s.WordList(row, n);
-            if (!word.empty() && std::all_of(word.begin(), word.end(), typed) &&
-                std::find(out.begin(), out.end(), word) == out.end())
-                out.push_back(word);
+            std::u32string word;
+            for (const char c : s.WordList(row, n))
+                word += static_cast<char32_t>(static_cast<unsigned char>(c));
+            take(word);
         }
     return out;
 }
 
 bool tooFewWords(const TypeState& s, const RowChoice& checked) {
-    return s.layout && wordsOfRows(s, checked).size() < kFewestWords;
+    return !designedWords(s) && wordsOfRows(s, checked).size() < kFewestWords;
 }
 
 std::string MakeDrillLine(TypeState& s, const RowChoice& checked, bool useShift, Random& random) {

@@ -24,10 +24,15 @@ void PickRow(TypeState& s, const RowChoice& checked, Random& random);
 // Drill (s.Mode 2) or Word Drill (s.Mode 3) line and returns the line's text.
 std::string MakeDrillLine(TypeState& s, const RowChoice& checked, bool useShift, Random& random);
 
-// On a keyboard of another layout, the shipped words that can be typed on the checked
-// rows' keys alone; fewer than kFewestWords, and a Word Drill line is one of those rows'
-// characters instead, with kTooFewWordsText said above it.
-std::vector<std::string> wordsOfRows(const TypeState& s, const RowChoice& checked);
+// On a keyboard of another layout, or in another language than English, the words of the
+// child's language (key.dat's without one) that can be typed on the checked rows' keys
+// alone, the most common first; fewer than kFewestWords, and a Word Drill line is one of
+// those rows' characters instead, with kTooFewWordsText said above it.
+std::vector<std::u32string> wordsOfRows(const TypeState& s, const RowChoice& checked);
+// Where the words come from: key.dat's lists, exactly as on the US keyboard in English.
+bool designedWords(const TypeState& s);
+// The most common words a line draws from.
+inline constexpr std::size_t kMostWords = 300;
 inline constexpr std::size_t kFewestWords = 3;
 inline constexpr const char* kTooFewWordsText =
     "This keyboard has too few words for these rows: type their keys.";

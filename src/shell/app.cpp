@@ -1,5 +1,6 @@
 #include "app.h"
 
+#include "i18n/language.h"
 #include "io/settingsfile.h"
 #include "keyboardinuse.h"
 #include "logging.h"
@@ -12,6 +13,7 @@
 #include "windowstate.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
@@ -155,7 +157,10 @@ void App::openMain() {
         // The keyboard chosen for the child, else the one in use.
         // The keyboard's layout is read once the main window is on the screen, before an
         // activity needs it (the first reading loads the desktop's composing rules).
-        new AfterFirstPaint(main_.get(), [this] { main_->followKeyboard(); });
+        new AfterFirstPaint(main_.get(), [this] {
+            main_->followKeyboard();
+            main_->setLanguage(languageFor(QLocale().uiLanguages()));
+        });
         main_->setKeyboardSource([this, inUse = keyboardInUse(), named = keyboardNamed()] {
             // A name the desktop no longer knows: the keyboard in use.
             const std::optional<Keys> chosen =

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "keytables.h"
+#include "words.h"
 
 #include <cstdint>
 #include <string>
@@ -21,6 +22,8 @@ enum Mode : int {
 inline constexpr int kLineSlots = 41; // 40 characters and the final Enter
 
 struct TypeState : KeyTables {
+    // The words of the child's language; null: key.dat's.
+    std::shared_ptr<const LanguageWords> words;
     i16 HomeShown = 0; // -1 while the home position stands on the keyboard
     // Right and wrong keystrokes. Kept wider than the display needs: in Keyboard
     // Practice and the lessons they are never reset, and must not wrap in a long day.

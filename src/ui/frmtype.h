@@ -123,6 +123,9 @@ public:
     }
     // Takes the layout in use now: the tables the typing path reads and the captions.
     void followKeyboard();
+    // The child's language ("de"): the Word Drill's words from words/<language>.txt in
+    // the data directory; key.dat's where it cannot be read.
+    void setLanguage(const QString& language);
     bool Form_Load(std::string& error);
 
     // --- start-up window, help and exit

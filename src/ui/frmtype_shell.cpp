@@ -2,6 +2,7 @@
 #include "frmtype.h"
 
 #include "io/regularfile.h"
+#include "io/wordlist.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -49,6 +50,18 @@ bool FrmType::Form_Load(std::string& error) {
     centreOnScreen(this);
     core_->setLoading(false);
     return true;
+}
+
+void FrmType::setLanguage(const QString& language) {
+    if (state().words && state().words->language == language.toStdString()) return;
+    const std::string path = g_.AppFile("words/" + language.toStdString() + ".txt");
+    std::string bytes, reason;
+    if (!readRegularFile(path, kMaxWordFileBytes, bytes, reason)) {
+        core_->setWords(nullptr);
+        return;
+    }
+    core_->setWords(
+        std::make_shared<const LanguageWords>(readWordList(bytes, language.toStdString())));
 }
 
 void FrmType::followKeyboard() {

@@ -567,7 +567,7 @@ class Session:
     """
 
     def __init__(self, binary=None, data_dir=None, settings=None, artifacts=None, name="e2e",
-                 quiet=False, accessibility=False):
+                 quiet=False, accessibility=False, lang=None):
         self.binary = binary or os.environ.get("TAPWELL_BINARY")
         self.data_dir = data_dir or os.environ.get("TAPWELL_DATA")
         if not self.binary or not self.data_dir:
@@ -581,6 +581,8 @@ class Session:
         # bus (at-spi2-core) starts when first asked for, and tapwell on it as a screen
         # reader finds it; read it with atspi_tree().
         self.accessibility = accessibility
+        # lang: the locale tapwell starts in ("de_DE.UTF-8"); C.UTF-8 without one.
+        self.lang = lang
         self.dbus = None
         self.xvfb = self.pulse = self.app = None
         self.grabber = self.keys = None
@@ -628,6 +630,8 @@ class Session:
                 shutil.copy2(part, os.path.join(self.app_dir, os.path.basename(part)))
         for f in DATA_FILES:
             shutil.copy2(os.path.join(self.data_dir, f), os.path.join(self.app_dir, f))
+        shutil.copytree(os.path.join(self.data_dir, "words"), os.path.join(self.app_dir, "words"),
+                        ignore=shutil.ignore_patterns("never.txt", "skip.txt"))
         if self.settings is not None:
             os.makedirs(os.path.join(self.config_dir, "tapwell"))
             with open(self.settings_path(), "wb") as f:
@@ -650,6 +654,8 @@ class Session:
             "ASAN_OPTIONS": "detect_leaks=0:abort_on_error=1",
             "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1",
         })
+        if self.lang:
+            self.env["LANG"] = self.lang
         if not self.quiet:
             self.env["QT_LOGGING_RULES"] = "tapwell.*.debug=true"
         self.stderr_path = os.path.join(d, "tapwell.stderr")

@@ -5,6 +5,7 @@ typed through the X server it is judged right and recorded with the layout's nam
 its characters as code points."""
 
 import contextlib
+import os
 import sqlite3
 import subprocess
 import sys
@@ -96,10 +97,11 @@ class KeyboardLayouts(unittest.TestCase):
             wait_until(lambda: find(s.atspi_tree(), accents) is None, 10, "the chooser closed")
             s.click(Layout.menu_button(2))
             wait_until(lambda: ok_shown(s), 10, "the Character Drill's OK again")
+            s.click_box(Layout.row_box(1))  # the Top Row too: its vowels take accents
             dead = {"\u0301": "dead_acute", "\u0300": "dead_grave", "\u0302": "dead_circumflex",
                     "\u0308": "dead_diaeresis", "\u0303": "dead_tilde"}
             accented = ""
-            for _ in range(4):  # a line or four hold an accent or more
+            for _ in range(8):  # nearly every line or two holds an accent
                 s.click(Layout.ok_button())
                 lines += 1
                 tree = wait_until(lambda: (lambda t: t if find(
@@ -127,6 +129,36 @@ class KeyboardLayouts(unittest.TestCase):
             typed = query(path, "SELECT expected, typed FROM keystroke WHERE line_id = "
                                 "(SELECT max(id) FROM line)")
             self.assertTrue({ord(c) for c in accented} <= {t for e, t in typed if e == t})
+
+
+    def test_words_of_the_childs_language(self):
+        # A German child on QWERTZ and a French one on AZERTY: a Home and Top Row Word Drill
+        # line is words of their own language, typed through the X server and judged right.
+        words_dir = os.path.join(os.environ["TAPWELL_DATA"], "words")
+        for lang, layout, language in (("de_DE.UTF-8", "de", "de"), ("fr_FR.UTF-8", "fr", "fr")):
+            with self.subTest(lang), Session(settings="1,1,0,0,0,0\r\n", name=self.id() + lang,
+                                             accessibility=True, lang=lang) as s:
+                with open(os.path.join(words_dir, language + ".txt"), encoding="utf-8") as f:
+                    known = {w.strip() for w in f if not w.startswith("#")}
+                subprocess.run(["setxkbmap", "-display", s.display, layout], check=True,
+                               timeout=30)
+                s.click_about_ok()
+                s.click(Layout.menu_button(3))  # Word Drill
+                wait_until(lambda: ok_shown(s), 10, "the Word Drill's OK")
+                s.click(Layout.ok_button())
+                tree = wait_until(lambda: (lambda t: t if find(
+                    t, lambda n: n["name"] == "Text display" and "\n" in n.get("text", ""))
+                    else None)(s.atspi_tree()), 10, "the line on the bus")
+                line = find(tree, lambda n: n["name"] == "Text display")["text"].split("\n")[1]
+                self.assertEqual(len(line.split(" ")), 3, line)
+                self.assertTrue(all(w in known for w in line.split(" ")), line)
+                s.type(line + "\n", 60)
+                wait_until(lambda: ok_shown(s), 10, "OK after the line")
+                path = s.progress_path()
+                wait_until(lambda: query(path, "SELECT count(*) FROM line")[0][0] == 1, 10,
+                           "the line in the record")
+                self.assertEqual(query(path, "SELECT keyboard, accuracy FROM line"),
+                                 [(layout, 100.0)])
 
 
 if __name__ == "__main__":
