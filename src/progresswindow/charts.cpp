@@ -5,6 +5,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QLabel>
@@ -25,7 +26,7 @@ namespace {
 
 struct Drawn {
     Activity activity;
-    const char* name;
+    const char* name; // as the legend shows it, translated
     QColor colour;
     Qt::PenStyle pen;
     QScatterSeries::MarkerShape marker;
@@ -33,23 +34,24 @@ struct Drawn {
     double shift; // its place within its period, from the middle, in periods
 };
 // Told apart by line and marker shape as well as colour (Okabe and Ito's blue, orange
-// and green, which colour-blind eyes tell apart), and side by side within a period.
+// and green, which colour-blind eyes tell apart), and side by side within a period. Their
+// names are those of "My Progress"'s sentences.
 const Drawn kWord{Activity::Word,
-                  "Word Drill",
+                  QT_TRANSLATE_NOOP("ProgressWords", "Word Drill"),
                   {0, 114, 178},
                   Qt::SolidLine,
                   QScatterSeries::MarkerShapeCircle,
                   9,
                   -0.3};
 const Drawn kCharacter{Activity::Character,
-                       "Character Drill",
+                       QT_TRANSLATE_NOOP("ProgressWords", "Character Drill"),
                        {213, 94, 0},
                        Qt::DashLine,
                        QScatterSeries::MarkerShapeRectangle,
                        8,
                        0};
 const Drawn kTimed{Activity::Timed,
-                   "Timed Drill",
+                   QT_TRANSLATE_NOOP("ProgressWords", "Timed Drill"),
                    {0, 158, 115},
                    Qt::DotLine,
                    QScatterSeries::MarkerShapeTriangle,
@@ -80,31 +82,6 @@ namespace {
 using progress::AxisBounds;
 using progress::DayValue;
 using progress::Span;
-
-// The period's word, for titles and descriptions.
-const char* periodWord(Span span, bool plural) {
-    switch (span) {
-    case Span::FourWeeks:
-        return plural ? "days" : "day";
-    case Span::SixMonths:
-        return plural ? "weeks" : "week";
-    case Span::All:
-        break;
-    }
-    return plural ? "months" : "month";
-}
-
-QString spanWords(Span span) {
-    switch (span) {
-    case Span::FourWeeks:
-        return QStringLiteral("the last 4 weeks");
-    case Span::SixMonths:
-        return QStringLiteral("the last 6 months");
-    case Span::All:
-        break;
-    }
-    return QStringLiteral("all the time");
-}
 
 // Where a period stands along the x axes: its index.
 int indexOf(const std::vector<QDate>& periods, const QDate& start) {
@@ -138,7 +115,7 @@ void addPeriods(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, const Drawn& 
             m->setVisible(false);
     }
     auto* markers = new QScatterSeries;
-    markers->setName(QLatin1String(drawn.name));
+    markers->setName(QCoreApplication::translate("ProgressWords", drawn.name));
     markers->setMarkerShape(drawn.marker);
     markers->setMarkerSize(drawn.size);
     markers->setColor(drawn.colour);
@@ -281,7 +258,6 @@ void ProgressCharts::build(const progress::SpanFigures& figures, Span span) {
     const std::vector<QDate>& periods = figures.periods;
     periods_ = static_cast<int>(periods.size());
     const auto labels = progress::periodLabels(periods, span);
-    const QString each = QLatin1String(periodWord(span, false));
 
     const auto& wordWpm = figures.wordWpm;
     const auto& timedWpm = figures.timedWpm;
@@ -292,9 +268,17 @@ void ProgressCharts::build(const progress::SpanFigures& figures, Span span) {
     // Speed from nothing up; the markers of the same period side by side.
     QChart* speed = views_.speed->chart();
     resetChart(speed);
-    speed->setTitle(wordWpm.empty() && timedWpm.empty()
-                        ? QStringLiteral("Words per minute: no Word or Timed Drill yet")
-                        : QStringLiteral("Words per minute (each %1's middle line)").arg(each));
+    if (wordWpm.empty() && timedWpm.empty())
+        speed->setTitle(tr("Words per minute: no Word or Timed Drill yet"));
+    else if (span == Span::FourWeeks)
+        //: The chart's title: a point for each day, at the middle of its lines' speeds.
+        speed->setTitle(tr("Words per minute (each day's middle line)"));
+    else if (span == Span::SixMonths)
+        //: The chart's title: a point for each week, at the middle of its lines' speeds.
+        speed->setTitle(tr("Words per minute (each week's middle line)"));
+    else
+        //: The chart's title: a point for each month, at the middle of its lines' speeds.
+        speed->setTitle(tr("Words per minute (each month's middle line)"));
     topWpm_ = largest(wordWpm, timedWpm);
     auto* sx = periodAxis(labels, periods_);
     auto* sy = valueAxis({});
@@ -307,13 +291,22 @@ void ProgressCharts::build(const progress::SpanFigures& figures, Span span) {
     // Accuracy over the range of the data, with a margin: 70 to 100, not 0 to 100.
     QChart* acc = views_.accuracy->chart();
     resetChart(acc);
-    acc->setTitle(QStringLiteral("Accuracy (each %1's middle line)").arg(each));
+    if (span == Span::FourWeeks)
+        //: The chart's title: a point for each day, at the middle of its lines' accuracies.
+        acc->setTitle(tr("Accuracy (each day's middle line)"));
+    else if (span == Span::SixMonths)
+        //: The chart's title: a point for each week, at the middle of its lines' accuracies.
+        acc->setTitle(tr("Accuracy (each week's middle line)"));
+    else
+        //: The chart's title: a point for each month, at the middle of its lines' accuracies.
+        acc->setTitle(tr("Accuracy (each month's middle line)"));
     percents_.clear();
     for (const auto* v : {&wordAcc, &charAcc, &timedAcc})
         for (const DayValue& d : *v)
             percents_.push_back(d.value);
     auto* ax = periodAxis(labels, periods_);
-    auto* ay = valueAxis(QStringLiteral("% right"));
+    //: The accuracy chart's axis: the percentage of keys typed right.
+    auto* ay = valueAxis(tr("% right"));
     acc->addAxis(ax, Qt::AlignBottom);
     acc->addAxis(ay, Qt::AlignLeft);
     addPeriods(acc, ax, ay, kWord, wordAcc, periods, span);
@@ -325,10 +318,14 @@ void ProgressCharts::build(const progress::SpanFigures& figures, Span span) {
     const auto& minutes = figures.minutes;
     QChart* time = views_.minutes->chart();
     resetChart(time);
-    time->setTitle(span == Span::All
-                       ? QStringLiteral("Minutes typed each month")
-                       : QStringLiteral("Minutes typed each %1, %2").arg(each, spanWords(span)));
-    auto* set = new QBarSet(QStringLiteral("Minutes"));
+    if (span == Span::FourWeeks)
+        time->setTitle(tr("Minutes typed each day, the last 4 weeks"));
+    else if (span == Span::SixMonths)
+        time->setTitle(tr("Minutes typed each week, the last 6 months"));
+    else
+        time->setTitle(tr("Minutes typed each month"));
+    //: The minutes chart's bars.
+    auto* set = new QBarSet(tr("Minutes"));
     set->setColor(kWord.colour);
     set->setBorderColor(kWord.colour.darker(150));
     double inSpan = 0;
@@ -342,17 +339,24 @@ void ProgressCharts::build(const progress::SpanFigures& figures, Span span) {
     bars->setBarWidth(0.8);
     time->addSeries(bars);
     auto* bx = periodAxis(labels, periods_);
-    auto* by = valueAxis(QStringLiteral("minutes"));
+    //: The minutes chart's axis.
+    auto* by = valueAxis(tr("minutes"));
     time->addAxis(bx, Qt::AlignBottom);
     time->addAxis(by, Qt::AlignLeft);
     bars->attachAxis(bx);
     bars->attachAxis(by);
     time->legend()->setVisible(false);
     const QString all = progress::duration(figures.totalMinutes);
-    views_.minutesLabel->setText(span == Span::All
-                                     ? QStringLiteral("In all: %1.").arg(all)
-                                     : QStringLiteral("In %1: %2. In all: %3.")
-                                           .arg(spanWords(span), progress::duration(inSpan), all));
+    const QString shown = progress::duration(inSpan);
+    if (span == Span::FourWeeks)
+        //: %1 and %2 are how long, as "25 minutes" or "1 hour 5 minutes".
+        views_.minutesLabel->setText(tr("In the last 4 weeks: %1. In all: %2.").arg(shown, all));
+    else if (span == Span::SixMonths)
+        //: %1 and %2 are how long, as "25 minutes" or "1 hour 5 minutes".
+        views_.minutesLabel->setText(tr("In the last 6 months: %1. In all: %2.").arg(shown, all));
+    else
+        //: %1 is how long, as "25 minutes" or "1 hour 5 minutes".
+        views_.minutesLabel->setText(tr("In all: %1.").arg(all));
     describe(words_);
     // The value axes' ends as for the least plots; align() fits them to the plots as laid out.
     const std::array<QChart*, 3> charts = {speed, acc, time};

@@ -19,6 +19,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QDir>
@@ -53,18 +54,19 @@ QString literal(QString name) {
     return name.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
-QString rowTitle(int row) {
-    static const char* const titles[] = {"Home Row", "Top Row", "Bottom Row", "Number Row"};
-    return QLatin1String(titles[row - 1]);
-}
+// The lessons' names, home .. number.
+const char* const kRowTitles[] = {QT_TRANSLATE_NOOP("tapwell::ProgressWindow", "Home Row"),
+                                  QT_TRANSLATE_NOOP("tapwell::ProgressWindow", "Top Row"),
+                                  QT_TRANSLATE_NOOP("tapwell::ProgressWindow", "Bottom Row"),
+                                  QT_TRANSLATE_NOOP("tapwell::ProgressWindow", "Number Row")};
 
 } // namespace
 
 // ------------------------------------------------------------------ window
 
 ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), host_(host) {
-    setWindowTitle(QStringLiteral("My Progress"));
-    setAccessibleName(QStringLiteral("My Progress"));
+    setWindowTitle(tr("My Progress"));
+    setAccessibleName(tr("My Progress"));
     setAttribute(Qt::WA_QuitOnClose, false);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kLightOrange);
@@ -97,7 +99,7 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     lblName->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 18, true));
     lblName->setTextFormat(Qt::PlainText);
     head->addWidget(lblName, 1);
-    auto* ofLabel = new QLabel(QStringLiteral("Progress &of:"), page);
+    auto* ofLabel = new QLabel(tr("Progress &of:"), page);
     cboChild = new QComboBox(page);
     cboChild->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // Named by its label; a screen reader reads its name as the child chosen.
@@ -105,12 +107,12 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     describeChoice(*cboChild);
     head->addWidget(ofLabel);
     head->addWidget(cboChild);
-    cmdAdd = new QPushButton(QStringLiteral("&Add a child…"), page);
-    cmdRename = new QPushButton(QStringLiteral("&Rename…"), page);
-    cmdRemove = new QPushButton(QStringLiteral("Re&move…"), page);
-    cmdAdd->setAccessibleName(QStringLiteral("Add a child"));
-    cmdRename->setAccessibleName(QStringLiteral("Rename this child"));
-    cmdRemove->setAccessibleName(QStringLiteral("Remove this child"));
+    cmdAdd = new QPushButton(tr("&Add a child…"), page);
+    cmdRename = new QPushButton(tr("&Rename…"), page);
+    cmdRemove = new QPushButton(tr("Re&move…"), page);
+    cmdAdd->setAccessibleName(tr("Add a child"));
+    cmdRename->setAccessibleName(tr("Rename this child"));
+    cmdRemove->setAccessibleName(tr("Remove this child"));
     for (QPushButton* b : {cmdAdd, cmdRename, cmdRemove}) {
         b->setAutoDefault(false);
         head->addWidget(b);
@@ -120,14 +122,14 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     auto* body = new QHBoxLayout;
     // Left: the trouble map and what it says in words.
     auto* left = new QVBoxLayout;
-    auto* mapTitle = new QLabel(QStringLiteral("Keys I miss"), page);
+    auto* mapTitle = new QLabel(tr("Keys I miss"), page);
     mapTitle->setFont(layoutFont(QStringLiteral("Arial"), 12, true));
     left->addWidget(mapTitle);
     keyboard = new OnScreenKeyboard(page);
     keyboard->setFixedSize(px(9495), px(3495));
-    keyboard->setAccessibleName(QStringLiteral("Trouble map"));
+    keyboard->setAccessibleName(tr("Trouble map"));
     keyboard->setAccessibleDescription(
-        QStringLiteral("The keyboard, each key coloured by how often it is missed"));
+        tr("The keyboard, each key coloured by how often it is missed"));
     for (ImageBox* hand : keyboard->imgHand)
         hand->show();
     if (host_.keys) keyboard->setCaptions(*host_.keys);
@@ -161,22 +163,22 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     // Right: the charts, of the span chosen above them.
     auto* right = new QVBoxLayout;
     auto* spanRow = new QHBoxLayout;
-    auto* spanLabel = new QLabel(QStringLiteral("S&how:"), page);
+    auto* spanLabel = new QLabel(tr("S&how:"), page);
     cboSpan = new QComboBox(page);
-    cboSpan->addItem(QStringLiteral("the last 4 weeks, day by day"),
+    cboSpan->addItem(tr("the last 4 weeks, day by day"),
                      static_cast<int>(progress::Span::FourWeeks));
-    cboSpan->addItem(QStringLiteral("the last 6 months, week by week"),
+    cboSpan->addItem(tr("the last 6 months, week by week"),
                      static_cast<int>(progress::Span::SixMonths));
-    cboSpan->addItem(QStringLiteral("all, month by month"), static_cast<int>(progress::Span::All));
+    cboSpan->addItem(tr("all, month by month"), static_cast<int>(progress::Span::All));
     spanLabel->setBuddy(cboSpan);
     describeChoice(*cboSpan);
     spanRow->addWidget(spanLabel);
     spanRow->addWidget(cboSpan);
     spanRow->addStretch(1);
     right->addLayout(spanRow);
-    chtSpeed = makeChartView(page, QStringLiteral("Words per minute each day"));
-    chtAccuracy = makeChartView(page, QStringLiteral("Accuracy each day"));
-    chtMinutes = makeChartView(page, QStringLiteral("Minutes typed each day"));
+    chtSpeed = makeChartView(page, tr("Words per minute each day"));
+    chtAccuracy = makeChartView(page, tr("Accuracy each day"));
+    chtMinutes = makeChartView(page, tr("Minutes typed each day"));
     for (QChartView* v : {chtSpeed, chtAccuracy, chtMinutes})
         right->addWidget(v, 1);
     lblMinutes = new QLabel(page);
@@ -192,11 +194,11 @@ ProgressWindow::ProgressWindow(const ProgressHost& host) : QWidget(nullptr), hos
     lblSaved = new QLabel(this);
     lblSaved->setTextFormat(Qt::PlainText);
     foot->addWidget(lblSaved, 1);
-    cmdSave = new QPushButton(QStringLiteral("&Save as CSV…"), this);
-    cmdSave->setAccessibleName(QStringLiteral("Save as CSV"));
-    cmdSave->setToolTip(QStringLiteral("Every child's lines, for a spreadsheet"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
-    cmdClose->setAccessibleName(QStringLiteral("Close"));
+    cmdSave = new QPushButton(tr("&Save as CSV…"), this);
+    cmdSave->setAccessibleName(tr("Save as CSV"));
+    cmdSave->setToolTip(tr("Every child's lines, for a spreadsheet"));
+    cmdClose = new QPushButton(tr("&Close"), this);
+    cmdClose->setAccessibleName(tr("Close"));
     cmdSave->setAutoDefault(false);
     cmdClose->setAutoDefault(false);
     foot->addWidget(cmdSave);
@@ -293,7 +295,8 @@ void ProgressWindow::childChosen(int index) {
 void ProgressWindow::fill(progress::Child child) {
     child_ = child;
     imgChild->setPicture(childPicture(child.picture));
-    imgChild->setAccessibleName(QStringLiteral("%1's picture").arg(child.name));
+    //: %1 is the child's name.
+    imgChild->setAccessibleName(tr("%1's picture").arg(child.name));
     lblName->setText(child.name);
     listChildren();
     lblSaved->clear();
@@ -306,7 +309,8 @@ void ProgressWindow::fill(progress::Child child) {
         nothing->day = today.isValid() ? today : QDate::currentDate();
         draw(nothing, [] {});
         if (child.id != 0 && host_.store && host_.store->usable())
-            lblSentences->setText(QStringLiteral("Reading %1's progress…").arg(child.name));
+            //: %1 is the child's name.
+            lblSentences->setText(tr("Reading %1's progress…").arg(child.name));
     }
     if (host_.store && host_.store->usable() && child.id != 0) {
         if (!reader_) {
@@ -402,8 +406,8 @@ void ProgressWindow::fillWords(const ProgressData& data) {
     if (host_.keys) {
         words << (data.weakestFinger
                       ? progress::fingerSentence(*host_.keys, *data.weakestFinger)
-                      : QStringLiteral("Type a few more lines, and Tapwell can tell you "
-                                       "which finger misses most."));
+                      : tr("Type a few more lines, and Tapwell can tell you which finger "
+                           "misses most."));
         if (!data.betterThisWeek.empty())
             words << progress::betterSentence(*host_.keys, data.betterThisWeek);
     }
@@ -419,14 +423,18 @@ void ProgressWindow::fillWords(const ProgressData& data) {
     cmdSuggestion->setVisible(!suggestion.isEmpty() && host_.start);
 
     const auto& finished = data.lessonsFinished;
-    QStringList lessons{QStringLiteral("Lessons practised to the end:")};
+    QStringList lessons{tr("Lessons practised to the end:")};
     for (int row = kHomeRow; row <= kNumberRow; ++row) {
+        const QString lesson = tr(kRowTitles[row - kHomeRow]);
         const auto it = finished.find(row);
-        lessons << (it == finished.end()
-                        ? QStringLiteral("%1: not yet").arg(rowTitle(row))
-                        : QStringLiteral("%1: yes, last on %2")
-                              .arg(rowTitle(row),
-                                   it->second.toString(QStringLiteral("d MMMM yyyy"))));
+        if (it == finished.end())
+            //: Under "Lessons practised to the end:": %1 is a lesson, as "Home Row".
+            lessons << tr("%1: not yet").arg(lesson);
+        else
+            //: Under "Lessons practised to the end:": %1 is a lesson, as "Home Row"; %2 the
+            //: day, as "8 December 2026".
+            lessons << tr("%1: yes, last on %2")
+                           .arg(lesson, it->second.toString(QStringLiteral("d MMMM yyyy")));
     }
     lblLessons->setText(lessons.join(QLatin1Char('\n')));
 }
@@ -435,8 +443,8 @@ void ProgressWindow::fillWords(const ProgressData& data) {
 
 void ProgressWindow::addClicked() {
     if (!host_.children) return;
-    ChildEditor editor(this, QStringLiteral("Add a child"), QString(),
-                       progress::freePicture(children_));
+    //: The title of the window that asks for the new child's name and picture.
+    ChildEditor editor(this, tr("Add a child"), QString(), progress::freePicture(children_));
     editor.setWindowModality(Qt::WindowModal);
     while (editor.exec() == QDialog::Accepted) {
         progress::ChildError error;
@@ -452,7 +460,8 @@ void ProgressWindow::addClicked() {
 void ProgressWindow::renameClicked() {
     if (!host_.children || child_.id == 0) return;
     const progress::Child c = child_;
-    ChildEditor editor(this, QStringLiteral("Rename %1").arg(c.name), c.name, c.picture);
+    //: The title of the window that asks for a new name: %1 is the child's name now.
+    ChildEditor editor(this, tr("Rename %1").arg(c.name), c.name, c.picture);
     editor.setWindowModality(Qt::WindowModal);
     while (editor.exec() == QDialog::Accepted) {
         progress::ChildError error;
@@ -468,37 +477,50 @@ void ProgressWindow::renameClicked() {
 QString ProgressWindow::removeQuestion() const {
     const progress::Summary s =
         host_.store ? progress::summarize(host_.store->lines(child_.id)) : progress::Summary{};
-    const QString kept =
-        s.lines == 0 ? QStringLiteral("Nothing has been typed as %1 yet.").arg(child_.name)
-                     : QStringLiteral("That is %1 %2 typed on %3 %4.")
-                           .arg(s.lines)
-                           .arg(s.lines == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
-                           .arg(s.days)
-                           .arg(s.days == 1 ? QStringLiteral("day") : QStringLiteral("days"));
-    return QStringLiteral("Remove %1 from Tapwell?\n\nThis deletes %1's name and picture and "
-                          "everything Tapwell has kept of %1's typing: every line, every key, "
-                          "the charts and the trouble map. %2")
+    // The days as "My Progress" says them when it opens: "9 lines typed on 3 days".
+    const QString days =
+        s.days == 1
+            ? QCoreApplication::translate("ProgressWords", "1 day", "typed on")
+            : QCoreApplication::translate("ProgressWords", "%n days", "typed on", int(s.days));
+    QString kept;
+    if (s.lines == 0)
+        //: %1 is the child's name.
+        kept = tr("Nothing has been typed as %1 yet.").arg(child_.name);
+    else if (s.lines == 1)
+        //: %1 is the days, as "1 day" or "3 days".
+        kept = tr("That is 1 line typed on %1.").arg(days);
+    else
+        //: %1 is the days, as "1 day" or "3 days".
+        kept = tr("That is %n lines typed on %1.", nullptr, int(s.lines)).arg(days);
+    //: %1 is the child's name; %2 is how much was typed, as "That is 9 lines typed on 3 days."
+    //: or "Nothing has been typed as Anna yet."
+    return tr("Remove %1 from Tapwell?\n\nThis deletes %1's name and picture and everything "
+              "Tapwell has kept of %1's typing: every line, every key, the charts and the trouble "
+              "map. %2")
         .arg(child_.name, kept);
 }
 
 void ProgressWindow::removeClicked() {
     if (!host_.children || children_.size() < 2) return;
     const progress::Child c = child_;
-    const QString title = QStringLiteral("Remove %1").arg(c.name);
+    //: The title of the questions before a child is removed: %1 is the child's name.
+    const QString title = tr("Remove %1").arg(c.name);
     QMessageBox first(QMessageBox::Warning, title, removeQuestion(),
                       QMessageBox::Yes | QMessageBox::No, this);
     first.setDefaultButton(QMessageBox::No);
     first.setTextFormat(Qt::PlainText);
     first.setWindowModality(Qt::WindowModal);
     if (first.exec() != QMessageBox::Yes) return;
-    QMessageBox second(
-        QMessageBox::Warning, title,
-        QStringLiteral("Are you sure? %1's progress cannot be brought back.").arg(c.name),
-        QMessageBox::NoButton, this);
+    QMessageBox second(QMessageBox::Warning, title,
+                       //: %1 is the child's name.
+                       tr("Are you sure? %1's progress cannot be brought back.").arg(c.name),
+                       QMessageBox::NoButton, this);
+    //: A button: %1 is the child's name.
     QPushButton* remove =
-        second.addButton(QStringLiteral("Remove %1").arg(literal(c.name)), QMessageBox::AcceptRole);
+        second.addButton(tr("Remove %1", "button").arg(literal(c.name)), QMessageBox::AcceptRole);
+    //: A button: %1 is the child's name.
     QPushButton* keep =
-        second.addButton(QStringLiteral("&Keep %1").arg(literal(c.name)), QMessageBox::RejectRole);
+        second.addButton(tr("&Keep %1").arg(literal(c.name)), QMessageBox::RejectRole);
     second.setDefaultButton(keep);
     second.setTextFormat(Qt::PlainText);
     second.setEscapeButton(keep);
@@ -521,9 +543,11 @@ void ProgressWindow::removeClicked() {
 
 void ProgressWindow::saveClicked() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    auto* dialog = new QFileDialog(this, QStringLiteral("Save progress as CSV"),
-                                   QDir(folder).filePath(QStringLiteral("Tapwell progress.csv")),
-                                   QStringLiteral("CSV files (*.csv)"));
+    //: The file dialog's filter: keep "(*.csv)" as it is.
+    const QString filter = tr("CSV files (*.csv)");
+    auto* dialog =
+        new QFileDialog(this, tr("Save progress as CSV"),
+                        QDir(folder).filePath(QStringLiteral("Tapwell progress.csv")), filter);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("csv"));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
@@ -540,17 +564,20 @@ void ProgressWindow::suggestionClicked() {
     if (host_.start(shown_->suggestion))
         lblSuggestion->setText(sentence);
     else
+        //: %1 is what to do next, as "Try Tricky Keys: Q and ; need practice".
         lblSuggestion->setText(
-            sentence + QStringLiteral("\n(Stop what is being typed in the main window first.)"));
+            tr("%1\n(Stop what is being typed in the main window first.)").arg(sentence));
 }
 
 bool ProgressWindow::saveTo(const QString& file) {
     QString error;
     if (!host_.saveCsv || !host_.saveCsv(file, error)) {
-        lblSaved->setText(QStringLiteral("Not saved: %1").arg(error));
+        //: %1 is why, as "Cannot write /home/ann/a.csv: the disk is full."
+        lblSaved->setText(tr("Not saved: %1").arg(error));
         return false;
     }
-    lblSaved->setText(QStringLiteral("Saved as %1").arg(QDir::toNativeSeparators(file)));
+    //: %1 is the file.
+    lblSaved->setText(tr("Saved as %1").arg(QDir::toNativeSeparators(file)));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "progresswords.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -8,48 +9,94 @@
 
 namespace tapwell::progress {
 
+namespace {
+
+// Between the items of a list: "E, S or D", "Q 40%, P 6%".
+QString listSeparator() {
+    //: Between the items of a list, as in "E, S or D" and "Q 40%, P 6%".
+    return QCoreApplication::translate("ProgressWords", ", ");
+}
+
+} // namespace
+
 QString keyCaption(const KeyTables& t, int key) {
-    if (key == kSpaceBarKey) return QStringLiteral("Space");
-    if (key == kEnterKey) return QStringLiteral("Enter");
-    if (key == kLeftShiftKey || key == kRightShiftKey) return QStringLiteral("Shift");
+    if (key == kSpaceBarKey)
+        //: A key's name: the space bar.
+        return QCoreApplication::translate("ProgressWords", "Space");
+    if (key == kEnterKey)
+        //: A key's name.
+        return QCoreApplication::translate("ProgressWords", "Enter");
+    if (key == kLeftShiftKey || key == kRightShiftKey)
+        //: A key's name.
+        return QCoreApplication::translate("ProgressWords", "Shift");
     return QString::fromStdString(keyCaptionOf(t, key));
 }
 
 QString fingerSentence(const KeyTables& t, const FingerTrouble& f) {
+    // By hand (left, right) and finger (little .. index), weakestFinger names no other;
+    // %1 is the keys that finger misses most, as "W S X".
+    static const char* const sentences[2][4] = {
+        {QT_TRANSLATE_NOOP("ProgressWords", "Your left little finger misses most: %1"),
+         QT_TRANSLATE_NOOP("ProgressWords", "Your left ring finger misses most: %1"),
+         QT_TRANSLATE_NOOP("ProgressWords", "Your left middle finger misses most: %1"),
+         QT_TRANSLATE_NOOP("ProgressWords", "Your left index finger misses most: %1")},
+        {QT_TRANSLATE_NOOP("ProgressWords", "Your right little finger misses most: %1"),
+         QT_TRANSLATE_NOOP("ProgressWords", "Your right ring finger misses most: %1"),
+         QT_TRANSLATE_NOOP("ProgressWords", "Your right middle finger misses most: %1"),
+         QT_TRANSLATE_NOOP("ProgressWords", "Your right index finger misses most: %1")}};
+    if (f.hand < 1 || f.hand > 2 || f.finger < 1 || f.finger > 4) return {};
     QStringList keys;
     for (int k : f.keys)
         keys << keyCaption(t, k);
-    return QStringLiteral("Your %1 %2 finger misses most: %3")
-        .arg(QString::fromStdString(t.HandName.at(f.hand)),
-             QString::fromStdString(t.FingerName.at(f.finger)), keys.join(QLatin1Char(' ')));
+    return QCoreApplication::translate("ProgressWords", sentences[f.hand - 1][f.finger - 1])
+        .arg(keys.join(QLatin1Char(' ')));
 }
 
 QString typedCaption(const KeyTables& t, int code) {
     const int key = keyOfCharacter(t, code);
     if (key != 0) return keyCaption(t, key);
     if (code > kSpace && code < 127) return QString(QChar::fromLatin1(static_cast<char>(code)));
-    return QStringLiteral("another key");
+    //: What was typed instead of the key asked for, when it is none of the keyboard's keys.
+    return QCoreApplication::translate("ProgressWords", "another key");
 }
 
 QString keyTooltip(const KeyTables& t, const KeyStats* stats) {
-    if (!stats || stats->presses == 0) return QStringLiteral("Never asked for yet");
-    const QString came = stats->presses == 1
-                             ? QStringLiteral("Came up once")
-                             : QStringLiteral("Came up %1 times").arg(stats->presses);
-    if (stats->misses == 0) return came + QStringLiteral(", never missed");
-    QString text =
-        came + (stats->misses == 1 ? QStringLiteral(", missed once")
-                                   : QStringLiteral(", missed %1 times").arg(stats->misses));
+    if (!stats || stats->presses == 0)
+        //: A key of the trouble map.
+        return QCoreApplication::translate("ProgressWords", "Never asked for yet");
+    QString came;
+    if (stats->presses == 1)
+        //: How often a key of the trouble map was asked for.
+        came = QCoreApplication::translate("ProgressWords", "Came up once");
+    else
+        //: How often a key of the trouble map was asked for.
+        came = QCoreApplication::translate("ProgressWords", "Came up %n times", nullptr,
+                                           stats->presses);
+    if (stats->misses == 0)
+        //: %1 is how often the key came up: "Came up 3 times".
+        return QCoreApplication::translate("ProgressWords", "%1, never missed").arg(came);
+    QString text;
+    if (stats->misses == 1)
+        //: %1 is how often the key came up: "Came up 3 times".
+        text = QCoreApplication::translate("ProgressWords", "%1, missed once").arg(came);
+    else
+        //: %1 is how often the key came up: "Came up 88 times".
+        text = QCoreApplication::translate("ProgressWords", "%1, missed %n times", nullptr,
+                                           stats->misses)
+                   .arg(came);
     if (!stats->instead.empty()) {
         QStringList typed;
         for (int code : stats->instead)
             typed << typedCaption(t, code);
-        const QString last = typed.takeLast();
-        text +=
-            QStringLiteral("; most often typed instead: %1")
-                .arg(typed.isEmpty()
-                         ? last
-                         : QStringLiteral("%1 or %2").arg(typed.join(QStringLiteral(", ")), last));
+        QString keys = typed.takeLast();
+        if (!typed.isEmpty())
+            //: A list of keys: %1 is all but the last ("E, S"), %2 the last ("D").
+            keys = QCoreApplication::translate("ProgressWords", "%1 or %2")
+                       .arg(typed.join(listSeparator()), keys);
+        //: %1 is how often the key came up and was missed: "Came up 88 times, missed 16
+        //: times"; %2 is the keys typed instead, as "E" or "E, S or D".
+        text = QCoreApplication::translate("ProgressWords", "%1; most often typed instead: %2")
+                   .arg(text, keys);
     }
     return text;
 }
@@ -59,17 +106,32 @@ QString betterSentence(const KeyTables& t, const std::vector<int>& keys) {
     QStringList captions;
     for (int k : keys)
         captions << keyCaption(t, k);
-    return (keys.size() == 1 ? QStringLiteral("This key got better this week: %1")
-                             : QStringLiteral("These keys got better this week: %1"))
-        .arg(captions.join(QLatin1Char(' ')));
+    const QString said = captions.join(QLatin1Char(' '));
+    const int n = int(keys.size());
+    if (n == 1)
+        //: %1 is the key, as "Space".
+        return QCoreApplication::translate("ProgressWords", "This key got better this week: %1")
+            .arg(said);
+    //: %1 is the keys, as "D K ;".
+    return QCoreApplication::translate("ProgressWords", "These keys got better this week: %1",
+                                       nullptr, n)
+        .arg(said);
 }
 
 QString bestLineSentence(const LineSummary& best) {
-    const QString drill = best.activity == Activity::Timed ? QStringLiteral("Timed Drill")
-                                                           : QStringLiteral("Word Drill");
-    return QStringLiteral("Your best line: %1 words per minute in the %2, on %3")
-        .arg(qRound(best.wpm.value_or(0)))
-        .arg(drill, best.day.toString(QStringLiteral("d MMMM yyyy")));
+    const int wpm = qRound(best.wpm.value_or(0));
+    const QString day = best.day.toString(QStringLiteral("d MMMM yyyy"));
+    if (best.activity == Activity::Timed)
+        //: %1 is the day, as "8 December 2026".
+        return QCoreApplication::translate(
+                   "ProgressWords", "Your best line: %n words per minute in the Timed Drill, on %1",
+                   nullptr, wpm)
+            .arg(day);
+    //: %1 is the day, as "8 December 2026".
+    return QCoreApplication::translate(
+               "ProgressWords", "Your best line: %n words per minute in the Word Drill, on %1",
+               nullptr, wpm)
+        .arg(day);
 }
 
 QString troubleList(const KeyTables& t, const std::map<int, KeyStats>& keys) {
@@ -77,44 +139,71 @@ QString troubleList(const KeyTables& t, const std::map<int, KeyStats>& keys) {
     std::vector<const KeyStats*> missed;
     for (const auto& [key, stats] : keys)
         if (stats.misses > 0) missed.push_back(&stats);
-    if (missed.empty())
-        return keys.empty() ? QStringLiteral("No key asked for yet")
-                            : QStringLiteral("No key missed yet");
+    if (missed.empty() && keys.empty())
+        return QCoreApplication::translate("ProgressWords", "No key asked for yet");
+    if (missed.empty()) return QCoreApplication::translate("ProgressWords", "No key missed yet");
     std::stable_sort(missed.begin(), missed.end(), [](const KeyStats* a, const KeyStats* b) {
         return a->errorRate() > b->errorRate();
     });
     QStringList named;
     for (const KeyStats* k : missed) {
         if (named.size() == static_cast<qsizetype>(kNamed)) break;
-        named << QStringLiteral("%1 %2%")
+        //: A key and how often it is missed: %1 is the key, %2 the percentage ("Q 40%").
+        named << QCoreApplication::translate("ProgressWords", "%1 %2%")
                      .arg(keyCaption(t, k->key))
                      .arg(qRound(100 * k->errorRate()));
     }
-    return QStringLiteral("Missed most: %1").arg(named.join(QStringLiteral(", ")));
+    //: %1 is the keys missed most, worst first: "Q 40%, semicolon 35%, P 6%".
+    return QCoreApplication::translate("ProgressWords", "Missed most: %1")
+        .arg(named.join(listSeparator()));
 }
+
+namespace {
+
+// "3 days" in "9 lines typed on 3 days".
+QString onDays(std::size_t days) {
+    if (days == 1)
+        //: As in "9 lines typed on 1 day".
+        return QCoreApplication::translate("ProgressWords", "1 day", "typed on");
+    //: As in "9 lines typed on 3 days".
+    return QCoreApplication::translate("ProgressWords", "%n days", "typed on", int(days));
+}
+
+} // namespace
 
 QString openingSentence(const QString& name, const std::vector<LineSummary>& lines) {
     std::set<QDate> days;
     for (const LineSummary& l : lines)
         days.insert(l.day);
-    if (lines.empty()) return QStringLiteral("%1's progress: nothing typed yet.").arg(name);
-    return QStringLiteral("%1's progress: %2 %3 typed on %4 %5.")
-        .arg(name)
-        .arg(lines.size())
-        .arg(lines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
-        .arg(days.size())
-        .arg(days.size() == 1 ? QStringLiteral("day") : QStringLiteral("days"));
+    if (lines.empty())
+        //: %1 is the child's name.
+        return QCoreApplication::translate("ProgressWords", "%1's progress: nothing typed yet.")
+            .arg(name);
+    if (lines.size() == 1)
+        //: %1 is the child's name; %2 is the days, as "1 day".
+        return QCoreApplication::translate("ProgressWords", "%1's progress: 1 line typed on %2.")
+            .arg(name, onDays(days.size()));
+    //: %1 is the child's name; %2 is the days, as "3 days".
+    return QCoreApplication::translate("ProgressWords", "%1's progress: %n lines typed on %2.",
+                                       nullptr, int(lines.size()))
+        .arg(name, onDays(days.size()));
 }
 
 QString duration(double minutes) {
     const int m = static_cast<int>(std::lround(minutes));
-    if (m == 0 && minutes > 0) return QStringLiteral("less than a minute");
-    if (m < 60) return m == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(m);
+    if (m == 0 && minutes > 0)
+        return QCoreApplication::translate("ProgressWords", "less than a minute");
+    if (m == 1) return QCoreApplication::translate("ProgressWords", "1 minute");
+    if (m < 60) return QCoreApplication::translate("ProgressWords", "%n minutes", nullptr, m);
     const int h = m / 60;
-    return QStringLiteral("%1 %2 %3 minutes")
-        .arg(h)
-        .arg(h == 1 ? QStringLiteral("hour") : QStringLiteral("hours"))
-        .arg(m % 60);
+    // The minutes past the hour as they have always been said, "1 hour 1 minutes" too.
+    const QString past =
+        QCoreApplication::translate("ProgressWords", "%n minutes", nullptr, m % 60);
+    if (h == 1)
+        //: A time: %1 is the minutes past the hour, as "5 minutes".
+        return QCoreApplication::translate("ProgressWords", "1 hour %1").arg(past);
+    //: A time: %1 is the minutes past the hours, as "5 minutes".
+    return QCoreApplication::translate("ProgressWords", "%n hours %1", nullptr, h).arg(past);
 }
 
 namespace {
@@ -125,42 +214,79 @@ double medianOf(std::vector<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
+// The activities by name, as the charts' legends name them too.
+const char* const kWordDrill = QT_TRANSLATE_NOOP("ProgressWords", "Word Drill");
+const char* const kCharacterDrill = QT_TRANSLATE_NOOP("ProgressWords", "Character Drill");
+const char* const kTimedDrill = QT_TRANSLATE_NOOP("ProgressWords", "Timed Drill");
+
+enum class Unit { WordsPerMinute, Percent };
+
 // "Word Drill: 14 words per minute today, up from 10 over the last 4 weeks."; empty for
 // an activity not typed in those weeks. The trend sets this week's days against the three
 // weeks before; a change that rounds to nothing is steady.
 QString latestAndTrend(const char* activity, const std::vector<DayValue>& days, const QDate& today,
-                       const char* unit) {
+                       Unit unit) {
     if (days.empty()) return {};
     const DayValue& last = days.back();
     const qint64 ago = last.day.daysTo(today);
-    const QString when = ago == 0 ? QStringLiteral("today")
-                         : ago == 1
-                             ? QStringLiteral("yesterday")
-                             : QStringLiteral("on ") + last.day.toString(QStringLiteral("d MMMM"));
-    QString text = QStringLiteral("%1: %2%3 %4")
-                       .arg(QLatin1String(activity))
-                       .arg(qRound(last.value))
-                       .arg(QLatin1String(unit), when);
+    const QString name = QCoreApplication::translate("ProgressWords", activity);
+    const int latest = qRound(last.value);
+    QString value;
+    if (unit == Unit::WordsPerMinute)
+        value =
+            QCoreApplication::translate("ProgressWords", "%n words per minute", nullptr, latest);
+    else
+        //: An accuracy, as "96%".
+        value = QCoreApplication::translate("ProgressWords", "%1%").arg(latest);
+    QString text;
+    if (ago == 0)
+        //: %1 is the activity ("Word Drill"), %2 its latest figure ("14 words per minute").
+        text = QCoreApplication::translate("ProgressWords", "%1: %2 today").arg(name, value);
+    else if (ago == 1)
+        //: %1 is the activity ("Word Drill"), %2 its latest figure ("14 words per minute").
+        text = QCoreApplication::translate("ProgressWords", "%1: %2 yesterday").arg(name, value);
+    else
+        //: %1 is the activity ("Word Drill"), %2 its latest figure ("14 words per minute"),
+        //: %3 the day of it ("5 December").
+        text = QCoreApplication::translate("ProgressWords", "%1: %2 on %3")
+                   .arg(name, value, last.day.toString(QStringLiteral("d MMMM")));
     std::vector<double> thisWeek, before;
     for (const DayValue& d : days)
         (d.day.daysTo(today) < 7 ? thisWeek : before).push_back(d.value);
-    if (!thisWeek.empty() && !before.empty()) {
-        const int now = qRound(medianOf(thisWeek));
-        const int then = qRound(medianOf(before));
-        text += now == then ? QStringLiteral(", steady over the last 4 weeks")
-                            : QStringLiteral(", %1 from %2 over the last 4 weeks")
-                                  .arg(now > then ? QStringLiteral("up") : QStringLiteral("down"))
-                                  .arg(then);
-    }
-    return text + QLatin1Char('.');
+    if (thisWeek.empty() || before.empty())
+        //: The end of a sentence: %1 is all of it, as "Word Drill: 14 words per minute today".
+        return QCoreApplication::translate("ProgressWords", "%1.").arg(text);
+    const int now = qRound(medianOf(thisWeek));
+    const int then = qRound(medianOf(before));
+    if (now == then)
+        //: %1 is the activity's latest figure, as "Word Drill: 14 words per minute today".
+        return QCoreApplication::translate("ProgressWords", "%1, steady over the last 4 weeks.")
+            .arg(text);
+    if (now > then)
+        //: %1 is the activity's latest figure, as "Word Drill: 14 words per minute today";
+        //: %2 the figure of the weeks before, as "10".
+        return QCoreApplication::translate("ProgressWords", "%1, up from %2 over the last 4 weeks.")
+            .arg(text, QString::number(then));
+    //: %1 is the activity's latest figure, as "Word Drill: 14 words per minute today";
+    //: %2 the figure of the weeks before, as "10".
+    return QCoreApplication::translate("ProgressWords", "%1, down from %2 over the last 4 weeks.")
+        .arg(text, QString::number(then));
 }
 
 QString joined(std::initializer_list<QString> parts) {
     QStringList said;
     for (const QString& p : parts)
         if (!p.isEmpty()) said << p;
-    return said.isEmpty() ? QStringLiteral("Nothing typed in the last 4 weeks.")
-                          : said.join(QLatin1Char(' '));
+    if (said.isEmpty())
+        return QCoreApplication::translate("ProgressWords", "Nothing typed in the last 4 weeks.");
+    return said.join(QLatin1Char(' '));
+}
+
+QString minutesThisWeek(double minutes) {
+    if (minutes <= 0)
+        return QCoreApplication::translate("ProgressWords", "Nothing typed this week yet.");
+    //: %1 is how long, as "25 minutes" or "1 hour 5 minutes".
+    return QCoreApplication::translate("ProgressWords", "This week: %1.").arg(duration(minutes));
 }
 
 } // namespace
@@ -170,40 +296,53 @@ ChartWords chartWords(const SpanFigures& f, const QDate& today) {
     const QDate monday = periodStart(today, Span::SixMonths);
     for (const DayValue& d : f.minutes)
         if (d.day >= monday) week += d.value;
-    return {joined({latestAndTrend("Word Drill", f.wordWpm, today, " words per minute"),
-                    latestAndTrend("Timed Drill", f.timedWpm, today, " words per minute")}),
-            joined({latestAndTrend("Word Drill", f.wordAccuracy, today, "%"),
-                    latestAndTrend("Character Drill", f.characterAccuracy, today, "%"),
-                    latestAndTrend("Timed Drill", f.timedAccuracy, today, "%")}),
-            week > 0 ? QStringLiteral("This week: %1.").arg(duration(week))
-                     : QStringLiteral("Nothing typed this week yet.")};
+    return {joined({latestAndTrend(kWordDrill, f.wordWpm, today, Unit::WordsPerMinute),
+                    latestAndTrend(kTimedDrill, f.timedWpm, today, Unit::WordsPerMinute)}),
+            joined({latestAndTrend(kWordDrill, f.wordAccuracy, today, Unit::Percent),
+                    latestAndTrend(kCharacterDrill, f.characterAccuracy, today, Unit::Percent),
+                    latestAndTrend(kTimedDrill, f.timedAccuracy, today, Unit::Percent)}),
+            minutesThisWeek(week)};
 }
 
 namespace {
 
-QString lessonName(int row) {
-    static const char* const names[] = {"Home Row", "Top Row", "Bottom Row", "Number Row"};
-    return row >= kHomeRow && row <= kNumberRow ? QLatin1String(names[row - kHomeRow]) : QString();
+// One of four texts, of the lessons' rows home .. number; empty for another row.
+QString ofLesson(const char* const (&texts)[4], int row) {
+    if (row < kHomeRow || row > kNumberRow) return {};
+    return QCoreApplication::translate("ProgressWords", texts[row - kHomeRow]);
 }
 
 } // namespace
 
 QString suggestionSentence(const KeyTables& t, const Suggestion& s) {
+    static const char* const nextLesson[4] = {
+        QT_TRANSLATE_NOOP("ProgressWords", "Ready for the Home Row lesson"),
+        QT_TRANSLATE_NOOP("ProgressWords", "Ready for the Top Row lesson"),
+        QT_TRANSLATE_NOOP("ProgressWords", "Ready for the Bottom Row lesson"),
+        QT_TRANSLATE_NOOP("ProgressWords", "Ready for the Number Row lesson")};
     switch (s.kind) {
     case Suggestion::Kind::TrickyKeys: {
         QStringList keys;
         for (int k : s.keys)
             keys << keyCaption(t, k);
         if (keys.isEmpty()) return {};
+        const int n = int(keys.size());
         const QString last = keys.takeLast();
-        return keys.isEmpty() ? QStringLiteral("Try Tricky Keys: %1 needs practice").arg(last)
-                              : QStringLiteral("Try Tricky Keys: %1 and %2 need practice")
-                                    .arg(keys.join(QStringLiteral(", ")), last);
+        if (keys.isEmpty())
+            //: %1 is a key, as "Q".
+            return QCoreApplication::translate("ProgressWords",
+                                               "Try Tricky Keys: %1 needs practice")
+                .arg(last);
+        //: %1 is all the keys but the last, as "Q, P"; %2 the last, as ";".
+        return QCoreApplication::translate("ProgressWords",
+                                           "Try Tricky Keys: %1 and %2 need practice", nullptr, n)
+            .arg(keys.join(listSeparator()), last);
     }
     case Suggestion::Kind::NextLesson:
-        return QStringLiteral("Ready for the %1 lesson").arg(lessonName(s.row));
+        return ofLesson(nextLesson, s.row);
     case Suggestion::Kind::EveryDay:
-        return QStringLiteral("Practise a little every day: 10 minutes is plenty");
+        return QCoreApplication::translate("ProgressWords",
+                                           "Practise a little every day: 10 minutes is plenty");
     case Suggestion::Kind::None:
         break;
     }
@@ -211,13 +350,20 @@ QString suggestionSentence(const KeyTables& t, const Suggestion& s) {
 }
 
 QString suggestionButton(const Suggestion& s) {
+    static const char* const nextLesson[4] = {
+        QT_TRANSLATE_NOOP("ProgressWords", "&Go to the Home Row lesson"),
+        QT_TRANSLATE_NOOP("ProgressWords", "&Go to the Top Row lesson"),
+        QT_TRANSLATE_NOOP("ProgressWords", "&Go to the Bottom Row lesson"),
+        QT_TRANSLATE_NOOP("ProgressWords", "&Go to the Number Row lesson")};
     switch (s.kind) {
     case Suggestion::Kind::TrickyKeys:
-        return QStringLiteral("&Go to Tricky Keys");
+        //: A button, beside "Try Tricky Keys: Q and ; need practice".
+        return QCoreApplication::translate("ProgressWords", "&Go to Tricky Keys");
     case Suggestion::Kind::NextLesson:
-        return QStringLiteral("&Go to the %1 lesson").arg(lessonName(s.row));
+        return ofLesson(nextLesson, s.row);
     case Suggestion::Kind::EveryDay:
-        return QStringLiteral("&Go and type");
+        //: A button, beside "Practise a little every day": to the menu, to choose what to type.
+        return QCoreApplication::translate("ProgressWords", "&Go and type");
     case Suggestion::Kind::None:
         break;
     }

@@ -6,6 +6,7 @@
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QRegularExpression>
@@ -106,10 +107,9 @@ const Picture& mapHand(int hand) {
 // ------------------------------------------------------------------ legend
 
 TroubleLegend::TroubleLegend(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(QStringLiteral("Colours of the trouble map"));
-    setAccessibleDescription(QStringLiteral(
-        "Light keys are seldom missed, dark red keys often; grey striped keys were never "
-        "asked for."));
+    setAccessibleName(tr("Colours of the trouble map"));
+    setAccessibleDescription(tr("Light keys are seldom missed, dark red keys often; grey striped "
+                                "keys were never asked for."));
     setToolTip(accessibleDescription());
 }
 
@@ -125,7 +125,8 @@ void TroubleLegend::paintEvent(QPaintEvent*) {
     const int steps = 5; // 0%, 10% .. 40% or more
     int x = 0;
     p.setPen(palette().color(QPalette::WindowText));
-    const QString missed = QStringLiteral("Missed:");
+    //: Before the colours of the scale, each named by how often a key is missed ("10%").
+    const QString missed = tr("Missed:");
     p.drawText(QRect(x, 0, fm.horizontalAdvance(missed) + 8, box), Qt::AlignVCenter, missed);
     x += fm.horizontalAdvance(missed) + 8;
     for (int i = 0; i < steps; ++i) {
@@ -135,8 +136,13 @@ void TroubleLegend::paintEvent(QPaintEvent*) {
         p.fillRect(r, face);
         p.setPen(QColor(0, 0, 0));
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        const QString label = i == steps - 1 ? QStringLiteral("%1%+").arg(qRound(rate * 100))
-                                             : QStringLiteral("%1%").arg(qRound(rate * 100));
+        QString label;
+        if (i == steps - 1)
+            //: The last colour of the scale: missed %1 percent of the time or more ("40%+").
+            label = tr("%1%+").arg(qRound(rate * 100));
+        else
+            //: A colour of the scale: missed %1 percent of the time ("10%").
+            label = tr("%1%").arg(qRound(rate * 100));
         p.setPen(captionColourOn(face));
         p.drawText(r, Qt::AlignCenter, label);
         x += r.width();
@@ -148,10 +154,11 @@ void TroubleLegend::paintEvent(QPaintEvent*) {
     p.drawRect(never.adjusted(0, 0, -1, -1));
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(QRect(never.right() + 6, 0, width() - never.right() - 6, box), Qt::AlignVCenter,
-               QStringLiteral("never asked for"));
+               //: Beside the grey striped key of the scale.
+               tr("never asked for"));
     p.drawText(QRect(0, box + 2, width(), fm.height() + 4), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Of each key's last %1 presses. Point at a key to see more.")
-                   .arg(progress::kRecentPresses));
+               tr("Of each key's last %n presses. Point at a key to see more.", nullptr,
+                  progress::kRecentPresses));
 }
 
 void fillTroubleMap(OnScreenKeyboard& map, const KeyTables* tables,
@@ -171,7 +178,8 @@ void fillTroubleMap(OnScreenKeyboard& map, const KeyTables* tables,
         }
         key->setPalette(pal);
         const QString tip =
-            tables ? progress::keyTooltip(*tables, stats) : QStringLiteral("Never asked for yet");
+            tables ? progress::keyTooltip(*tables, stats)
+                   : QCoreApplication::translate("ProgressWords", "Never asked for yet");
         key->setToolTip(tip);
         key->setAccessibleDescription(tip);
     };
@@ -184,8 +192,8 @@ void fillTroubleMap(OnScreenKeyboard& map, const KeyTables* tables,
     for (int k : {kLeftShiftKey, kRightShiftKey}) {
         // A Shift key is never asked for by itself: its misses are its characters'.
         keyboard->cmdKey(k)->setPicture(neverAskedFace());
-        keyboard->cmdKey(k)->setToolTip(
-            QStringLiteral("Shift is counted with the key it is held for"));
+        keyboard->cmdKey(k)->setToolTip(QCoreApplication::translate(
+            "TroubleMap", "Shift is counted with the key it is held for"));
     }
     const auto space = keys_.find(progress::kSpaceBarKey);
     const bool spaceAsked = space != keys_.end() && space->second.presses > 0;
@@ -197,8 +205,10 @@ void fillTroubleMap(OnScreenKeyboard& map, const KeyTables* tables,
     }
     const QString spaceTip =
         tables ? progress::keyTooltip(*tables, spaceAsked ? &space->second : nullptr) : QString();
-    keyboard->pnlSpace->setToolTip(QStringLiteral("Space bar: ") + spaceTip);
-    keyboard->pnlSpace->setAccessibleName(QStringLiteral("Space bar"));
+    //: %1 is what the space bar's numbers say, as "Came up 88 times, missed 16 times".
+    keyboard->pnlSpace->setToolTip(
+        QCoreApplication::translate("TroubleMap", "Space bar: %1").arg(spaceTip));
+    keyboard->pnlSpace->setAccessibleName(QCoreApplication::translate("TroubleMap", "Space bar"));
     keyboard->pnlSpace->setAccessibleDescription(spaceTip);
 }
 

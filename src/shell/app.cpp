@@ -13,6 +13,7 @@
 #include "windowstate.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -85,8 +86,9 @@ void App::openRecord() {
     if (!store_->open())
         storeFailed(recordProblemText(store_->problem()));
     else if (!store_->movedAside().isEmpty())
-        problem_ = QStringLiteral("Tapwell's progress file was damaged. It was kept as %1, and a "
-                                  "new record was started.")
+        //: %1 is the file the damaged record was kept as.
+        problem_ = QCoreApplication::translate("App", "Tapwell's progress file was damaged. It was "
+                                                      "kept as %1, and a new record was started.")
                        .arg(store_->movedAside());
     childrenService_ = std::make_unique<progress::ChildrenService>(*store_);
     QObject::connect(childrenService_.get(), &progress::ChildrenService::changed,
@@ -137,7 +139,9 @@ void App::openMain() {
         main_ = preparedMain_ ? std::move(preparedMain_) : makeMain();
         std::string error;
         if (!main_->Form_Load(error)) {
-            fail(QStringLiteral("Tapwell cannot start"), QString::fromStdString(error));
+            //: The title of the message that says why.
+            fail(QCoreApplication::translate("App", "Tapwell cannot start"),
+                 QString::fromStdString(error));
             return;
         }
         const TypeState& s = main_->state();
@@ -250,7 +254,9 @@ void App::chooseKeyboard() {
         return;
     progress::ChildError error;
     if (!childrenService_->setKeyboard(child_.id, chosen->keyboard, chosen->accents, error)) {
-        QMessageBox::warning(main_.get(), QStringLiteral("Keyboard"), childErrorText(error));
+        //: The title of a message: the keyboard chosen could not be kept.
+        QMessageBox::warning(main_.get(), QCoreApplication::translate("App", "Keyboard"),
+                             childErrorText(error));
         return;
     }
     main_->followKeyboard();
@@ -315,8 +321,13 @@ void App::storeFailed(const QString& problem) {
     // screen, seen when the activity stops and there for as long as the run lasts.
     if (storeFailed_) return;
     storeFailed_ = true;
-    problem_ = (problem.isEmpty() ? QStringLiteral("Tapwell cannot save progress.") : problem) +
-               QStringLiteral(" Typing works as always, but it is not being kept.");
+    const QString why = problem.isEmpty()
+                            ? QCoreApplication::translate("App", "Tapwell cannot save progress.")
+                            : problem;
+    //: %1 is the sentence before, as "Tapwell cannot save progress: the disk is full.".
+    problem_ =
+        QCoreApplication::translate("App", "%1 Typing works as always, but it is not being kept.")
+            .arg(why);
     qCDebug(lcShell).noquote() << problem_;
     if (childFrame_) childFrame_->setProblem(problem_);
 }
@@ -345,8 +356,10 @@ void App::exitProgram() {
     if (ended_) return;
     QString path, reason;
     if (!saveSettings(g_, path, reason)) {
-        fail(QStringLiteral("Tapwell cannot save your choices"),
-             QStringLiteral("Tapwell could not write its settings file %1: %2.").arg(path, reason));
+        fail(QCoreApplication::translate("App", "Tapwell cannot save your choices"),
+             //: %1 is the settings file; %2 is why, as the system says it.
+             QCoreApplication::translate("App", "Tapwell could not write its settings file %1: %2.")
+                 .arg(path, reason));
         return;
     }
     if (main_) saveWindowSize(main_.get());

@@ -15,15 +15,16 @@
 namespace tapwell {
 
 namespace {
-const char* const kAboutText =
+const char* const kAboutText = QT_TRANSLATE_NOOP(
+    "tapwell::FrmAbout",
     "Tapwell is our gift to you: it is free, now and always. We hope you enjoy learning "
     "to type with it, and that you share it with your friends and family. Visit our web "
     "site for more programs for children and for tutorials on programming. Try Sum Safari "
-    "for number games and Word Garden for spelling, too!";
+    "for number games and Word Garden for spelling, too!");
 } // namespace
 
 FrmAbout::FrmAbout() : QWidget(nullptr) {
-    setWindowTitle(QStringLiteral("About Tapwell"));
+    setWindowTitle(tr("About Tapwell"));
     // The layout scales with the window, from its own size up.
     resize(laidOutSize());
     setMinimumSize(laidOutSize());
@@ -43,13 +44,14 @@ FrmAbout::FrmAbout() : QWidget(nullptr) {
     panel.setColor(QPalette::WindowText, kYellow);
     SSPanel1->setPalette(panel);
     SSPanel1->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 9.75, false, true));
-    SSPanel1->setCaption(QString::fromLatin1(kAboutText));
+    SSPanel1->setCaption(tr(kAboutText));
     place(SSPanel1, 2880, 120, 4095, 2175);
 
     const QFont buttonFont = layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true);
-    Command1 = makeButton(this, QStringLiteral("&OK"), buttonFont);
+    //: A button: on to the program.
+    Command1 = makeButton(this, tr("&OK"), buttonFont);
     place(Command1, 4440, 2520, 975, 495);
-    Command2 = makeButton(this, QStringLiteral("&Visit Brightnook's Web Site"), buttonFont);
+    Command2 = makeButton(this, tr("&Visit Brightnook's Web Site"), buttonFont);
     place(Command2, 120, 3180, 2715, 315);
     setTabOrder(Command1, Command2);
     Command1->setFocus();

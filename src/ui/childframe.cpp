@@ -4,6 +4,7 @@
 #include "twips.h"
 #include "whoistyping.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,7 +22,10 @@ constexpr int kLeft = 6600, kTop = 480, kWidth = 2655, kHeight = 3255;
 constexpr int kNoteTop = 3960, kNoteMaxHeight = 2490;
 
 QString wpm(const std::optional<double>& v) {
-    return v ? QStringLiteral("%1 words per minute").arg(qRound(*v)) : QStringLiteral("not yet");
+    if (!v)
+        //: A best line not typed yet, as in "Best Timed Drill: not yet".
+        return ProgressSummary::tr("not yet");
+    return ProgressSummary::tr("%n words per minute", nullptr, qRound(*v));
 }
 
 } // namespace
@@ -29,7 +33,8 @@ QString wpm(const std::optional<double>& v) {
 ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYellow), menu_(menu) {
     setObjectName(QStringLiteral("fraChild"));
     setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12, true));
-    setCaption(QStringLiteral("Typing now"));
+    //: Above the picture and name of the child typing now.
+    setCaption(tr("Typing now"));
     place(this, kLeft, kTop, kWidth, kHeight);
 
     imgChild = new ImageBox(this, true);
@@ -42,16 +47,18 @@ ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYe
 
     // In line with the menu's last three buttons, in their font.
     const QFont buttonFont = layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true);
-    cmdChange = makeButton(this, QStringLiteral("&Change"), buttonFont);
-    cmdChange->setToolTip(QStringLiteral("Someone else is typing"));
+    //: A button: another child is typing now.
+    cmdChange = makeButton(this, tr("&Change"), buttonFont);
+    cmdChange->setToolTip(tr("Someone else is typing"));
     place(cmdChange, 240, 1320, kWidth - 480, 375);
-    cmdTricky = makeButton(this, QStringLiteral("&Tricky Keys"), buttonFont);
-    cmdTricky->setToolTip(QStringLiteral("More of the keys you miss"));
+    //: A button: the drill of the keys this child misses most.
+    cmdTricky = makeButton(this, tr("&Tricky Keys"), buttonFont);
+    cmdTricky->setToolTip(tr("More of the keys you miss"));
     place(cmdTricky, 240, 1800, kWidth - 480, 375);
-    cmdProgress = makeButton(this, QStringLiteral("My &Progress"), buttonFont);
+    cmdProgress = makeButton(this, tr("My &Progress"), buttonFont);
     place(cmdProgress, 240, 2280, kWidth - 480, 375);
-    cmdKeyboard = makeButton(this, QStringLiteral("Key&board…"), buttonFont);
-    cmdKeyboard->setToolTip(QStringLiteral("The keyboard this child types on"));
+    cmdKeyboard = makeButton(this, tr("Key&board…"), buttonFont);
+    cmdKeyboard->setToolTip(tr("The keyboard this child types on"));
     place(cmdKeyboard, 240, 2760, kWidth - 480, 375);
     setTabOrder(cmdChange, cmdTricky);
     setTabOrder(cmdTricky, cmdProgress);
@@ -76,7 +83,9 @@ ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYe
 
 void ChildFrame::setChild(const progress::Child& child) {
     imgChild->setPicture(childPicture(child.picture));
-    imgChild->setAccessibleName(child.picture);
+    // Its name as the chooser of pictures says it (whoistyping.cpp lists the names).
+    imgChild->setAccessibleName(
+        QCoreApplication::translate("ChildPictures", child.picture.toUtf8().constData()));
     lblChild->setText(child.name);
     lblChild->setToolTip(plainToolTip(child.name));
 }
@@ -110,15 +119,16 @@ bool ChildFrame::eventFilter(QObject* watched, QEvent* e) {
 // ------------------------------------------------------------------ summary
 
 QString summaryText(const progress::Summary& s) {
-    return QStringLiteral("Lines finished: %1\nDays practised: %2\nBest Word Drill: %3\n"
-                          "Best Timed Drill: %4")
+    //: %1 and %2 are numbers; %3 and %4 the best speeds, as "33 words per minute" or "not yet".
+    return ProgressSummary::tr("Lines finished: %1\nDays practised: %2\nBest Word Drill: %3\n"
+                               "Best Timed Drill: %4")
         .arg(s.lines)
         .arg(s.days)
         .arg(wpm(s.bestWord), wpm(s.bestTimed));
 }
 
 ProgressSummary::ProgressSummary() : QDialog(nullptr) {
-    setWindowTitle(QStringLiteral("My Progress"));
+    setWindowTitle(tr("My Progress"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kLightOrange);
     pal.setColor(QPalette::WindowText, kMaroon);
@@ -140,8 +150,8 @@ ProgressSummary::ProgressSummary() : QDialog(nullptr) {
     lblSummary->setFont(layoutFont(QStringLiteral("Arial"), 12, true));
     lblSummary->setTextFormat(Qt::PlainText);
     layout->addWidget(lblSummary);
-    cmdClose = makeButton(this, QStringLiteral("&Close"),
-                          layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    cmdClose =
+        makeButton(this, tr("&Close"), layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     cmdClose->setDefault(true);
     layout->addWidget(cmdClose, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -13,18 +13,19 @@
 namespace tapwell {
 
 KeyboardChooser::KeyboardChooser(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Keyboard"));
+    //: The title of the window where a child's keyboard is chosen.
+    setWindowTitle(tr("Keyboard"));
     auto* column = new QVBoxLayout(this);
-    auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+    auto* searchLabel = new QLabel(tr("&Search:"), this);
     txtSearch = new QLineEdit(this);
     txtSearch->setClearButtonEnabled(true);
     searchLabel->setBuddy(txtSearch);
-    auto* listLabel = new QLabel(QStringLiteral("The &keyboard this child types on:"), this);
+    auto* listLabel = new QLabel(tr("The &keyboard this child types on:"), this);
     lstKeyboards = new QListWidget(this);
     lstKeyboards->setMinimumSize(360, 320);
     listLabel->setBuddy(lstKeyboards);
     // Off, only what a key types alone or with Shift is asked for.
-    chkAccents = new QCheckBox(QStringLiteral("Use &accents and AltGr"), this);
+    chkAccents = new QCheckBox(tr("Use &accents and AltGr"), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     cmdOK = buttons->button(QDialogButtonBox::Ok);
     column->addWidget(searchLabel);
@@ -45,7 +46,8 @@ KeyboardChooser::KeyboardChooser(QWidget* parent) : QDialog(parent) {
 void KeyboardChooser::fill() {
     if (filled_) return;
     filled_ = true;
-    auto* inUse = new QListWidgetItem(QStringLiteral("The keyboard in use"), lstKeyboards);
+    //: The first of the keyboards to choose from: whichever the computer uses at the time.
+    auto* inUse = new QListWidgetItem(tr("The keyboard in use"), lstKeyboards);
     inUse->setData(Qt::UserRole, QString());
     // Read when first asked for: a few milliseconds the program's start need not pay.
     for (const layout::RegistryEntry& e : layout::registryEntries()) {

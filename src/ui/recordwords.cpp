@@ -1,51 +1,76 @@
 #include "recordwords.h"
 
+#include <QCoreApplication>
+
 namespace tapwell {
 
 namespace {
 
 using progress::StoreFault;
 
+// Why, as the end of "Tapwell cannot save progress: …".
 QString reason(const progress::StoreProblem& p) {
     switch (p.fault) {
     case StoreFault::None:
         return {};
     case StoreFault::DiskFull:
-        return QStringLiteral("the disk is full");
+        //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+        return QCoreApplication::translate("RecordWords", "the disk is full");
     case StoreFault::Busy:
-        return QStringLiteral("another program is using the progress file");
+        //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+        return QCoreApplication::translate("RecordWords",
+                                           "another program is using the progress file");
     case StoreFault::ReadOnly:
-        return QStringLiteral("the progress file cannot be written to");
+        //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+        return QCoreApplication::translate("RecordWords", "the progress file cannot be written to");
     case StoreFault::CannotOpen:
-        return QStringLiteral("the progress file cannot be opened");
+        //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+        return QCoreApplication::translate("RecordWords", "the progress file cannot be opened");
     case StoreFault::WriteFailed:
-        return QStringLiteral("the progress file could not be written (the disk may be full "
-                              "or failing)");
+        //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+        return QCoreApplication::translate(
+            "RecordWords", "the progress file could not be written (the disk may be full "
+                           "or failing)");
     case StoreFault::Damaged:
-        return QStringLiteral("the progress file is damaged");
+        //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+        return QCoreApplication::translate("RecordWords", "the progress file is damaged");
     case StoreFault::Unusable:
-        return QStringLiteral("the progress file could not be used");
+        //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+        return QCoreApplication::translate("RecordWords", "the progress file could not be used");
     case StoreFault::NewerVersion:
-        return QStringLiteral("the progress file was made by a newer Tapwell; it is kept as it is");
+        //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+        return QCoreApplication::translate(
+            "RecordWords", "the progress file was made by a newer Tapwell; it is kept as it is");
     case StoreFault::NotOurs:
-        return QStringLiteral("the progress file is not one of Tapwell's");
+        //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+        return QCoreApplication::translate("RecordWords",
+                                           "the progress file is not one of Tapwell's");
     case StoreFault::CannotMoveAside:
-        return QStringLiteral("the progress file is damaged and cannot be moved aside");
+        //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+        return QCoreApplication::translate(
+            "RecordWords", "the progress file is damaged and cannot be moved aside");
     case StoreFault::CannotUpdate:
-        return QStringLiteral("the progress file could not be updated");
+        //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+        return QCoreApplication::translate("RecordWords", "the progress file could not be updated");
     case StoreFault::PathIsFolder:
-        return QStringLiteral("%1 is a folder").arg(p.where);
+        //: Why progress cannot be saved: %1 is where the progress file should be.
+        return QCoreApplication::translate("RecordWords", "%1 is a folder").arg(p.where);
     case StoreFault::CannotMakeFolder:
-        return QStringLiteral("the folder %1 cannot be made").arg(p.where);
+        //: Why progress cannot be saved: %1 is the folder of the progress file.
+        return QCoreApplication::translate("RecordWords", "the folder %1 cannot be made")
+            .arg(p.where);
     }
-    return QStringLiteral("the progress file could not be used");
+    //: Why progress cannot be saved, after "Tapwell cannot save progress:".
+    return QCoreApplication::translate("RecordWords", "the progress file could not be used");
 }
 
 } // namespace
 
 QString recordProblemText(const progress::StoreProblem& problem) {
     if (problem.isEmpty()) return {};
-    return QStringLiteral("Tapwell cannot save progress: %1.").arg(reason(problem));
+    //: %1 is why, as "the disk is full" or "the progress file is damaged".
+    return QCoreApplication::translate("RecordWords", "Tapwell cannot save progress: %1.")
+        .arg(reason(problem));
 }
 
 QString childErrorText(const progress::ChildError& error) {
@@ -53,12 +78,15 @@ QString childErrorText(const progress::ChildError& error) {
     case progress::ChildFault::None:
         return {};
     case progress::ChildFault::NoName:
-        return QStringLiteral("Please type a name of 1 to %1 letters.")
+        //: %1 is the most letters a name may have.
+        return QCoreApplication::translate("RecordWords", "Please type a name of 1 to %1 letters.")
             .arg(progress::kMaxNameLength);
     case progress::ChildFault::NameTaken:
-        return QStringLiteral("There is a child called %1 already.").arg(error.name);
+        //: %1 is the name typed.
+        return QCoreApplication::translate("RecordWords", "There is a child called %1 already.")
+            .arg(error.name);
     case progress::ChildFault::LastChild:
-        return QStringLiteral("The last child cannot be removed.");
+        return QCoreApplication::translate("RecordWords", "The last child cannot be removed.");
     case progress::ChildFault::Record:
         return recordProblemText(error.record);
     }
@@ -70,16 +98,22 @@ QString exportErrorText(const progress::ExportError& error) {
     case progress::ExportFault::None:
         return {};
     case progress::ExportFault::RecordUnreadable:
-        return error.record.isEmpty() ? QStringLiteral("The progress record cannot be read.")
-                                      : recordProblemText(error.record);
+        if (!error.record.isEmpty()) return recordProblemText(error.record);
+        return QCoreApplication::translate("RecordWords", "The progress record cannot be read.");
     case progress::ExportFault::FileIsFolder:
-        return QStringLiteral("%1 is a folder, not a file.").arg(error.file);
+        //: %1 is the file asked for.
+        return QCoreApplication::translate("RecordWords", "%1 is a folder, not a file.")
+            .arg(error.file);
     case progress::ExportFault::NotAPlainFile:
-        return QStringLiteral("%1 is not a plain file; Tapwell writes only to a plain file or a "
-                              "new one (or \"-\" for standard output).")
+        //: %1 is the file asked for; "-" is what is typed for standard output.
+        return QCoreApplication::translate("RecordWords",
+                                           "%1 is not a plain file; Tapwell writes only to a plain "
+                                           "file or a new one (or \"-\" for standard output).")
             .arg(error.file);
     case progress::ExportFault::CannotWrite:
-        return QStringLiteral("Cannot write %1: %2.").arg(error.file, error.detail);
+        //: %1 is the file; %2 is why, as the system says it.
+        return QCoreApplication::translate("RecordWords", "Cannot write %1: %2.")
+            .arg(error.file, error.detail);
     }
     return {};
 }

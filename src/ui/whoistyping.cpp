@@ -8,6 +8,7 @@
 #include "twips.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -23,6 +24,9 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
+
+#include <iterator>
+#include <string_view>
 
 namespace tapwell {
 
@@ -47,6 +51,36 @@ void paintLikeAbout(QWidget* w) {
     pal.setColor(QPalette::WindowText, kMaroon);
     w->setPalette(pal);
     w->setAutoFillBackground(true);
+}
+
+// What the children's pictures are called, as a parent and a screen reader hear them. The
+// record keeps these names in English; they are translated where they are shown (here and
+// beside the child typing now), and the list must name every picture.
+constexpr const char* kPictureNames[] = {
+    //: A child's picture, as a parent and a screen reader hear it.
+    QT_TRANSLATE_NOOP("ChildPictures", "fox"),
+    //: A child's picture, as a parent and a screen reader hear it.
+    QT_TRANSLATE_NOOP("ChildPictures", "owl"),
+    //: A child's picture, as a parent and a screen reader hear it.
+    QT_TRANSLATE_NOOP("ChildPictures", "cat"),
+    //: A child's picture, as a parent and a screen reader hear it.
+    QT_TRANSLATE_NOOP("ChildPictures", "frog"),
+    //: A child's picture, as a parent and a screen reader hear it.
+    QT_TRANSLATE_NOOP("ChildPictures", "bear"),
+    //: A child's picture, as a parent and a screen reader hear it.
+    QT_TRANSLATE_NOOP("ChildPictures", "fish"),
+};
+
+constexpr bool namesEveryPicture() {
+    if (std::size(kPictureNames) != progress::kChildPictures.size()) return false;
+    for (std::size_t i = 0; i < progress::kChildPictures.size(); ++i)
+        if (std::string_view(kPictureNames[i]) != progress::kChildPictures[i]) return false;
+    return true;
+}
+static_assert(namesEveryPicture(), "a child's picture without its name to translate");
+
+QString pictureName(const QString& picture) {
+    return QCoreApplication::translate("ChildPictures", picture.toUtf8().constData());
 }
 
 } // namespace
@@ -111,13 +145,15 @@ ChildEditor::ChildEditor(QWidget* parent, const QString& title, const QString& n
     setWindowTitle(title);
     paintLikeAbout(this);
     auto* layout = new QVBoxLayout(this);
-    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+    //: The child's name.
+    auto* nameLabel = new QLabel(tr("&Name:"), this);
     nameBox = new QLineEdit(name, this);
     nameBox->setMaxLength(progress::kMaxNameLength);
     nameLabel->setBuddy(nameBox);
     layout->addWidget(nameLabel);
     layout->addWidget(nameBox);
-    layout->addWidget(new QLabel(QStringLiteral("Picture:"), this));
+    //: Above the pictures a child chooses from.
+    layout->addWidget(new QLabel(tr("Picture:"), this));
     auto* row = new QHBoxLayout;
     group_ = new QButtonGroup(this);
     group_->setExclusive(true);
@@ -127,8 +163,8 @@ ChildEditor::ChildEditor(QWidget* parent, const QString& title, const QString& n
         auto* b = new PictureButton(this, childPicture(n), QString(), kEditorPicturePx);
         b->setCheckable(true);
         b->setAutoDefault(false);
-        b->setAccessibleName(n);
-        b->setToolTip(n);
+        b->setAccessibleName(pictureName(n));
+        b->setToolTip(pictureName(n));
         b->setChecked(n == picture);
         group_->addButton(b, i++);
         pictures.push_back(b);
@@ -169,10 +205,10 @@ void ChildEditor::showError(const QString& text) {
 
 ChildChooser::ChildChooser(progress::ChildrenService& children)
     : QDialog(nullptr), service_(children) {
-    setWindowTitle(QStringLiteral("Who is typing?"));
+    setWindowTitle(tr("Who is typing?"));
     paintLikeAbout(this);
     auto* layout = new QVBoxLayout(this);
-    auto* question = new QLabel(QStringLiteral("Who is typing?"), this);
+    auto* question = new QLabel(tr("Who is typing?"), this);
     question->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 15.75, true));
     question->setAlignment(Qt::AlignCenter);
     layout->addWidget(question);
@@ -192,9 +228,11 @@ ChildChooser::ChildChooser(progress::ChildrenService& children)
 
     const QFont small = layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true);
     auto* parentRow = new QHBoxLayout;
-    cmdAdd = new QPushButton(QStringLiteral("&Add a child…"), this);
-    cmdRename = new QPushButton(QStringLiteral("&Rename…"), this);
-    cmdRemove = new QPushButton(QStringLiteral("Re&move…"), this);
+    cmdAdd = new QPushButton(tr("&Add a child…"), this);
+    //: Renames the child whose button has the focus.
+    cmdRename = new QPushButton(tr("&Rename…"), this);
+    //: Removes the child whose button has the focus.
+    cmdRemove = new QPushButton(tr("Re&move…"), this);
     for (QPushButton* b : {cmdAdd, cmdRename, cmdRemove}) {
         b->setFont(small);
         b->setAutoDefault(false);
@@ -235,8 +273,8 @@ void ChildChooser::setChildren(const QList<progress::Child>& children, qint64 cu
                                     kChooserPicturePx);
         b->setFont(nameFont);
         b->setMinimumWidth(kChooserPicturePx + 40);
-        b->setToolTip(
-            plainToolTip(i < 9 ? QStringLiteral("%1 (key %2)").arg(c.name).arg(i + 1) : c.name));
+        //: A child's button: %1 is the child's name, %2 the number key that chooses them.
+        b->setToolTip(plainToolTip(i < 9 ? tr("%1 (key %2)").arg(c.name).arg(i + 1) : c.name));
         grid_->addWidget(b, i / kColumns, i % kColumns);
         connect(b, &QPushButton::clicked, this, [this, i] { choose(i); });
         connect(b, &PictureButton::focused, this, [this, i, b] {
@@ -331,8 +369,8 @@ bool ChildChooser::removeChild(qint64 id, QString& error) {
 }
 
 void ChildChooser::addClicked() {
-    ChildEditor editor(this, QStringLiteral("Add a child"), QString(),
-                       progress::freePicture(children_));
+    //: The title of the window that asks for the new child's name and picture.
+    ChildEditor editor(this, tr("Add a child"), QString(), progress::freePicture(children_));
     while (editor.exec() == QDialog::Accepted) {
         QString error;
         if (addChild(editor.name(), editor.picture(), error)) return;
@@ -343,7 +381,8 @@ void ChildChooser::addClicked() {
 void ChildChooser::renameClicked() {
     if (children_.isEmpty()) return;
     const progress::Child c = children_[focused()];
-    ChildEditor editor(this, QStringLiteral("Rename %1").arg(c.name), c.name, c.picture);
+    //: The title of the window that asks for a new name: %1 is the child's name now.
+    ChildEditor editor(this, tr("Rename %1").arg(c.name), c.name, c.picture);
     while (editor.exec() == QDialog::Accepted) {
         QString error;
         if (changeChild(c.id, editor.name(), editor.picture(), error)) return;
@@ -355,17 +394,19 @@ void ChildChooser::removeClicked() {
     if (children_.size() < 2) return;
     const progress::Child c = children_[focused()];
     // A name is shown as it stands, never as rich text.
+    //: The title of the question before a child is removed: %1 is the child's name.
+    const QString title = tr("Remove %1").arg(c.name);
     QMessageBox question(
-        QMessageBox::Question, QStringLiteral("Remove %1").arg(c.name),
-        QStringLiteral("Remove %1, and everything Tapwell has kept of %1's typing?").arg(c.name),
+        QMessageBox::Question, title,
+        //: %1 is the child's name.
+        tr("Remove %1, and everything Tapwell has kept of %1's typing?").arg(c.name),
         QMessageBox::Yes | QMessageBox::No, this);
     question.setDefaultButton(QMessageBox::No);
     question.setTextFormat(Qt::PlainText);
     if (question.exec() != QMessageBox::Yes) return;
     QString error;
     if (!removeChild(c.id, error)) {
-        QMessageBox warning(QMessageBox::Warning, QStringLiteral("Remove %1").arg(c.name), error,
-                            QMessageBox::Ok, this);
+        QMessageBox warning(QMessageBox::Warning, title, error, QMessageBox::Ok, this);
         warning.setTextFormat(Qt::PlainText);
         warning.exec();
     }
