@@ -5,6 +5,7 @@
 // Prints "name<TAB>value" lines for bench/run.sh.
 // Usage: tapwell_layoutbuild KEY.DAT [--runs N]
 // The X server rows need $DISPLAY (bench/run.sh starts its own).
+#include "io/wordlist.h"
 #include "layout/keydatlayout.h"
 #include "layout/layoutkeys.h"
 #include "layout/registry.h"
@@ -96,6 +97,21 @@ int main(int argc, char** argv) {
         if (!measure("keys of de", runs, [&] { return layoutKeysOf(*de) != nullptr; }) ||
             !measure("keys of de with accents and AltGr", runs,
                      [&] { return layoutKeysOf(*de, true) != nullptr; }))
+            status = 1;
+    }
+
+    // The Word Drill's words of a language, read after the main window's first paint.
+    {
+        std::string dat = argv[1];
+        const std::size_t slash = dat.find_last_of('/');
+        std::ifstream words(
+            (slash == std::string::npos ? std::string() : dat.substr(0, slash + 1)) +
+                "words/de.txt",
+            std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(words)),
+                               std::istreambuf_iterator<char>());
+        if (!measure("words of de read", runs,
+                     [&] { return !readWordList(text, "de").words.empty(); }))
             status = 1;
     }
 
