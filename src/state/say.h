@@ -1,0 +1,24 @@
+// The words the program says to a child or a parent, in their language. The plain C++ of
+// the typing path writes its English text through say(); the shell installs the
+// translator (Qt's), which finds the text of the child's language by the context and the
+// English text, as lupdate collected them (say is an alias of translate for lupdate).
+// Without one, or for a text it does not know, the English stands.
+#pragma once
+
+#include <string>
+
+namespace tapwell {
+
+// n >= 0 chooses among the plural forms of a text with %n, and stands for %n.
+using Translator = std::string (*)(const char* context, const char* text, int n);
+void setTranslator(Translator translator);
+
+std::string say(const char* context, const char* text, int n = -1);
+
+// The text with %1, %2 … replaced by the arguments in order ("%1" in an argument stays).
+std::string fill(const std::string& text, const std::string& a1);
+std::string fill(const std::string& text, const std::string& a1, const std::string& a2);
+std::string fill(const std::string& text, const std::string& a1, const std::string& a2,
+                 const std::string& a3);
+
+} // namespace tapwell
