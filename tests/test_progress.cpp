@@ -634,7 +634,8 @@ void TestProgress::migratesFromEachOldVersion() {
     QCOMPARE(r.one(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
     // The columns parents and teachers may query.
     const QList<QPair<QString, QString>> tables = {
-        {QStringLiteral("child"), QStringLiteral("id,name,picture,created,keyboard,accents")},
+        {QStringLiteral("child"),
+         QStringLiteral("id,name,picture,created,keyboard,accents,language")},
         {QStringLiteral("line"),
          QStringLiteral("id,child_id,started,activity,rows,shift,chars,right_keys,wrong_keys,ms,"
                         "wpm,accuracy,keyboard")},

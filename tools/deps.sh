@@ -5,6 +5,7 @@ set -eu
 
 packages="cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl-dev libfontconfig-dev
   libxkbcommon-dev libxkbcommon-x11-dev libxkbregistry-dev xkb-data
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   fonts-liberation fonts-comic-neue"
 if [ "${1:-build}" = test ]; then
   packages="$packages python3 fonts-dejavu-core xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick pulseaudio pulseaudio-utils

@@ -1,5 +1,7 @@
 #include "language.h"
 
+#include <QLocale>
+
 namespace tapwell {
 
 const QStringList& languages() {
@@ -7,6 +9,13 @@ const QStringList& languages() {
         QStringLiteral("en"), QStringLiteral("de"),    QStringLiteral("fr"), QStringLiteral("es"),
         QStringLiteral("it"), QStringLiteral("pt_BR"), QStringLiteral("nb")};
     return all;
+}
+
+QString languageName(const QString& language) {
+    QString name = QLocale(language).nativeLanguageName();
+    if (language == QLatin1String("pt_BR")) name += QStringLiteral(" (Brasil)");
+    if (!name.isEmpty()) name[0] = name[0].toUpper();
+    return name;
 }
 
 QString languageFor(const QStringList& uiLanguages) {

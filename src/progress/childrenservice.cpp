@@ -60,6 +60,15 @@ bool ChildrenService::setKeyboard(qint64 id, const QString& keyboard, bool accen
     return true;
 }
 
+bool ChildrenService::setLanguage(qint64 id, const QString& language, ChildError& error) {
+    if (!store_.setLanguage(id, language)) {
+        error = {ChildFault::Record, {}, store_.problem()};
+        return false;
+    }
+    reload();
+    return true;
+}
+
 bool ChildrenService::remove(qint64 id, ChildError& error) {
     if (children_.size() < 2) {
         error = {ChildFault::LastChild, {}, {}};

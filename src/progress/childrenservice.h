@@ -48,6 +48,8 @@ public:
     // The keyboard the child types on (as XKB names it; empty: the one in use) and whether
     // they are asked for accents and AltGr.
     bool setKeyboard(qint64 id, const QString& keyboard, bool accents, ChildError& error);
+    // The language the child reads ("de"; empty: the desktop's).
+    bool setLanguage(qint64 id, const QString& language, ChildError& error);
     // The child and everything recorded for them.
     bool remove(qint64 id, ChildError& error);
 

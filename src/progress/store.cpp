@@ -133,10 +133,15 @@ bool addKeyboards(QSqlDatabase& db) {
                        });
 }
 
+// 2 -> 3: the language each child reads (none: the desktop's).
+bool addLanguages(QSqlDatabase& db) {
+    return execAll(db, {"ALTER TABLE child ADD COLUMN language TEXT"});
+}
+
 // One step per version: kSteps[v] brings version v to v + 1. A new version adds its
 // step here and raises kSchemaVersion.
 using Step = bool (*)(QSqlDatabase&);
-constexpr std::array<Step, kSchemaVersion> kSteps = {createTables, addKeyboards};
+constexpr std::array<Step, kSchemaVersion> kSteps = {createTables, addKeyboards, addLanguages};
 
 // The tables every version from 1 on has; a file at such a version without them is not
 // ours.
@@ -404,12 +409,14 @@ QList<Child> Store::children() {
     // A name longer than any Tapwell keeps is a file someone made: that child is left out.
     if (!q.exec(QStringLiteral("SELECT id, name, CASE WHEN length(picture) <= 32 THEN picture "
                                "END, CASE WHEN length(created) <= 64 THEN created END, "
-                               "CASE WHEN length(keyboard) <= 100 THEN keyboard END, accents "
-                               "FROM child WHERE length(name) <= 200 ORDER BY id")))
+                               "CASE WHEN length(keyboard) <= 100 THEN keyboard END, accents, "
+                               "CASE WHEN length(language) <= 16 THEN language END FROM child "
+                               "WHERE length(name) <= 200 ORDER BY id")))
         return out;
     while (q.next())
         out.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                    q.value(3).toString(), q.value(4).toString(), q.value(5).toInt() != 0});
+                    q.value(3).toString(), q.value(4).toString(), q.value(5).toInt() != 0,
+                    q.value(6).toString()});
     return out;
 }
 
@@ -445,6 +452,15 @@ bool Store::setKeyboard(qint64 id, const QString& keyboard, bool accents) {
     q.prepare(QStringLiteral("UPDATE child SET keyboard = ?, accents = ? WHERE id = ?"));
     q.addBindValue(keyboard.isEmpty() ? QVariant() : QVariant(keyboard));
     q.addBindValue(accents ? 1 : 0);
+    q.addBindValue(id);
+    return q.exec() && q.numRowsAffected() == 1;
+}
+
+bool Store::setLanguage(qint64 id, const QString& language) {
+    if (!usable_) return false;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("UPDATE child SET language = ? WHERE id = ?"));
+    q.addBindValue(language.isEmpty() ? QVariant() : QVariant(language));
     q.addBindValue(id);
     return q.exec() && q.numRowsAffected() == 1;
 }

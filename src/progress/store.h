@@ -40,7 +40,7 @@
 
 namespace tapwell::progress {
 
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int kSchemaVersion = 3;
 
 // What is read from a record is bounded, so a file made to be huge cannot freeze a
 // window: the keys of a line beyond these (a lesson's practice has a few hundred), and a
@@ -97,6 +97,7 @@ struct Child {
     // the keyboard in use.
     QString keyboard;
     bool accents = false; // asked for what needs a dead key or AltGr
+    QString language{};   // the language they read ("de", "pt_BR"); empty: the desktop's
 };
 
 struct KeyRecord {
@@ -156,6 +157,8 @@ public:
     // The keyboard a child types on (empty: the one in use) and whether they are asked
     // for accents and AltGr.
     bool setKeyboard(qint64 id, const QString& keyboard, bool accents);
+    // The language a child reads: empty for the desktop's.
+    bool setLanguage(qint64 id, const QString& language);
     // The child and everything recorded for them.
     bool removeChild(qint64 id);
 

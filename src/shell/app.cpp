@@ -1,6 +1,7 @@
 #include "app.h"
 
 #include "i18n/language.h"
+#include "i18n/translation.h"
 #include "io/settingsfile.h"
 #include "keyboardinuse.h"
 #include "logging.h"
@@ -52,6 +53,8 @@ private:
 } // namespace
 
 App::App(const QString& storePath) {
+    // The desktop's language until the child's own is known.
+    useLanguage(languageFor(QLocale().uiLanguages()));
     about_ = std::make_unique<FrmAbout>();
     QObject::connect(about_.get(), &FrmAbout::okClicked, about_.get(), [this] { aboutOk(); });
     // Closing the start-up window before the main window ever opened ends the program;
@@ -163,7 +166,7 @@ void App::openMain() {
         // activity needs it (the first reading loads the desktop's composing rules).
         new AfterFirstPaint(main_.get(), [this] {
             main_->followKeyboard();
-            main_->setLanguage(languageFor(QLocale().uiLanguages()));
+            main_->setLanguage(languageInUse());
         });
         main_->setKeyboardSource([this, inUse = keyboardInUse(), named = keyboardNamed()] {
             // A name the desktop no longer knows: the keyboard in use.
@@ -195,6 +198,7 @@ void App::loadSound() {
 void App::setChild(const progress::Child& child) {
     openRecord();
     child_ = child;
+    useChildsLanguage();
     recorder_->setChild(child.id);
     if (childFrame_) childFrame_->setChild(child);
     qCDebug(lcShell).noquote() << "typing now:" << child.name;
@@ -245,14 +249,32 @@ void App::childrenChanged(const QList<progress::Child>& children) {
     if (progress_) progress_->childrenChanged();
 }
 
+void App::useChildsLanguage() {
+    const QString language =
+        child_.language.isEmpty() ? languageFor(QLocale().uiLanguages()) : child_.language;
+    if (!useLanguage(language)) {
+        qCDebug(lcShell).noquote() << "no texts for" << language;
+        useLanguage(QStringLiteral("en"));
+    }
+    // The words follow once the main window is on the screen.
+    if (main_ && main_->isVisible()) main_->setLanguage(languageInUse());
+}
+
 void App::chooseKeyboard() {
     if (!main_ || child_.id == 0) return;
     if (!keyboardChooser_) keyboardChooser_ = new KeyboardChooser(main_.get());
-    const auto chosen = keyboardChooser_->choose({child_.keyboard, child_.accents});
+    const auto chosen =
+        keyboardChooser_->choose({child_.keyboard, child_.accents, child_.language});
     main_->activateWindow(); // the keys go to the menu again, with or without a window manager
-    if (!chosen || (chosen->keyboard == child_.keyboard && chosen->accents == child_.accents))
-        return;
+    if (!chosen) return;
     progress::ChildError error;
+    if (chosen->language != child_.language &&
+        !childrenService_->setLanguage(child_.id, chosen->language, error)) {
+        QMessageBox::warning(main_.get(), QCoreApplication::translate("App", "Language"),
+                             childErrorText(error));
+        return;
+    }
+    if (chosen->keyboard == child_.keyboard && chosen->accents == child_.accents) return;
     if (!childrenService_->setKeyboard(child_.id, chosen->keyboard, chosen->accents, error)) {
         //: The title of a message: the keyboard chosen could not be kept.
         QMessageBox::warning(main_.get(), QCoreApplication::translate("App", "Keyboard"),

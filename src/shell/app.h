@@ -89,6 +89,8 @@ public:
     void showProgress();
     // "Keyboard": the layout the child types on, kept in their record.
     void chooseKeyboard();
+    // The child's language, else the desktop's: its texts and its words.
+    void useChildsLanguage();
     // My Progress's suggestion, started in the main window; false when it is busy.
     bool startSuggestion(const progress::Suggestion& what);
 

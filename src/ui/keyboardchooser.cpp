@@ -1,39 +1,52 @@
 #include "keyboardchooser.h"
 
+#include "i18n/language.h"
 #include "layout/registry.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tapwell {
 
 KeyboardChooser::KeyboardChooser(QWidget* parent) : QDialog(parent) {
-    //: The title of the window where a child's keyboard is chosen.
-    setWindowTitle(tr("Keyboard"));
     auto* column = new QVBoxLayout(this);
-    auto* searchLabel = new QLabel(tr("&Search:"), this);
+    searchLabel_ = new QLabel(this);
     txtSearch = new QLineEdit(this);
     txtSearch->setClearButtonEnabled(true);
-    searchLabel->setBuddy(txtSearch);
-    auto* listLabel = new QLabel(tr("The &keyboard this child types on:"), this);
+    searchLabel_->setBuddy(txtSearch);
+    listLabel_ = new QLabel(this);
     lstKeyboards = new QListWidget(this);
     lstKeyboards->setMinimumSize(360, 320);
-    listLabel->setBuddy(lstKeyboards);
+    listLabel_->setBuddy(lstKeyboards);
     // Off, only what a key types alone or with Shift is asked for.
-    chkAccents = new QCheckBox(tr("Use &accents and AltGr"), this);
+    chkAccents = new QCheckBox(this);
+    // The language of the texts and of the Word Drill's words; each by its own name.
+    languageLabel_ = new QLabel(this);
+    cboLanguage = new QComboBox(this);
+    cboLanguage->addItem(QString(), QString());
+    for (const QString& language : languages())
+        cboLanguage->addItem(languageName(language), language);
+    languageLabel_->setBuddy(cboLanguage);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     cmdOK = buttons->button(QDialogButtonBox::Ok);
-    column->addWidget(searchLabel);
+    column->addWidget(searchLabel_);
     column->addWidget(txtSearch);
-    column->addWidget(listLabel);
+    column->addWidget(listLabel_);
     column->addWidget(lstKeyboards, 1);
     column->addWidget(chkAccents);
+    column->addWidget(languageLabel_);
+    column->addWidget(cboLanguage);
     column->addWidget(buttons);
+    retranslate();
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(txtSearch, &QLineEdit::textChanged, this, &KeyboardChooser::narrow);
@@ -41,6 +54,24 @@ KeyboardChooser::KeyboardChooser(QWidget* parent) : QDialog(parent) {
     connect(lstKeyboards, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         cmdOK->setEnabled(item != nullptr && !item->isHidden());
     });
+}
+
+void KeyboardChooser::retranslate() {
+    //: The title of the window where a child's keyboard and language are chosen.
+    setWindowTitle(tr("Keyboard and language"));
+    searchLabel_->setText(tr("&Search:"));
+    listLabel_->setText(tr("The &keyboard this child types on:"));
+    chkAccents->setText(tr("Use &accents and AltGr"));
+    languageLabel_->setText(tr("The &language this child reads:"));
+    //: The first of the languages to choose from: whichever the computer is set to.
+    cboLanguage->setItemText(0, tr("The computer's language"));
+    //: The first of the keyboards to choose from: whichever the computer uses at the time.
+    if (filled_) lstKeyboards->item(0)->setText(tr("The keyboard in use"));
+}
+
+void KeyboardChooser::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(e);
 }
 
 void KeyboardChooser::fill() {
@@ -79,10 +110,11 @@ std::optional<KeyboardChooser::Choice> KeyboardChooser::choose(const Choice& cur
             lstKeyboards->setCurrentRow(i);
     lstKeyboards->scrollToItem(lstKeyboards->currentItem(), QAbstractItemView::PositionAtCenter);
     chkAccents->setChecked(current.accents);
+    cboLanguage->setCurrentIndex(std::max(0, cboLanguage->findData(current.language)));
     txtSearch->setFocus();
     if (exec() != QDialog::Accepted || lstKeyboards->currentItem() == nullptr) return std::nullopt;
     return Choice{lstKeyboards->currentItem()->data(Qt::UserRole).toString(),
-                  chkAccents->isChecked()};
+                  chkAccents->isChecked(), cboLanguage->currentData().toString()};
 }
 
 } // namespace tapwell
