@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -24,7 +25,6 @@ const char* const kAboutText = QT_TRANSLATE_NOOP(
 } // namespace
 
 FrmAbout::FrmAbout() : QWidget(nullptr) {
-    setWindowTitle(tr("About Tapwell"));
     // The layout scales with the window, from its own size up.
     resize(laidOutSize());
     setMinimumSize(laidOutSize());
@@ -44,23 +44,35 @@ FrmAbout::FrmAbout() : QWidget(nullptr) {
     panel.setColor(QPalette::WindowText, kYellow);
     SSPanel1->setPalette(panel);
     SSPanel1->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 9.75, false, true));
-    SSPanel1->setCaption(tr(kAboutText));
     place(SSPanel1, 2880, 120, 4095, 2175);
 
     const QFont buttonFont = layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true);
-    //: A button: on to the program.
-    Command1 = makeButton(this, tr("&OK"), buttonFont);
+    Command1 = makeButton(this, QString(), buttonFont);
     place(Command1, 4440, 2520, 975, 495);
-    Command2 = makeButton(this, tr("&Visit Brightnook's Web Site"), buttonFont);
+    Command2 = makeButton(this, QString(), buttonFont);
     place(Command2, 120, 3180, 2715, 315);
     setTabOrder(Command1, Command2);
     Command1->setFocus();
+    retranslate();
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(fullScreen, &QShortcut::activated, this,
             [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+}
+
+void FrmAbout::retranslate() {
+    setWindowTitle(tr("About Tapwell"));
+    SSPanel1->setCaption(tr(kAboutText));
+    //: A button: on to the program.
+    Command1->setText(tr("&OK"));
+    Command2->setText(tr("&Visit Brightnook's Web Site"));
+}
+
+void FrmAbout::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(e);
 }
 
 QSize FrmAbout::laidOutSize() {

@@ -39,9 +39,14 @@ public:
     // The window's size at its layout's own scale; it is never made smaller.
     static QSize laidOutSize();
 
+private:
+    // Every caption, in the language in use.
+    void retranslate();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     bool closingEnds_ = true;

@@ -33,8 +33,6 @@ QString wpm(const std::optional<double>& v) {
 ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYellow), menu_(menu) {
     setObjectName(QStringLiteral("fraChild"));
     setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12, true));
-    //: Above the picture and name of the child typing now.
-    setCaption(tr("Typing now"));
     place(this, kLeft, kTop, kWidth, kHeight);
 
     imgChild = new ImageBox(this, true);
@@ -47,18 +45,13 @@ ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYe
 
     // In line with the menu's last three buttons, in their font.
     const QFont buttonFont = layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true);
-    //: A button: another child is typing now.
-    cmdChange = makeButton(this, tr("&Change"), buttonFont);
-    cmdChange->setToolTip(tr("Someone else is typing"));
+    cmdChange = makeButton(this, QString(), buttonFont);
     place(cmdChange, 240, 1320, kWidth - 480, 375);
-    //: A button: the drill of the keys this child misses most.
-    cmdTricky = makeButton(this, tr("&Tricky Keys"), buttonFont);
-    cmdTricky->setToolTip(tr("More of the keys you miss"));
+    cmdTricky = makeButton(this, QString(), buttonFont);
     place(cmdTricky, 240, 1800, kWidth - 480, 375);
-    cmdProgress = makeButton(this, tr("My &Progress"), buttonFont);
+    cmdProgress = makeButton(this, QString(), buttonFont);
     place(cmdProgress, 240, 2280, kWidth - 480, 375);
-    cmdKeyboard = makeButton(this, tr("Key&board…"), buttonFont);
-    cmdKeyboard->setToolTip(tr("The keyboard this child types on"));
+    cmdKeyboard = makeButton(this, QString(), buttonFont);
     place(cmdKeyboard, 240, 2760, kWidth - 480, 375);
     setTabOrder(cmdChange, cmdTricky);
     setTabOrder(cmdTricky, cmdProgress);
@@ -77,8 +70,28 @@ ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYe
     lblNote->setTextFormat(Qt::PlainText);
     fraNote->hide();
 
+    retranslate();
     menu_->installEventFilter(this);
     followMenu();
+}
+
+void ChildFrame::retranslate() {
+    //: Above the picture and name of the child typing now.
+    setCaption(tr("Typing now"));
+    //: A button: another child is typing now.
+    cmdChange->setText(tr("&Change"));
+    cmdChange->setToolTip(tr("Someone else is typing"));
+    //: A button: the drill of the keys this child misses most.
+    cmdTricky->setText(tr("&Tricky Keys"));
+    cmdTricky->setToolTip(tr("More of the keys you miss"));
+    cmdProgress->setText(tr("My &Progress"));
+    cmdKeyboard->setText(tr("Key&board…"));
+    cmdKeyboard->setToolTip(tr("The keyboard this child types on, and the language they read"));
+}
+
+void ChildFrame::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) retranslate();
+    Frame::changeEvent(e);
 }
 
 void ChildFrame::setChild(const progress::Child& child) {

@@ -44,8 +44,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
+    // Every caption, in the language in use.
+    void retranslate();
     void followMenu();
 
     QWidget* menu_;
