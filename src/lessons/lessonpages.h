@@ -37,8 +37,9 @@ struct Step {
 
 struct LessonPageData {
     std::vector<Step> setup;
-    // Printed one per line; "{row}" stands for the row name of `nameRow`.
-    std::vector<std::string> lines;
+    // In English, as lupdate collected it (context "LessonPages"); said, then printed a line
+    // for each '\n'. "{row}" stands for the row name of `nameRow`. Empty: nothing printed.
+    const char* text = "";
     int nameRow = 0; // a lesson row number, or kLessonRow
     int wantKey = 0; // 13 or 32 when the page asks for that key, else 0
 };
