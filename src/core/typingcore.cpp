@@ -270,8 +270,8 @@ void TypingCore::practiceKeyDone() {
 void TypingCore::showShiftHintPage() {
     std::string text;
     if (s_.Hand == 1)
-        //: A row lesson, before the shifted keys of the left hand; printed a line for each \n
-        //: (about 30 characters a line).
+        //: A row lesson, before the shifted keys of the left hand; printed a line for each line
+        //: break (about 30 characters a line).
         text = say("KeyboardPractice", "Now try using the Shift key.\n"
                                        "When typing with the left\n"
                                        "hand, hold the Shift key on\n"
@@ -279,8 +279,8 @@ void TypingCore::showShiftHintPage() {
                                        "bottom row with the little\n"
                                        "finger of the right hand.");
     else
-        //: A row lesson, before the shifted keys of the right hand; printed a line for each \n
-        //: (about 30 characters a line).
+        //: A row lesson, before the shifted keys of the right hand; printed a line for each line
+        //: break (about 30 characters a line).
         text = say("KeyboardPractice", "Now try using the Shift key.\n"
                                        "When typing with the right\n"
                                        "hand, hold the Shift key on\n"

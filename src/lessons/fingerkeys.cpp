@@ -39,7 +39,7 @@ std::vector<std::string> FingerInstructionLines(const TypeState& s, bool shortFo
     const std::string finger = say("KeyNames", s.FingerName.at(s.Finger).c_str());
     const std::string hand = say("KeyNames", s.HandName.at(s.Hand).c_str());
     if (shortForm)
-        //: Keyboard Practice, above the keys to press; printed a line for each \n (about 30
+        //: Keyboard Practice, above the keys to press; printed a line for each line break (about 30
         //: characters a line). %1 is a finger's name (little, ring, middle, index), %2 a hand's
         //: (left, right).
         return linesOf(
@@ -49,17 +49,18 @@ std::vector<std::string> FingerInstructionLines(const TypeState& s, bool shortFo
         keys += " " + s.PracticeKeyNames(j);
     std::string text;
     if (s.KeyTotal == 1)
-        //: A row lesson, above the keys to press; printed a line for each \n (about 30
+        //: A row lesson, above the keys to press; printed a line for each line break (about 30
         //: characters a line). %1 is a finger's name (little, ring, middle, index), %2 a hand's
         //: (left, right), %3 the key, with a space before it: " J".
         text =
             say("KeyboardPractice", "The %1 finger of the \n%2 hand is used to \npress 1 key:%3");
     else
-        //: A row lesson, above the keys to press; printed a line for each \n (about 30
+        //: A row lesson, above the keys to press; printed a line for each line break (about 30
         //: characters a line). %1 is a finger's name (little, ring, middle, index), %2 a hand's
         //: (left, right), %3 the keys, each with a space before it: " J H Y".
-        text = say("KeyboardPractice",
-                   "The %1 finger of the \n%2 hand is used to \npress %n keys:%3", int(s.KeyTotal));
+        text =
+            say("KeyboardPractice", "The %1 finger of the \n%2 hand is used to \npress %n keys:%3",
+                nullptr, int(s.KeyTotal));
     return linesOf(fill(text, finger, hand, keys));
 }
 

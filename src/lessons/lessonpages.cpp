@@ -13,52 +13,55 @@ using enum PageStep;
 
 const std::array<LessonPageData, kLayoutPages> kLayout = {{
     {{},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
      QT_TRANSLATE_NOOP("LessonPages", "This program concentrates on  \n"
                                       "the letter and number keys \n"
                                       "for typing. It does not cover\n"
                                       "function, control, or other \n"
                                       "keys on the computer keyboard.")},
     {{{HideArrow}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
      QT_TRANSLATE_NOOP("LessonPages", "Shown is the computer keyboard.\n"
                                       "Note there are four rows of\n"
                                       "keys. At the bottom of the \n"
                                       "keyboard is the space bar.")},
     {{{ArrowAtRow, 1}, {ShowArrow}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
-     //: {row} is a row's name (home, top, bottom, number).
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {row} is a row's name (home, top, bottom, number).
      QT_TRANSLATE_NOOP("LessonPages", "This row is called the {row}\n"
                                       "row."),
      1},
     {{{ArrowAtRow, 2}, {ShowArrow}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
-     //: {row} is a row's name (home, top, bottom, number).
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {row} is a row's name (home, top, bottom, number).
      QT_TRANSLATE_NOOP("LessonPages", "This row is called the {row}\n"
                                       "row."),
      2},
     {{{ArrowAtRow, 3}, {ShowArrow}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
-     //: {row} is a row's name (home, top, bottom, number).
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {row} is a row's name (home, top, bottom, number).
      QT_TRANSLATE_NOOP("LessonPages", "This row is called the {row}\n"
                                       "row."),
      3},
     {{{ArrowAtRow, 4}, {ShowArrow}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
-     //: {row} is a row's name (home, top, bottom, number).
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {row} is a row's name (home, top, bottom, number).
      QT_TRANSLATE_NOOP("LessonPages", "This row is called the {row}\n"
                                       "row."),
      4},
     {{{HideHands}, {ClearHomeKeys}, {ArrowAtRow, 1}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
      QT_TRANSLATE_NOOP("LessonPages", "The starting position for\n"
                                       "all typing strokes is the\n"
                                       "home row. Your fingers should\n"
                                       "always rest on this row.")},
     {{{ShowHands}, {ClearEnterKey}, {ShowHomeKeys}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
-     //: {home1}..{home8} are the captions of the keys the fingers rest on, left little finger to
-     //: right little finger.
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {home1}..{home8} are the captions of the keys the fingers rest on, left little
+     //: finger to right little finger.
      QT_TRANSLATE_NOOP("LessonPages", "Your left hand rests on the\n"
                                       "{home1} {home2} {home3} {home4} keys (little finger\n"
                                       "on {home1}). Your right hand rests\n"
@@ -66,7 +69,8 @@ const std::array<LessonPageData, kLayoutPages> kLayout = {{
                                       "finger on {home8}). Place your\n"
                                       "hands in the home position.")},
     {{{ClearSpaceBar}, {ClearHomeKeys}, {ArrowAtRow, 1}, {ShowEnterKey}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
      QT_TRANSLATE_NOOP("LessonPages", "The Enter key is used to \n"
                                       "tell the computer you are\n"
                                       "done typing something. Use\n"
@@ -77,7 +81,8 @@ const std::array<LessonPageData, kLayoutPages> kLayout = {{
      0,
      13},
     {{{ClearEnterKey}, {ArrowAtRow, 5}, {ClearLeftShift}, {ClearRightShift}, {ShowSpaceBar}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
      QT_TRANSLATE_NOOP("LessonPages", "The space bar is used to\n"
                                       "put spaces between letters\n"
                                       "and words. You hit the space\n"
@@ -88,7 +93,8 @@ const std::array<LessonPageData, kLayoutPages> kLayout = {{
      0,
      32},
     {{{ClearSpaceBar}, {ArrowAtRow, 3}, {ShowLeftShift}, {ShowRightShift}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
      QT_TRANSLATE_NOOP("LessonPages", "On both ends of the bottom\n"
                                       "row are Shift keys. Find\n"
                                       "them. They are pressed with\n"
@@ -97,7 +103,8 @@ const std::array<LessonPageData, kLayoutPages> kLayout = {{
                                       "Shift, a lower case letter is\n"
                                       "typed.")},
     {{{ShowLeftShift}, {ShowRightShift}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
      QT_TRANSLATE_NOOP("LessonPages", "If you hold down Shift and\n"
                                       "press a letter, the upper\n"
                                       "case letter is typed.\n"
@@ -105,7 +112,8 @@ const std::array<LessonPageData, kLayoutPages> kLayout = {{
                                       "Note two characters are on\n"
                                       "the number and symbol keys.")},
     {{{ShowArrow}, {ShowHands}, {ShowLeftShift}, {ShowRightShift}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
      QT_TRANSLATE_NOOP("LessonPages", "If you press one of these\n"
                                       "keys without Shift, the\n"
                                       "character on the lower part\n"
@@ -113,7 +121,8 @@ const std::array<LessonPageData, kLayoutPages> kLayout = {{
                                       "is held and the key pressed,\n"
                                       "the upper character is typed.")},
     {{{HideArrow}, {HideHands}, {ClearLeftShift}, {ClearRightShift}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
      QT_TRANSLATE_NOOP("LessonPages", "More on the Shift keys later.\n"
                                       "\n"
                                       "Right now, we'll return to \n"
@@ -126,8 +135,8 @@ const std::array<LessonPageData, kLayoutPages> kLayout = {{
 // does that before these steps.
 const std::array<LessonPageData, kRowLessonPages> kRowLesson = {{
     {{{ClearHomeKeys}, {ShowArrow}, {ArrowAtRow, kLessonRow}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
-     //: {row} is a row's name (home, top, bottom, number).
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {row} is a row's name (home, top, bottom, number).
      QT_TRANSLATE_NOOP("LessonPages", "Learn keys of {row} row.\n"
                                       "\n"
                                       "When typing, let your fingers\n"
@@ -136,7 +145,8 @@ const std::array<LessonPageData, kRowLessonPages> kRowLesson = {{
                                       "the keys are."),
      kLessonRow},
     {{{ShowHomeKeys}, {ArrowAtRow, 1}},
-     //: A lesson page, printed line by line: each \n starts a new line of about 30 characters.
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
      QT_TRANSLATE_NOOP("LessonPages", "Make sure your hands are in\n"
                                       "home position before starting.")},
     {{{ArrowAtRow, kLessonRow}, {ClearHomeKeys}, {HideLessonButtons}, {StartPractice}}, ""},

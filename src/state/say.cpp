@@ -42,6 +42,10 @@ std::string say(const char* context, const char* text, int n) {
     return out;
 }
 
+std::string say(const char* context, const char* text, const char*, int n) {
+    return say(context, text, n);
+}
+
 std::string fill(const std::string& text, const std::string& a1) {
     return fillAll(text, {&a1});
 }

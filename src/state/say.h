@@ -21,6 +21,10 @@ using Translator = std::string (*)(const char* context, const char* text, int n)
 void setTranslator(Translator translator);
 
 std::string say(const char* context, const char* text, int n = -1);
+// A text with %n as lupdate reads it: the count is translate's fourth argument, so a
+// count in the third hides the text from lupdate. `disambiguation` is always nullptr:
+// say("Context", "%n keys", nullptr, n).
+std::string say(const char* context, const char* text, const char* disambiguation, int n);
 
 // The text with %1, %2 … replaced by the arguments in order ("%1" in an argument stays).
 std::string fill(const std::string& text, const std::string& a1);

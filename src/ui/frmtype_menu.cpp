@@ -32,7 +32,7 @@ void FrmType::cmdMenu_Click(int Index) {
     case kWordDrill: {
         picDisplay->Cls();
         picDisplay->show();
-        //: Before a drill starts; printed a line for each \n (about 30 characters a line).
+        //: Before a drill starts; printed a line for each line break (about 30 characters a line).
         for (const QString& line : tr("Let your fingers find the\n"
                                       "keys while watching the screen\n"
                                       "to see where the keys are.\n"
