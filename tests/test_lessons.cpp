@@ -212,6 +212,17 @@ private slots:
         QCOMPARE(stepsText(p.setup), steps);
     }
 
+    // A page's text is said as one and printed a line for each line break.
+    void pageTextsAreLines() {
+        QCOMPARE(linesOf(""), std::vector<std::string>{});
+        QCOMPARE(linesOf("a"), std::vector<std::string>{"a"});
+        QCOMPARE(linesOf("a\n\nb\n"), (std::vector<std::string>{"a", "", "b", ""}));
+        QCOMPARE(say("KeyboardPractice", "press %n keys", nullptr, 3), std::string("press 3 keys"));
+        for (int page = 1; page <= kLayoutPages; ++page)
+            QCOMPARE(linesOf(say("LessonPages", layoutPage(page).text)), layoutPage(page).lines);
+        QVERIFY(rowLessonPage(3).lines.empty());
+    }
+
     void pagesThatNameARowOrWantAKey() {
         const auto s = stateWithKeyData();
         QCOMPARE(pageLine(layoutPage(3).lines.front(), s->RowName(layoutPage(3).nameRow)),

@@ -1,5 +1,6 @@
 #include "typingcore.h"
 
+#include "state/say.h"
 #include "state/text.h"
 
 #include "drills/results.h"
@@ -267,18 +268,43 @@ void TypingCore::practiceKeyDone() {
 }
 
 void TypingCore::showShiftHintPage() {
-    const std::string s = s_.Hand == 1 ? "right " : "left ";
-    display_.Cls();
-    printLine("Now try using the Shift key.");
-    printLine("When typing with the " + s_.HandName.at(s_.Hand));
-    printLine("hand, hold the Shift key on");
+    std::string text;
     if (s_.Hand == 1)
-        guide_.ShowRightShift();
+        //: A row lesson, before the shifted keys of the left hand; printed a line for each line
+        //: break (about 30 characters a line).
+        text = say("KeyboardPractice", "Now try using the Shift key.\n"
+                                       "When typing with the left\n"
+                                       "hand, hold the Shift key on\n"
+                                       "the right side of the\n"
+                                       "bottom row with the little\n"
+                                       "finger of the right hand.");
     else
-        guide_.ShowLeftShift();
-    printLine("the " + s + "side of the");
-    printLine("bottom row with the little");
-    printLine("finger of the " + s + "hand.");
+        //: A row lesson, before the shifted keys of the right hand; printed a line for each line
+        //: break (about 30 characters a line).
+        text = say("KeyboardPractice", "Now try using the Shift key.\n"
+                                       "When typing with the right\n"
+                                       "hand, hold the Shift key on\n"
+                                       "the left side of the\n"
+                                       "bottom row with the little\n"
+                                       "finger of the left hand.");
+    const std::vector<std::string> lines = linesOf(text);
+    display_.Cls();
+    // The Shift key lights up as the third line is printed.
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == std::min<std::size_t>(3, lines.size())) {
+            if (s_.Hand == 1)
+                guide_.ShowRightShift();
+            else
+                guide_.ShowLeftShift();
+        }
+        printLine(lines[i]);
+    }
+    if (lines.size() < 3) {
+        if (s_.Hand == 1)
+            guide_.ShowRightShift();
+        else
+            guide_.ShowLeftShift();
+    }
     display_.Refresh();
     view_.showOkPractice();
 }
@@ -301,10 +327,11 @@ void TypingCore::NewDrillLine() {
         const TrickyLine line = MakeTrickyLine(s_, chosenRows(g_), g_.UseShift == 1, svc_.random,
                                                trickySource_ ? trickySource_() : TrickyRecord{});
         text = line.text;
-        if (line.allSecure) above = kAllSecureText;
+        if (line.allSecure) above = say("Drills", kAllSecureText);
         if (line.fromRecord) practisedMost_ = line.practisedMost;
     } else {
-        if (s_.Mode == kWordDrill && tooFewWords(s_, chosenRows(g_))) above = kTooFewWordsText;
+        if (s_.Mode == kWordDrill && tooFewWords(s_, chosenRows(g_)))
+            above = say("Drills", kTooFewWordsText);
         text = MakeDrillLine(s_, chosenRows(g_), g_.UseShift == 1, svc_.random);
     }
 
@@ -521,8 +548,9 @@ void TypingCore::drawLessonPage() {
     if (s_.layout)
         for (std::size_t i = 0; i < home.size(); ++i)
             home[i] = keyCaptionOf(s_, kHomeRowFirstKey - 1 + kHomePlaces[i]);
-    for (const std::string& line : page.lines)
-        printLine(pageLine(line, s_.RowName.at(nameRow), home));
+    const std::string rowName = say("KeyNames", s_.RowName.at(nameRow).c_str());
+    for (const std::string& line : linesOf(say("LessonPages", page.text)))
+        printLine(pageLine(line, rowName, home));
     if (page.wantKey != 0) {
         s_.Typing = 1;
         s_.TargetKey = static_cast<char32_t>(page.wantKey);

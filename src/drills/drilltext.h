@@ -3,6 +3,7 @@
 #pragma once
 
 #include "services/services.h"
+#include "state/say.h"
 #include "state/typestate.h"
 
 #include <array>
@@ -34,8 +35,11 @@ bool designedWords(const TypeState& s);
 // The most common words a line draws from.
 inline constexpr std::size_t kMostWords = 300;
 inline constexpr std::size_t kFewestWords = 3;
+// Said above the line (say("Drills", kTooFewWordsText)).
+//: Above a Word Drill line made of the rows' characters, when the child's language has too
+//: few words that the chosen rows can type.
 inline constexpr const char* kTooFewWordsText =
-    "This keyboard has too few words for these rows: type their keys.";
+    QT_TRANSLATE_NOOP("Drills", "This keyboard has too few words for these rows: type their keys.");
 bool tooFewWords(const TypeState& s, const RowChoice& checked);
 
 // The random row, hand, finger and shift level of Keyboard Practice.

@@ -1,5 +1,7 @@
 #include "results.h"
 
+#include "state/say.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -22,7 +24,9 @@ std::string formatWhole(double value) {
 }
 
 std::string speedText(std::int64_t characters, std::int64_t ms) {
-    return formatWhole(wordsPerMinute(characters, ms)) + " words per minute";
+    //: A drill's result, shown under the typed line. %1 is a whole number: "60".
+    return fill(say("DrillResults", "%1 words per minute"),
+                formatWhole(wordsPerMinute(characters, ms)));
 }
 
 double accuracyPercent(std::int64_t right, std::int64_t wrong) {
@@ -32,7 +36,8 @@ double accuracyPercent(std::int64_t right, std::int64_t wrong) {
 }
 
 std::string accuracyText(std::int64_t right, std::int64_t wrong) {
-    return formatWhole(accuracyPercent(right, wrong)) + "% accuracy";
+    //: A drill's result, shown under the typed line. %1 is a whole number: "92".
+    return fill(say("DrillResults", "%1% accuracy"), formatWhole(accuracyPercent(right, wrong)));
 }
 
 } // namespace tapwell

@@ -1,5 +1,6 @@
 #include "trickykeys.h"
 
+#include "state/say.h"
 #include "state/text.h"
 
 #include <algorithm>
@@ -138,12 +139,14 @@ TrickyLine MakeTrickyLine(TypeState& s, const RowChoice& checked, bool useShift,
 }
 
 std::string practisedText(const KeyTables& t, const std::vector<int>& keys) {
-    std::string text = "Practised:";
+    std::string captions;
     for (int k : keys) {
-        text += ' ';
-        text += keyCaptionOf(t, k);
+        captions += ' ';
+        captions += keyCaptionOf(t, k);
     }
-    return text;
+    //: Under a Tricky Keys line: the keys it gave most. %1 is the keys, each with a space
+    //: before it: " W S X".
+    return fill(say("Drills", "Practised:%1"), captions);
 }
 
 } // namespace tapwell

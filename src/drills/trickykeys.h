@@ -48,6 +48,9 @@ TrickyLine MakeTrickyLine(TypeState& s, const RowChoice& checked, bool useShift,
 // "Practised: W S X"
 std::string practisedText(const KeyTables& t, const std::vector<int>& keys);
 
-inline constexpr const char* kAllSecureText = "All your keys are secure! Try a new row.";
+// Said above a Tricky Keys line (say("Drills", kAllSecureText)).
+//: Above a Tricky Keys line, when no key of the chosen rows is missed any more.
+inline constexpr const char* kAllSecureText =
+    QT_TRANSLATE_NOOP("Drills", "All your keys are secure! Try a new row.");
 
 } // namespace tapwell

@@ -1,5 +1,7 @@
 #include "io/regularfile.h"
 
+#include "state/say.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -14,17 +16,27 @@ namespace tapwell {
 namespace {
 
 std::string notRegular(mode_t mode) {
-    const char* kind = S_ISDIR(mode)                    ? "a folder"
-                       : S_ISFIFO(mode)                 ? "a named pipe"
-                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                       : S_ISSOCK(mode)                 ? "a socket"
-                                                        : nullptr;
-    return kind ? std::string("it is ") + kind + ", not a regular file"
-                : std::string("it is not a regular file");
+    // Why a file cannot be read, after "Tapwell cannot read its keyboard data file …: ".
+    if (S_ISDIR(mode))
+        //: Why a file cannot be read, after "Tapwell cannot read its … file PATH: ".
+        return say("Files", "it is a folder, not a regular file");
+    if (S_ISFIFO(mode))
+        //: Why a file cannot be read, after "Tapwell cannot read its … file PATH: ".
+        return say("Files", "it is a named pipe, not a regular file");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        //: Why a file cannot be read, after "Tapwell cannot read its … file PATH: ".
+        return say("Files", "it is a device, not a regular file");
+    if (S_ISSOCK(mode))
+        //: Why a file cannot be read, after "Tapwell cannot read its … file PATH: ".
+        return say("Files", "it is a socket, not a regular file");
+    //: Why a file cannot be read, after "Tapwell cannot read its … file PATH: ".
+    return say("Files", "it is not a regular file");
 }
 
 std::string tooLarge(std::size_t limit) {
-    return "it is larger than " + std::to_string(limit) + " bytes";
+    //: Why a file cannot be read, after "Tapwell cannot read its … file PATH: ". %1 is a
+    //: number of bytes.
+    return fill(say("Files", "it is larger than %1 bytes"), std::to_string(limit));
 }
 
 std::string lastError() {

@@ -67,7 +67,9 @@ bool saveSettings(const Module1& m, QString& path, QString& reason) {
     path = userSettingsPath();
     const QString dir = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(dir)) {
-        reason = QStringLiteral("the folder %1 cannot be made").arg(dir);
+        //: Why the options cannot be saved. %1 is a folder's path.
+        reason =
+            QCoreApplication::translate("SettingsFile", "the folder %1 cannot be made").arg(dir);
         return false;
     }
     QSaveFile f(path);

@@ -1,6 +1,7 @@
 #include "io/wavefile.h"
 
 #include "io/regularfile.h"
+#include "state/say.h"
 
 #include <algorithm>
 
@@ -67,7 +68,8 @@ std::optional<WaveInfo> readWaveFile(const std::string& path, std::string& bytes
                                      std::string& error) {
     if (!readRegularFile(path, kMaxWaveBytes, bytes, error)) return std::nullopt;
     auto wave = parseWave(bytes);
-    if (!wave) error = "it is not a PCM wave file";
+    //: Why a sound file cannot be played, after its path.
+    if (!wave) error = say("Files", "it is not a PCM wave file");
     return wave;
 }
 

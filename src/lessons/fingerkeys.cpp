@@ -1,5 +1,6 @@
 #include "fingerkeys.h"
 
+#include "state/say.h"
 #include "state/text.h"
 
 #include <algorithm>
@@ -12,9 +13,11 @@ void LoadFingerKey(TypeState& s, int j) {
     if (code > kEnter)
         s.PracticeKeyNames(j) = utf8Of(static_cast<char32_t>(code));
     else if (code == kEnter)
-        s.PracticeKeyNames(j) = "Enter";
+        //: A key's name, as in "Press Enter three times: ".
+        s.PracticeKeyNames(j) = say("KeyNames", "Enter");
     else
-        s.PracticeKeyNames(j) = "Shift";
+        //: A key's name, as in "Press Shift three times: ".
+        s.PracticeKeyNames(j) = say("KeyNames", "Shift");
 }
 
 void LoadFingerKeys(TypeState& s) {
@@ -33,18 +36,38 @@ int PracticeLength(const TypeState& s) {
 }
 
 std::vector<std::string> FingerInstructionLines(const TypeState& s, bool shortForm) {
-    const std::string finger = s.FingerName.at(s.Finger);
-    const std::string hand = s.HandName.at(s.Hand);
-    if (shortForm) return {"Use the " + finger + " finger of the", hand + " hand.", ""};
-    std::string keys =
-        "press " + std::to_string(s.KeyTotal) + " key" + (s.KeyTotal == 1 ? ":" : "s:");
+    const std::string finger = say("KeyNames", s.FingerName.at(s.Finger).c_str());
+    const std::string hand = say("KeyNames", s.HandName.at(s.Hand).c_str());
+    if (shortForm)
+        //: Keyboard Practice, above the keys to press; printed a line for each line break (about 30
+        //: characters a line). %1 is a finger's name (little, ring, middle, index), %2 a hand's
+        //: (left, right).
+        return linesOf(
+            fill(say("KeyboardPractice", "Use the %1 finger of the\n%2 hand.\n"), finger, hand));
+    std::string keys;
     for (int j = 1; j <= PracticeLength(s); ++j)
         keys += " " + s.PracticeKeyNames(j);
-    return {"The " + finger + " finger of the ", hand + " hand is used to ", keys};
+    std::string text;
+    if (s.KeyTotal == 1)
+        //: A row lesson, above the keys to press; printed a line for each line break (about 30
+        //: characters a line). %1 is a finger's name (little, ring, middle, index), %2 a hand's
+        //: (left, right), %3 the key, with a space before it: " J".
+        text =
+            say("KeyboardPractice", "The %1 finger of the \n%2 hand is used to \npress 1 key:%3");
+    else
+        //: A row lesson, above the keys to press; printed a line for each line break (about 30
+        //: characters a line). %1 is a finger's name (little, ring, middle, index), %2 a hand's
+        //: (left, right), %3 the keys, each with a space before it: " J H Y".
+        text =
+            say("KeyboardPractice", "The %1 finger of the \n%2 hand is used to \npress %n keys:%3",
+                nullptr, int(s.KeyTotal));
+    return linesOf(fill(text, finger, hand, keys));
 }
 
 std::string PressPrompt(const std::string& keyName) {
-    return "Press " + keyName + " three times: ";
+    //: Keyboard Practice and the row lessons; the key's presses are typed after it. %1 is the
+    //: key: a character, "Enter" or "Shift".
+    return fill(say("KeyboardPractice", "Press %1 three times: "), keyName);
 }
 
 } // namespace tapwell

@@ -1,5 +1,7 @@
 #include "lessonpages.h"
 
+#include "state/say.h"
+
 #include <array>
 #include <cassert>
 
@@ -11,59 +13,143 @@ using enum PageStep;
 
 const std::array<LessonPageData, kLayoutPages> kLayout = {{
     {{},
-     {"This program concentrates on  ", "the letter and number keys ",
-      "for typing. It does not cover", "function, control, or other ",
-      "keys on the computer keyboard."}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
+     QT_TRANSLATE_NOOP("LessonPages", "This program concentrates on  \n"
+                                      "the letter and number keys \n"
+                                      "for typing. It does not cover\n"
+                                      "function, control, or other \n"
+                                      "keys on the computer keyboard.")},
     {{{HideArrow}},
-     {"Shown is the computer keyboard.", "Note there are four rows of",
-      "keys. At the bottom of the ", "keyboard is the space bar."}},
-    {{{ArrowAtRow, 1}, {ShowArrow}}, {"This row is called the {row}", "row."}, 1},
-    {{{ArrowAtRow, 2}, {ShowArrow}}, {"This row is called the {row}", "row."}, 2},
-    {{{ArrowAtRow, 3}, {ShowArrow}}, {"This row is called the {row}", "row."}, 3},
-    {{{ArrowAtRow, 4}, {ShowArrow}}, {"This row is called the {row}", "row."}, 4},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
+     QT_TRANSLATE_NOOP("LessonPages", "Shown is the computer keyboard.\n"
+                                      "Note there are four rows of\n"
+                                      "keys. At the bottom of the \n"
+                                      "keyboard is the space bar.")},
+    {{{ArrowAtRow, 1}, {ShowArrow}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {row} is a row's name (home, top, bottom, number).
+     QT_TRANSLATE_NOOP("LessonPages", "This row is called the {row}\n"
+                                      "row."),
+     1},
+    {{{ArrowAtRow, 2}, {ShowArrow}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {row} is a row's name (home, top, bottom, number).
+     QT_TRANSLATE_NOOP("LessonPages", "This row is called the {row}\n"
+                                      "row."),
+     2},
+    {{{ArrowAtRow, 3}, {ShowArrow}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {row} is a row's name (home, top, bottom, number).
+     QT_TRANSLATE_NOOP("LessonPages", "This row is called the {row}\n"
+                                      "row."),
+     3},
+    {{{ArrowAtRow, 4}, {ShowArrow}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {row} is a row's name (home, top, bottom, number).
+     QT_TRANSLATE_NOOP("LessonPages", "This row is called the {row}\n"
+                                      "row."),
+     4},
     {{{HideHands}, {ClearHomeKeys}, {ArrowAtRow, 1}},
-     {"The starting position for", "all typing strokes is the", "home row. Your fingers should",
-      "always rest on this row."}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
+     QT_TRANSLATE_NOOP("LessonPages", "The starting position for\n"
+                                      "all typing strokes is the\n"
+                                      "home row. Your fingers should\n"
+                                      "always rest on this row.")},
     {{{ShowHands}, {ClearEnterKey}, {ShowHomeKeys}},
-     {"Your left hand rests on the", "{home1} {home2} {home3} {home4} keys (little finger",
-      "on {home1}). Your right hand rests", "on the {home5} {home6} {home7} {home8} keys (little",
-      "finger on {home8}). Place your", "hands in the home position."}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {home1}..{home8} are the captions of the keys the fingers rest on, left little
+     //: finger to right little finger.
+     QT_TRANSLATE_NOOP("LessonPages", "Your left hand rests on the\n"
+                                      "{home1} {home2} {home3} {home4} keys (little finger\n"
+                                      "on {home1}). Your right hand rests\n"
+                                      "on the {home5} {home6} {home7} {home8} keys (little\n"
+                                      "finger on {home8}). Place your\n"
+                                      "hands in the home position.")},
     {{{ClearSpaceBar}, {ClearHomeKeys}, {ArrowAtRow, 1}, {ShowEnterKey}},
-     {"The Enter key is used to ", "tell the computer you are", "done typing something. Use",
-      "the little finger of the", "right hand.", "", "Press Enter a few times."},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
+     QT_TRANSLATE_NOOP("LessonPages", "The Enter key is used to \n"
+                                      "tell the computer you are\n"
+                                      "done typing something. Use\n"
+                                      "the little finger of the\n"
+                                      "right hand.\n"
+                                      "\n"
+                                      "Press Enter a few times."),
      0,
      13},
     {{{ClearEnterKey}, {ArrowAtRow, 5}, {ClearLeftShift}, {ClearRightShift}, {ShowSpaceBar}},
-     {"The space bar is used to", "put spaces between letters", "and words. You hit the space",
-      "bar with your left or right", "thumb.", "", "Tap the space bar a few times."},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
+     QT_TRANSLATE_NOOP("LessonPages", "The space bar is used to\n"
+                                      "put spaces between letters\n"
+                                      "and words. You hit the space\n"
+                                      "bar with your left or right\n"
+                                      "thumb.\n"
+                                      "\n"
+                                      "Tap the space bar a few times."),
      0,
      32},
     {{{ClearSpaceBar}, {ArrowAtRow, 3}, {ShowLeftShift}, {ShowRightShift}},
-     {"On both ends of the bottom", "row are Shift keys. Find", "them. They are pressed with",
-      "your little fingers. If you", "type a letter without pressing",
-      "Shift, a lower case letter is", "typed."}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
+     QT_TRANSLATE_NOOP("LessonPages", "On both ends of the bottom\n"
+                                      "row are Shift keys. Find\n"
+                                      "them. They are pressed with\n"
+                                      "your little fingers. If you\n"
+                                      "type a letter without pressing\n"
+                                      "Shift, a lower case letter is\n"
+                                      "typed.")},
     {{{ShowLeftShift}, {ShowRightShift}},
-     {"If you hold down Shift and", "press a letter, the upper", "case letter is typed.", "",
-      "Note two characters are on", "the number and symbol keys."}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
+     QT_TRANSLATE_NOOP("LessonPages", "If you hold down Shift and\n"
+                                      "press a letter, the upper\n"
+                                      "case letter is typed.\n"
+                                      "\n"
+                                      "Note two characters are on\n"
+                                      "the number and symbol keys.")},
     {{{ShowArrow}, {ShowHands}, {ShowLeftShift}, {ShowRightShift}},
-     {"If you press one of these", "keys without Shift, the", "character on the lower part",
-      "of the key is typed. If Shift", "is held and the key pressed,",
-      "the upper character is typed."}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
+     QT_TRANSLATE_NOOP("LessonPages", "If you press one of these\n"
+                                      "keys without Shift, the\n"
+                                      "character on the lower part\n"
+                                      "of the key is typed. If Shift\n"
+                                      "is held and the key pressed,\n"
+                                      "the upper character is typed.")},
     {{{HideArrow}, {HideHands}, {ClearLeftShift}, {ClearRightShift}},
-     {"More on the Shift keys later.", "", "Right now, we'll return to ",
-      "the selection menu where ", "you can pick which row of", "keys you want to learn."}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
+     QT_TRANSLATE_NOOP("LessonPages", "More on the Shift keys later.\n"
+                                      "\n"
+                                      "Right now, we'll return to \n"
+                                      "the selection menu where \n"
+                                      "you can pick which row of\n"
+                                      "keys you want to learn.")},
 }};
 
 // Every row-lesson page first shows both hands and sets the practice flag; the window
 // does that before these steps.
 const std::array<LessonPageData, kRowLessonPages> kRowLesson = {{
     {{{ClearHomeKeys}, {ShowArrow}, {ArrowAtRow, kLessonRow}},
-     {"Learn keys of {row} row.", "", "When typing, let your fingers",
-      "find the keys while you look", "at the screen to see where", "the keys are."},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters. {row} is a row's name (home, top, bottom, number).
+     QT_TRANSLATE_NOOP("LessonPages", "Learn keys of {row} row.\n"
+                                      "\n"
+                                      "When typing, let your fingers\n"
+                                      "find the keys while you look\n"
+                                      "at the screen to see where\n"
+                                      "the keys are."),
      kLessonRow},
     {{{ShowHomeKeys}, {ArrowAtRow, 1}},
-     {"Make sure your hands are in", "home position before starting."}},
-    {{{ArrowAtRow, kLessonRow}, {ClearHomeKeys}, {HideLessonButtons}, {StartPractice}}, {}},
+     //: A lesson page, printed line by line: each line break starts a new line of about 30
+     //: characters.
+     QT_TRANSLATE_NOOP("LessonPages", "Make sure your hands are in\n"
+                                      "home position before starting.")},
+    {{{ArrowAtRow, kLessonRow}, {ClearHomeKeys}, {HideLessonButtons}, {StartPractice}}, ""},
 }};
 
 } // namespace

@@ -2,8 +2,11 @@
 // lines it prints. The text of every page stands here, in one place.
 #pragma once
 
+#include "state/say.h"
+
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tapwell {
@@ -36,11 +39,17 @@ struct Step {
 };
 
 struct LessonPageData {
+    LessonPageData(std::vector<Step> steps, const char* english, int row = 0, int key = 0)
+        : setup(std::move(steps)), text(english), lines(linesOf(english)), nameRow(row),
+          wantKey(key) {}
+
     std::vector<Step> setup;
-    // Printed one per line; "{row}" stands for the row name of `nameRow`.
-    std::vector<std::string> lines;
-    int nameRow = 0; // a lesson row number, or kLessonRow
-    int wantKey = 0; // 13 or 32 when the page asks for that key, else 0
+    // In English, as lupdate collected it (context "LessonPages"); said, then printed a line
+    // for each '\n'. "{row}" stands for the row name of `nameRow`. Empty: nothing printed.
+    const char* text = "";
+    std::vector<std::string> lines; // the English text's lines
+    int nameRow = 0;                // a lesson row number, or kLessonRow
+    int wantKey = 0;                // 13 or 32 when the page asks for that key, else 0
 };
 
 inline constexpr int kLayoutPages = 14;

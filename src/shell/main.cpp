@@ -24,13 +24,18 @@ int exportProgress(int argc, char* argv[]) {
         return 1;
     };
     if (argc != 3 || argv[2][0] == '\0')
-        return fail(
-            QStringLiteral("usage: tapwell --export-progress FILE.csv (or - for standard output)"));
+        //: The command line's usage; the option's name stays as it is.
+        return fail(QCoreApplication::translate(
+            "Main", "usage: tapwell --export-progress FILE.csv (or - for standard output)"));
     tapwell::progress::Store store(tapwell::progress::defaultStorePath());
     if (!store.open()) return fail(tapwell::recordProblemText(store.problem()));
     if (!store.movedAside().isEmpty())
-        return fail(QStringLiteral("the progress file was damaged; it was kept as %1 and a new "
-                                   "one started, so there is nothing to export.")
+        //: On the command line, exporting the record. %1 is the path the damaged file was
+        //: kept at.
+        return fail(QCoreApplication::translate("Main",
+                                                "the progress file was damaged; it was kept as %1 "
+                                                "and a new one started, so there is nothing to "
+                                                "export.")
                         .arg(store.movedAside()));
     tapwell::progress::ExportError error;
     if (!tapwell::progress::exportCsv(store, QString::fromLocal8Bit(argv[2]), error))

@@ -36,10 +36,14 @@ template <typename T> T* loadPlugin(const char* fileName, const QString& path, Q
         }
         why = loader.errorString();
         if (loader.isLoaded())
-            why = QStringLiteral("%1 is not a plug-in of this Tapwell").arg(place);
+            //: Why a part of Tapwell cannot be loaded. %1 is the file's path.
+            why = QCoreApplication::translate("Plugins", "%1 is not a plug-in of this Tapwell")
+                      .arg(place);
         qCDebug(lcPlugins).noquote() << "cannot load" << place << why;
     }
-    if (why.isEmpty()) why = QStringLiteral("%1 is not installed").arg(name);
+    if (why.isEmpty())
+        //: Why a part of Tapwell cannot be loaded. %1 is the file's name: "tapwell-sound.so".
+        why = QCoreApplication::translate("Plugins", "%1 is not installed").arg(name);
     return nullptr;
 }
 
@@ -65,8 +69,11 @@ ProgressView* loadProgressView(const ProgressHost& host, QString& error, const Q
     if (auto* plugin = loadPlugin<ProgressPlugin>("tapwell-progress.so", path, why))
         return plugin->makeView(host);
     qCDebug(lcPlugins).noquote() << why;
-    error = QStringLiteral("Tapwell cannot load the part of it that draws \"My Progress\": %1. "
-                           "Installing Tapwell again will mend it.")
+    //: A message when My Progress is asked for. %1 is why the part cannot be loaded: "… is not
+    //: installed".
+    error = QCoreApplication::translate("Plugins",
+                                        "Tapwell cannot load the part of it that draws \"My "
+                                        "Progress\": %1. Installing Tapwell again will mend it.")
                 .arg(why);
     return nullptr;
 }

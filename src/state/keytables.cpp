@@ -1,5 +1,6 @@
 #include "keytables.h"
 
+#include "say.h"
 #include "valuereader.h"
 
 #include <array>
@@ -285,11 +286,42 @@ void buildConstantTables(KeyTables& t) {
     for (int p = 1; p <= 10; ++p)
         t.RowKeys(4, p) = static_cast<i16>(p + 88);
 
-    t.HandName(1) = "left";
-    t.HandName(2) = "right";
-    const char* fingers[] = {"", "little", "ring", "middle", "index", ""};
-    const char* rows[] = {"", "home", "top", "bottom", "number", "any"};
-    const char* titles[] = {"", "Home", "Top", "Bottom", "Number", "Any"};
+    // In English; those who show them say them: say("KeyNames", t.HandName(1).c_str()).
+    //: A hand, as in "Use the little finger of the left hand."
+    t.HandName(1) = QT_TRANSLATE_NOOP("KeyNames", "left");
+    //: A hand, as in "Use the little finger of the right hand."
+    t.HandName(2) = QT_TRANSLATE_NOOP("KeyNames", "right");
+    const char* fingers[] = {"",
+                             //: A finger, as in "Use the little finger of the left hand."
+                             QT_TRANSLATE_NOOP("KeyNames", "little"),
+                             //: A finger, as in "Use the ring finger of the left hand."
+                             QT_TRANSLATE_NOOP("KeyNames", "ring"),
+                             //: A finger, as in "Use the middle finger of the left hand."
+                             QT_TRANSLATE_NOOP("KeyNames", "middle"),
+                             //: A finger, as in "Use the index finger of the left hand."
+                             QT_TRANSLATE_NOOP("KeyNames", "index"), ""};
+    const char* rows[] = {"",
+                          //: A row of keys, as in "This row is called the home row."
+                          QT_TRANSLATE_NOOP("KeyNames", "home"),
+                          //: A row of keys, as in "This row is called the top row."
+                          QT_TRANSLATE_NOOP("KeyNames", "top"),
+                          //: A row of keys, as in "This row is called the bottom row."
+                          QT_TRANSLATE_NOOP("KeyNames", "bottom"),
+                          //: A row of keys, as in "This row is called the number row."
+                          QT_TRANSLATE_NOOP("KeyNames", "number"),
+                          //: Any row of keys.
+                          QT_TRANSLATE_NOOP("KeyNames", "any")};
+    const char* titles[] = {"",
+                            //: A row of keys, as a title: "Home Row".
+                            QT_TRANSLATE_NOOP("KeyNames", "Home"),
+                            //: A row of keys, as a title: "Top Row".
+                            QT_TRANSLATE_NOOP("KeyNames", "Top"),
+                            //: A row of keys, as a title: "Bottom Row".
+                            QT_TRANSLATE_NOOP("KeyNames", "Bottom"),
+                            //: A row of keys, as a title: "Number Row".
+                            QT_TRANSLATE_NOOP("KeyNames", "Number"),
+                            //: Any row of keys, as a title.
+                            QT_TRANSLATE_NOOP("KeyNames", "Any")};
     for (int i = 1; i <= 5; ++i) {
         t.FingerName(i) = fingers[i];
         t.RowName(i) = rows[i];

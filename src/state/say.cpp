@@ -42,6 +42,10 @@ std::string say(const char* context, const char* text, int n) {
     return out;
 }
 
+std::string say(const char* context, const char* text, const char*, int n) {
+    return say(context, text, n);
+}
+
 std::string fill(const std::string& text, const std::string& a1) {
     return fillAll(text, {&a1});
 }
@@ -51,6 +55,18 @@ std::string fill(const std::string& text, const std::string& a1, const std::stri
 std::string fill(const std::string& text, const std::string& a1, const std::string& a2,
                  const std::string& a3) {
     return fillAll(text, {&a1, &a2, &a3});
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    if (text.empty()) return lines;
+    std::size_t from = 0;
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', from)) {
+        lines.push_back(text.substr(from, at - from));
+        from = at + 1;
+    }
+    lines.push_back(text.substr(from));
+    return lines;
 }
 
 } // namespace tapwell

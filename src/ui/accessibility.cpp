@@ -1,12 +1,14 @@
 #include "accessibility.h"
 
 #include "frmtype.h"
+#include "state/say.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -21,18 +23,36 @@ namespace {
 
 // --- words
 
-const char* const kFingers[] = {"", "little", "ring", "middle", "index"};
-
-QString sideWord(int hand) {
-    return hand == kLeftHand ? QStringLiteral("left") : QStringLiteral("right");
+// Between the parts of what the screen reader says: "W, left ring finger".
+QString listSeparator() {
+    //: Said by the screen reader between the parts of a key's or a hand's words, as in
+    //: "W, left ring finger".
+    return QCoreApplication::translate("Accessibility", ", ");
 }
 
 // "left index finger", "right thumb"; empty for the pictures that light no one finger.
 QString fingerWords(int hand, int picture) {
+    // By hand (left, right) and finger (little .. index), as a screen reader says it.
+    static const char* const fingers[2][4] = {
+        {QT_TRANSLATE_NOOP("Accessibility", "left little finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "left ring finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "left middle finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "left index finger")},
+        {QT_TRANSLATE_NOOP("Accessibility", "right little finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "right ring finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "right middle finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "right index finger")}};
+    const bool left = hand == kLeftHand;
     if (picture >= kLittleFingerLit && picture < kFourFingers)
-        return sideWord(hand) + QLatin1Char(' ') + QLatin1String(kFingers[picture]) +
-               QStringLiteral(" finger");
-    if (picture == kThumbLit) return sideWord(hand) + QStringLiteral(" thumb");
+        return QCoreApplication::translate("Accessibility",
+                                           fingers[left ? 0 : 1][picture - kLittleFingerLit]);
+    if (picture == kThumbLit) {
+        if (left)
+            //: The finger to press a key with, as a screen reader says it.
+            return QCoreApplication::translate("Accessibility", "left thumb");
+        //: The finger to press a key with, as a screen reader says it.
+        return QCoreApplication::translate("Accessibility", "right thumb");
+    }
     return {};
 }
 
@@ -75,8 +95,14 @@ QString withoutMnemonic(QString text) {
 
 const QString kAnnouncerName = QStringLiteral("tapwell_accessibility");
 const QString kSpokenName = QStringLiteral("tapwell_spoken");
-const QString kNextKey = QStringLiteral("next key");
-const QString kHomeKey = QStringLiteral("home key");
+QString nextKeyWords() {
+    //: A key's description for the screen reader: it is the key to press next.
+    return QCoreApplication::translate("Accessibility", "next key");
+}
+QString homeKeyWords() {
+    //: A key's description for the screen reader: a finger rests on it.
+    return QCoreApplication::translate("Accessibility", "home key");
+}
 
 // --- the interfaces of our controls
 
@@ -101,9 +127,15 @@ public:
         if (t == QAccessible::Description && key != 0) {
             QStringList parts;
             if (key == kLeftShiftKey || key == kRightShiftKey)
-                parts << (key == kLeftShiftKey ? QStringLiteral("left") : QStringLiteral("right"));
-            if (f->guide().marked(key)) parts << (f->state().HomeShown != 0 ? kHomeKey : kNextKey);
-            return parts.join(QStringLiteral(", "));
+                if (key == kLeftShiftKey)
+                    //: The description of the left Shift key of the on-screen keyboard.
+                    parts << QCoreApplication::translate("Accessibility", "left");
+                else if (key == kRightShiftKey)
+                    //: The description of the right Shift key of the on-screen keyboard.
+                    parts << QCoreApplication::translate("Accessibility", "right");
+            if (f->guide().marked(key))
+                parts << (f->state().HomeShown != 0 ? homeKeyWords() : nextKeyWords());
+            return parts.join(listSeparator());
         }
         if (t == QAccessible::Accelerator) return QKeySequence::mnemonic(b->text()).toString();
         return QAccessibleWidget::text(t);
@@ -138,7 +170,7 @@ public:
         if (spaceBar && t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return characterWords(kSpace);
         if (spaceBar && t == QAccessible::Description)
-            return f->guide().spaceBarMarked() ? kNextKey : QString();
+            return f->guide().spaceBarMarked() ? nextKeyWords() : QString();
         return QAccessibleWidget::text(t);
     }
 
@@ -167,9 +199,15 @@ public:
         for (int k = 0; k < 14; ++k)
             if (controlsOf(*f).imgFinger[static_cast<std::size_t>(k)] == widget())
                 return handWords(k / 7 + 1, k % 7);
-        if (controlsOf(*f).imgArrow == widget()) return QStringLiteral("row arrow");
-        if (controlsOf(*f).imgBack == widget()) return QStringLiteral("key marker");
-        if (controlsOf(*f).imgKeyboard == widget()) return QStringLiteral("computer drawing");
+        if (controlsOf(*f).imgArrow == widget())
+            //: A picture's name for the screen reader: the arrow beside the row of keys.
+            return QCoreApplication::translate("Accessibility", "row arrow");
+        if (controlsOf(*f).imgBack == widget())
+            //: A picture's name for the screen reader: the mark on the key to press.
+            return QCoreApplication::translate("Accessibility", "key marker");
+        if (controlsOf(*f).imgKeyboard == widget())
+            //: A picture's name for the screen reader: the start screen's computer.
+            return QCoreApplication::translate("Accessibility", "computer drawing");
         return {};
     }
 };
@@ -193,7 +231,8 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return QStringLiteral("On-screen keyboard");
+            //: The on-screen keyboard's name for the screen reader.
+            return QCoreApplication::translate("Accessibility", "On-screen keyboard");
         if (t == QAccessible::Description) {
             // Another window's keyboard (My Progress's trouble map) says what it was told.
             const FrmType* f = windowOf(widget());
@@ -216,7 +255,8 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return QStringLiteral("Text display");
+            //: The name for the screen reader of the box where lessons and drills are printed.
+            return QCoreApplication::translate("Accessibility", "Text display");
         if (t == QAccessible::Value) return all();
         if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty()) {
             const FrmType* f = windowOf(widget());
@@ -446,7 +486,7 @@ private:
     // screen reader reads the text itself), the new text: a lesson page, an instruction.
     QString spoken(const QString& newText) {
         const QString guide = guideWords(w_.state(), w_.guide());
-        const QString next = guide.section(QStringLiteral(": "), 1);
+        const QString next = guideWords(w_.state(), w_.guide(), false);
         const bool wrong = typed_ != 0 && w_.state().ErrorCount > errors_;
         // Where the focus has just come to the display, the screen reader reads its
         // description (the same words as the guide's) itself.
@@ -458,13 +498,19 @@ private:
         if (!result_.isEmpty()) {
             // Tricky Keys names the keys the line practised under it, at the same moment.
             const QString practised = displayText().section(QLatin1Char('\n'), -1).simplified();
-            return std::exchange(result_, QString()) +
-                   (practised.startsWith(QLatin1String("Practised"))
-                        ? QStringLiteral(". ") + practised
-                        : QString());
+            const QString practisedLead = QString::fromStdString(say("Drills", "Practised:%1"))
+                                              .section(QStringLiteral("%1"), 0, 0);
+            const QString result = std::exchange(result_, QString());
+            if (practisedLead.isEmpty() || !practised.startsWith(practisedLead)) return result;
+            //: Said by the screen reader when a Tricky Keys line ends: %1 is the results
+            //: ("92% accuracy"), %2 the keys it practised ("Practised: W S X").
+            return QCoreApplication::translate("Accessibility", "%1. %2").arg(result, practised);
         }
         if (wrong && !next.isEmpty())
-            return QStringLiteral("That was %1. %2").arg(characterWords(typed), next);
+            //: Said by the screen reader after a wrong key: %1 is what was typed ("Q"), %2 the
+            //: key to press ("W, left ring finger").
+            return QCoreApplication::translate("Accessibility", "That was %1. %2")
+                .arg(characterWords(typed), next);
         if (guide != guide_ && w_.state().Typing == 1 && !next.isEmpty() && !focusCame) return next;
         // A drill line as it comes: the screen reader reads it as words, and says nothing
         // for a run of spaces, so a line with one is spelled out, the spaces counted.
@@ -472,7 +518,10 @@ private:
         const bool drill = w_.state().Mode == kCharacterDrill || w_.state().Mode == kWordDrill;
         if (focusCame && drill && w_.state().Typing == 1 && lines.size() >= 2 &&
             lines[1].contains(QLatin1String("  ")))
-            return QStringLiteral("The line: %1").arg(spelledLine(lines[1]));
+            //: Said by the screen reader as a drill line with spaces comes: %1 is the line
+            //: spelled out ("F, three spaces, J").
+            return QCoreApplication::translate("Accessibility", "The line: %1")
+                .arg(spelledLine(lines[1]));
         const QString page = newText.simplified();
         if (!page.isEmpty() && focus != c_.picDisplay) return page;
         return {};
@@ -547,45 +596,50 @@ void setTabOrder(FrmType& window) {
 
 QString characterWords(int c) {
     static const std::pair<char, const char*> kNames[] = {
-        {'!', "exclamation mark"},
-        {'"', "quotation mark"},
-        {'#', "hash"},
-        {'$', "dollar"},
-        {'%', "percent"},
-        {'&', "ampersand"},
-        {'\'', "apostrophe"},
-        {'(', "open bracket"},
-        {')', "close bracket"},
-        {'*', "asterisk"},
-        {'+', "plus"},
-        {',', "comma"},
-        {'-', "minus"},
-        {'.', "full stop"},
-        {'/', "slash"},
-        {':', "colon"},
-        {';', "semicolon"},
-        {'<', "less than"},
-        {'=', "equals"},
-        {'>', "greater than"},
-        {'?', "question mark"},
-        {'@', "at sign"},
-        {'[', "open square bracket"},
-        {'\\', "backslash"},
-        {']', "close square bracket"},
-        {'^', "caret"},
-        {'_', "underscore"},
-        {'`', "backtick"},
-        {'{', "open curly bracket"},
-        {'|', "vertical bar"},
-        {'}', "close curly bracket"},
-        {'~', "tilde"},
+        // A character's name as the screen reader says it.
+        {'!', QT_TRANSLATE_NOOP("Accessibility", "exclamation mark")},
+        {'"', QT_TRANSLATE_NOOP("Accessibility", "quotation mark")},
+        {'#', QT_TRANSLATE_NOOP("Accessibility", "hash")},
+        {'$', QT_TRANSLATE_NOOP("Accessibility", "dollar")},
+        {'%', QT_TRANSLATE_NOOP("Accessibility", "percent")},
+        {'&', QT_TRANSLATE_NOOP("Accessibility", "ampersand")},
+        {'\'', QT_TRANSLATE_NOOP("Accessibility", "apostrophe")},
+        {'(', QT_TRANSLATE_NOOP("Accessibility", "open bracket")},
+        {')', QT_TRANSLATE_NOOP("Accessibility", "close bracket")},
+        {'*', QT_TRANSLATE_NOOP("Accessibility", "asterisk")},
+        {'+', QT_TRANSLATE_NOOP("Accessibility", "plus")},
+        {',', QT_TRANSLATE_NOOP("Accessibility", "comma")},
+        {'-', QT_TRANSLATE_NOOP("Accessibility", "minus")},
+        {'.', QT_TRANSLATE_NOOP("Accessibility", "full stop")},
+        {'/', QT_TRANSLATE_NOOP("Accessibility", "slash")},
+        {':', QT_TRANSLATE_NOOP("Accessibility", "colon")},
+        {';', QT_TRANSLATE_NOOP("Accessibility", "semicolon")},
+        {'<', QT_TRANSLATE_NOOP("Accessibility", "less than")},
+        {'=', QT_TRANSLATE_NOOP("Accessibility", "equals")},
+        {'>', QT_TRANSLATE_NOOP("Accessibility", "greater than")},
+        {'?', QT_TRANSLATE_NOOP("Accessibility", "question mark")},
+        {'@', QT_TRANSLATE_NOOP("Accessibility", "at sign")},
+        {'[', QT_TRANSLATE_NOOP("Accessibility", "open square bracket")},
+        {'\\', QT_TRANSLATE_NOOP("Accessibility", "backslash")},
+        {']', QT_TRANSLATE_NOOP("Accessibility", "close square bracket")},
+        {'^', QT_TRANSLATE_NOOP("Accessibility", "caret")},
+        {'_', QT_TRANSLATE_NOOP("Accessibility", "underscore")},
+        {'`', QT_TRANSLATE_NOOP("Accessibility", "backtick")},
+        {'{', QT_TRANSLATE_NOOP("Accessibility", "open curly bracket")},
+        {'|', QT_TRANSLATE_NOOP("Accessibility", "vertical bar")},
+        {'}', QT_TRANSLATE_NOOP("Accessibility", "close curly bracket")},
+        {'~', QT_TRANSLATE_NOOP("Accessibility", "tilde")},
     };
-    if (c == kSpace) return QStringLiteral("Space");
-    if (c == kEnter) return QStringLiteral("Enter");
+    if (c == kSpace)
+        //: A character's name, as the screen reader says it.
+        return QCoreApplication::translate("Accessibility", "Space");
+    if (c == kEnter)
+        //: A key's name, as the screen reader says it.
+        return QCoreApplication::translate("Accessibility", "Enter");
     if (c >= 'a' && c <= 'z') return QString(QChar(c - 32));
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return QString(QChar(c));
     for (const auto& [ch, name] : kNames)
-        if (ch == c) return QLatin1String(name);
+        if (ch == c) return QCoreApplication::translate("Accessibility", name);
     // Another layout's character: a letter as its capital, as its key shows it ("Ö"), any
     // other as itself, which the screen reader reads by its own name.
     if (c > 127 && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF)) {
@@ -598,8 +652,13 @@ QString characterWords(int c) {
 }
 
 QString spelledLine(const QString& line) {
-    static const char* const kCounts[] = {"two",   "three", "four", "five", "six",
-                                          "seven", "eight", "nine", "ten"};
+    // How many spaces, as the screen reader says it in "three spaces".
+    static const char* const kCounts[] = {
+        QT_TRANSLATE_NOOP("Accessibility", "two"),   QT_TRANSLATE_NOOP("Accessibility", "three"),
+        QT_TRANSLATE_NOOP("Accessibility", "four"),  QT_TRANSLATE_NOOP("Accessibility", "five"),
+        QT_TRANSLATE_NOOP("Accessibility", "six"),   QT_TRANSLATE_NOOP("Accessibility", "seven"),
+        QT_TRANSLATE_NOOP("Accessibility", "eight"), QT_TRANSLATE_NOOP("Accessibility", "nine"),
+        QT_TRANSLATE_NOOP("Accessibility", "ten")};
     QStringList words;
     for (qsizetype i = 0; i < line.size();) {
         qsizetype run = 1;
@@ -607,41 +666,90 @@ QString spelledLine(const QString& line) {
             while (i + run < line.size() && line[i + run] == QLatin1Char(' '))
                 ++run;
         if (run > 1)
-            words << QStringLiteral("%1 spaces")
-                         .arg(run <= 10 ? QLatin1String(kCounts[run - 2]) : QString::number(run));
+            //: A run of spaces in a drill line spelled out; %1 is how many, 2 or more, as a
+            //: word up to ten ("three") and in figures above.
+            words << QCoreApplication::translate("Accessibility", "%1 spaces")
+                         .arg(run <= 10
+                                  ? QCoreApplication::translate("Accessibility", kCounts[run - 2])
+                                  : QString::number(run));
+        else if (line[i] == QLatin1Char(' '))
+            //: One space in a drill line spelled out.
+            words << QCoreApplication::translate("Accessibility", "space");
         else
-            words << (line[i] == QLatin1Char(' ') ? QStringLiteral("space")
-                                                  : characterWords(line[i].unicode()));
+            words << characterWords(line[i].unicode());
         i += run;
     }
-    return words.join(QStringLiteral(", "));
+    return words.join(listSeparator());
 }
 
 QString keyWords(const KeyTables& t, int key) {
-    if (key == kEnterKey) return QStringLiteral("Enter");
-    if (key == kLeftShiftKey || key == kRightShiftKey) return QStringLiteral("Shift");
-    if (key == kAltGrKey) return QStringLiteral("AltGr");
+    if (key == kEnterKey)
+        //: A key's name, as the screen reader says it.
+        return QCoreApplication::translate("Accessibility", "Enter");
+    if (key == kLeftShiftKey || key == kRightShiftKey)
+        //: A key's name, as the screen reader says it.
+        return QCoreApplication::translate("Accessibility", "Shift");
+    if (key == kAltGrKey)
+        //: A key's name, as the screen reader says it.
+        return QCoreApplication::translate("Accessibility", "AltGr");
     const KeyChars k = charsOfKey(t, key);
     if (k.plain == 0) return {};
     const QString plain = characterWords(k.plain);
     // A letter key says its letter; Shift only makes it a capital.
     if ((k.plain >= 'a' && k.plain <= 'z') || k.shifted == 0) return plain;
-    return plain + QStringLiteral(", ") + characterWords(k.shifted);
+    return plain + listSeparator() + characterWords(k.shifted);
 }
 
 QString handWords(int hand, int picture) {
-    const QString name = sideWord(hand) + QStringLiteral(" hand");
+    const bool left = hand == kLeftHand;
+    // By hand (left, right) and finger (little .. index), as a screen reader says it.
+    static const char* const fingers[2][4] = {
+        {QT_TRANSLATE_NOOP("Accessibility", "left hand, little finger lit"),
+         QT_TRANSLATE_NOOP("Accessibility", "left hand, ring finger lit"),
+         QT_TRANSLATE_NOOP("Accessibility", "left hand, middle finger lit"),
+         QT_TRANSLATE_NOOP("Accessibility", "left hand, index finger lit")},
+        {QT_TRANSLATE_NOOP("Accessibility", "right hand, little finger lit"),
+         QT_TRANSLATE_NOOP("Accessibility", "right hand, ring finger lit"),
+         QT_TRANSLATE_NOOP("Accessibility", "right hand, middle finger lit"),
+         QT_TRANSLATE_NOOP("Accessibility", "right hand, index finger lit")}};
     if (picture >= kLittleFingerLit && picture < kFourFingers)
-        return name + QStringLiteral(", ") + QLatin1String(kFingers[picture]) +
-               QStringLiteral(" finger lit");
-    if (picture == kFourFingers) return name + QStringLiteral(", four fingers lit");
-    if (picture == kThumbLit) return name + QStringLiteral(", thumb lit");
-    return name;
+        return QCoreApplication::translate("Accessibility",
+                                           fingers[left ? 0 : 1][picture - kLittleFingerLit]);
+    if (picture == kFourFingers) {
+        if (left)
+            //: A hand picture's name for the screen reader.
+            return QCoreApplication::translate("Accessibility", "left hand, four fingers lit");
+        //: A hand picture's name for the screen reader.
+        return QCoreApplication::translate("Accessibility", "right hand, four fingers lit");
+    }
+    if (picture == kThumbLit) {
+        if (left)
+            //: A hand picture's name for the screen reader.
+            return QCoreApplication::translate("Accessibility", "left hand, thumb lit");
+        //: A hand picture's name for the screen reader.
+        return QCoreApplication::translate("Accessibility", "right hand, thumb lit");
+    }
+    if (left)
+        //: A hand picture's name for the screen reader.
+        return QCoreApplication::translate("Accessibility", "left hand");
+    //: A hand picture's name for the screen reader.
+    return QCoreApplication::translate("Accessibility", "right hand");
 }
 
-QString guideWords(const TypeState& s, const GuideModel& g) {
-    const QString lead = s.Typing == 1 ? QStringLiteral("Next: ") : QStringLiteral("Marked: ");
-    if (g.spaceBarMarked()) return lead + QStringLiteral("Space, thumbs");
+QString guideWords(const TypeState& s, const GuideModel& g, bool withLead) {
+    const auto lead = [&s, withLead](const QString& words) {
+        if (!withLead) return words;
+        if (s.Typing == 1)
+            //: What the guide marks, as the screen reader says it while the child types: %1
+            //: is the key and its finger ("W, left ring finger").
+            return QCoreApplication::translate("Accessibility", "Next: %1").arg(words);
+        //: What the guide marks, as the screen reader says it in a lesson: %1 is the key and
+        //: its finger ("W, left ring finger").
+        return QCoreApplication::translate("Accessibility", "Marked: %1").arg(words);
+    };
+    //: What the guide marks: the space bar, pressed with a thumb.
+    if (g.spaceBarMarked())
+        return lead(QCoreApplication::translate("Accessibility", "Space, thumbs"));
     std::vector<int> keys;
     for (int k = kFirstKey; k < kAltGrKey; ++k)
         if (g.marked(k) && k != kLeftShiftKey && k != kRightShiftKey) keys.push_back(k);
@@ -657,26 +765,44 @@ QString guideWords(const TypeState& s, const GuideModel& g) {
         QStringList names;
         for (int k : keys)
             names << keyName(k);
-        return QStringLiteral("Home position: ") + names.join(QStringLiteral(" ")) +
-               QStringLiteral(", four fingers of each hand");
+        //: The home keys the guide marks, as the screen reader says them: %1 is the keys
+        //: ("A S D F J K L ;").
+        const QString home =
+            QCoreApplication::translate("Accessibility", "%1, four fingers of each hand")
+                .arg(names.join(QLatin1Char(' ')));
+        if (!withLead) return home;
+        //: %1 is the home keys and the fingers ("A S D F J K L ;, four fingers of each hand").
+        return QCoreApplication::translate("Accessibility", "Home position: %1").arg(home);
     }
     if (keys.size() > 1) {
         QStringList names;
         for (int k : keys)
             names << keyName(k);
-        return lead + names.join(QStringLiteral(", "));
+        return lead(names.join(listSeparator()));
     }
     // Shift first, with the little finger of its side; then the key with its own finger.
     QString shift;
     if (leftShift && rightShift)
-        shift = QStringLiteral("Shift with both little fingers");
-    else if (leftShift || rightShift)
-        shift = QStringLiteral("Shift with the ") + sideWord(leftShift ? kLeftHand : kRightHand) +
-                QStringLiteral(" little finger");
-    if (altGr)
-        shift = shift.isEmpty() ? QStringLiteral("AltGr with the right thumb")
-                                : shift + QStringLiteral(" and AltGr with the right thumb");
-    if (keys.empty()) return shift.isEmpty() ? QString() : lead + shift;
+        //: What to press first, as the screen reader says it.
+        shift = QCoreApplication::translate("Accessibility", "Shift with both little fingers");
+    else if (leftShift)
+        //: What to press first, as the screen reader says it.
+        shift = QCoreApplication::translate("Accessibility", "Shift with the left little finger");
+    else if (rightShift)
+        //: What to press first, as the screen reader says it.
+        shift = QCoreApplication::translate("Accessibility", "Shift with the right little finger");
+    if (altGr) {
+        if (shift.isEmpty())
+            //: What to press first, as the screen reader says it.
+            shift = QCoreApplication::translate("Accessibility", "AltGr with the right thumb");
+        else
+            //: What to press first, as the screen reader says it: %1 is the Shift to hold
+            //: ("Shift with the left little finger").
+            shift =
+                QCoreApplication::translate("Accessibility", "%1 and AltGr with the right thumb")
+                    .arg(shift);
+    }
+    if (keys.empty()) return shift.isEmpty() ? QString() : lead(shift);
 
     const int k = keys.front();
     // An accent's dead key, or what AltGr types: the character asked for says which.
@@ -694,13 +820,21 @@ QString guideWords(const TypeState& s, const GuideModel& g) {
         if (asked != nullptr && (asked->altGr || asked->dead != 0) && (deadStep || asked->key == k))
             c = static_cast<int>(s.TargetKey);
         what = c != 0 ? characterWords(c) : keyName(k);
-        if (deadStep) what = QStringLiteral("the accent key for ") + what;
+        if (deadStep)
+            //: The key to press for an accent: %1 is the character it is for ("É").
+            what = QCoreApplication::translate("Accessibility", "the accent key for %1").arg(what);
         finger = fingerWords(keyHandOf(s, k, 1), keyHandOf(s, k, 2));
     }
     QString words = what;
-    if (!finger.isEmpty()) words += QStringLiteral(", ") + finger;
-    if (!shift.isEmpty()) words = shift + QStringLiteral(", then ") + words;
-    return lead + words;
+    if (!finger.isEmpty())
+        //: The key to press and its finger: %1 is the key ("W"), %2 the finger ("left ring
+        //: finger").
+        words = QCoreApplication::translate("Accessibility", "%1, %2").arg(what, finger);
+    if (!shift.isEmpty())
+        //: What to press, in order: %1 is what to hold first ("Shift with the right little
+        //: finger"), %2 the key and its finger ("W, left ring finger").
+        words = QCoreApplication::translate("Accessibility", "%1, then %2").arg(shift, words);
+    return lead(words);
 }
 
 void listenToAccessibility(FrmType& window, std::function<void(QAccessibleEvent*)> listener) {
@@ -751,10 +885,16 @@ void setUpAccessibility(FrmType& window, GuideModel& guide) {
     MainControls& c = controlsOf(window);
 
     // What has no caption of its own.
-    c.fraHelp->setAccessibleName(QStringLiteral("Info, Help and Exit"));
-    c.txtTime->setAccessibleName(QStringLiteral("Timed Drill typing"));
-    c.shpChar->setAccessibleName(QStringLiteral("cursor box"));
-    c.shpLearn->setAccessibleName(QStringLiteral("backdrop"));
+    //: The name for the screen reader of the start screen's frame of buttons.
+    c.fraHelp->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "Info, Help and Exit"));
+    //: The name for the screen reader of the box the Timed Drill is typed in.
+    c.txtTime->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "Timed Drill typing"));
+    //: The name for the screen reader of the box round the next character to type.
+    c.shpChar->setAccessibleName(QCoreApplication::translate("Accessibility", "cursor box"));
+    //: The name for the screen reader of the blue band behind the lesson and drill frames.
+    c.shpLearn->setAccessibleName(QCoreApplication::translate("Accessibility", "backdrop"));
     setTabOrder(window);
 }
 

@@ -40,7 +40,8 @@ QString handWords(int hand, int picture);
 // What the guide shows, in words: "Next: F, left index finger"; "Next: Shift with the
 // right little finger, then A, left little finger"; the home position; empty when nothing
 // is marked. "Next" while a key is awaited, "Marked" when the keyboard only shows.
-QString guideWords(const TypeState& s, const GuideModel& guide);
+// Without its lead ("Next: ", "Home position: "): only what to press.
+QString guideWords(const TypeState& s, const GuideModel& guide, bool withLead = true);
 
 // Sets the main window up for screen readers and the keyboard: the interfaces of our
 // controls (installed once per program), names for what has no caption, a Tab order that

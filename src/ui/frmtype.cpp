@@ -2,6 +2,7 @@
 #include "frmtype.h"
 
 #include "accessibility.h"
+#include "drills/results.h"
 #include "palette.h"
 #include "pictures.h"
 #include "twips.h"
@@ -24,6 +25,7 @@ FrmType::FrmType(Module1& globals, Services services, ShellActions* shell)
     resize(laidOutSize());
     setMinimumSize(laidOutSize());
     createControls();
+    retranslate();
     connectControls();
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(fullScreen, &QShortcut::activated, this, [this] { toggleFullScreen(); });
@@ -56,26 +58,20 @@ void FrmType::createControls() {
 
     fraHelp = new Frame(this, kPink, kBlack);
     place(fraHelp, 2400, 4440, 3015, 735);
-    Command1 = makeButton(fraHelp, QStringLiteral("Info?"), sansBold825);
+    Command1 = makeButton(fraHelp, QString(), sansBold825);
     place(Command1, 120, 240, 855, 375);
     cmdHelp[0] = new SSCommand(fraHelp);
-    cmdHelp[0]->setText(QStringLiteral("&Help"));
     cmdHelp[0]->setFont(sansBold825);
     place(cmdHelp[0], 1080, 240, 855, 375);
-    cmdExit = makeButton(fraHelp, QStringLiteral("E&xit"), sansBold825);
+    cmdExit = makeButton(fraHelp, QString(), sansBold825);
     place(cmdExit, 2040, 240, 855, 375);
 
     fraMenu = new Frame(this, QColor(255, 0, 0), kYellow);
     fraMenu->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12, true));
-    fraMenu->setCaption(QStringLiteral("Choices"));
     place(fraMenu, 3000, 480, 3375, 2775);
-    // Each with a letter of its own on this screen (Alt+C, T, P, H and X are the frames').
-    const char* menu[] = {"&Learn Keyboard", "&Keyboard Practice", "Cha&racter Drill",
-                          "&Word Drill", "Ti&med Drill"};
     for (int i = 0; i < 5; ++i) {
         cmdMenu[static_cast<std::size_t>(i)] =
-            makeButton(fraMenu, QString::fromLatin1(menu[i]),
-                       layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+            makeButton(fraMenu, QString(), layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true));
         place(cmdMenu[static_cast<std::size_t>(i)], 360, 360 + 480 * i, 2655, 375);
     }
 
@@ -87,6 +83,90 @@ void FrmType::createControls() {
     place(imgKeyboard, 9120, 3360, 375, 375);
     imgKeyboard->setPicture(pics.computer);
     imgKeyboard->hide();
+}
+
+void FrmType::retranslate() {
+    //: A button of the start screen: about Tapwell.
+    Command1->setText(tr("Info?"));
+    for (SSCommand* help : cmdHelp)
+        //: A button: the help of the screen it is on; & marks the letter of Alt+letter.
+        help->setText(tr("&Help"));
+    //: A button of the start screen; & marks the letter of Alt+letter.
+    cmdExit->setText(tr("E&xit"));
+    //: The frame of the start screen's menu.
+    fraMenu->setCaption(tr("Choices"));
+    // Each with a letter of its own on this screen (Alt+C, T, P, H and X are the frames').
+    const char* const menu[] = {
+        //: A menu button; & marks the letter of Alt+letter, one of its own on the menu.
+        QT_TR_NOOP("&Learn Keyboard"),
+        //: A menu button; & marks the letter of Alt+letter, one of its own on the menu.
+        QT_TR_NOOP("&Keyboard Practice"),
+        //: A menu button; & marks the letter of Alt+letter, one of its own on the menu.
+        QT_TR_NOOP("Cha&racter Drill"),
+        //: A menu button; & marks the letter of Alt+letter, one of its own on the menu.
+        QT_TR_NOOP("&Word Drill"),
+        //: A menu button; & marks the letter of Alt+letter, one of its own on the menu.
+        QT_TR_NOOP("Ti&med Drill")};
+    for (std::size_t i = 0; i < cmdMenu.size(); ++i)
+        cmdMenu[i]->setText(tr(menu[i]));
+    for (SSCommand* stop : cmdStop) {
+        //: The Stop button (a picture) of a drill or a lesson, as a screen reader says it.
+        stop->setAccessibleName(tr("Stop"));
+        //: The Stop button's tooltip.
+        stop->setToolTip(tr("Stop"));
+    }
+    if (drillCaption_) fraDrill->setCaption(tr(drillCaption_));
+    const char* const rows[] = {//: A check box: the drills use this row's keys.
+                                QT_TR_NOOP("Home Row"),
+                                //: A check box: the drills use this row's keys.
+                                QT_TR_NOOP("Top Row"),
+                                //: A check box: the drills use this row's keys.
+                                QT_TR_NOOP("Bottom Row"),
+                                //: A check box: the drills use this row's keys.
+                                QT_TR_NOOP("Number Row")};
+    for (std::size_t i = 0; i < chkRow.size(); ++i)
+        chkRow[i]->setText(tr(rows[i]));
+    //: A check box: the drills ask for shifted characters too.
+    chkUC->setText(tr("Use Shift?"));
+    //: A check box: a sound with every key.
+    chkSound->setText(tr("Key Sound?"));
+    //: The frame of the Timed Drill's buttons.
+    fraTime->setCaption(tr("Timed Drill"));
+    //: The frame of the lessons' buttons.
+    fraLearn->setCaption(tr("Learn Keyboard"));
+    // Alt+O is the lesson's OK, beside them.
+    const char* const lessons[] = {
+        //: A lesson's button; & marks the letter of Alt+letter (Alt+O is the OK beside them).
+        QT_TR_NOOP("&Keyboard Layout"),
+        //: A lesson's button; & marks the letter of Alt+letter (Alt+O is the OK beside them).
+        QT_TR_NOOP("Ho&me Row"),
+        //: A lesson's button; & marks the letter of Alt+letter (Alt+O is the OK beside them).
+        QT_TR_NOOP("Top &Row"),
+        //: A lesson's button; & marks the letter of Alt+letter (Alt+O is the OK beside them).
+        QT_TR_NOOP("&Bottom Row"),
+        //: A lesson's button; & marks the letter of Alt+letter (Alt+O is the OK beside them).
+        QT_TR_NOOP("&Number Row")};
+    for (std::size_t i = 0; i < cmdLearn.size(); ++i)
+        cmdLearn[i]->setText(tr(lessons[i]));
+    //: The frame of a drill line's results (speed, accuracy).
+    fraSpeed->setCaption(tr("Drill Results"));
+    //: The button that starts a drill or the next line; & marks the letter of Alt+letter.
+    cmdOK->setText(tr("&OK"));
+    //: The button that starts a row lesson's practice; & marks the letter of Alt+letter.
+    cmdOKPractice->setText(tr("&OK"));
+    //: Beside the button to a lesson's previous page.
+    lblNext[0]->setText(tr("Previous"));
+    //: Beside the button to a lesson's next page.
+    lblNext[1]->setText(tr("Next"));
+    //: The button (a picture) to a lesson's previous page, as a screen reader says it.
+    cmdNext[0]->setAccessibleName(tr("Previous"));
+    //: The button (a picture) to a lesson's next page, as a screen reader says it.
+    cmdNext[1]->setAccessibleName(tr("Next"));
+}
+
+void FrmType::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(e);
 }
 
 void FrmType::createKeyboard() {
@@ -107,7 +187,6 @@ void FrmType::createFrames() {
     const QFont arialBold975 = layoutFont(QStringLiteral("Arial"), 9.75, true);
     const auto helpButton = [&](QWidget* parent, int left, int top, int width, int height) {
         auto* b = new SSCommand(parent);
-        b->setText(QStringLiteral("&Help"));
         b->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
         b->setPicture(pics.help);
         place(b, left, top, width, height);
@@ -116,31 +195,28 @@ void FrmType::createFrames() {
     const auto stopButton = [&](QWidget* parent, int left, int top) {
         auto* b = new SSCommand(parent);
         b->setPicture(pics.stop);
-        b->setAccessibleName(QStringLiteral("Stop"));
-        b->setToolTip(QStringLiteral("Stop"));
         place(b, left, top, 615, 615);
         return b;
     };
 
     fraDrill = new Frame(this, kYellow, kBlack);
     fraDrill->setFont(arialBoldItalic12);
-    fraDrill->setCaption(QStringLiteral("Practice"));
+    //: The frame of a drill's rows and options, before a drill is chosen.
+    drillCaption_ = QT_TR_NOOP("Practice");
     place(fraDrill, 120, 3720, 2535, 2775);
-    const char* rows[] = {"Home Row", "Top Row", "Bottom Row", "Number Row"};
     const int rowPlace[4][4] = {{480, 315, 1455, 255},
                                 {480, 555, 1335, 255},
                                 {480, 795, 1575, 270},
                                 {480, 1035, 1695, 270}};
     for (int i = 0; i < 4; ++i) {
-        auto* box =
-            makeCheckBox(fraDrill, QString::fromLatin1(rows[i]), kYellow, kBlack, arialBold975);
+        auto* box = makeCheckBox(fraDrill, QString(), kYellow, kBlack, arialBold975);
         place(box, rowPlace[i][0], rowPlace[i][1], rowPlace[i][2], rowPlace[i][3]);
         chkRow[static_cast<std::size_t>(i)] = box;
     }
     Line1 = new LineBox(fraDrill, 120, 1380, 2280, 1380, 3, kBlue);
-    chkUC = makeCheckBox(fraDrill, QStringLiteral("Use Shift?"), kYellow, kBlack, arialBold975);
+    chkUC = makeCheckBox(fraDrill, QString(), kYellow, kBlack, arialBold975);
     place(chkUC, 480, 1440, 1695, 255);
-    chkSound = makeCheckBox(fraDrill, QStringLiteral("Key Sound?"), kYellow, kBlack, arialBold975);
+    chkSound = makeCheckBox(fraDrill, QString(), kYellow, kBlack, arialBold975);
     place(chkSound, 480, 1680, 1455, 255);
     cmdHelp[1] = helpButton(fraDrill, 465, 2040, 630, 615);
     cmdStop[1] = stopButton(fraDrill, 1440, 2040);
@@ -148,7 +224,6 @@ void FrmType::createFrames() {
 
     fraTime = new Frame(this, kYellow, kBlack);
     fraTime->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12, true, true));
-    fraTime->setCaption(QStringLiteral("Timed Drill"));
     place(fraTime, 120, 3720, 2535, 1455);
     cmdHelp[3] = helpButton(fraTime, 480, 480, 615, 615);
     cmdStop[2] = stopButton(fraTime, 1440, 480);
@@ -156,14 +231,10 @@ void FrmType::createFrames() {
 
     fraLearn = new Frame(this, kYellow, kBlack);
     fraLearn->setFont(arialBoldItalic12);
-    fraLearn->setCaption(QStringLiteral("Learn Keyboard"));
     place(fraLearn, 120, 3735, 2535, 2775);
-    // Alt+O is the lesson's OK, beside them.
-    const char* lessons[] = {"&Keyboard Layout", "Ho&me Row", "Top &Row", "&Bottom Row",
-                             "&Number Row"};
     const int lessonTop[] = {285, 600, 960, 1320, 1680};
     for (int i = 0; i < 5; ++i) {
-        auto* b = makeButton(fraLearn, QString::fromLatin1(lessons[i]), arialBold975);
+        auto* b = makeButton(fraLearn, QString(), arialBold975);
         place(b, 120, lessonTop[i], 2295, 375);
         cmdLearn[static_cast<std::size_t>(i)] = b;
     }
@@ -192,33 +263,29 @@ void FrmType::createDisplay() {
 
     fraSpeed = new Frame(this, kBlue, kYellow);
     fraSpeed->setFont(layoutFont(QStringLiteral("Arial"), 12, true));
-    fraSpeed->setCaption(QStringLiteral("Drill Results"));
     place(fraSpeed, 4440, 5160, 3255, 855);
-    lblSpeed = makeLabel(fraSpeed, QStringLiteral("100 words per minute"), kBlue, kWhite,
-                         layoutFont(QStringLiteral("Arial"), 12), Qt::AlignHCenter);
+    lblSpeed = makeLabel(fraSpeed, QString::fromStdString(speedText(5 * 100, 60 * 1000)), kBlue,
+                         kWhite, layoutFont(QStringLiteral("Arial"), 12), Qt::AlignHCenter);
     place(lblSpeed, 495, 360, 2265, 270);
     speedFontPx_ = lblSpeed->font().pixelSize();
     fraSpeed->hide();
 
     const QFont okFont = layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true);
-    cmdOK = makeButton(this, QStringLiteral("&OK"), okFont);
+    cmdOK = makeButton(this, QString(), okFont);
     place(cmdOK, 5625, 6165, 855, 495);
     cmdOK->hide();
-    cmdOKPractice = makeButton(this, QStringLiteral("&OK"), okFont);
+    cmdOKPractice = makeButton(this, QString(), okFont);
     place(cmdOKPractice, 5625, 6165, 855, 495);
     cmdOKPractice->hide();
 
     const QFont navFont = layoutFont(QStringLiteral("MS Sans Serif"), 12, true);
-    lblNext[0] =
-        makeLabel(this, QStringLiteral("Previous"), kWindowRed, kYellow, navFont, Qt::AlignRight);
+    lblNext[0] = makeLabel(this, QString(), kWindowRed, kYellow, navFont, Qt::AlignRight);
     place(lblNext[0], 3600, 6240, 1695, 495);
-    lblNext[1] =
-        makeLabel(this, QStringLiteral("Next"), kWindowRed, kYellow, navFont, Qt::AlignLeft);
+    lblNext[1] = makeLabel(this, QString(), kWindowRed, kYellow, navFont, Qt::AlignLeft);
     place(lblNext[1], 6840, 6240, 975, 495);
     for (int i = 0; i < 2; ++i) {
         auto* b = new SSCommand(this);
         b->setPicture(i == 0 ? pics.previous : pics.next);
-        b->setAccessibleName(i == 0 ? QStringLiteral("Previous") : QStringLiteral("Next"));
         place(b, i == 0 ? 5400 : 6120, 6165, 615, 495);
         cmdNext[static_cast<std::size_t>(i)] = b;
     }

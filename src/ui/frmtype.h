@@ -183,14 +183,19 @@ protected:
     void resizeEvent(QResizeEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     std::function<std::shared_ptr<const LayoutKeys>()> keyboardSource_;
+    // The drill frame's caption as it stands in English (context "tapwell::FrmType").
+    const char* drillCaption_ = nullptr;
     friend MainControls& controlsOf(FrmType& window);
     const MainControls& controlsOf(const FrmType& window);
     friend const MainControls& controlsOf(const FrmType& window);
 
     void createControls();
+    // Every caption, label, box and button text the window sets, in the language now in use.
+    void retranslate();
     void createKeyboard();
     void createFrames();
     void createDisplay();

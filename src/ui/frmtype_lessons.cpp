@@ -36,8 +36,11 @@ void FrmType::cmdNext_Click(int Index) {
 void FrmType::cmdKey_Click(int) {
     if (state().Typing != 1) return;
     PlayWave(*svc_.sound, state().UhOhSound, 0);
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Try Again!"),
-                    QStringLiteral("Use your keyboard, not this one!"), QMessageBox::Ok, this);
+    //: The title of the message when a key of the on-screen keyboard is clicked in a lesson.
+    const QString title = tr("Try Again!");
+    //: The message when a key of the on-screen keyboard is clicked in a lesson.
+    const QString text = tr("Use your keyboard, not this one!");
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
     box.exec();
     if (picDisplay->isVisible()) picDisplay->setFocus();
 }

@@ -32,18 +32,29 @@ void FrmType::cmdMenu_Click(int Index) {
     case kWordDrill: {
         picDisplay->Cls();
         picDisplay->show();
-        for (const char* line : {"Let your fingers find the", "keys while watching the screen",
-                                 "to see where the keys are.", "Make sure your hands are in",
-                                 "home position before starting."})
-            printLine(line);
+        //: Before a drill starts; printed a line for each line break (about 30 characters a line).
+        for (const QString& line : tr("Let your fingers find the\n"
+                                      "keys while watching the screen\n"
+                                      "to see where the keys are.\n"
+                                      "Make sure your hands are in\n"
+                                      "home position before starting.")
+                                       .split(QLatin1Char('\n')))
+            printLine(line.toStdString());
         setTopTw(imgArrow, state().RowTop(kHomeRow));
         imgArrow->show();
         imgHand[0]->show();
         imgHand[1]->show();
         core_->guide().ShowHomeKeys();
         cmdOK->show();
-        const char* captions[] = {"", "Practice Drill", "Character Drill", "Word Drill"};
-        fraDrill->setCaption(QString::fromLatin1(captions[mode]));
+        const char* const captions[] = {"",
+                                        //: The frame of the drill's rows and options.
+                                        QT_TR_NOOP("Practice Drill"),
+                                        //: The frame of the drill's rows and options.
+                                        QT_TR_NOOP("Character Drill"),
+                                        //: The frame of the drill's rows and options.
+                                        QT_TR_NOOP("Word Drill")};
+        drillCaption_ = captions[mode];
+        fraDrill->setCaption(tr(drillCaption_));
         if (mode == kWordDrill) {
             // There are no number-row words: the Number Row box is out of play until
             // the drill stops, and a row stays chosen. The home row is checked before
@@ -59,10 +70,10 @@ void FrmType::cmdMenu_Click(int Index) {
         break;
     }
     case kTimedDrill:
-        txtTime->setPlainText(
-            QStringLiteral("Type in words from a book or something else. When done, press Enter "
-                           "to see your typing speed. Keep your hands in home position as you "
-                           "type."));
+        //: The Timed Drill's box, before the drill starts; the child types over it.
+        txtTime->setPlainText(tr("Type in words from a book or something else. When done, press "
+                                 "Enter to see your typing speed. Keep your hands in home "
+                                 "position as you type."));
         fraTime->show();
         txtTime->show();
         core_->guide().ShowHomeKeys();
@@ -76,7 +87,10 @@ void FrmType::cmdMenu_Click(int Index) {
 
 void FrmType::cmdTricky_Click() {
     cmdMenu_Click(kCharacterDrill);
-    fraDrill->setCaption(QStringLiteral("Tricky Keys"));
+    //: The frame of the Character Drill's rows and options when its lines come from the
+    //: child's record.
+    drillCaption_ = QT_TR_NOOP("Tricky Keys");
+    fraDrill->setCaption(tr(drillCaption_));
     core_->setTricky(true);
 }
 

@@ -37,12 +37,20 @@ bool FrmType::Form_Load(std::string& error) {
     const std::string path = g_.AppFile("key.dat");
     std::string bytes, reason;
     if (!readRegularFile(path, kMaxKeyDataBytes, bytes, reason)) {
-        error = "Tapwell cannot read its keyboard data file " + path + ": " + reason;
+        //: A message at start-up. %1 is the file's path, %2 why it cannot be read: "it is a
+        //: folder, not a regular file".
+        error = tr("Tapwell cannot read its keyboard data file %1: %2")
+                    .arg(QString::fromStdString(path), QString::fromStdString(reason))
+                    .toStdString();
         return false;
     }
     KeyDataError fault;
     if (!core_->loadKeyData(bytes, fault)) {
-        error = "Tapwell's keyboard data file " + path + " is damaged at " + fault.message() + ".";
+        //: A message at start-up. %1 is the file's path, %2 where and how it is damaged:
+        //: "value 3 (line 5), FingerKeys(1, 2, 0): expected a number of keys from 0 to 3".
+        error = tr("Tapwell's keyboard data file %1 is damaged at %2.")
+                    .arg(QString::fromStdString(path), QString::fromStdString(fault.message()))
+                    .toStdString();
         return false;
     }
     picKeys->setCaptions(state());

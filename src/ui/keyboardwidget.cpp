@@ -57,6 +57,7 @@ OnScreenKeyboard::OnScreenKeyboard(QWidget* parent) : PictureBox(parent, kBlue, 
     makeKey(kEnterKey, QStringLiteral("Enter"), 8160, 1320, 1215);
     makeKey(kLeftShiftKey, QStringLiteral("Shift"), 720, 1920, 1095);
     makeKey(kRightShiftKey, QStringLiteral("Shift"), 7800, 1920, 1095);
+    // (The words on these keys are put in the language in use by retranslate(), below.)
     // The ISO keys, shown where the layout has them.
     for (int k : {kIsoLeftKey, kIsoRightKey}) {
         makeKey(k, QString(), 0, 0, kKeySize);
@@ -66,6 +67,7 @@ OnScreenKeyboard::OnScreenKeyboard(QWidget* parent) : PictureBox(parent, kBlue, 
     makeKey(kAltGrKey, QStringLiteral("AltGr"), 7035, 2520, 720);
     cmdKey(kAltGrKey)->setFont(layoutFont(QStringLiteral("Arial"), 9.75, true));
     cmdKey(kAltGrKey)->hide();
+    retranslate();
 
     for (int k = 0; k < 2 * kPicturesPerHand; ++k) {
         auto* img = new ImageBox(this, true);
@@ -105,6 +107,22 @@ void OnScreenKeyboard::handShows(int hand, int picture) {
 void OnScreenKeyboard::spaceBarMarked(bool marked) {
     pnlSpace->setBackColor(marked ? kYellow : kLightGrey);
     pnlSpace->setRing(marked ? kMarkRing : QColor());
+}
+
+void OnScreenKeyboard::retranslate() {
+    //: The caption of the on-screen keyboard's Enter key.
+    cmdKey(kEnterKey)->setText(tr("Enter"));
+    //: The caption of the on-screen keyboard's left Shift key.
+    cmdKey(kLeftShiftKey)->setText(tr("Shift"));
+    //: The caption of the on-screen keyboard's right Shift key.
+    cmdKey(kRightShiftKey)->setText(tr("Shift"));
+    //: The caption of the on-screen keyboard's AltGr key (right of the space bar).
+    cmdKey(kAltGrKey)->setText(tr("AltGr"));
+}
+
+void OnScreenKeyboard::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) retranslate();
+    PictureBox::changeEvent(e);
 }
 
 void OnScreenKeyboard::setShape(bool iso) {

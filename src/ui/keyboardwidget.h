@@ -29,6 +29,9 @@ public:
     // The ISO shape (the key left of Z, the one right of the home row, a two-row Enter)
     // or the designed one.
     void setShape(bool iso);
+    // The captions of the keys with words on them (Enter, Shift, AltGr), in the language now
+    // in use.
+    void retranslate();
 
     // Named as in our layout tables.
     Table1<SSCommand*, 52, 103> cmdKey; // 100 and up: see kIsoLeftKey, kAltGrKey
@@ -37,6 +40,9 @@ public:
     std::array<ImageBox*, 2> imgHand{};
     ImageBox* imgBack;  // the key marker
     ImageBox* imgArrow; // the row arrow
+
+protected:
+    void changeEvent(QEvent* e) override;
 };
 
 } // namespace tapwell
