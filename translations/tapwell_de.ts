@@ -2,6 +2,457 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>, </source>
+        <extracomment>Said by the screen reader between the parts of a key&apos;s or a hand&apos;s words, as in &quot;W, left ring finger&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left little finger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left thumb</source>
+        <extracomment>The finger to press a key with, as a screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right thumb</source>
+        <extracomment>The finger to press a key with, as a screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next key</source>
+        <extracomment>A key&apos;s description for the screen reader: it is the key to press next.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>home key</source>
+        <extracomment>A key&apos;s description for the screen reader: a finger rests on it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left</source>
+        <extracomment>The description of the left Shift key of the on-screen keyboard.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right</source>
+        <extracomment>The description of the right Shift key of the on-screen keyboard.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row arrow</source>
+        <extracomment>A picture&apos;s name for the screen reader: the arrow beside the row of keys.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key marker</source>
+        <extracomment>A picture&apos;s name for the screen reader: the mark on the key to press.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computer drawing</source>
+        <extracomment>A picture&apos;s name for the screen reader: the start screen&apos;s computer.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On-screen keyboard</source>
+        <extracomment>The on-screen keyboard&apos;s name for the screen reader.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text display</source>
+        <extracomment>The name for the screen reader of the box where lessons and drills are printed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>Said by the screen reader when a Tricky Keys line ends: %1 is the results (&quot;92% accuracy&quot;), %2 the keys it practised (&quot;Practised: W S X&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That was %1. %2</source>
+        <extracomment>Said by the screen reader after a wrong key: %1 is what was typed (&quot;Q&quot;), %2 the key to press (&quot;W, left ring finger&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line: %1</source>
+        <extracomment>Said by the screen reader as a drill line with spaces comes: %1 is the line spelled out (&quot;F, three spaces, J&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclamation mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quotation mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dollar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ampersand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>apostrophe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asterisk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>full stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>semicolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less than</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>greater than</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open square bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backslash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close square bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>caret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>underscore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backtick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open curly bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vertical bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close curly bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tilde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <extracomment>A character&apos;s name, as the screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>A key&apos;s name, as the screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 spaces</source>
+        <extracomment>A run of spaces in a drill line spelled out; %1 is how many, 2 or more, as a word up to ten (&quot;three&quot;) and in figures above.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>space</source>
+        <extracomment>One space in a drill line spelled out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <extracomment>A key&apos;s name, as the screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>A key&apos;s name, as the screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left hand, little finger lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left hand, ring finger lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left hand, middle finger lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left hand, index finger lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right hand, little finger lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right hand, ring finger lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right hand, middle finger lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right hand, index finger lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left hand, four fingers lit</source>
+        <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right hand, four fingers lit</source>
+        <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left hand, thumb lit</source>
+        <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right hand, thumb lit</source>
+        <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left hand</source>
+        <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right hand</source>
+        <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <extracomment>What the guide marks, as the screen reader says it while the child types: %1 is the key and its finger (&quot;W, left ring finger&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marked: %1</source>
+        <extracomment>What the guide marks, as the screen reader says it in a lesson: %1 is the key and its finger (&quot;W, left ring finger&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space, thumbs</source>
+        <extracomment>What the guide marks: the space bar, pressed with a thumb.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, four fingers of each hand</source>
+        <extracomment>The home keys the guide marks, as the screen reader says them: %1 is the keys (&quot;A S D F J K L ;&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home position: %1</source>
+        <extracomment>%1 is the home keys and the fingers (&quot;A S D F J K L ;, four fingers of each hand&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift with both little fingers</source>
+        <extracomment>What to press first, as the screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift with the left little finger</source>
+        <extracomment>What to press first, as the screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift with the right little finger</source>
+        <extracomment>What to press first, as the screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AltGr with the right thumb</source>
+        <extracomment>What to press first, as the screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and AltGr with the right thumb</source>
+        <extracomment>What to press first, as the screen reader says it: %1 is the Shift to hold (&quot;Shift with the left little finger&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the accent key for %1</source>
+        <extracomment>The key to press for an accent: %1 is the character it is for (&quot;É&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The key to press and its finger: %1 is the key (&quot;W&quot;), %2 the finger (&quot;left ring finger&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, then %2</source>
+        <extracomment>What to press, in order: %1 is what to hold first (&quot;Shift with the right little finger&quot;), %2 the key and its finger (&quot;W, left ring finger&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info, Help and Exit</source>
+        <extracomment>The name for the screen reader of the start screen&apos;s frame of buttons.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timed Drill typing</source>
+        <extracomment>The name for the screen reader of the box the Timed Drill is typed in.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cursor box</source>
+        <extracomment>The name for the screen reader of the box round the next character to type.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backdrop</source>
+        <extracomment>The name for the screen reader of the blue band behind the lesson and drill frames.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>Tapwell&apos;s progress file was damaged. It was kept as %1, and a new record was started.</source>
@@ -36,6 +487,10 @@
         <extracomment>%1 is the settings file; %2 is why, as the system says it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChildPictures</name>
@@ -67,6 +522,394 @@
     <message>
         <source>fish</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DrillResults</name>
+    <message>
+        <source>%1 words per minute</source>
+        <extracomment>A drill&apos;s result, shown under the typed line. %1 is a whole number: &quot;60&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% accuracy</source>
+        <extracomment>A drill&apos;s result, shown under the typed line. %1 is a whole number: &quot;92&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Drills</name>
+    <message>
+        <source>This keyboard has too few words for these rows: type their keys.</source>
+        <extracomment>Above a Word Drill line made of the rows&apos; characters, when the child&apos;s language has too few words that the chosen rows can type.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practised:%1</source>
+        <extracomment>Under a Tricky Keys line: the keys it gave most. %1 is the keys, each with a space before it: &quot; W S X&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All your keys are secure! Try a new row.</source>
+        <extracomment>Above a Tricky Keys line, when no key of the chosen rows is missed any more.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;. %1 is a number of bytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a PCM wave file</source>
+        <extracomment>Why a sound file cannot be played, after its path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>Enter</source>
+        <extracomment>A key&apos;s name, as in &quot;Press Enter three times: &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <extracomment>A key&apos;s name, as in &quot;Press Shift three times: &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left</source>
+        <extracomment>A hand, as in &quot;Use the little finger of the left hand.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right</source>
+        <extracomment>A hand, as in &quot;Use the little finger of the right hand.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>little</source>
+        <extracomment>A finger, as in &quot;Use the little finger of the left hand.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ring</source>
+        <extracomment>A finger, as in &quot;Use the ring finger of the left hand.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <extracomment>A finger, as in &quot;Use the middle finger of the left hand.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>index</source>
+        <extracomment>A finger, as in &quot;Use the index finger of the left hand.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>home</source>
+        <extracomment>A row of keys, as in &quot;This row is called the home row.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>top</source>
+        <extracomment>A row of keys, as in &quot;This row is called the top row.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <extracomment>A row of keys, as in &quot;This row is called the bottom row.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number</source>
+        <extracomment>A row of keys, as in &quot;This row is called the number row.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any</source>
+        <extracomment>Any row of keys.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <extracomment>A row of keys, as a title: &quot;Home Row&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <extracomment>A row of keys, as a title: &quot;Top Row&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <extracomment>A row of keys, as a title: &quot;Bottom Row&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <extracomment>A row of keys, as a title: &quot;Number Row&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <extracomment>Any row of keys, as a title.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPractice</name>
+    <message>
+        <source>Now try using the Shift key.
+When typing with the left
+hand, hold the Shift key on
+the right side of the
+bottom row with the little
+finger of the right hand.</source>
+        <extracomment>A row lesson, before the shifted keys of the left hand; printed a line for each line break (about 30 characters a line).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now try using the Shift key.
+When typing with the right
+hand, hold the Shift key on
+the left side of the
+bottom row with the little
+finger of the left hand.</source>
+        <extracomment>A row lesson, before the shifted keys of the right hand; printed a line for each line break (about 30 characters a line).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the %1 finger of the
+%2 hand.
+</source>
+        <extracomment>Keyboard Practice, above the keys to press; printed a line for each line break (about 30 characters a line). %1 is a finger&apos;s name (little, ring, middle, index), %2 a hand&apos;s (left, right).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 finger of the 
+%2 hand is used to 
+press 1 key:%3</source>
+        <extracomment>A row lesson, above the keys to press; printed a line for each line break (about 30 characters a line). %1 is a finger&apos;s name (little, ring, middle, index), %2 a hand&apos;s (left, right), %3 the key, with a space before it: &quot; J&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 finger of the 
+%2 hand is used to 
+press %n keys:%3</source>
+        <extracomment>A row lesson, above the keys to press; printed a line for each line break (about 30 characters a line). %1 is a finger&apos;s name (little, ring, middle, index), %2 a hand&apos;s (left, right), %3 the keys, each with a space before it: &quot; J H Y&quot;.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Press %1 three times: </source>
+        <extracomment>Keyboard Practice and the row lessons; the key&apos;s presses are typed after it. %1 is the key: a character, &quot;Enter&quot; or &quot;Shift&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LessonPages</name>
+    <message>
+        <source>This program concentrates on  
+the letter and number keys 
+for typing. It does not cover
+function, control, or other 
+keys on the computer keyboard.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown is the computer keyboard.
+Note there are four rows of
+keys. At the bottom of the 
+keyboard is the space bar.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This row is called the {row}
+row.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters. {row} is a row&apos;s name (home, top, bottom, number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The starting position for
+all typing strokes is the
+home row. Your fingers should
+always rest on this row.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your left hand rests on the
+{home1} {home2} {home3} {home4} keys (little finger
+on {home1}). Your right hand rests
+on the {home5} {home6} {home7} {home8} keys (little
+finger on {home8}). Place your
+hands in the home position.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters. {home1}..{home8} are the captions of the keys the fingers rest on, left little finger to right little finger.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Enter key is used to 
+tell the computer you are
+done typing something. Use
+the little finger of the
+right hand.
+
+Press Enter a few times.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The space bar is used to
+put spaces between letters
+and words. You hit the space
+bar with your left or right
+thumb.
+
+Tap the space bar a few times.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On both ends of the bottom
+row are Shift keys. Find
+them. They are pressed with
+your little fingers. If you
+type a letter without pressing
+Shift, a lower case letter is
+typed.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you hold down Shift and
+press a letter, the upper
+case letter is typed.
+
+Note two characters are on
+the number and symbol keys.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you press one of these
+keys without Shift, the
+character on the lower part
+of the key is typed. If Shift
+is held and the key pressed,
+the upper character is typed.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More on the Shift keys later.
+
+Right now, we&apos;ll return to 
+the selection menu where 
+you can pick which row of
+keys you want to learn.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn keys of {row} row.
+
+When typing, let your fingers
+find the keys while you look
+at the screen to see where
+the keys are.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters. {row} is a row&apos;s name (home, top, bottom, number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make sure your hands are in
+home position before starting.</source>
+        <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>usage: tapwell --export-progress FILE.csv (or - for standard output)</source>
+        <extracomment>The command line&apos;s usage; the option&apos;s name stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the progress file was damaged; it was kept as %1 and a new one started, so there is nothing to export.</source>
+        <extracomment>On the command line, exporting the record. %1 is the path the damaged file was kept at.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OnScreenKeyboard</name>
+    <message>
+        <source>Enter</source>
+        <extracomment>The caption of the on-screen keyboard&apos;s Enter key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <extracomment>The caption of the on-screen keyboard&apos;s left Shift key.
+----------
+The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>The caption of the on-screen keyboard&apos;s AltGr key (right of the space bar).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Plugins</name>
+    <message>
+        <source>%1 is not a plug-in of this Tapwell</source>
+        <extracomment>Why a part of Tapwell cannot be loaded. %1 is the file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <extracomment>Why a part of Tapwell cannot be loaded. %1 is the file&apos;s name: &quot;tapwell-sound.so&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tapwell cannot load the part of it that draws &quot;My Progress&quot;: %1. Installing Tapwell again will mend it.</source>
+        <extracomment>A message when My Progress is asked for. %1 is why the part cannot be loaded: &quot;… is not installed&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -522,6 +1365,14 @@
     </message>
 </context>
 <context>
+    <name>SettingsFile</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <extracomment>Why the options cannot be saved. %1 is a folder&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TroubleMap</name>
     <message>
         <source>Shift is counted with the key it is held for</source>
@@ -630,7 +1481,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The keyboard this child types on</source>
+        <source>The keyboard this child types on, and the language they read</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -655,6 +1506,211 @@
     </message>
 </context>
 <context>
+    <name>tapwell::FrmType</name>
+    <message>
+        <source>Info?</source>
+        <extracomment>A button of the start screen: about Tapwell.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>A button: the help of the screen it is on; &amp; marks the letter of Alt+letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>A button of the start screen; &amp; marks the letter of Alt+letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choices</source>
+        <extracomment>The frame of the start screen&apos;s menu.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Learn Keyboard</source>
+        <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Practice</source>
+        <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cha&amp;racter Drill</source>
+        <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Word Drill</source>
+        <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ti&amp;med Drill</source>
+        <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The Stop button (a picture) of a drill or a lesson, as a screen reader says it.
+----------
+The Stop button&apos;s tooltip.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Row</source>
+        <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Row</source>
+        <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Row</source>
+        <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number Row</source>
+        <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Shift?</source>
+        <extracomment>A check box: the drills ask for shifted characters too.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Sound?</source>
+        <extracomment>A check box: a sound with every key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timed Drill</source>
+        <extracomment>The frame of the Timed Drill&apos;s buttons.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn Keyboard</source>
+        <extracomment>The frame of the lessons&apos; buttons.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Layout</source>
+        <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ho&amp;me Row</source>
+        <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top &amp;Row</source>
+        <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bottom Row</source>
+        <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number Row</source>
+        <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drill Results</source>
+        <extracomment>The frame of a drill line&apos;s results (speed, accuracy).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <extracomment>The button that starts a drill or the next line; &amp; marks the letter of Alt+letter.
+----------
+The button that starts a row lesson&apos;s practice; &amp; marks the letter of Alt+letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <extracomment>Beside the button to a lesson&apos;s previous page.
+----------
+The button (a picture) to a lesson&apos;s previous page, as a screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <extracomment>Beside the button to a lesson&apos;s next page.
+----------
+The button (a picture) to a lesson&apos;s next page, as a screen reader says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>The frame of a drill&apos;s rows and options, before a drill is chosen.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try Again!</source>
+        <extracomment>The title of the message when a key of the on-screen keyboard is clicked in a lesson.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use your keyboard, not this one!</source>
+        <extracomment>The message when a key of the on-screen keyboard is clicked in a lesson.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let your fingers find the
+keys while watching the screen
+to see where the keys are.
+Make sure your hands are in
+home position before starting.</source>
+        <extracomment>Before a drill starts; printed a line for each line break (about 30 characters a line).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice Drill</source>
+        <extracomment>The frame of the drill&apos;s rows and options.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Character Drill</source>
+        <extracomment>The frame of the drill&apos;s rows and options.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word Drill</source>
+        <extracomment>The frame of the drill&apos;s rows and options.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type in words from a book or something else. When done, press Enter to see your typing speed. Keep your hands in home position as you type.</source>
+        <extracomment>The Timed Drill&apos;s box, before the drill starts; the child types over it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tricky Keys</source>
+        <extracomment>The frame of the Character Drill&apos;s rows and options when its lines come from the child&apos;s record.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tapwell cannot read its keyboard data file %1: %2</source>
+        <extracomment>A message at start-up. %1 is the file&apos;s path, %2 why it cannot be read: &quot;it is a folder, not a regular file&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tapwell&apos;s keyboard data file %1 is damaged at %2.</source>
+        <extracomment>A message at start-up. %1 is the file&apos;s path, %2 where and how it is damaged: &quot;value 3 (line 5), FingerKeys(1, 2, 0): expected a number of keys from 0 to 3&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tapwell::HelpViewer</name>
     <message>
         <source>Tapwell Help</source>
@@ -673,11 +1729,6 @@
 <context>
     <name>tapwell::KeyboardChooser</name>
     <message>
-        <source>Keyboard</source>
-        <extracomment>The title of the window where a child&apos;s keyboard is chosen.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Search:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -692,6 +1743,20 @@
     <message>
         <source>The keyboard in use</source>
         <extracomment>The first of the keyboards to choose from: whichever the computer uses at the time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard and language</source>
+        <extracomment>The title of the window where a child&apos;s keyboard and language are chosen.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The &amp;language this child reads:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer&apos;s language</source>
+        <extracomment>The first of the languages to choose from: whichever the computer is set to.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

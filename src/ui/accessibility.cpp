@@ -126,13 +126,13 @@ public:
         }
         if (t == QAccessible::Description && key != 0) {
             QStringList parts;
-            if (key == kLeftShiftKey || key == kRightShiftKey)
-                if (key == kLeftShiftKey)
-                    //: The description of the left Shift key of the on-screen keyboard.
-                    parts << QCoreApplication::translate("Accessibility", "left");
-                else if (key == kRightShiftKey)
-                    //: The description of the right Shift key of the on-screen keyboard.
-                    parts << QCoreApplication::translate("Accessibility", "right");
+            if (key == kLeftShiftKey) {
+                //: The description of the left Shift key of the on-screen keyboard.
+                parts << QCoreApplication::translate("Accessibility", "left");
+            } else if (key == kRightShiftKey) {
+                //: The description of the right Shift key of the on-screen keyboard.
+                parts << QCoreApplication::translate("Accessibility", "right");
+            }
             if (f->guide().marked(key))
                 parts << (f->state().HomeShown != 0 ? homeKeyWords() : nextKeyWords());
             return parts.join(listSeparator());
