@@ -292,9 +292,9 @@ class ScreenSession(e2e.Session):
     """A harness session for photographs: the program under libfaketime, at a scale
     factor, with whatever lies beside the binary that it may load."""
 
-    def __init__(self, binary, data_dir, scale, artifacts=None):
+    def __init__(self, binary, data_dir, scale, artifacts=None, lang=None):
         super().__init__(binary=binary, data_dir=data_dir, settings=SETTINGS,
-                         artifacts=artifacts, name="screens-%dx" % scale, quiet=True)
+                         artifacts=artifacts, name="screens-%dx" % scale, quiet=True, lang=lang)
         self.scale = scale
         self.unmasked = False
         self.saved = []
@@ -548,6 +548,12 @@ def copy_program(binary, data_dir, app_dir):
         if not os.path.exists(source):
             source = os.path.join(data_dir, f)
         shutil.copy2(source, os.path.join(app_dir, f))
+    # The Word Drill's words in each language.
+    for folder in (os.path.join(here, "words"), os.path.join(data_dir, "words")):
+        if os.path.isdir(folder):
+            shutil.copytree(folder, os.path.join(app_dir, "words"),
+                            ignore=shutil.ignore_patterns("never.txt", "skip.txt"))
+            break
     for entry in sorted(os.listdir(here)):
         path = os.path.join(here, entry)
         if os.path.isfile(path) and (is_library(entry) or entry.endswith(DATA_EXTENSIONS)):
@@ -719,14 +725,14 @@ def progress_drawn(s, rect):
     return blue > 300 * s.scale
 
 
-def shoot(binary, data_dir, out, scales, artifacts=None, unmasked=False):
+def shoot(binary, data_dir, out, scales, artifacts=None, unmasked=False, lang=None):
     os.makedirs(out, exist_ok=True)
     for scale in scales:
         for old in glob.glob(os.path.join(out, "%dx_*.png" % scale)):
             os.remove(old)
         started = time.monotonic()
         log("%dx:" % scale)
-        with ScreenSession(binary, data_dir, scale, artifacts) as s:
+        with ScreenSession(binary, data_dir, scale, artifacts, lang) as s:
             s.out = out
             s.unmasked = unmasked
             walk(s)
@@ -748,6 +754,7 @@ def main(argv=None):
     p.add_argument("--artifacts", help="on a failure, keep a screenshot and the logs here")
     p.add_argument("--unmasked", action="store_true",
                    help="paint no masks (see MASKS): such PNGs differ run to run")
+    p.add_argument("--lang", help="the locale tapwell starts in (de_DE.UTF-8); C.UTF-8 if none")
     c = sub.add_parser("compare", help="compare two folders of PNGs pixel by pixel")
     c.add_argument("dir_a")
     c.add_argument("dir_b")
@@ -757,7 +764,7 @@ def main(argv=None):
         return compare(args.dir_a, args.dir_b, args.diffs)
     scales = [args.scale] if args.scale else [1, 2]
     shoot(os.path.abspath(args.binary), args.data, args.out, scales, args.artifacts,
-          args.unmasked)
+          args.unmasked, args.lang)
     return 0
 
 

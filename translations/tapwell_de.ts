@@ -6,450 +6,450 @@
     <message>
         <source>, </source>
         <extracomment>Said by the screen reader between the parts of a key&apos;s or a hand&apos;s words, as in &quot;W, left ring finger&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>left little finger</source>
-        <translation type="unfinished"></translation>
+        <translation>linker kleiner Finger</translation>
     </message>
     <message>
         <source>left ring finger</source>
-        <translation type="unfinished"></translation>
+        <translation>linker Ringfinger</translation>
     </message>
     <message>
         <source>left middle finger</source>
-        <translation type="unfinished"></translation>
+        <translation>linker Mittelfinger</translation>
     </message>
     <message>
         <source>left index finger</source>
-        <translation type="unfinished"></translation>
+        <translation>linker Zeigefinger</translation>
     </message>
     <message>
         <source>right little finger</source>
-        <translation type="unfinished"></translation>
+        <translation>rechter kleiner Finger</translation>
     </message>
     <message>
         <source>right ring finger</source>
-        <translation type="unfinished"></translation>
+        <translation>rechter Ringfinger</translation>
     </message>
     <message>
         <source>right middle finger</source>
-        <translation type="unfinished"></translation>
+        <translation>rechter Mittelfinger</translation>
     </message>
     <message>
         <source>right index finger</source>
-        <translation type="unfinished"></translation>
+        <translation>rechter Zeigefinger</translation>
     </message>
     <message>
         <source>left thumb</source>
         <extracomment>The finger to press a key with, as a screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>linker Daumen</translation>
     </message>
     <message>
         <source>right thumb</source>
         <extracomment>The finger to press a key with, as a screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rechter Daumen</translation>
     </message>
     <message>
         <source>next key</source>
         <extracomment>A key&apos;s description for the screen reader: it is the key to press next.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nächste Taste</translation>
     </message>
     <message>
         <source>home key</source>
         <extracomment>A key&apos;s description for the screen reader: a finger rests on it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grundtaste</translation>
     </message>
     <message>
         <source>left</source>
         <extracomment>The description of the left Shift key of the on-screen keyboard.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>links</translation>
     </message>
     <message>
         <source>right</source>
         <extracomment>The description of the right Shift key of the on-screen keyboard.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rechts</translation>
     </message>
     <message>
         <source>row arrow</source>
         <extracomment>A picture&apos;s name for the screen reader: the arrow beside the row of keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil zur Tastenreihe</translation>
     </message>
     <message>
         <source>key marker</source>
         <extracomment>A picture&apos;s name for the screen reader: the mark on the key to press.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastenmarke</translation>
     </message>
     <message>
         <source>computer drawing</source>
         <extracomment>A picture&apos;s name for the screen reader: the start screen&apos;s computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bild vom Computer</translation>
     </message>
     <message>
         <source>On-screen keyboard</source>
         <extracomment>The on-screen keyboard&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm-Tastatur</translation>
     </message>
     <message>
         <source>Text display</source>
         <extracomment>The name for the screen reader of the box where lessons and drills are printed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Textfeld</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>Said by the screen reader when a Tricky Keys line ends: %1 is the results (&quot;92% accuracy&quot;), %2 the keys it practised (&quot;Practised: W S X&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>That was %1. %2</source>
         <extracomment>Said by the screen reader after a wrong key: %1 is what was typed (&quot;Q&quot;), %2 the key to press (&quot;W, left ring finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das war %1. %2</translation>
     </message>
     <message>
         <source>The line: %1</source>
         <extracomment>Said by the screen reader as a drill line with spaces comes: %1 is the line spelled out (&quot;F, three spaces, J&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile: %1</translation>
     </message>
     <message>
         <source>exclamation mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrufezeichen</translation>
     </message>
     <message>
         <source>quotation mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Anführungszeichen</translation>
     </message>
     <message>
         <source>hash</source>
-        <translation type="unfinished"></translation>
+        <translation>Raute</translation>
     </message>
     <message>
         <source>dollar</source>
-        <translation type="unfinished"></translation>
+        <translation>Dollar</translation>
     </message>
     <message>
         <source>percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <source>ampersand</source>
-        <translation type="unfinished"></translation>
+        <translation>Und-Zeichen</translation>
     </message>
     <message>
         <source>apostrophe</source>
-        <translation type="unfinished"></translation>
+        <translation>Apostroph</translation>
     </message>
     <message>
         <source>open bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammer auf</translation>
     </message>
     <message>
         <source>close bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammer zu</translation>
     </message>
     <message>
         <source>asterisk</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternchen</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Komma</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>Minus</translation>
     </message>
     <message>
         <source>full stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt</translation>
     </message>
     <message>
         <source>slash</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrägstrich</translation>
     </message>
     <message>
         <source>colon</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelpunkt</translation>
     </message>
     <message>
         <source>semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>Strichpunkt</translation>
     </message>
     <message>
         <source>less than</source>
-        <translation type="unfinished"></translation>
+        <translation>kleiner als</translation>
     </message>
     <message>
         <source>equals</source>
-        <translation type="unfinished"></translation>
+        <translation>gleich</translation>
     </message>
     <message>
         <source>greater than</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als</translation>
     </message>
     <message>
         <source>question mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragezeichen</translation>
     </message>
     <message>
         <source>at sign</source>
-        <translation type="unfinished"></translation>
+        <translation>At-Zeichen</translation>
     </message>
     <message>
         <source>open square bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>eckige Klammer auf</translation>
     </message>
     <message>
         <source>backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>umgekehrter Schrägstrich</translation>
     </message>
     <message>
         <source>close square bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>eckige Klammer zu</translation>
     </message>
     <message>
         <source>caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Dach</translation>
     </message>
     <message>
         <source>underscore</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrich</translation>
     </message>
     <message>
         <source>backtick</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravis</translation>
     </message>
     <message>
         <source>open curly bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>geschweifte Klammer auf</translation>
     </message>
     <message>
         <source>vertical bar</source>
-        <translation type="unfinished"></translation>
+        <translation>senkrechter Strich</translation>
     </message>
     <message>
         <source>close curly bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>geschweifte Klammer zu</translation>
     </message>
     <message>
         <source>tilde</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilde</translation>
     </message>
     <message>
         <source>Space</source>
         <extracomment>A character&apos;s name, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leerzeichen</translation>
     </message>
     <message>
         <source>Enter</source>
         <extracomment>A key&apos;s name, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>zwei</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>drei</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>vier</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>fünf</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>sechs</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sieben</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>acht</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>neun</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>zehn</translation>
     </message>
     <message>
         <source>%1 spaces</source>
         <extracomment>A run of spaces in a drill line spelled out; %1 is how many, 2 or more, as a word up to ten (&quot;three&quot;) and in figures above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Leerzeichen</translation>
     </message>
     <message>
         <source>space</source>
         <extracomment>One space in a drill line spelled out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leerzeichen</translation>
     </message>
     <message>
         <source>Shift</source>
         <extracomment>A key&apos;s name, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt</translation>
     </message>
     <message>
         <source>AltGr</source>
         <extracomment>A key&apos;s name, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AltGr</translation>
     </message>
     <message>
         <source>left hand, little finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>linke Hand, kleiner Finger leuchtet</translation>
     </message>
     <message>
         <source>left hand, ring finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>linke Hand, Ringfinger leuchtet</translation>
     </message>
     <message>
         <source>left hand, middle finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>linke Hand, Mittelfinger leuchtet</translation>
     </message>
     <message>
         <source>left hand, index finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>linke Hand, Zeigefinger leuchtet</translation>
     </message>
     <message>
         <source>right hand, little finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>rechte Hand, kleiner Finger leuchtet</translation>
     </message>
     <message>
         <source>right hand, ring finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>rechte Hand, Ringfinger leuchtet</translation>
     </message>
     <message>
         <source>right hand, middle finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>rechte Hand, Mittelfinger leuchtet</translation>
     </message>
     <message>
         <source>right hand, index finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>rechte Hand, Zeigefinger leuchtet</translation>
     </message>
     <message>
         <source>left hand, four fingers lit</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>linke Hand, vier Finger leuchten</translation>
     </message>
     <message>
         <source>right hand, four fingers lit</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rechte Hand, vier Finger leuchten</translation>
     </message>
     <message>
         <source>left hand, thumb lit</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>linke Hand, Daumen leuchtet</translation>
     </message>
     <message>
         <source>right hand, thumb lit</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rechte Hand, Daumen leuchtet</translation>
     </message>
     <message>
         <source>left hand</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>linke Hand</translation>
     </message>
     <message>
         <source>right hand</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rechte Hand</translation>
     </message>
     <message>
         <source>Next: %1</source>
         <extracomment>What the guide marks, as the screen reader says it while the child types: %1 is the key and its finger (&quot;W, left ring finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als Nächstes: %1</translation>
     </message>
     <message>
         <source>Marked: %1</source>
         <extracomment>What the guide marks, as the screen reader says it in a lesson: %1 is the key and its finger (&quot;W, left ring finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Markiert: %1</translation>
     </message>
     <message>
         <source>Space, thumbs</source>
         <extracomment>What the guide marks: the space bar, pressed with a thumb.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste, Daumen</translation>
     </message>
     <message>
         <source>%1, four fingers of each hand</source>
         <extracomment>The home keys the guide marks, as the screen reader says them: %1 is the keys (&quot;A S D F J K L ;&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, vier Finger jeder Hand</translation>
     </message>
     <message>
         <source>Home position: %1</source>
         <extracomment>%1 is the home keys and the fingers (&quot;A S D F J K L ;, four fingers of each hand&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grundstellung: %1</translation>
     </message>
     <message>
         <source>Shift with both little fingers</source>
         <extracomment>What to press first, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt mit beiden kleinen Fingern</translation>
     </message>
     <message>
         <source>Shift with the left little finger</source>
         <extracomment>What to press first, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt mit dem linken kleinen Finger</translation>
     </message>
     <message>
         <source>Shift with the right little finger</source>
         <extracomment>What to press first, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt mit dem rechten kleinen Finger</translation>
     </message>
     <message>
         <source>AltGr with the right thumb</source>
         <extracomment>What to press first, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AltGr mit dem rechten Daumen</translation>
     </message>
     <message>
         <source>%1 and AltGr with the right thumb</source>
         <extracomment>What to press first, as the screen reader says it: %1 is the Shift to hold (&quot;Shift with the left little finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und AltGr mit dem rechten Daumen</translation>
     </message>
     <message>
         <source>the accent key for %1</source>
         <extracomment>The key to press for an accent: %1 is the character it is for (&quot;É&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Akzenttaste für %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>The key to press and its finger: %1 is the key (&quot;W&quot;), %2 the finger (&quot;left ring finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, then %2</source>
         <extracomment>What to press, in order: %1 is what to hold first (&quot;Shift with the right little finger&quot;), %2 the key and its finger (&quot;W, left ring finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, dann %2</translation>
     </message>
     <message>
         <source>Info, Help and Exit</source>
         <extracomment>The name for the screen reader of the start screen&apos;s frame of buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info, Hilfe und Ende</translation>
     </message>
     <message>
         <source>Timed Drill typing</source>
         <extracomment>The name for the screen reader of the box the Timed Drill is typed in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo-Training, Tippfeld</translation>
     </message>
     <message>
         <source>cursor box</source>
         <extracomment>The name for the screen reader of the box round the next character to type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cursor-Kasten</translation>
     </message>
     <message>
         <source>backdrop</source>
         <extracomment>The name for the screen reader of the blue band behind the lesson and drill frames.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
 </context>
 <context>
@@ -457,39 +457,39 @@
     <message>
         <source>Tapwell&apos;s progress file was damaged. It was kept as %1, and a new record was started.</source>
         <extracomment>%1 is the file the damaged record was kept as.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Fortschritt-Datei von Tapwell war kaputt. Sie wurde als %1 aufgehoben, und eine neue wurde angefangen.</translation>
     </message>
     <message>
         <source>Tapwell cannot start</source>
         <extracomment>The title of the message that says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell kann nicht starten</translation>
     </message>
     <message>
         <source>Keyboard</source>
         <extracomment>The title of a message: the keyboard chosen could not be kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <source>Tapwell cannot save progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell kann den Fortschritt nicht speichern.</translation>
     </message>
     <message>
         <source>%1 Typing works as always, but it is not being kept.</source>
         <extracomment>%1 is the sentence before, as &quot;Tapwell cannot save progress: the disk is full.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tippen geht wie immer, aber es wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>Tapwell cannot save your choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell kann deine Einstellungen nicht speichern</translation>
     </message>
     <message>
         <source>Tapwell could not write its settings file %1: %2.</source>
         <extracomment>%1 is the settings file; %2 is why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell konnte seine Einstellungsdatei %1 nicht schreiben: %2.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
 </context>
 <context>
@@ -497,32 +497,32 @@
     <message>
         <source>fox</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fuchs</translation>
     </message>
     <message>
         <source>owl</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eule</translation>
     </message>
     <message>
         <source>cat</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Katze</translation>
     </message>
     <message>
         <source>frog</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frosch</translation>
     </message>
     <message>
         <source>bear</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bär</translation>
     </message>
     <message>
         <source>fish</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fisch</translation>
     </message>
 </context>
 <context>
@@ -530,12 +530,12 @@
     <message>
         <source>%1 words per minute</source>
         <extracomment>A drill&apos;s result, shown under the typed line. %1 is a whole number: &quot;60&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wörter pro Minute</translation>
     </message>
     <message>
         <source>%1% accuracy</source>
         <extracomment>A drill&apos;s result, shown under the typed line. %1 is a whole number: &quot;92&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1% richtig</translation>
     </message>
 </context>
 <context>
@@ -543,17 +543,17 @@
     <message>
         <source>This keyboard has too few words for these rows: type their keys.</source>
         <extracomment>Above a Word Drill line made of the rows&apos; characters, when the child&apos;s language has too few words that the chosen rows can type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Tastatur hat zu wenige Wörter für diese Reihen: tippe ihre Tasten.</translation>
     </message>
     <message>
         <source>Practised:%1</source>
         <extracomment>Under a Tricky Keys line: the keys it gave most. %1 is the keys, each with a space before it: &quot; W S X&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geübt:%1</translation>
     </message>
     <message>
         <source>All your keys are secure! Try a new row.</source>
         <extracomment>Above a Tricky Keys line, when no key of the chosen rows is missed any more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Du kannst alle deine Tasten sicher! Probier eine neue Reihe.</translation>
     </message>
 </context>
 <context>
@@ -561,37 +561,37 @@
     <message>
         <source>it is a folder, not a regular file</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner, keine normale Datei</translation>
     </message>
     <message>
         <source>it is a named pipe, not a regular file</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist eine benannte Pipe, keine normale Datei</translation>
     </message>
     <message>
         <source>it is a device, not a regular file</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Gerät, keine normale Datei</translation>
     </message>
     <message>
         <source>it is a socket, not a regular file</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Socket, keine normale Datei</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine normale Datei</translation>
     </message>
     <message>
         <source>it is larger than %1 bytes</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;. %1 is a number of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist größer als %1 Bytes</translation>
     </message>
     <message>
         <source>it is not a PCM wave file</source>
         <extracomment>Why a sound file cannot be played, after its path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine PCM-Wave-Datei</translation>
     </message>
 </context>
 <context>
@@ -599,92 +599,92 @@
     <message>
         <source>Enter</source>
         <extracomment>A key&apos;s name, as in &quot;Press Enter three times: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Shift</source>
         <extracomment>A key&apos;s name, as in &quot;Press Shift three times: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt</translation>
     </message>
     <message>
         <source>left</source>
         <extracomment>A hand, as in &quot;Use the little finger of the left hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>linken</translation>
     </message>
     <message>
         <source>right</source>
         <extracomment>A hand, as in &quot;Use the little finger of the right hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rechten</translation>
     </message>
     <message>
         <source>little</source>
         <extracomment>A finger, as in &quot;Use the little finger of the left hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kleinen Finger</translation>
     </message>
     <message>
         <source>ring</source>
         <extracomment>A finger, as in &quot;Use the ring finger of the left hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ringfinger</translation>
     </message>
     <message>
         <source>middle</source>
         <extracomment>A finger, as in &quot;Use the middle finger of the left hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mittelfinger</translation>
     </message>
     <message>
         <source>index</source>
         <extracomment>A finger, as in &quot;Use the index finger of the left hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeigefinger</translation>
     </message>
     <message>
         <source>home</source>
         <extracomment>A row of keys, as in &quot;This row is called the home row.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grundreihe</translation>
     </message>
     <message>
         <source>top</source>
         <extracomment>A row of keys, as in &quot;This row is called the top row.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>obere Reihe</translation>
     </message>
     <message>
         <source>bottom</source>
         <extracomment>A row of keys, as in &quot;This row is called the bottom row.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>untere Reihe</translation>
     </message>
     <message>
         <source>number</source>
         <extracomment>A row of keys, as in &quot;This row is called the number row.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zahlenreihe</translation>
     </message>
     <message>
         <source>any</source>
         <extracomment>Any row of keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>beliebige Reihe</translation>
     </message>
     <message>
         <source>Home</source>
         <extracomment>A row of keys, as a title: &quot;Home Row&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grundreihe</translation>
     </message>
     <message>
         <source>Top</source>
         <extracomment>A row of keys, as a title: &quot;Top Row&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Obere Reihe</translation>
     </message>
     <message>
         <source>Bottom</source>
         <extracomment>A row of keys, as a title: &quot;Bottom Row&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Untere Reihe</translation>
     </message>
     <message>
         <source>Number</source>
         <extracomment>A row of keys, as a title: &quot;Number Row&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zahlenreihe</translation>
     </message>
     <message>
         <source>Any</source>
         <extracomment>Any row of keys, as a title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Reihen</translation>
     </message>
 </context>
 <context>
@@ -697,7 +697,12 @@ the right side of the
 bottom row with the little
 finger of the right hand.</source>
         <extracomment>A row lesson, before the shifted keys of the left hand; printed a line for each line break (about 30 characters a line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt probier die Umschalttaste.
+Wenn du mit der linken Hand
+tippst, halte die Umschalttaste
+rechts in der unteren Reihe
+mit dem kleinen Finger der
+rechten Hand.</translation>
     </message>
     <message>
         <source>Now try using the Shift key.
@@ -707,36 +712,49 @@ the left side of the
 bottom row with the little
 finger of the left hand.</source>
         <extracomment>A row lesson, before the shifted keys of the right hand; printed a line for each line break (about 30 characters a line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt probier die Umschalttaste.
+Wenn du mit der rechten Hand
+tippst, halte die Umschalttaste
+links in der unteren Reihe
+mit dem kleinen Finger der
+linken Hand.</translation>
     </message>
     <message>
         <source>Use the %1 finger of the
 %2 hand.
 </source>
         <extracomment>Keyboard Practice, above the keys to press; printed a line for each line break (about 30 characters a line). %1 is a finger&apos;s name (little, ring, middle, index), %2 a hand&apos;s (left, right).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nimm den %1 der
+%2 Hand.
+</translation>
     </message>
     <message>
         <source>The %1 finger of the 
 %2 hand is used to 
 press 1 key:%3</source>
         <extracomment>A row lesson, above the keys to press; printed a line for each line break (about 30 characters a line). %1 is a finger&apos;s name (little, ring, middle, index), %2 a hand&apos;s (left, right), %3 the key, with a space before it: &quot; J&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem %1 der
+%2 Hand drückst du
+1 Taste:%3</translation>
     </message>
     <message numerus="yes">
         <source>The %1 finger of the 
 %2 hand is used to 
 press %n keys:%3</source>
         <extracomment>A row lesson, above the keys to press; printed a line for each line break (about 30 characters a line). %1 is a finger&apos;s name (little, ring, middle, index), %2 a hand&apos;s (left, right), %3 the keys, each with a space before it: &quot; J H Y&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mit dem %1 der
+%2 Hand drückst du
+%n Taste:%3</numerusform>
+            <numerusform>Mit dem %1 der
+%2 Hand drückst du
+%n Tasten:%3</numerusform>
         </translation>
     </message>
     <message>
         <source>Press %1 three times: </source>
         <extracomment>Keyboard Practice and the row lessons; the key&apos;s presses are typed after it. %1 is the key: a character, &quot;Enter&quot; or &quot;Shift&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drücke %1 dreimal: </translation>
     </message>
 </context>
 <context>
@@ -748,7 +766,11 @@ for typing. It does not cover
 function, control, or other 
 keys on the computer keyboard.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hier lernst du die Tasten für
+Buchstaben und Zahlen. Andere
+Tasten der Computertastatur,
+wie Strg oder F1, lernst du
+hier nicht.</translation>
     </message>
     <message>
         <source>Shown is the computer keyboard.
@@ -756,13 +778,17 @@ Note there are four rows of
 keys. At the bottom of the 
 keyboard is the space bar.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hier siehst du die Tastatur
+des Computers. Sie hat vier
+Reihen mit Tasten. Ganz unten
+ist die Leertaste.</translation>
     </message>
     <message>
         <source>This row is called the {row}
 row.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters. {row} is a row&apos;s name (home, top, bottom, number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Reihe ist die
+{row}.</translation>
     </message>
     <message>
         <source>The starting position for
@@ -770,7 +796,10 @@ all typing strokes is the
 home row. Your fingers should
 always rest on this row.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beim Tippen fangen deine
+Finger immer in der
+Grundreihe an. Deine Finger
+liegen immer auf dieser Reihe.</translation>
     </message>
     <message>
         <source>Your left hand rests on the
@@ -780,7 +809,13 @@ on the {home5} {home6} {home7} {home8} keys (little
 finger on {home8}). Place your
 hands in the home position.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters. {home1}..{home8} are the captions of the keys the fingers rest on, left little finger to right little finger.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deine linke Hand liegt auf
+den Tasten {home1} {home2} {home3} {home4} (kleiner
+Finger auf {home1}). Deine rechte
+Hand liegt auf {home5} {home6} {home7} {home8}
+(kleiner Finger auf {home8}).
+Lege deine Hände in die
+Grundstellung.</translation>
     </message>
     <message>
         <source>The Enter key is used to 
@@ -791,7 +826,13 @@ right hand.
 
 Press Enter a few times.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Enter-Taste sagst du
+dem Computer, dass du mit
+etwas fertig bist. Nimm den
+kleinen Finger der rechten
+Hand.
+
+Drücke ein paar Mal Enter.</translation>
     </message>
     <message>
         <source>The space bar is used to
@@ -802,7 +843,14 @@ thumb.
 
 Tap the space bar a few times.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Leertaste machst du
+Lücken zwischen Buchstaben
+und Wörtern. Du drückst die
+Leertaste mit dem linken oder
+rechten Daumen.
+
+Drücke ein paar Mal die
+Leertaste.</translation>
     </message>
     <message>
         <source>On both ends of the bottom
@@ -813,7 +861,13 @@ type a letter without pressing
 Shift, a lower case letter is
 typed.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>An beiden Enden der unteren
+Reihe sind Umschalttasten.
+Finde sie. Du drückst sie mit
+den kleinen Fingern. Wenn du
+einen Buchstaben ohne
+Umschalt tippst, kommt ein
+kleiner Buchstabe.</translation>
     </message>
     <message>
         <source>If you hold down Shift and
@@ -823,7 +877,13 @@ case letter is typed.
 Note two characters are on
 the number and symbol keys.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wenn du Umschalt festhältst
+und einen Buchstaben drückst,
+kommt ein großer Buchstabe.
+
+Auf den Zahlen- und
+Zeichentasten stehen immer
+zwei Zeichen.</translation>
     </message>
     <message>
         <source>If you press one of these
@@ -833,7 +893,12 @@ of the key is typed. If Shift
 is held and the key pressed,
 the upper character is typed.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drückst du so eine Taste ohne
+Umschalt, kommt das untere
+Zeichen der Taste. Hältst du
+Umschalt fest und drückst die
+Taste, kommt das obere
+Zeichen.</translation>
     </message>
     <message>
         <source>More on the Shift keys later.
@@ -843,7 +908,12 @@ the selection menu where
 you can pick which row of
 keys you want to learn.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mehr über Umschalt später.
+
+Jetzt geht es zurück zum
+Menü. Dort kannst du
+aussuchen, welche Reihe du
+lernen willst.</translation>
     </message>
     <message>
         <source>Learn keys of {row} row.
@@ -853,13 +923,20 @@ find the keys while you look
 at the screen to see where
 the keys are.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters. {row} is a row&apos;s name (home, top, bottom, number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt lernst du die
+{row}.
+
+Lass deine Finger beim Tippen
+die Tasten finden. Schau
+dabei auf den Bildschirm, da
+siehst du, wo die Tasten sind.</translation>
     </message>
     <message>
         <source>Make sure your hands are in
 home position before starting.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lege deine Hände vor dem
+Start in die Grundstellung.</translation>
     </message>
 </context>
 <context>
@@ -867,12 +944,12 @@ home position before starting.</source>
     <message>
         <source>usage: tapwell --export-progress FILE.csv (or - for standard output)</source>
         <extracomment>The command line&apos;s usage; the option&apos;s name stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tapwell --export-progress DATEI.csv (oder - für die Standardausgabe)</translation>
     </message>
     <message>
         <source>the progress file was damaged; it was kept as %1 and a new one started, so there is nothing to export.</source>
         <extracomment>On the command line, exporting the record. %1 is the path the damaged file was kept at.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Fortschritt-Datei war kaputt; sie wurde als %1 aufgehoben und eine neue angefangen, darum gibt es nichts zu exportieren.</translation>
     </message>
 </context>
 <context>
@@ -880,19 +957,19 @@ home position before starting.</source>
     <message>
         <source>Enter</source>
         <extracomment>The caption of the on-screen keyboard&apos;s Enter key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Shift</source>
         <extracomment>The caption of the on-screen keyboard&apos;s left Shift key.
 ----------
 The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt</translation>
     </message>
     <message>
         <source>AltGr</source>
         <extracomment>The caption of the on-screen keyboard&apos;s AltGr key (right of the space bar).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AltGr</translation>
     </message>
 </context>
 <context>
@@ -900,362 +977,362 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>%1 is not a plug-in of this Tapwell</source>
         <extracomment>Why a part of Tapwell cannot be loaded. %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Plug-in dieses Tapwell</translation>
     </message>
     <message>
         <source>%1 is not installed</source>
         <extracomment>Why a part of Tapwell cannot be loaded. %1 is the file&apos;s name: &quot;tapwell-sound.so&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht installiert</translation>
     </message>
     <message>
         <source>Tapwell cannot load the part of it that draws &quot;My Progress&quot;: %1. Installing Tapwell again will mend it.</source>
         <extracomment>A message when My Progress is asked for. %1 is why the part cannot be loaded: &quot;… is not installed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell kann den Teil nicht laden, der „Mein Fortschritt“ zeichnet: %1. Wenn du Tapwell neu installierst, geht es wieder.</translation>
     </message>
 </context>
 <context>
     <name>ProgressWords</name>
     <message>
         <source>Word Drill</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter-Training</translation>
     </message>
     <message>
         <source>Character Drill</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen-Training</translation>
     </message>
     <message>
         <source>Timed Drill</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo-Training</translation>
     </message>
     <message>
         <source>1 day</source>
         <comment>typed on</comment>
         <extracomment>As in &quot;9 lines typed on 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Tag</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
         <comment>typed on</comment>
         <extracomment>As in &quot;9 lines typed on 3 days&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tagen</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the items of a list, as in &quot;E, S or D&quot; and &quot;Q 40%, P 6%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Space</source>
         <extracomment>A key&apos;s name: the space bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste</translation>
     </message>
     <message>
         <source>Enter</source>
         <extracomment>A key&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Shift</source>
         <extracomment>A key&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt</translation>
     </message>
     <message>
         <source>Your left little finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein linker kleiner Finger vertippt sich am meisten: %1</translation>
     </message>
     <message>
         <source>Your left ring finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein linker Ringfinger vertippt sich am meisten: %1</translation>
     </message>
     <message>
         <source>Your left middle finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein linker Mittelfinger vertippt sich am meisten: %1</translation>
     </message>
     <message>
         <source>Your left index finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein linker Zeigefinger vertippt sich am meisten: %1</translation>
     </message>
     <message>
         <source>Your right little finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein rechter kleiner Finger vertippt sich am meisten: %1</translation>
     </message>
     <message>
         <source>Your right ring finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein rechter Ringfinger vertippt sich am meisten: %1</translation>
     </message>
     <message>
         <source>Your right middle finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein rechter Mittelfinger vertippt sich am meisten: %1</translation>
     </message>
     <message>
         <source>Your right index finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein rechter Zeigefinger vertippt sich am meisten: %1</translation>
     </message>
     <message>
         <source>another key</source>
         <extracomment>What was typed instead of the key asked for, when it is none of the keyboard&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine andere Taste</translation>
     </message>
     <message>
         <source>Never asked for yet</source>
         <extracomment>A key of the trouble map.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Noch nie gefragt</translation>
     </message>
     <message>
         <source>Came up once</source>
         <extracomment>How often a key of the trouble map was asked for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kam einmal dran</translation>
     </message>
     <message numerus="yes">
         <source>Came up %n times</source>
         <extracomment>How often a key of the trouble map was asked for.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kam %n-mal dran</numerusform>
+            <numerusform>Kam %n-mal dran</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, never missed</source>
         <extracomment>%1 is how often the key came up: &quot;Came up 3 times&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, nie vertippt</translation>
     </message>
     <message>
         <source>%1, missed once</source>
         <extracomment>%1 is how often the key came up: &quot;Came up 3 times&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, einmal vertippt</translation>
     </message>
     <message numerus="yes">
         <source>%1, missed %n times</source>
         <extracomment>%1 is how often the key came up: &quot;Came up 88 times&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n-mal vertippt</numerusform>
+            <numerusform>%1, %n-mal vertippt</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>A list of keys: %1 is all but the last (&quot;E, S&quot;), %2 the last (&quot;D&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>%1; most often typed instead: %2</source>
         <extracomment>%1 is how often the key came up and was missed: &quot;Came up 88 times, missed 16 times&quot;; %2 is the keys typed instead, as &quot;E&quot; or &quot;E, S or D&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; am häufigsten stattdessen getippt: %2</translation>
     </message>
     <message>
         <source>This key got better this week: %1</source>
         <extracomment>%1 is the key, as &quot;Space&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Taste ist diese Woche besser geworden: %1</translation>
     </message>
     <message numerus="yes">
         <source>These keys got better this week: %1</source>
         <extracomment>%1 is the keys, as &quot;D K ;&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Diese Taste ist diese Woche besser geworden: %1</numerusform>
+            <numerusform>Diese Tasten sind diese Woche besser geworden: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your best line: %n words per minute in the Timed Drill, on %1</source>
         <extracomment>%1 is the day, as &quot;8 December 2026&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Deine beste Zeile: %n Wort pro Minute im Tempo-Training, am %1</numerusform>
+            <numerusform>Deine beste Zeile: %n Wörter pro Minute im Tempo-Training, am %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your best line: %n words per minute in the Word Drill, on %1</source>
         <extracomment>%1 is the day, as &quot;8 December 2026&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Deine beste Zeile: %n Wort pro Minute im Wörter-Training, am %1</numerusform>
+            <numerusform>Deine beste Zeile: %n Wörter pro Minute im Wörter-Training, am %1</numerusform>
         </translation>
     </message>
     <message>
         <source>No key asked for yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Taste gefragt</translation>
     </message>
     <message>
         <source>No key missed yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Taste vertippt</translation>
     </message>
     <message>
         <source>%1 %2%</source>
         <extracomment>A key and how often it is missed: %1 is the key, %2 the percentage (&quot;Q 40%&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2%</translation>
     </message>
     <message>
         <source>Missed most: %1</source>
         <extracomment>%1 is the keys missed most, worst first: &quot;Q 40%, semicolon 35%, P 6%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Am meisten vertippt: %1</translation>
     </message>
     <message>
         <source>%1&apos;s progress: nothing typed yet.</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt von %1: noch nichts getippt.</translation>
     </message>
     <message>
         <source>%1&apos;s progress: 1 line typed on %2.</source>
         <extracomment>%1 is the child&apos;s name; %2 is the days, as &quot;1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt von %1: 1 Zeile an %2 getippt.</translation>
     </message>
     <message numerus="yes">
         <source>%1&apos;s progress: %n lines typed on %2.</source>
         <extracomment>%1 is the child&apos;s name; %2 is the days, as &quot;3 days&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fortschritt von %1: %n Zeile an %2 getippt.</numerusform>
+            <numerusform>Fortschritt von %1: %n Zeilen an %2 getippt.</numerusform>
         </translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>weniger als eine Minute</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Minute</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>1 hour %1</source>
         <extracomment>A time: %1 is the minutes past the hour, as &quot;5 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Stunde %1</translation>
     </message>
     <message numerus="yes">
         <source>%n hours %1</source>
         <extracomment>A time: %1 is the minutes past the hours, as &quot;5 minutes&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Stunde %1</numerusform>
+            <numerusform>%n Stunden %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words per minute</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort pro Minute</numerusform>
+            <numerusform>%n Wörter pro Minute</numerusform>
         </translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>An accuracy, as &quot;96%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1: %2 today</source>
         <extracomment>%1 is the activity (&quot;Word Drill&quot;), %2 its latest figure (&quot;14 words per minute&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: heute %2</translation>
     </message>
     <message>
         <source>%1: %2 yesterday</source>
         <extracomment>%1 is the activity (&quot;Word Drill&quot;), %2 its latest figure (&quot;14 words per minute&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: gestern %2</translation>
     </message>
     <message>
         <source>%1: %2 on %3</source>
         <extracomment>%1 is the activity (&quot;Word Drill&quot;), %2 its latest figure (&quot;14 words per minute&quot;), %3 the day of it (&quot;5 December&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 am %3</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The end of a sentence: %1 is all of it, as &quot;Word Drill: 14 words per minute today&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>%1, steady over the last 4 weeks.</source>
         <extracomment>%1 is the activity&apos;s latest figure, as &quot;Word Drill: 14 words per minute today&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, gleich wie in den letzten 4 Wochen.</translation>
     </message>
     <message>
         <source>%1, up from %2 over the last 4 weeks.</source>
         <extracomment>%1 is the activity&apos;s latest figure, as &quot;Word Drill: 14 words per minute today&quot;; %2 the figure of the weeks before, as &quot;10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, mehr als %2 in den letzten 4 Wochen.</translation>
     </message>
     <message>
         <source>%1, down from %2 over the last 4 weeks.</source>
         <extracomment>%1 is the activity&apos;s latest figure, as &quot;Word Drill: 14 words per minute today&quot;; %2 the figure of the weeks before, as &quot;10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, weniger als %2 in den letzten 4 Wochen.</translation>
     </message>
     <message>
         <source>Nothing typed in the last 4 weeks.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den letzten 4 Wochen nichts getippt.</translation>
     </message>
     <message>
         <source>Nothing typed this week yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Woche noch nichts getippt.</translation>
     </message>
     <message>
         <source>This week: %1.</source>
         <extracomment>%1 is how long, as &quot;25 minutes&quot; or &quot;1 hour 5 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Woche: %1.</translation>
     </message>
     <message>
         <source>Ready for the Home Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit für die Übung Grundreihe</translation>
     </message>
     <message>
         <source>Ready for the Top Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit für die Übung Obere Reihe</translation>
     </message>
     <message>
         <source>Ready for the Bottom Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit für die Übung Untere Reihe</translation>
     </message>
     <message>
         <source>Ready for the Number Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit für die Übung Zahlenreihe</translation>
     </message>
     <message>
         <source>Try Tricky Keys: %1 needs practice</source>
         <extracomment>%1 is a key, as &quot;Q&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Probier Knifflige Tasten: %1 braucht Übung</translation>
     </message>
     <message numerus="yes">
         <source>Try Tricky Keys: %1 and %2 need practice</source>
         <extracomment>%1 is all the keys but the last, as &quot;Q, P&quot;; %2 the last, as &quot;;&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Probier Knifflige Tasten: %1 und %2 brauchen Übung</numerusform>
+            <numerusform>Probier Knifflige Tasten: %1 und %2 brauchen Übung</numerusform>
         </translation>
     </message>
     <message>
         <source>Practise a little every day: 10 minutes is plenty</source>
-        <translation type="unfinished"></translation>
+        <translation>Übe jeden Tag ein bisschen: 10 Minuten sind genug</translation>
     </message>
     <message>
         <source>&amp;Go to the Home Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zur Übung Grundreihe</translation>
     </message>
     <message>
         <source>&amp;Go to the Top Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zur Übung Obere Reihe</translation>
     </message>
     <message>
         <source>&amp;Go to the Bottom Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zur Übung Untere Reihe</translation>
     </message>
     <message>
         <source>&amp;Go to the Number Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zur Übung Zahlenreihe</translation>
     </message>
     <message>
         <source>&amp;Go to Tricky Keys</source>
         <extracomment>A button, beside &quot;Try Tricky Keys: Q and ; need practice&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zu den kniffligen Tasten</translation>
     </message>
     <message>
         <source>&amp;Go and type</source>
         <extracomment>A button, beside &quot;Practise a little every day&quot;: to the menu, to choose what to type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Los, tippen</translation>
     </message>
 </context>
 <context>
@@ -1263,105 +1340,105 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>the disk is full</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Festplatte ist voll</translation>
     </message>
     <message>
         <source>another program is using the progress file</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Programm benutzt die Fortschritt-Datei</translation>
     </message>
     <message>
         <source>the progress file cannot be written to</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in die Fortschritt-Datei kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>the progress file cannot be opened</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Fortschritt-Datei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>the progress file could not be written (the disk may be full or failing)</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Fortschritt-Datei konnte nicht geschrieben werden (die Festplatte ist vielleicht voll oder kaputt)</translation>
     </message>
     <message>
         <source>the progress file is damaged</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Fortschritt-Datei ist kaputt</translation>
     </message>
     <message>
         <source>the progress file could not be used</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Fortschritt-Datei konnte nicht benutzt werden</translation>
     </message>
     <message>
         <source>the progress file was made by a newer Tapwell; it is kept as it is</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Fortschritt-Datei kommt von einem neueren Tapwell; sie bleibt, wie sie ist</translation>
     </message>
     <message>
         <source>the progress file is not one of Tapwell&apos;s</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Fortschritt-Datei ist keine Datei von Tapwell</translation>
     </message>
     <message>
         <source>the progress file is damaged and cannot be moved aside</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Fortschritt-Datei ist kaputt und kann nicht weggelegt werden</translation>
     </message>
     <message>
         <source>the progress file could not be updated</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Fortschritt-Datei konnte nicht aktualisiert werden</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
         <extracomment>Why progress cannot be saved: %1 is where the progress file should be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
         <extracomment>Why progress cannot be saved: %1 is the folder of the progress file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Tapwell cannot save progress: %1.</source>
         <extracomment>%1 is why, as &quot;the disk is full&quot; or &quot;the progress file is damaged&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell kann den Fortschritt nicht speichern: %1.</translation>
     </message>
     <message>
         <source>Please type a name of 1 to %1 letters.</source>
         <extracomment>%1 is the most letters a name may have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte tippe einen Namen mit 1 bis %1 Buchstaben.</translation>
     </message>
     <message>
         <source>There is a child called %1 already.</source>
         <extracomment>%1 is the name typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt schon ein Kind mit dem Namen %1.</translation>
     </message>
     <message>
         <source>The last child cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das letzte Kind kann nicht entfernt werden.</translation>
     </message>
     <message>
         <source>The progress record cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fortschritt kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a file.</source>
         <extracomment>%1 is the file asked for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>%1 is not a plain file; Tapwell writes only to a plain file or a new one (or &quot;-&quot; for standard output).</source>
         <extracomment>%1 is the file asked for; &quot;-&quot; is what is typed for standard output.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine normale Datei; Tapwell schreibt nur in eine normale Datei oder eine neue (oder „-“ für die Standardausgabe).</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
         <extracomment>%1 is the file; %2 is why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1369,69 +1446,69 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>the folder %1 cannot be made</source>
         <extracomment>Why the options cannot be saved. %1 is a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
     <name>TroubleMap</name>
     <message>
         <source>Shift is counted with the key it is held for</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt zählt bei der Taste mit, für die es gedrückt wird</translation>
     </message>
     <message>
         <source>Space bar: %1</source>
         <extracomment>%1 is what the space bar&apos;s numbers say, as &quot;Came up 88 times, missed 16 times&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste: %1</translation>
     </message>
     <message>
         <source>Space bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste</translation>
     </message>
 </context>
 <context>
     <name>tapwell::ChildChooser</name>
     <message>
         <source>Who is typing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer tippt?</translation>
     </message>
     <message>
         <source>&amp;Add a child…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind &amp;hinzufügen…</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
         <extracomment>Renames the child whose button has the focus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen…</translation>
     </message>
     <message>
         <source>Re&amp;move…</source>
         <extracomment>Removes the child whose button has the focus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen…</translation>
     </message>
     <message>
         <source>%1 (key %2)</source>
         <extracomment>A child&apos;s button: %1 is the child&apos;s name, %2 the number key that chooses them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Taste %2)</translation>
     </message>
     <message>
         <source>Add a child</source>
         <extracomment>The title of the window that asks for the new child&apos;s name and picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kind hinzufügen</translation>
     </message>
     <message>
         <source>Rename %1</source>
         <extracomment>The title of the window that asks for a new name: %1 is the child&apos;s name now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 umbenennen</translation>
     </message>
     <message>
         <source>Remove %1</source>
         <extracomment>The title of the question before a child is removed: %1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen</translation>
     </message>
     <message>
         <source>Remove %1, and everything Tapwell has kept of %1&apos;s typing?</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen, und alles, was Tapwell von %1 gespeichert hat?</translation>
     </message>
 </context>
 <context>
@@ -1439,12 +1516,12 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>&amp;Name:</source>
         <extracomment>The child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Picture:</source>
         <extracomment>Above the pictures a child chooses from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bild:</translation>
     </message>
 </context>
 <context>
@@ -1452,57 +1529,57 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>Typing now</source>
         <extracomment>Above the picture and name of the child typing now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt tippt</translation>
     </message>
     <message>
         <source>&amp;Change</source>
         <extracomment>A button: another child is typing now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>We&amp;chseln</translation>
     </message>
     <message>
         <source>Someone else is typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Jemand anderes tippt</translation>
     </message>
     <message>
         <source>&amp;Tricky Keys</source>
         <extracomment>A button: the drill of the keys this child misses most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Knifflige Tasten</translation>
     </message>
     <message>
         <source>More of the keys you miss</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr von den Tasten, bei denen du dich vertippst</translation>
     </message>
     <message>
         <source>My &amp;Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortschritt</translation>
     </message>
     <message>
         <source>Key&amp;board…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastatur…</translation>
     </message>
     <message>
         <source>The keyboard this child types on, and the language they read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tastatur, auf der dieses Kind tippt, und die Sprache, die es liest</translation>
     </message>
 </context>
 <context>
     <name>tapwell::FrmAbout</name>
     <message>
         <source>Tapwell is our gift to you: it is free, now and always. We hope you enjoy learning to type with it, and that you share it with your friends and family. Visit our web site for more programs for children and for tutorials on programming. Try Sum Safari for number games and Word Garden for spelling, too!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell ist unser Geschenk an dich: Es ist kostenlos, jetzt und für immer. Wir hoffen, dass du gern damit tippen lernst und es mit Freunden und Familie teilst. Auf unserer Webseite gibt es mehr Programme für Kinder und Anleitungen zum Programmieren. Probier auch Sum Safari für Zahlenspiele und Word Garden zum Rechtschreiben!</translation>
     </message>
     <message>
         <source>About Tapwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tapwell</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <extracomment>A button: on to the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Visit Brightnook&apos;s Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webseite von Brightnook besuchen</translation>
     </message>
 </context>
 <context>
@@ -1510,160 +1587,160 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>Info?</source>
         <extracomment>A button of the start screen: about Tapwell.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>A button: the help of the screen it is on; &amp; marks the letter of Alt+letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>A button of the start screen; &amp; marks the letter of Alt+letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ende</translation>
     </message>
     <message>
         <source>Choices</source>
         <extracomment>The frame of the start screen&apos;s menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl</translation>
     </message>
     <message>
         <source>&amp;Learn Keyboard</source>
         <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur &amp;lernen</translation>
     </message>
     <message>
         <source>&amp;Keyboard Practice</source>
         <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur ü&amp;ben</translation>
     </message>
     <message>
         <source>Cha&amp;racter Drill</source>
         <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeichen-Training</translation>
     </message>
     <message>
         <source>&amp;Word Drill</source>
         <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wörter-Training</translation>
     </message>
     <message>
         <source>Ti&amp;med Drill</source>
         <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tem&amp;po-Training</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>The Stop button (a picture) of a drill or a lesson, as a screen reader says it.
 ----------
 The Stop button&apos;s tooltip.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Home Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grundreihe</translation>
     </message>
     <message>
         <source>Top Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Obere Reihe</translation>
     </message>
     <message>
         <source>Bottom Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Untere Reihe</translation>
     </message>
     <message>
         <source>Number Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zahlenreihe</translation>
     </message>
     <message>
         <source>Use Shift?</source>
         <extracomment>A check box: the drills ask for shifted characters too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt?</translation>
     </message>
     <message>
         <source>Key Sound?</source>
         <extracomment>A check box: a sound with every key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastenton?</translation>
     </message>
     <message>
         <source>Timed Drill</source>
         <extracomment>The frame of the Timed Drill&apos;s buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo-Training</translation>
     </message>
     <message>
         <source>Learn Keyboard</source>
         <extracomment>The frame of the lessons&apos; buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur lernen</translation>
     </message>
     <message>
         <source>&amp;Keyboard Layout</source>
         <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die &amp;Tastatur</translation>
     </message>
     <message>
         <source>Ho&amp;me Row</source>
         <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grundreihe</translation>
     </message>
     <message>
         <source>Top &amp;Row</source>
         <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ob&amp;ere Reihe</translation>
     </message>
     <message>
         <source>&amp;Bottom Row</source>
         <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Untere Reihe</translation>
     </message>
     <message>
         <source>&amp;Number Row</source>
         <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlenreihe</translation>
     </message>
     <message>
         <source>Drill Results</source>
         <extracomment>The frame of a drill line&apos;s results (speed, accuracy).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <extracomment>The button that starts a drill or the next line; &amp; marks the letter of Alt+letter.
 ----------
 The button that starts a row lesson&apos;s practice; &amp; marks the letter of Alt+letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Previous</source>
         <extracomment>Beside the button to a lesson&apos;s previous page.
 ----------
 The button (a picture) to a lesson&apos;s previous page, as a screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Next</source>
         <extracomment>Beside the button to a lesson&apos;s next page.
 ----------
 The button (a picture) to a lesson&apos;s next page, as a screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Practice</source>
         <extracomment>The frame of a drill&apos;s rows and options, before a drill is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Üben</translation>
     </message>
     <message>
         <source>Try Again!</source>
         <extracomment>The title of the message when a key of the on-screen keyboard is clicked in a lesson.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Noch mal!</translation>
     </message>
     <message>
         <source>Use your keyboard, not this one!</source>
         <extracomment>The message when a key of the on-screen keyboard is clicked in a lesson.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nimm deine Tastatur, nicht diese hier!</translation>
     </message>
     <message>
         <source>Let your fingers find the
@@ -1672,171 +1749,176 @@ to see where the keys are.
 Make sure your hands are in
 home position before starting.</source>
         <extracomment>Before a drill starts; printed a line for each line break (about 30 characters a line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lass deine Finger die Tasten
+finden. Schau dabei auf den
+Bildschirm, da siehst du, wo
+die Tasten sind. Lege deine
+Hände vor dem Start in die
+Grundstellung.</translation>
     </message>
     <message>
         <source>Practice Drill</source>
         <extracomment>The frame of the drill&apos;s rows and options.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur üben</translation>
     </message>
     <message>
         <source>Character Drill</source>
         <extracomment>The frame of the drill&apos;s rows and options.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen-Training</translation>
     </message>
     <message>
         <source>Word Drill</source>
         <extracomment>The frame of the drill&apos;s rows and options.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wörter-Training</translation>
     </message>
     <message>
         <source>Type in words from a book or something else. When done, press Enter to see your typing speed. Keep your hands in home position as you type.</source>
         <extracomment>The Timed Drill&apos;s box, before the drill starts; the child types over it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tippe Wörter aus einem Buch oder von etwas anderem ab. Wenn du fertig bist, drücke Enter, dann siehst du, wie schnell du tippst. Lass deine Hände beim Tippen in der Grundstellung.</translation>
     </message>
     <message>
         <source>Tricky Keys</source>
         <extracomment>The frame of the Character Drill&apos;s rows and options when its lines come from the child&apos;s record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Knifflige Tasten</translation>
     </message>
     <message>
         <source>Tapwell cannot read its keyboard data file %1: %2</source>
         <extracomment>A message at start-up. %1 is the file&apos;s path, %2 why it cannot be read: &quot;it is a folder, not a regular file&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell kann seine Tastatur-Datei %1 nicht lesen: %2</translation>
     </message>
     <message>
         <source>Tapwell&apos;s keyboard data file %1 is damaged at %2.</source>
         <extracomment>A message at start-up. %1 is the file&apos;s path, %2 where and how it is damaged: &quot;value 3 (line 5), FingerKeys(1, 2, 0): expected a number of keys from 0 to 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Tastatur-Datei %1 von Tapwell ist kaputt bei %2.</translation>
     </message>
 </context>
 <context>
     <name>tapwell::HelpViewer</name>
     <message>
         <source>Tapwell Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&lt;h2&gt;The help is missing&lt;/h2&gt;&lt;p&gt;Tapwell could not open its help file &lt;tt&gt;%1&lt;/tt&gt;: %2.&lt;/p&gt;</source>
         <extracomment>HTML: %1 is the help file, %2 why it could not be opened, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Die Hilfe fehlt&lt;/h2&gt;&lt;p&gt;Tapwell konnte seine Hilfe-Datei &lt;tt&gt;%1&lt;/tt&gt; nicht öffnen: %2.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>tapwell::KeyboardChooser</name>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>The &amp;keyboard this child types on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die &amp;Tastatur dieses Kindes:</translation>
     </message>
     <message>
         <source>Use &amp;accents and AltGr</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Akzente und AltGr benutzen</translation>
     </message>
     <message>
         <source>The keyboard in use</source>
         <extracomment>The first of the keyboards to choose from: whichever the computer uses at the time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Tastatur, die gerade benutzt wird</translation>
     </message>
     <message>
         <source>Keyboard and language</source>
         <extracomment>The title of the window where a child&apos;s keyboard and language are chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur und Sprache</translation>
     </message>
     <message>
         <source>The &amp;language this child reads:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sp&amp;rache dieses Kindes:</translation>
     </message>
     <message>
         <source>The computer&apos;s language</source>
         <extracomment>The first of the languages to choose from: whichever the computer is set to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache des Computers</translation>
     </message>
 </context>
 <context>
     <name>tapwell::ProgressCharts</name>
     <message>
         <source>Words per minute: no Word or Timed Drill yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter pro Minute: noch kein Wörter- oder Tempo-Training</translation>
     </message>
     <message>
         <source>Words per minute (each day&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each day, at the middle of its lines&apos; speeds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wörter pro Minute (mittlere Zeile jedes Tages)</translation>
     </message>
     <message>
         <source>Words per minute (each week&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each week, at the middle of its lines&apos; speeds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wörter pro Minute (mittlere Zeile jeder Woche)</translation>
     </message>
     <message>
         <source>Words per minute (each month&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each month, at the middle of its lines&apos; speeds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wörter pro Minute (mittlere Zeile jedes Monats)</translation>
     </message>
     <message>
         <source>Accuracy (each day&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each day, at the middle of its lines&apos; accuracies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Richtig getippt (mittlere Zeile jedes Tages)</translation>
     </message>
     <message>
         <source>Accuracy (each week&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each week, at the middle of its lines&apos; accuracies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Richtig getippt (mittlere Zeile jeder Woche)</translation>
     </message>
     <message>
         <source>Accuracy (each month&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each month, at the middle of its lines&apos; accuracies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Richtig getippt (mittlere Zeile jedes Monats)</translation>
     </message>
     <message>
         <source>% right</source>
         <extracomment>The accuracy chart&apos;s axis: the percentage of keys typed right.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>% richtig</translation>
     </message>
     <message>
         <source>Minutes typed each day, the last 4 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten getippt pro Tag, die letzten 4 Wochen</translation>
     </message>
     <message>
         <source>Minutes typed each week, the last 6 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten getippt pro Woche, die letzten 6 Monate</translation>
     </message>
     <message>
         <source>Minutes typed each month</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten getippt pro Monat</translation>
     </message>
     <message>
         <source>Minutes</source>
         <extracomment>The minutes chart&apos;s bars.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>minutes</source>
         <extracomment>The minutes chart&apos;s axis.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>In the last 4 weeks: %1. In all: %2.</source>
         <extracomment>%1 and %2 are how long, as &quot;25 minutes&quot; or &quot;1 hour 5 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In den letzten 4 Wochen: %1. Insgesamt: %2.</translation>
     </message>
     <message>
         <source>In the last 6 months: %1. In all: %2.</source>
         <extracomment>%1 and %2 are how long, as &quot;25 minutes&quot; or &quot;1 hour 5 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In den letzten 6 Monaten: %1. Insgesamt: %2.</translation>
     </message>
     <message>
         <source>In all: %1.</source>
         <extracomment>%1 is how long, as &quot;25 minutes&quot; or &quot;1 hour 5 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt: %1.</translation>
     </message>
 </context>
 <context>
@@ -1844,13 +1926,13 @@ home position before starting.</source>
     <message>
         <source>not yet</source>
         <extracomment>A best line not typed yet, as in &quot;Best Timed Drill: not yet&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht</translation>
     </message>
     <message numerus="yes">
         <source>%n words per minute</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort pro Minute</numerusform>
+            <numerusform>%n Wörter pro Minute</numerusform>
         </translation>
     </message>
     <message>
@@ -1859,177 +1941,180 @@ Days practised: %2
 Best Word Drill: %3
 Best Timed Drill: %4</source>
         <extracomment>%1 and %2 are numbers; %3 and %4 the best speeds, as &quot;33 words per minute&quot; or &quot;not yet&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fertige Zeilen: %1
+Tage geübt: %2
+Bestes Wörter-Training: %3
+Bestes Tempo-Training: %4</translation>
     </message>
     <message>
         <source>My Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Fortschritt</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>tapwell::ProgressWindow</name>
     <message>
         <source>Home Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundreihe</translation>
     </message>
     <message>
         <source>Top Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Reihe</translation>
     </message>
     <message>
         <source>Bottom Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Reihe</translation>
     </message>
     <message>
         <source>Number Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlenreihe</translation>
     </message>
     <message>
         <source>My Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Fortschritt</translation>
     </message>
     <message>
         <source>Progress &amp;of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt &amp;von:</translation>
     </message>
     <message>
         <source>&amp;Add a child…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind &amp;hinzufügen…</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen…</translation>
     </message>
     <message>
         <source>Re&amp;move…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen…</translation>
     </message>
     <message>
         <source>Add a child</source>
         <extracomment>The title of the window that asks for the new child&apos;s name and picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kind hinzufügen</translation>
     </message>
     <message>
         <source>Rename this child</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Kind umbenennen</translation>
     </message>
     <message>
         <source>Remove this child</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Kind entfernen</translation>
     </message>
     <message>
         <source>Keys I miss</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten, bei denen ich mich vertippe</translation>
     </message>
     <message>
         <source>Trouble map</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkarte</translation>
     </message>
     <message>
         <source>The keyboard, each key coloured by how often it is missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tastatur, jede Taste gefärbt danach, wie oft sie vertippt wird</translation>
     </message>
     <message>
         <source>S&amp;how:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zei&amp;gen:</translation>
     </message>
     <message>
         <source>the last 4 weeks, day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>die letzten 4 Wochen, Tag für Tag</translation>
     </message>
     <message>
         <source>the last 6 months, week by week</source>
-        <translation type="unfinished"></translation>
+        <translation>die letzten 6 Monate, Woche für Woche</translation>
     </message>
     <message>
         <source>all, month by month</source>
-        <translation type="unfinished"></translation>
+        <translation>alles, Monat für Monat</translation>
     </message>
     <message>
         <source>Words per minute each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter pro Minute jeden Tag</translation>
     </message>
     <message>
         <source>Accuracy each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig getippt jeden Tag</translation>
     </message>
     <message>
         <source>Minutes typed each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten getippt jeden Tag</translation>
     </message>
     <message>
         <source>&amp;Save as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV s&amp;peichern…</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV speichern</translation>
     </message>
     <message>
         <source>Every child&apos;s lines, for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeilen aller Kinder, für eine Tabelle</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1&apos;s picture</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bild von %1</translation>
     </message>
     <message>
         <source>Reading %1&apos;s progress…</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt von %1 wird gelesen…</translation>
     </message>
     <message>
         <source>Type a few more lines, and Tapwell can tell you which finger misses most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippe noch ein paar Zeilen, dann kann Tapwell dir sagen, welcher Finger sich am meisten vertippt.</translation>
     </message>
     <message>
         <source>Lessons practised to the end:</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungen bis zum Ende geübt:</translation>
     </message>
     <message>
         <source>%1: not yet</source>
         <extracomment>Under &quot;Lessons practised to the end:&quot;: %1 is a lesson, as &quot;Home Row&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: noch nicht</translation>
     </message>
     <message>
         <source>%1: yes, last on %2</source>
         <extracomment>Under &quot;Lessons practised to the end:&quot;: %1 is a lesson, as &quot;Home Row&quot;; %2 the day, as &quot;8 December 2026&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ja, zuletzt am %2</translation>
     </message>
     <message>
         <source>Rename %1</source>
         <extracomment>The title of the window that asks for a new name: %1 is the child&apos;s name now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 umbenennen</translation>
     </message>
     <message>
         <source>Nothing has been typed as %1 yet.</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als %1 wurde noch nichts getippt.</translation>
     </message>
     <message>
         <source>That is 1 line typed on %1.</source>
         <extracomment>%1 is the days, as &quot;1 day&quot; or &quot;3 days&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das ist 1 Zeile, getippt an %1.</translation>
     </message>
     <message numerus="yes">
         <source>That is %n lines typed on %1.</source>
         <extracomment>%1 is the days, as &quot;1 day&quot; or &quot;3 days&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das ist %n Zeile, getippt an %1.</numerusform>
+            <numerusform>Das sind %n Zeilen, getippt an %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -2037,90 +2122,93 @@ Best Timed Drill: %4</source>
 
 This deletes %1&apos;s name and picture and everything Tapwell has kept of %1&apos;s typing: every line, every key, the charts and the trouble map. %2</source>
         <extracomment>%1 is the child&apos;s name; %2 is how much was typed, as &quot;That is 9 lines typed on 3 days.&quot; or &quot;Nothing has been typed as Anna yet.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus Tapwell entfernen?
+
+Das löscht den Namen und das Bild von %1 und alles, was Tapwell von %1 gespeichert hat: jede Zeile, jede Taste, die Diagramme und die Tastenkarte. %2</translation>
     </message>
     <message>
         <source>Remove %1</source>
         <extracomment>The title of the questions before a child is removed: %1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen</translation>
     </message>
     <message>
         <source>Are you sure? %1&apos;s progress cannot be brought back.</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bist du sicher? Der Fortschritt von %1 kann nicht zurückgeholt werden.</translation>
     </message>
     <message>
         <source>Remove %1</source>
         <comment>button</comment>
         <extracomment>A button: %1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
         <extracomment>A button: %1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;behalten</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>The file dialog&apos;s filter: keep &quot;(*.csv)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Save progress as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt als CSV speichern</translation>
     </message>
     <message>
         <source>%1
 (Stop what is being typed in the main window first.)</source>
         <extracomment>%1 is what to do next, as &quot;Try Tricky Keys: Q and ; need practice&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+(Beende zuerst das Tippen im Hauptfenster.)</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
         <extracomment>%1 is why, as &quot;Cannot write /home/ann/a.csv: the disk is full.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>Saved as %1</source>
         <extracomment>%1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert als %1</translation>
     </message>
 </context>
 <context>
     <name>tapwell::TroubleLegend</name>
     <message>
         <source>Colours of the trouble map</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben der Tastenkarte</translation>
     </message>
     <message>
         <source>Light keys are seldom missed, dark red keys often; grey striped keys were never asked for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Helle Tasten werden selten vertippt, dunkelrote oft; grau gestreifte wurden noch nie gefragt.</translation>
     </message>
     <message>
         <source>Missed:</source>
         <extracomment>Before the colours of the scale, each named by how often a key is missed (&quot;10%&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vertippt:</translation>
     </message>
     <message>
         <source>%1%+</source>
         <extracomment>The last colour of the scale: missed %1 percent of the time or more (&quot;40%+&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%+</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A colour of the scale: missed %1 percent of the time (&quot;10%&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>never asked for</source>
         <extracomment>Beside the grey striped key of the scale.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>noch nie gefragt</translation>
     </message>
     <message numerus="yes">
         <source>Of each key&apos;s last %n presses. Point at a key to see more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Von den letzten %n Anschlag jeder Taste. Zeig auf eine Taste, dann siehst du mehr.</numerusform>
+            <numerusform>Von den letzten %n Anschlägen jeder Taste. Zeig auf eine Taste, dann siehst du mehr.</numerusform>
         </translation>
     </message>
 </context>

@@ -6,450 +6,450 @@
     <message>
         <source>, </source>
         <extracomment>Said by the screen reader between the parts of a key&apos;s or a hand&apos;s words, as in &quot;W, left ring finger&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>left little finger</source>
-        <translation type="unfinished"></translation>
+        <translation>mignolo sinistro</translation>
     </message>
     <message>
         <source>left ring finger</source>
-        <translation type="unfinished"></translation>
+        <translation>anulare sinistro</translation>
     </message>
     <message>
         <source>left middle finger</source>
-        <translation type="unfinished"></translation>
+        <translation>medio sinistro</translation>
     </message>
     <message>
         <source>left index finger</source>
-        <translation type="unfinished"></translation>
+        <translation>indice sinistro</translation>
     </message>
     <message>
         <source>right little finger</source>
-        <translation type="unfinished"></translation>
+        <translation>mignolo destro</translation>
     </message>
     <message>
         <source>right ring finger</source>
-        <translation type="unfinished"></translation>
+        <translation>anulare destro</translation>
     </message>
     <message>
         <source>right middle finger</source>
-        <translation type="unfinished"></translation>
+        <translation>medio destro</translation>
     </message>
     <message>
         <source>right index finger</source>
-        <translation type="unfinished"></translation>
+        <translation>indice destro</translation>
     </message>
     <message>
         <source>left thumb</source>
         <extracomment>The finger to press a key with, as a screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pollice sinistro</translation>
     </message>
     <message>
         <source>right thumb</source>
         <extracomment>The finger to press a key with, as a screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pollice destro</translation>
     </message>
     <message>
         <source>next key</source>
         <extracomment>A key&apos;s description for the screen reader: it is the key to press next.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tasto successivo</translation>
     </message>
     <message>
         <source>home key</source>
         <extracomment>A key&apos;s description for the screen reader: a finger rests on it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tasto base</translation>
     </message>
     <message>
         <source>left</source>
         <extracomment>The description of the left Shift key of the on-screen keyboard.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sinistro</translation>
     </message>
     <message>
         <source>right</source>
         <extracomment>The description of the right Shift key of the on-screen keyboard.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>destro</translation>
     </message>
     <message>
         <source>row arrow</source>
         <extracomment>A picture&apos;s name for the screen reader: the arrow beside the row of keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>freccia della fila</translation>
     </message>
     <message>
         <source>key marker</source>
         <extracomment>A picture&apos;s name for the screen reader: the mark on the key to press.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>segno sul tasto</translation>
     </message>
     <message>
         <source>computer drawing</source>
         <extracomment>A picture&apos;s name for the screen reader: the start screen&apos;s computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>disegno del computer</translation>
     </message>
     <message>
         <source>On-screen keyboard</source>
         <extracomment>The on-screen keyboard&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera sullo schermo</translation>
     </message>
     <message>
         <source>Text display</source>
         <extracomment>The name for the screen reader of the box where lessons and drills are printed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro del testo</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>Said by the screen reader when a Tricky Keys line ends: %1 is the results (&quot;92% accuracy&quot;), %2 the keys it practised (&quot;Practised: W S X&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>That was %1. %2</source>
         <extracomment>Said by the screen reader after a wrong key: %1 is what was typed (&quot;Q&quot;), %2 the key to press (&quot;W, left ring finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hai premuto %1. %2</translation>
     </message>
     <message>
         <source>The line: %1</source>
         <extracomment>Said by the screen reader as a drill line with spaces comes: %1 is the line spelled out (&quot;F, three spaces, J&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La riga: %1</translation>
     </message>
     <message>
         <source>exclamation mark</source>
-        <translation type="unfinished"></translation>
+        <translation>punto esclamativo</translation>
     </message>
     <message>
         <source>quotation mark</source>
-        <translation type="unfinished"></translation>
+        <translation>virgolette</translation>
     </message>
     <message>
         <source>hash</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelletto</translation>
     </message>
     <message>
         <source>dollar</source>
-        <translation type="unfinished"></translation>
+        <translation>dollaro</translation>
     </message>
     <message>
         <source>percent</source>
-        <translation type="unfinished"></translation>
+        <translation>percento</translation>
     </message>
     <message>
         <source>ampersand</source>
-        <translation type="unfinished"></translation>
+        <translation>e commerciale</translation>
     </message>
     <message>
         <source>apostrophe</source>
-        <translation type="unfinished"></translation>
+        <translation>apostrofo</translation>
     </message>
     <message>
         <source>open bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parentesi aperta</translation>
     </message>
     <message>
         <source>close bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parentesi chiusa</translation>
     </message>
     <message>
         <source>asterisk</source>
-        <translation type="unfinished"></translation>
+        <translation>asterisco</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>più</translation>
     </message>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>virgola</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>meno</translation>
     </message>
     <message>
         <source>full stop</source>
-        <translation type="unfinished"></translation>
+        <translation>punto</translation>
     </message>
     <message>
         <source>slash</source>
-        <translation type="unfinished"></translation>
+        <translation>barra</translation>
     </message>
     <message>
         <source>colon</source>
-        <translation type="unfinished"></translation>
+        <translation>due punti</translation>
     </message>
     <message>
         <source>semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>punto e virgola</translation>
     </message>
     <message>
         <source>less than</source>
-        <translation type="unfinished"></translation>
+        <translation>minore di</translation>
     </message>
     <message>
         <source>equals</source>
-        <translation type="unfinished"></translation>
+        <translation>uguale</translation>
     </message>
     <message>
         <source>greater than</source>
-        <translation type="unfinished"></translation>
+        <translation>maggiore di</translation>
     </message>
     <message>
         <source>question mark</source>
-        <translation type="unfinished"></translation>
+        <translation>punto interrogativo</translation>
     </message>
     <message>
         <source>at sign</source>
-        <translation type="unfinished"></translation>
+        <translation>chiocciola</translation>
     </message>
     <message>
         <source>open square bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parentesi quadra aperta</translation>
     </message>
     <message>
         <source>backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>barra rovesciata</translation>
     </message>
     <message>
         <source>close square bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parentesi quadra chiusa</translation>
     </message>
     <message>
         <source>caret</source>
-        <translation type="unfinished"></translation>
+        <translation>accento circonflesso</translation>
     </message>
     <message>
         <source>underscore</source>
-        <translation type="unfinished"></translation>
+        <translation>trattino basso</translation>
     </message>
     <message>
         <source>backtick</source>
-        <translation type="unfinished"></translation>
+        <translation>accento grave</translation>
     </message>
     <message>
         <source>open curly bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parentesi graffa aperta</translation>
     </message>
     <message>
         <source>vertical bar</source>
-        <translation type="unfinished"></translation>
+        <translation>barra verticale</translation>
     </message>
     <message>
         <source>close curly bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parentesi graffa chiusa</translation>
     </message>
     <message>
         <source>tilde</source>
-        <translation type="unfinished"></translation>
+        <translation>tilde</translation>
     </message>
     <message>
         <source>Space</source>
         <extracomment>A character&apos;s name, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spazio</translation>
     </message>
     <message>
         <source>Enter</source>
         <extracomment>A key&apos;s name, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>due</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>tre</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quattro</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinque</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>sei</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sette</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>otto</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>nove</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>dieci</translation>
     </message>
     <message>
         <source>%1 spaces</source>
         <extracomment>A run of spaces in a drill line spelled out; %1 is how many, 2 or more, as a word up to ten (&quot;three&quot;) and in figures above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 spazi</translation>
     </message>
     <message>
         <source>space</source>
         <extracomment>One space in a drill line spelled out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>spazio</translation>
     </message>
     <message>
         <source>Shift</source>
         <extracomment>A key&apos;s name, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maiusc</translation>
     </message>
     <message>
         <source>AltGr</source>
         <extracomment>A key&apos;s name, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AltGr</translation>
     </message>
     <message>
         <source>left hand, little finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>mano sinistra, mignolo acceso</translation>
     </message>
     <message>
         <source>left hand, ring finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>mano sinistra, anulare acceso</translation>
     </message>
     <message>
         <source>left hand, middle finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>mano sinistra, medio acceso</translation>
     </message>
     <message>
         <source>left hand, index finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>mano sinistra, indice acceso</translation>
     </message>
     <message>
         <source>right hand, little finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>mano destra, mignolo acceso</translation>
     </message>
     <message>
         <source>right hand, ring finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>mano destra, anulare acceso</translation>
     </message>
     <message>
         <source>right hand, middle finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>mano destra, medio acceso</translation>
     </message>
     <message>
         <source>right hand, index finger lit</source>
-        <translation type="unfinished"></translation>
+        <translation>mano destra, indice acceso</translation>
     </message>
     <message>
         <source>left hand, four fingers lit</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mano sinistra, quattro dita accese</translation>
     </message>
     <message>
         <source>right hand, four fingers lit</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mano destra, quattro dita accese</translation>
     </message>
     <message>
         <source>left hand, thumb lit</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mano sinistra, pollice acceso</translation>
     </message>
     <message>
         <source>right hand, thumb lit</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mano destra, pollice acceso</translation>
     </message>
     <message>
         <source>left hand</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mano sinistra</translation>
     </message>
     <message>
         <source>right hand</source>
         <extracomment>A hand picture&apos;s name for the screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mano destra</translation>
     </message>
     <message>
         <source>Next: %1</source>
         <extracomment>What the guide marks, as the screen reader says it while the child types: %1 is the key and its finger (&quot;W, left ring finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prossimo: %1</translation>
     </message>
     <message>
         <source>Marked: %1</source>
         <extracomment>What the guide marks, as the screen reader says it in a lesson: %1 is the key and its finger (&quot;W, left ring finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Segnato: %1</translation>
     </message>
     <message>
         <source>Space, thumbs</source>
         <extracomment>What the guide marks: the space bar, pressed with a thumb.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spazio, pollici</translation>
     </message>
     <message>
         <source>%1, four fingers of each hand</source>
         <extracomment>The home keys the guide marks, as the screen reader says them: %1 is the keys (&quot;A S D F J K L ;&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, quattro dita di ogni mano</translation>
     </message>
     <message>
         <source>Home position: %1</source>
         <extracomment>%1 is the home keys and the fingers (&quot;A S D F J K L ;, four fingers of each hand&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Posizione base: %1</translation>
     </message>
     <message>
         <source>Shift with both little fingers</source>
         <extracomment>What to press first, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maiusc con tutti e due i mignoli</translation>
     </message>
     <message>
         <source>Shift with the left little finger</source>
         <extracomment>What to press first, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maiusc con il mignolo sinistro</translation>
     </message>
     <message>
         <source>Shift with the right little finger</source>
         <extracomment>What to press first, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maiusc con il mignolo destro</translation>
     </message>
     <message>
         <source>AltGr with the right thumb</source>
         <extracomment>What to press first, as the screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AltGr con il pollice destro</translation>
     </message>
     <message>
         <source>%1 and AltGr with the right thumb</source>
         <extracomment>What to press first, as the screen reader says it: %1 is the Shift to hold (&quot;Shift with the left little finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e AltGr con il pollice destro</translation>
     </message>
     <message>
         <source>the accent key for %1</source>
         <extracomment>The key to press for an accent: %1 is the character it is for (&quot;É&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il tasto dell&apos;accento per %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>The key to press and its finger: %1 is the key (&quot;W&quot;), %2 the finger (&quot;left ring finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, then %2</source>
         <extracomment>What to press, in order: %1 is what to hold first (&quot;Shift with the right little finger&quot;), %2 the key and its finger (&quot;W, left ring finger&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, poi %2</translation>
     </message>
     <message>
         <source>Info, Help and Exit</source>
         <extracomment>The name for the screen reader of the start screen&apos;s frame of buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info, Aiuto ed Esci</translation>
     </message>
     <message>
         <source>Timed Drill typing</source>
         <extracomment>The name for the screen reader of the box the Timed Drill is typed in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro della Gara a tempo</translation>
     </message>
     <message>
         <source>cursor box</source>
         <extracomment>The name for the screen reader of the box round the next character to type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>riquadro del cursore</translation>
     </message>
     <message>
         <source>backdrop</source>
         <extracomment>The name for the screen reader of the blue band behind the lesson and drill frames.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sfondo</translation>
     </message>
 </context>
 <context>
@@ -457,39 +457,39 @@
     <message>
         <source>Tapwell&apos;s progress file was damaged. It was kept as %1, and a new record was started.</source>
         <extracomment>%1 is the file the damaged record was kept as.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei progressi di Tapwell era rovinato. È stato tenuto come %1, e ne è stato iniziato uno nuovo.</translation>
     </message>
     <message>
         <source>Tapwell cannot start</source>
         <extracomment>The title of the message that says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell non può partire</translation>
     </message>
     <message>
         <source>Keyboard</source>
         <extracomment>The title of a message: the keyboard chosen could not be kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera</translation>
     </message>
     <message>
         <source>Tapwell cannot save progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell non può salvare i progressi.</translation>
     </message>
     <message>
         <source>%1 Typing works as always, but it is not being kept.</source>
         <extracomment>%1 is the sentence before, as &quot;Tapwell cannot save progress: the disk is full.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Puoi scrivere come sempre, ma non viene salvato niente.</translation>
     </message>
     <message>
         <source>Tapwell cannot save your choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell non può salvare le tue scelte</translation>
     </message>
     <message>
         <source>Tapwell could not write its settings file %1: %2.</source>
         <extracomment>%1 is the settings file; %2 is why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell non ha potuto scrivere il suo file delle impostazioni %1: %2.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
 </context>
 <context>
@@ -497,32 +497,32 @@
     <message>
         <source>fox</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>volpe</translation>
     </message>
     <message>
         <source>owl</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gufo</translation>
     </message>
     <message>
         <source>cat</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gatto</translation>
     </message>
     <message>
         <source>frog</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rana</translation>
     </message>
     <message>
         <source>bear</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>orso</translation>
     </message>
     <message>
         <source>fish</source>
         <extracomment>A child&apos;s picture, as a parent and a screen reader hear it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pesce</translation>
     </message>
 </context>
 <context>
@@ -530,12 +530,12 @@
     <message>
         <source>%1 words per minute</source>
         <extracomment>A drill&apos;s result, shown under the typed line. %1 is a whole number: &quot;60&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 parole al minuto</translation>
     </message>
     <message>
         <source>%1% accuracy</source>
         <extracomment>A drill&apos;s result, shown under the typed line. %1 is a whole number: &quot;92&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1% di precisione</translation>
     </message>
 </context>
 <context>
@@ -543,17 +543,17 @@
     <message>
         <source>This keyboard has too few words for these rows: type their keys.</source>
         <extracomment>Above a Word Drill line made of the rows&apos; characters, when the child&apos;s language has too few words that the chosen rows can type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questa tastiera ha poche parole per queste file: scrivi i loro tasti.</translation>
     </message>
     <message>
         <source>Practised:%1</source>
         <extracomment>Under a Tricky Keys line: the keys it gave most. %1 is the keys, each with a space before it: &quot; W S X&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tasti allenati:%1</translation>
     </message>
     <message>
         <source>All your keys are secure! Try a new row.</source>
         <extracomment>Above a Tricky Keys line, when no key of the chosen rows is missed any more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conosci bene tutti i tuoi tasti! Prova una fila nuova.</translation>
     </message>
 </context>
 <context>
@@ -561,37 +561,37 @@
     <message>
         <source>it is a folder, not a regular file</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è una cartella, non un file normale</translation>
     </message>
     <message>
         <source>it is a named pipe, not a regular file</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è una pipe con nome, non un file normale</translation>
     </message>
     <message>
         <source>it is a device, not a regular file</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è un dispositivo, non un file normale</translation>
     </message>
     <message>
         <source>it is a socket, not a regular file</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è un socket, non un file normale</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
     <message>
         <source>it is larger than %1 bytes</source>
         <extracomment>Why a file cannot be read, after &quot;Tapwell cannot read its … file PATH: &quot;. %1 is a number of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è più grande di %1 byte</translation>
     </message>
     <message>
         <source>it is not a PCM wave file</source>
         <extracomment>Why a sound file cannot be played, after its path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non è un file audio WAV PCM</translation>
     </message>
 </context>
 <context>
@@ -599,92 +599,92 @@
     <message>
         <source>Enter</source>
         <extracomment>A key&apos;s name, as in &quot;Press Enter three times: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio</translation>
     </message>
     <message>
         <source>Shift</source>
         <extracomment>A key&apos;s name, as in &quot;Press Shift three times: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maiusc</translation>
     </message>
     <message>
         <source>left</source>
         <extracomment>A hand, as in &quot;Use the little finger of the left hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sinistra</translation>
     </message>
     <message>
         <source>right</source>
         <extracomment>A hand, as in &quot;Use the little finger of the right hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>destra</translation>
     </message>
     <message>
         <source>little</source>
         <extracomment>A finger, as in &quot;Use the little finger of the left hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mignolo</translation>
     </message>
     <message>
         <source>ring</source>
         <extracomment>A finger, as in &quot;Use the ring finger of the left hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>anulare</translation>
     </message>
     <message>
         <source>middle</source>
         <extracomment>A finger, as in &quot;Use the middle finger of the left hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>medio</translation>
     </message>
     <message>
         <source>index</source>
         <extracomment>A finger, as in &quot;Use the index finger of the left hand.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>indice</translation>
     </message>
     <message>
         <source>home</source>
         <extracomment>A row of keys, as in &quot;This row is called the home row.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>centrale</translation>
     </message>
     <message>
         <source>top</source>
         <extracomment>A row of keys, as in &quot;This row is called the top row.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in alto</translation>
     </message>
     <message>
         <source>bottom</source>
         <extracomment>A row of keys, as in &quot;This row is called the bottom row.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in basso</translation>
     </message>
     <message>
         <source>number</source>
         <extracomment>A row of keys, as in &quot;This row is called the number row.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dei numeri</translation>
     </message>
     <message>
         <source>any</source>
         <extracomment>Any row of keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a scelta</translation>
     </message>
     <message>
         <source>Home</source>
         <extracomment>A row of keys, as a title: &quot;Home Row&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Centrale</translation>
     </message>
     <message>
         <source>Top</source>
         <extracomment>A row of keys, as a title: &quot;Top Row&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In alto</translation>
     </message>
     <message>
         <source>Bottom</source>
         <extracomment>A row of keys, as a title: &quot;Bottom Row&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In basso</translation>
     </message>
     <message>
         <source>Number</source>
         <extracomment>A row of keys, as a title: &quot;Number Row&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dei numeri</translation>
     </message>
     <message>
         <source>Any</source>
         <extracomment>Any row of keys, as a title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A scelta</translation>
     </message>
 </context>
 <context>
@@ -697,7 +697,12 @@ the right side of the
 bottom row with the little
 finger of the right hand.</source>
         <extracomment>A row lesson, before the shifted keys of the left hand; printed a line for each line break (about 30 characters a line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ora prova a usare il tasto Maiusc.
+Quando scrivi con la mano
+sinistra, tieni premuto il
+tasto Maiusc a destra della
+fila in basso con il mignolo
+della mano destra.</translation>
     </message>
     <message>
         <source>Now try using the Shift key.
@@ -707,36 +712,49 @@ the left side of the
 bottom row with the little
 finger of the left hand.</source>
         <extracomment>A row lesson, before the shifted keys of the right hand; printed a line for each line break (about 30 characters a line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ora prova a usare il tasto Maiusc.
+Quando scrivi con la mano
+destra, tieni premuto il
+tasto Maiusc a sinistra della
+fila in basso con il mignolo
+della mano sinistra.</translation>
     </message>
     <message>
         <source>Use the %1 finger of the
 %2 hand.
 </source>
         <extracomment>Keyboard Practice, above the keys to press; printed a line for each line break (about 30 characters a line). %1 is a finger&apos;s name (little, ring, middle, index), %2 a hand&apos;s (left, right).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usa il tuo %1
+della mano %2.
+</translation>
     </message>
     <message>
         <source>The %1 finger of the 
 %2 hand is used to 
 press 1 key:%3</source>
         <extracomment>A row lesson, above the keys to press; printed a line for each line break (about 30 characters a line). %1 is a finger&apos;s name (little, ring, middle, index), %2 a hand&apos;s (left, right), %3 the key, with a space before it: &quot; J&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo %1 della
+mano %2 preme
+1 tasto:%3</translation>
     </message>
     <message numerus="yes">
         <source>The %1 finger of the 
 %2 hand is used to 
 press %n keys:%3</source>
         <extracomment>A row lesson, above the keys to press; printed a line for each line break (about 30 characters a line). %1 is a finger&apos;s name (little, ring, middle, index), %2 a hand&apos;s (left, right), %3 the keys, each with a space before it: &quot; J H Y&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il tuo %1 della
+mano %2 preme
+%n tasto:%3</numerusform>
+            <numerusform>Il tuo %1 della
+mano %2 preme
+%n tasti:%3</numerusform>
         </translation>
     </message>
     <message>
         <source>Press %1 three times: </source>
         <extracomment>Keyboard Practice and the row lessons; the key&apos;s presses are typed after it. %1 is the key: a character, &quot;Enter&quot; or &quot;Shift&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Premi %1 tre volte: </translation>
     </message>
 </context>
 <context>
@@ -748,7 +766,12 @@ for typing. It does not cover
 function, control, or other 
 keys on the computer keyboard.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questo programma ti insegna i
+tasti delle lettere e dei
+numeri. Non parla dei tasti
+funzione, dei tasti di
+controllo o degli altri tasti
+della tastiera.</translation>
     </message>
     <message>
         <source>Shown is the computer keyboard.
@@ -756,13 +779,18 @@ Note there are four rows of
 keys. At the bottom of the 
 keyboard is the space bar.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ecco la tastiera del computer.
+Guarda: ci sono quattro file
+di tasti. In fondo alla
+tastiera c&apos;è la barra
+spaziatrice.</translation>
     </message>
     <message>
         <source>This row is called the {row}
 row.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters. {row} is a row&apos;s name (home, top, bottom, number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questa fila si chiama
+fila {row}.</translation>
     </message>
     <message>
         <source>The starting position for
@@ -770,7 +798,10 @@ all typing strokes is the
 home row. Your fingers should
 always rest on this row.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Per scrivere parti sempre
+dalla fila centrale. Le tue
+dita stanno sempre appoggiate
+su questa fila.</translation>
     </message>
     <message>
         <source>Your left hand rests on the
@@ -780,7 +811,12 @@ on the {home5} {home6} {home7} {home8} keys (little
 finger on {home8}). Place your
 hands in the home position.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters. {home1}..{home8} are the captions of the keys the fingers rest on, left little finger to right little finger.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La mano sinistra sta sui
+tasti {home1} {home2} {home3} {home4} (mignolo
+su {home1}). La mano destra sta
+sui tasti {home5} {home6} {home7} {home8} (mignolo
+su {home8}). Metti le mani
+in posizione base.</translation>
     </message>
     <message>
         <source>The Enter key is used to 
@@ -791,7 +827,12 @@ right hand.
 
 Press Enter a few times.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il tasto Invio dice al
+computer che hai finito di
+scrivere qualcosa. Usa il
+mignolo della mano destra.
+
+Premi Invio qualche volta.</translation>
     </message>
     <message>
         <source>The space bar is used to
@@ -802,7 +843,13 @@ thumb.
 
 Tap the space bar a few times.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La barra spaziatrice mette
+gli spazi tra le lettere e
+le parole. La premi con il
+pollice sinistro o destro.
+
+Premi la barra spaziatrice
+qualche volta.</translation>
     </message>
     <message>
         <source>On both ends of the bottom
@@ -813,7 +860,13 @@ type a letter without pressing
 Shift, a lower case letter is
 typed.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ai due lati della fila in
+basso ci sono i tasti Maiusc.
+Trovali. Si premono con i
+mignoli. Se scrivi una
+lettera senza premere
+Maiusc, esce una lettera
+minuscola.</translation>
     </message>
     <message>
         <source>If you hold down Shift and
@@ -823,7 +876,13 @@ case letter is typed.
 Note two characters are on
 the number and symbol keys.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se tieni premuto Maiusc e
+premi una lettera, esce la
+lettera maiuscola.
+
+Guarda: sui tasti dei numeri
+e dei simboli ci sono due
+caratteri.</translation>
     </message>
     <message>
         <source>If you press one of these
@@ -833,7 +892,12 @@ of the key is typed. If Shift
 is held and the key pressed,
 the upper character is typed.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se premi uno di questi tasti
+senza Maiusc, esce il
+carattere in basso sul tasto.
+Se tieni premuto Maiusc e
+premi il tasto, esce il
+carattere in alto.</translation>
     </message>
     <message>
         <source>More on the Shift keys later.
@@ -843,7 +907,12 @@ the selection menu where
 you can pick which row of
 keys you want to learn.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dei tasti Maiusc parliamo
+dopo.
+
+Adesso torniamo al menu,
+dove puoi scegliere quale
+fila di tasti vuoi imparare.</translation>
     </message>
     <message>
         <source>Learn keys of {row} row.
@@ -853,13 +922,21 @@ find the keys while you look
 at the screen to see where
 the keys are.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters. {row} is a row&apos;s name (home, top, bottom, number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impara i tasti della
+fila {row}.
+
+Quando scrivi, lascia che le
+dita trovino i tasti, mentre
+guardi lo schermo per vedere
+dove sono i tasti.</translation>
     </message>
     <message>
         <source>Make sure your hands are in
 home position before starting.</source>
         <extracomment>A lesson page, printed line by line: each line break starts a new line of about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Controlla che le mani siano
+in posizione base prima di
+cominciare.</translation>
     </message>
 </context>
 <context>
@@ -867,12 +944,12 @@ home position before starting.</source>
     <message>
         <source>usage: tapwell --export-progress FILE.csv (or - for standard output)</source>
         <extracomment>The command line&apos;s usage; the option&apos;s name stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uso: tapwell --export-progress FILE.csv (oppure - per lo standard output)</translation>
     </message>
     <message>
         <source>the progress file was damaged; it was kept as %1 and a new one started, so there is nothing to export.</source>
         <extracomment>On the command line, exporting the record. %1 is the path the damaged file was kept at.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il file dei progressi era rovinato; è stato tenuto come %1 e ne è stato iniziato uno nuovo, quindi non c&apos;è niente da esportare.</translation>
     </message>
 </context>
 <context>
@@ -880,19 +957,19 @@ home position before starting.</source>
     <message>
         <source>Enter</source>
         <extracomment>The caption of the on-screen keyboard&apos;s Enter key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio</translation>
     </message>
     <message>
         <source>Shift</source>
         <extracomment>The caption of the on-screen keyboard&apos;s left Shift key.
 ----------
 The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maiusc</translation>
     </message>
     <message>
         <source>AltGr</source>
         <extracomment>The caption of the on-screen keyboard&apos;s AltGr key (right of the space bar).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AltGr</translation>
     </message>
 </context>
 <context>
@@ -900,362 +977,362 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>%1 is not a plug-in of this Tapwell</source>
         <extracomment>Why a part of Tapwell cannot be loaded. %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un plug-in di questo Tapwell</translation>
     </message>
     <message>
         <source>%1 is not installed</source>
         <extracomment>Why a part of Tapwell cannot be loaded. %1 is the file&apos;s name: &quot;tapwell-sound.so&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è installato</translation>
     </message>
     <message>
         <source>Tapwell cannot load the part of it that draws &quot;My Progress&quot;: %1. Installing Tapwell again will mend it.</source>
         <extracomment>A message when My Progress is asked for. %1 is why the part cannot be loaded: &quot;… is not installed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell non può caricare la sua parte che disegna «I miei progressi»: %1. Installare di nuovo Tapwell la riparerà.</translation>
     </message>
 </context>
 <context>
     <name>ProgressWords</name>
     <message>
         <source>Word Drill</source>
-        <translation type="unfinished"></translation>
+        <translation>Esercizio di parole</translation>
     </message>
     <message>
         <source>Character Drill</source>
-        <translation type="unfinished"></translation>
+        <translation>Esercizio di tasti</translation>
     </message>
     <message>
         <source>Timed Drill</source>
-        <translation type="unfinished"></translation>
+        <translation>Gara a tempo</translation>
     </message>
     <message>
         <source>1 day</source>
         <comment>typed on</comment>
         <extracomment>As in &quot;9 lines typed on 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 giorno</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
         <comment>typed on</comment>
         <extracomment>As in &quot;9 lines typed on 3 days&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the items of a list, as in &quot;E, S or D&quot; and &quot;Q 40%, P 6%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Space</source>
         <extracomment>A key&apos;s name: the space bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spazio</translation>
     </message>
     <message>
         <source>Enter</source>
         <extracomment>A key&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio</translation>
     </message>
     <message>
         <source>Shift</source>
         <extracomment>A key&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maiusc</translation>
     </message>
     <message>
         <source>Your left little finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo mignolo sinistro sbaglia di più: %1</translation>
     </message>
     <message>
         <source>Your left ring finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo anulare sinistro sbaglia di più: %1</translation>
     </message>
     <message>
         <source>Your left middle finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo medio sinistro sbaglia di più: %1</translation>
     </message>
     <message>
         <source>Your left index finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo indice sinistro sbaglia di più: %1</translation>
     </message>
     <message>
         <source>Your right little finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo mignolo destro sbaglia di più: %1</translation>
     </message>
     <message>
         <source>Your right ring finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo anulare destro sbaglia di più: %1</translation>
     </message>
     <message>
         <source>Your right middle finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo medio destro sbaglia di più: %1</translation>
     </message>
     <message>
         <source>Your right index finger misses most: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo indice destro sbaglia di più: %1</translation>
     </message>
     <message>
         <source>another key</source>
         <extracomment>What was typed instead of the key asked for, when it is none of the keyboard&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un altro tasto</translation>
     </message>
     <message>
         <source>Never asked for yet</source>
         <extracomment>A key of the trouble map.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non ancora chiesto</translation>
     </message>
     <message>
         <source>Came up once</source>
         <extracomment>How often a key of the trouble map was asked for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chiesto una volta</translation>
     </message>
     <message numerus="yes">
         <source>Came up %n times</source>
         <extracomment>How often a key of the trouble map was asked for.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Chiesto %n volta</numerusform>
+            <numerusform>Chiesto %n volte</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, never missed</source>
         <extracomment>%1 is how often the key came up: &quot;Came up 3 times&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, mai sbagliato</translation>
     </message>
     <message>
         <source>%1, missed once</source>
         <extracomment>%1 is how often the key came up: &quot;Came up 3 times&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, sbagliato una volta</translation>
     </message>
     <message numerus="yes">
         <source>%1, missed %n times</source>
         <extracomment>%1 is how often the key came up: &quot;Came up 88 times&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, sbagliato %n volta</numerusform>
+            <numerusform>%1, sbagliato %n volte</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>A list of keys: %1 is all but the last (&quot;E, S&quot;), %2 the last (&quot;D&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1; most often typed instead: %2</source>
         <extracomment>%1 is how often the key came up and was missed: &quot;Came up 88 times, missed 16 times&quot;; %2 is the keys typed instead, as &quot;E&quot; or &quot;E, S or D&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; scritto più spesso al suo posto: %2</translation>
     </message>
     <message>
         <source>This key got better this week: %1</source>
         <extracomment>%1 is the key, as &quot;Space&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questo tasto è migliorato questa settimana: %1</translation>
     </message>
     <message numerus="yes">
         <source>These keys got better this week: %1</source>
         <extracomment>%1 is the keys, as &quot;D K ;&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Questo tasto è migliorato questa settimana: %1</numerusform>
+            <numerusform>Questi tasti sono migliorati questa settimana: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your best line: %n words per minute in the Timed Drill, on %1</source>
         <extracomment>%1 is the day, as &quot;8 December 2026&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La tua riga migliore: %n parola al minuto nella Gara a tempo, il %1</numerusform>
+            <numerusform>La tua riga migliore: %n parole al minuto nella Gara a tempo, il %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your best line: %n words per minute in the Word Drill, on %1</source>
         <extracomment>%1 is the day, as &quot;8 December 2026&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La tua riga migliore: %n parola al minuto nell&apos;Esercizio di parole, il %1</numerusform>
+            <numerusform>La tua riga migliore: %n parole al minuto nell&apos;Esercizio di parole, il %1</numerusform>
         </translation>
     </message>
     <message>
         <source>No key asked for yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessun tasto chiesto</translation>
     </message>
     <message>
         <source>No key missed yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessun tasto sbagliato</translation>
     </message>
     <message>
         <source>%1 %2%</source>
         <extracomment>A key and how often it is missed: %1 is the key, %2 the percentage (&quot;Q 40%&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2%</translation>
     </message>
     <message>
         <source>Missed most: %1</source>
         <extracomment>%1 is the keys missed most, worst first: &quot;Q 40%, semicolon 35%, P 6%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sbagliati di più: %1</translation>
     </message>
     <message>
         <source>%1&apos;s progress: nothing typed yet.</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Progressi di %1: ancora niente di scritto.</translation>
     </message>
     <message>
         <source>%1&apos;s progress: 1 line typed on %2.</source>
         <extracomment>%1 is the child&apos;s name; %2 is the days, as &quot;1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Progressi di %1: 1 riga scritta in %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1&apos;s progress: %n lines typed on %2.</source>
         <extracomment>%1 is the child&apos;s name; %2 is the days, as &quot;3 days&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Progressi di %1: %n riga scritta in %2.</numerusform>
+            <numerusform>Progressi di %1: %n righe scritte in %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>meno di un minuto</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minuto</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
         </translation>
     </message>
     <message>
         <source>1 hour %1</source>
         <extracomment>A time: %1 is the minutes past the hour, as &quot;5 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 ora %1</translation>
     </message>
     <message numerus="yes">
         <source>%n hours %1</source>
         <extracomment>A time: %1 is the minutes past the hours, as &quot;5 minutes&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ora %1</numerusform>
+            <numerusform>%n ore %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words per minute</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parola al minuto</numerusform>
+            <numerusform>%n parole al minuto</numerusform>
         </translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>An accuracy, as &quot;96%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1: %2 today</source>
         <extracomment>%1 is the activity (&quot;Word Drill&quot;), %2 its latest figure (&quot;14 words per minute&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 oggi</translation>
     </message>
     <message>
         <source>%1: %2 yesterday</source>
         <extracomment>%1 is the activity (&quot;Word Drill&quot;), %2 its latest figure (&quot;14 words per minute&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ieri</translation>
     </message>
     <message>
         <source>%1: %2 on %3</source>
         <extracomment>%1 is the activity (&quot;Word Drill&quot;), %2 its latest figure (&quot;14 words per minute&quot;), %3 the day of it (&quot;5 December&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 il %3</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The end of a sentence: %1 is all of it, as &quot;Word Drill: 14 words per minute today&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>%1, steady over the last 4 weeks.</source>
         <extracomment>%1 is the activity&apos;s latest figure, as &quot;Word Drill: 14 words per minute today&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, stabile nelle ultime 4 settimane.</translation>
     </message>
     <message>
         <source>%1, up from %2 over the last 4 weeks.</source>
         <extracomment>%1 is the activity&apos;s latest figure, as &quot;Word Drill: 14 words per minute today&quot;; %2 the figure of the weeks before, as &quot;10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, in salita da %2 nelle ultime 4 settimane.</translation>
     </message>
     <message>
         <source>%1, down from %2 over the last 4 weeks.</source>
         <extracomment>%1 is the activity&apos;s latest figure, as &quot;Word Drill: 14 words per minute today&quot;; %2 the figure of the weeks before, as &quot;10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, in discesa da %2 nelle ultime 4 settimane.</translation>
     </message>
     <message>
         <source>Nothing typed in the last 4 weeks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente di scritto nelle ultime 4 settimane.</translation>
     </message>
     <message>
         <source>Nothing typed this week yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora niente di scritto questa settimana.</translation>
     </message>
     <message>
         <source>This week: %1.</source>
         <extracomment>%1 is how long, as &quot;25 minutes&quot; or &quot;1 hour 5 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questa settimana: %1.</translation>
     </message>
     <message>
         <source>Ready for the Home Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronti per la lezione Fila centrale</translation>
     </message>
     <message>
         <source>Ready for the Top Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronti per la lezione Fila in alto</translation>
     </message>
     <message>
         <source>Ready for the Bottom Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronti per la lezione Fila in basso</translation>
     </message>
     <message>
         <source>Ready for the Number Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronti per la lezione Fila dei numeri</translation>
     </message>
     <message>
         <source>Try Tricky Keys: %1 needs practice</source>
         <extracomment>%1 is a key, as &quot;Q&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prova i Tasti difficili: %1 va allenato</translation>
     </message>
     <message numerus="yes">
         <source>Try Tricky Keys: %1 and %2 need practice</source>
         <extracomment>%1 is all the keys but the last, as &quot;Q, P&quot;; %2 the last, as &quot;;&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Prova i Tasti difficili: %1 e %2 vanno allenati</numerusform>
+            <numerusform>Prova i Tasti difficili: %1 e %2 vanno allenati</numerusform>
         </translation>
     </message>
     <message>
         <source>Practise a little every day: 10 minutes is plenty</source>
-        <translation type="unfinished"></translation>
+        <translation>Esercitati un po&apos; ogni giorno: 10 minuti bastano</translation>
     </message>
     <message>
         <source>&amp;Go to the Home Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vai alla lezione Fila centrale</translation>
     </message>
     <message>
         <source>&amp;Go to the Top Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vai alla lezione Fila in alto</translation>
     </message>
     <message>
         <source>&amp;Go to the Bottom Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vai alla lezione Fila in basso</translation>
     </message>
     <message>
         <source>&amp;Go to the Number Row lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vai alla lezione Fila dei numeri</translation>
     </message>
     <message>
         <source>&amp;Go to Tricky Keys</source>
         <extracomment>A button, beside &quot;Try Tricky Keys: Q and ; need practice&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vai ai Tasti difficili</translation>
     </message>
     <message>
         <source>&amp;Go and type</source>
         <extracomment>A button, beside &quot;Practise a little every day&quot;: to the menu, to choose what to type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vai a scrivere</translation>
     </message>
 </context>
 <context>
@@ -1263,105 +1340,105 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>the disk is full</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il disco è pieno</translation>
     </message>
     <message>
         <source>another program is using the progress file</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un altro programma sta usando il file dei progressi</translation>
     </message>
     <message>
         <source>the progress file cannot be written to</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non si può scrivere nel file dei progressi</translation>
     </message>
     <message>
         <source>the progress file cannot be opened</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il file dei progressi non si può aprire</translation>
     </message>
     <message>
         <source>the progress file could not be written (the disk may be full or failing)</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il file dei progressi non è stato scritto (forse il disco è pieno o rovinato)</translation>
     </message>
     <message>
         <source>the progress file is damaged</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il file dei progressi è rovinato</translation>
     </message>
     <message>
         <source>the progress file could not be used</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il file dei progressi non si è potuto usare</translation>
     </message>
     <message>
         <source>the progress file was made by a newer Tapwell; it is kept as it is</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il file dei progressi viene da un Tapwell più nuovo; resta com&apos;è</translation>
     </message>
     <message>
         <source>the progress file is not one of Tapwell&apos;s</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il file dei progressi non è di Tapwell</translation>
     </message>
     <message>
         <source>the progress file is damaged and cannot be moved aside</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il file dei progressi è rovinato e non si può spostare da parte</translation>
     </message>
     <message>
         <source>the progress file could not be updated</source>
         <extracomment>Why progress cannot be saved, after &quot;Tapwell cannot save progress:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il file dei progressi non si è potuto aggiornare</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
         <extracomment>Why progress cannot be saved: %1 is where the progress file should be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 è una cartella</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
         <extracomment>Why progress cannot be saved: %1 is the folder of the progress file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la cartella %1 non si può creare</translation>
     </message>
     <message>
         <source>Tapwell cannot save progress: %1.</source>
         <extracomment>%1 is why, as &quot;the disk is full&quot; or &quot;the progress file is damaged&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell non può salvare i progressi: %1.</translation>
     </message>
     <message>
         <source>Please type a name of 1 to %1 letters.</source>
         <extracomment>%1 is the most letters a name may have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi un nome da 1 a %1 lettere.</translation>
     </message>
     <message>
         <source>There is a child called %1 already.</source>
         <extracomment>%1 is the name typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;è già un bambino che si chiama %1.</translation>
     </message>
     <message>
         <source>The last child cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ultimo bambino non si può togliere.</translation>
     </message>
     <message>
         <source>The progress record cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei progressi non si può leggere.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a file.</source>
         <extracomment>%1 is the file asked for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 è una cartella, non un file.</translation>
     </message>
     <message>
         <source>%1 is not a plain file; Tapwell writes only to a plain file or a new one (or &quot;-&quot; for standard output).</source>
         <extracomment>%1 is the file asked for; &quot;-&quot; is what is typed for standard output.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file normale; Tapwell scrive solo in un file normale o in uno nuovo (oppure «-» per lo standard output).</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
         <extracomment>%1 is the file; %2 is why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non posso scrivere %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1369,69 +1446,69 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>the folder %1 cannot be made</source>
         <extracomment>Why the options cannot be saved. %1 is a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la cartella %1 non si può creare</translation>
     </message>
 </context>
 <context>
     <name>TroubleMap</name>
     <message>
         <source>Shift is counted with the key it is held for</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiusc si conta con il tasto per cui viene tenuto premuto</translation>
     </message>
     <message>
         <source>Space bar: %1</source>
         <extracomment>%1 is what the space bar&apos;s numbers say, as &quot;Came up 88 times, missed 16 times&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra spaziatrice: %1</translation>
     </message>
     <message>
         <source>Space bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra spaziatrice</translation>
     </message>
 </context>
 <context>
     <name>tapwell::ChildChooser</name>
     <message>
         <source>Who is typing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chi sta scrivendo?</translation>
     </message>
     <message>
         <source>&amp;Add a child…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi un bambino…</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
         <extracomment>Renames the child whose button has the focus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rinomina…</translation>
     </message>
     <message>
         <source>Re&amp;move…</source>
         <extracomment>Removes the child whose button has the focus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;muovi…</translation>
     </message>
     <message>
         <source>%1 (key %2)</source>
         <extracomment>A child&apos;s button: %1 is the child&apos;s name, %2 the number key that chooses them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tasto %2)</translation>
     </message>
     <message>
         <source>Add a child</source>
         <extracomment>The title of the window that asks for the new child&apos;s name and picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi un bambino</translation>
     </message>
     <message>
         <source>Rename %1</source>
         <extracomment>The title of the window that asks for a new name: %1 is the child&apos;s name now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina %1</translation>
     </message>
     <message>
         <source>Remove %1</source>
         <extracomment>The title of the question before a child is removed: %1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi %1</translation>
     </message>
     <message>
         <source>Remove %1, and everything Tapwell has kept of %1&apos;s typing?</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere %1, e tutto quello che Tapwell ha tenuto di come scrive %1?</translation>
     </message>
 </context>
 <context>
@@ -1439,12 +1516,12 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>&amp;Name:</source>
         <extracomment>The child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>Picture:</source>
         <extracomment>Above the pictures a child chooses from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Immagine:</translation>
     </message>
 </context>
 <context>
@@ -1452,57 +1529,57 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>Typing now</source>
         <extracomment>Above the picture and name of the child typing now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alla tastiera</translation>
     </message>
     <message>
         <source>&amp;Change</source>
         <extracomment>A button: another child is typing now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambia</translation>
     </message>
     <message>
         <source>Someone else is typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive qualcun altro</translation>
     </message>
     <message>
         <source>&amp;Tricky Keys</source>
         <extracomment>A button: the drill of the keys this child misses most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tasti &amp;difficili</translation>
     </message>
     <message>
         <source>More of the keys you miss</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora i tasti che sbagli</translation>
     </message>
     <message>
         <source>My &amp;Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rogressi</translation>
     </message>
     <message>
         <source>Key&amp;board…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;stiera…</translation>
     </message>
     <message>
         <source>The keyboard this child types on, and the language they read</source>
-        <translation type="unfinished"></translation>
+        <translation>La tastiera di questo bambino, e la lingua che legge</translation>
     </message>
 </context>
 <context>
     <name>tapwell::FrmAbout</name>
     <message>
         <source>Tapwell is our gift to you: it is free, now and always. We hope you enjoy learning to type with it, and that you share it with your friends and family. Visit our web site for more programs for children and for tutorials on programming. Try Sum Safari for number games and Word Garden for spelling, too!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell è il nostro regalo per te: è gratis, ora e per sempre. Speriamo che ti piaccia imparare a scrivere con la tastiera insieme a Tapwell, e che lo condividerai con i tuoi amici e la tua famiglia. Visita il nostro sito per altri programmi per bambini e per lezioni di programmazione. Prova anche Sum Safari per giocare con i numeri e Word Garden per l&apos;ortografia!</translation>
     </message>
     <message>
         <source>About Tapwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Tapwell</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <extracomment>A button: on to the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Visit Brightnook&apos;s Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visita il sito di Brightnook</translation>
     </message>
 </context>
 <context>
@@ -1510,160 +1587,160 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>Info?</source>
         <extracomment>A button of the start screen: about Tapwell.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>A button: the help of the screen it is on; &amp; marks the letter of Alt+letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>A button of the start screen; &amp; marks the letter of Alt+letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Choices</source>
         <extracomment>The frame of the start screen&apos;s menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scelte</translation>
     </message>
     <message>
         <source>&amp;Learn Keyboard</source>
         <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impara la tastiera</translation>
     </message>
     <message>
         <source>&amp;Keyboard Practice</source>
         <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;llenamento tastiera</translation>
     </message>
     <message>
         <source>Cha&amp;racter Drill</source>
         <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esercizio di &amp;tasti</translation>
     </message>
     <message>
         <source>&amp;Word Drill</source>
         <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esercizio di &amp;parole</translation>
     </message>
     <message>
         <source>Ti&amp;med Drill</source>
         <extracomment>A menu button; &amp; marks the letter of Alt+letter, one of its own on the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gara a tempo</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>The Stop button (a picture) of a drill or a lesson, as a screen reader says it.
 ----------
 The Stop button&apos;s tooltip.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Home Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fila centrale</translation>
     </message>
     <message>
         <source>Top Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fila in alto</translation>
     </message>
     <message>
         <source>Bottom Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fila in basso</translation>
     </message>
     <message>
         <source>Number Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fila dei numeri</translation>
     </message>
     <message>
         <source>Use Shift?</source>
         <extracomment>A check box: the drills ask for shifted characters too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con Maiusc?</translation>
     </message>
     <message>
         <source>Key Sound?</source>
         <extracomment>A check box: a sound with every key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con il suono?</translation>
     </message>
     <message>
         <source>Timed Drill</source>
         <extracomment>The frame of the Timed Drill&apos;s buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gara a tempo</translation>
     </message>
     <message>
         <source>Learn Keyboard</source>
         <extracomment>The frame of the lessons&apos; buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impara la tastiera</translation>
     </message>
     <message>
         <source>&amp;Keyboard Layout</source>
         <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La &amp;tastiera</translation>
     </message>
     <message>
         <source>Ho&amp;me Row</source>
         <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fila &amp;centrale</translation>
     </message>
     <message>
         <source>Top &amp;Row</source>
         <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fila in a&amp;lto</translation>
     </message>
     <message>
         <source>&amp;Bottom Row</source>
         <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fila in &amp;basso</translation>
     </message>
     <message>
         <source>&amp;Number Row</source>
         <extracomment>A lesson&apos;s button; &amp; marks the letter of Alt+letter (Alt+O is the OK beside them).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fila dei &amp;numeri</translation>
     </message>
     <message>
         <source>Drill Results</source>
         <extracomment>The frame of a drill line&apos;s results (speed, accuracy).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Risultati</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <extracomment>The button that starts a drill or the next line; &amp; marks the letter of Alt+letter.
 ----------
 The button that starts a row lesson&apos;s practice; &amp; marks the letter of Alt+letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Previous</source>
         <extracomment>Beside the button to a lesson&apos;s previous page.
 ----------
 The button (a picture) to a lesson&apos;s previous page, as a screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Next</source>
         <extracomment>Beside the button to a lesson&apos;s next page.
 ----------
 The button (a picture) to a lesson&apos;s next page, as a screen reader says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Practice</source>
         <extracomment>The frame of a drill&apos;s rows and options, before a drill is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Allenamento</translation>
     </message>
     <message>
         <source>Try Again!</source>
         <extracomment>The title of the message when a key of the on-screen keyboard is clicked in a lesson.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riprova!</translation>
     </message>
     <message>
         <source>Use your keyboard, not this one!</source>
         <extracomment>The message when a key of the on-screen keyboard is clicked in a lesson.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usa la tua tastiera, non questa!</translation>
     </message>
     <message>
         <source>Let your fingers find the
@@ -1672,171 +1749,176 @@ to see where the keys are.
 Make sure your hands are in
 home position before starting.</source>
         <extracomment>Before a drill starts; printed a line for each line break (about 30 characters a line).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lascia che le dita trovino i
+tasti mentre guardi lo
+schermo per vedere dove sono.
+Controlla che le mani siano
+in posizione base prima di
+cominciare.</translation>
     </message>
     <message>
         <source>Practice Drill</source>
         <extracomment>The frame of the drill&apos;s rows and options.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Allenamento tastiera</translation>
     </message>
     <message>
         <source>Character Drill</source>
         <extracomment>The frame of the drill&apos;s rows and options.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esercizio di tasti</translation>
     </message>
     <message>
         <source>Word Drill</source>
         <extracomment>The frame of the drill&apos;s rows and options.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esercizio di parole</translation>
     </message>
     <message>
         <source>Type in words from a book or something else. When done, press Enter to see your typing speed. Keep your hands in home position as you type.</source>
         <extracomment>The Timed Drill&apos;s box, before the drill starts; the child types over it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi parole da un libro o da qualcos&apos;altro. Quando hai finito, premi Invio per vedere quanto sei veloce. Tieni le mani in posizione base mentre scrivi.</translation>
     </message>
     <message>
         <source>Tricky Keys</source>
         <extracomment>The frame of the Character Drill&apos;s rows and options when its lines come from the child&apos;s record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tasti difficili</translation>
     </message>
     <message>
         <source>Tapwell cannot read its keyboard data file %1: %2</source>
         <extracomment>A message at start-up. %1 is the file&apos;s path, %2 why it cannot be read: &quot;it is a folder, not a regular file&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tapwell non può leggere il suo file dei dati della tastiera %1: %2</translation>
     </message>
     <message>
         <source>Tapwell&apos;s keyboard data file %1 is damaged at %2.</source>
         <extracomment>A message at start-up. %1 is the file&apos;s path, %2 where and how it is damaged: &quot;value 3 (line 5), FingerKeys(1, 2, 0): expected a number of keys from 0 to 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei dati della tastiera di Tapwell %1 è rovinato in %2.</translation>
     </message>
 </context>
 <context>
     <name>tapwell::HelpViewer</name>
     <message>
         <source>Tapwell Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto di Tapwell</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>&lt;h2&gt;The help is missing&lt;/h2&gt;&lt;p&gt;Tapwell could not open its help file &lt;tt&gt;%1&lt;/tt&gt;: %2.&lt;/p&gt;</source>
         <extracomment>HTML: %1 is the help file, %2 why it could not be opened, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Manca l&apos;aiuto&lt;/h2&gt;&lt;p&gt;Tapwell non ha potuto aprire il suo file di aiuto &lt;tt&gt;%1&lt;/tt&gt;: %2.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>tapwell::KeyboardChooser</name>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca:</translation>
     </message>
     <message>
         <source>The &amp;keyboard this child types on:</source>
-        <translation type="unfinished"></translation>
+        <translation>La &amp;tastiera di questo bambino:</translation>
     </message>
     <message>
         <source>Use &amp;accents and AltGr</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa &amp;accenti e AltGr</translation>
     </message>
     <message>
         <source>The keyboard in use</source>
         <extracomment>The first of the keyboards to choose from: whichever the computer uses at the time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La tastiera che si usa ora</translation>
     </message>
     <message>
         <source>Keyboard and language</source>
         <extracomment>The title of the window where a child&apos;s keyboard and language are chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera e lingua</translation>
     </message>
     <message>
         <source>The &amp;language this child reads:</source>
-        <translation type="unfinished"></translation>
+        <translation>La &amp;lingua che legge questo bambino:</translation>
     </message>
     <message>
         <source>The computer&apos;s language</source>
         <extracomment>The first of the languages to choose from: whichever the computer is set to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La lingua del computer</translation>
     </message>
 </context>
 <context>
     <name>tapwell::ProgressCharts</name>
     <message>
         <source>Words per minute: no Word or Timed Drill yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole al minuto: ancora nessun Esercizio di parole o Gara a tempo</translation>
     </message>
     <message>
         <source>Words per minute (each day&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each day, at the middle of its lines&apos; speeds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Parole al minuto (riga mediana di ogni giorno)</translation>
     </message>
     <message>
         <source>Words per minute (each week&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each week, at the middle of its lines&apos; speeds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Parole al minuto (riga mediana di ogni settimana)</translation>
     </message>
     <message>
         <source>Words per minute (each month&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each month, at the middle of its lines&apos; speeds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Parole al minuto (riga mediana di ogni mese)</translation>
     </message>
     <message>
         <source>Accuracy (each day&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each day, at the middle of its lines&apos; accuracies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Precisione (riga mediana di ogni giorno)</translation>
     </message>
     <message>
         <source>Accuracy (each week&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each week, at the middle of its lines&apos; accuracies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Precisione (riga mediana di ogni settimana)</translation>
     </message>
     <message>
         <source>Accuracy (each month&apos;s middle line)</source>
         <extracomment>The chart&apos;s title: a point for each month, at the middle of its lines&apos; accuracies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Precisione (riga mediana di ogni mese)</translation>
     </message>
     <message>
         <source>% right</source>
         <extracomment>The accuracy chart&apos;s axis: the percentage of keys typed right.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>% giusti</translation>
     </message>
     <message>
         <source>Minutes typed each day, the last 4 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti di scrittura ogni giorno, ultime 4 settimane</translation>
     </message>
     <message>
         <source>Minutes typed each week, the last 6 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti di scrittura ogni settimana, ultimi 6 mesi</translation>
     </message>
     <message>
         <source>Minutes typed each month</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti di scrittura ogni mese</translation>
     </message>
     <message>
         <source>Minutes</source>
         <extracomment>The minutes chart&apos;s bars.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minuti</translation>
     </message>
     <message>
         <source>minutes</source>
         <extracomment>The minutes chart&apos;s axis.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minuti</translation>
     </message>
     <message>
         <source>In the last 4 weeks: %1. In all: %2.</source>
         <extracomment>%1 and %2 are how long, as &quot;25 minutes&quot; or &quot;1 hour 5 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nelle ultime 4 settimane: %1. In tutto: %2.</translation>
     </message>
     <message>
         <source>In the last 6 months: %1. In all: %2.</source>
         <extracomment>%1 and %2 are how long, as &quot;25 minutes&quot; or &quot;1 hour 5 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Negli ultimi 6 mesi: %1. In tutto: %2.</translation>
     </message>
     <message>
         <source>In all: %1.</source>
         <extracomment>%1 is how long, as &quot;25 minutes&quot; or &quot;1 hour 5 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In tutto: %1.</translation>
     </message>
 </context>
 <context>
@@ -1844,13 +1926,13 @@ home position before starting.</source>
     <message>
         <source>not yet</source>
         <extracomment>A best line not typed yet, as in &quot;Best Timed Drill: not yet&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non ancora</translation>
     </message>
     <message numerus="yes">
         <source>%n words per minute</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parola al minuto</numerusform>
+            <numerusform>%n parole al minuto</numerusform>
         </translation>
     </message>
     <message>
@@ -1859,177 +1941,180 @@ Days practised: %2
 Best Word Drill: %3
 Best Timed Drill: %4</source>
         <extracomment>%1 and %2 are numbers; %3 and %4 the best speeds, as &quot;33 words per minute&quot; or &quot;not yet&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Righe finite: %1
+Giorni di allenamento: %2
+Miglior Esercizio di parole: %3
+Miglior Gara a tempo: %4</translation>
     </message>
     <message>
         <source>My Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>I miei progressi</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 <context>
     <name>tapwell::ProgressWindow</name>
     <message>
         <source>Home Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila centrale</translation>
     </message>
     <message>
         <source>Top Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila in alto</translation>
     </message>
     <message>
         <source>Bottom Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila in basso</translation>
     </message>
     <message>
         <source>Number Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila dei numeri</translation>
     </message>
     <message>
         <source>My Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>I miei progressi</translation>
     </message>
     <message>
         <source>Progress &amp;of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Progressi &amp;di:</translation>
     </message>
     <message>
         <source>&amp;Add a child…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi un bambino…</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rinomina…</translation>
     </message>
     <message>
         <source>Re&amp;move…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;muovi…</translation>
     </message>
     <message>
         <source>Add a child</source>
         <extracomment>The title of the window that asks for the new child&apos;s name and picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi un bambino</translation>
     </message>
     <message>
         <source>Rename this child</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina questo bambino</translation>
     </message>
     <message>
         <source>Remove this child</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi questo bambino</translation>
     </message>
     <message>
         <source>Keys I miss</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti che sbaglio</translation>
     </message>
     <message>
         <source>Trouble map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappa degli errori</translation>
     </message>
     <message>
         <source>The keyboard, each key coloured by how often it is missed</source>
-        <translation type="unfinished"></translation>
+        <translation>La tastiera, con ogni tasto colorato secondo quante volte viene sbagliato</translation>
     </message>
     <message>
         <source>S&amp;how:</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;ostra:</translation>
     </message>
     <message>
         <source>the last 4 weeks, day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>ultime 4 settimane, giorno per giorno</translation>
     </message>
     <message>
         <source>the last 6 months, week by week</source>
-        <translation type="unfinished"></translation>
+        <translation>ultimi 6 mesi, settimana per settimana</translation>
     </message>
     <message>
         <source>all, month by month</source>
-        <translation type="unfinished"></translation>
+        <translation>tutto, mese per mese</translation>
     </message>
     <message>
         <source>Words per minute each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole al minuto ogni giorno</translation>
     </message>
     <message>
         <source>Accuracy each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisione ogni giorno</translation>
     </message>
     <message>
         <source>Minutes typed each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti di scrittura ogni giorno</translation>
     </message>
     <message>
         <source>&amp;Save as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva come CSV…</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come CSV</translation>
     </message>
     <message>
         <source>Every child&apos;s lines, for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Le righe di tutti i bambini, per un foglio di calcolo</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>%1&apos;s picture</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Immagine di %1</translation>
     </message>
     <message>
         <source>Reading %1&apos;s progress…</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leggo i progressi di %1…</translation>
     </message>
     <message>
         <source>Type a few more lines, and Tapwell can tell you which finger misses most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi ancora qualche riga, e Tapwell ti dirà quale dito sbaglia di più.</translation>
     </message>
     <message>
         <source>Lessons practised to the end:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezioni fatte fino alla fine:</translation>
     </message>
     <message>
         <source>%1: not yet</source>
         <extracomment>Under &quot;Lessons practised to the end:&quot;: %1 is a lesson, as &quot;Home Row&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: non ancora</translation>
     </message>
     <message>
         <source>%1: yes, last on %2</source>
         <extracomment>Under &quot;Lessons practised to the end:&quot;: %1 is a lesson, as &quot;Home Row&quot;; %2 the day, as &quot;8 December 2026&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: sì, l&apos;ultima volta il %2</translation>
     </message>
     <message>
         <source>Rename %1</source>
         <extracomment>The title of the window that asks for a new name: %1 is the child&apos;s name now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina %1</translation>
     </message>
     <message>
         <source>Nothing has been typed as %1 yet.</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha ancora scritto niente.</translation>
     </message>
     <message>
         <source>That is 1 line typed on %1.</source>
         <extracomment>%1 is the days, as &quot;1 day&quot; or &quot;3 days&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cioè 1 riga scritta in %1.</translation>
     </message>
     <message numerus="yes">
         <source>That is %n lines typed on %1.</source>
         <extracomment>%1 is the days, as &quot;1 day&quot; or &quot;3 days&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cioè %n riga scritta in %1.</numerusform>
+            <numerusform>Cioè %n righe scritte in %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -2037,90 +2122,93 @@ Best Timed Drill: %4</source>
 
 This deletes %1&apos;s name and picture and everything Tapwell has kept of %1&apos;s typing: every line, every key, the charts and the trouble map. %2</source>
         <extracomment>%1 is the child&apos;s name; %2 is how much was typed, as &quot;That is 9 lines typed on 3 days.&quot; or &quot;Nothing has been typed as Anna yet.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere %1 da Tapwell?
+
+Così si cancellano il nome e l&apos;immagine di %1 e tutto quello che Tapwell ha tenuto di come scrive %1: ogni riga, ogni tasto, i grafici e la mappa degli errori. %2</translation>
     </message>
     <message>
         <source>Remove %1</source>
         <extracomment>The title of the questions before a child is removed: %1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi %1</translation>
     </message>
     <message>
         <source>Are you sure? %1&apos;s progress cannot be brought back.</source>
         <extracomment>%1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Davvero? I progressi di %1 non si potranno riavere.</translation>
     </message>
     <message>
         <source>Remove %1</source>
         <comment>button</comment>
         <extracomment>A button: %1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi %1</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
         <extracomment>A button: %1 is the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tieni %1</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>The file dialog&apos;s filter: keep &quot;(*.csv)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv)</translation>
     </message>
     <message>
         <source>Save progress as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva i progressi come CSV</translation>
     </message>
     <message>
         <source>%1
 (Stop what is being typed in the main window first.)</source>
         <extracomment>%1 is what to do next, as &quot;Try Tricky Keys: Q and ; need practice&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+(Prima ferma quello che si sta scrivendo nella finestra principale.)</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
         <extracomment>%1 is why, as &quot;Cannot write /home/ann/a.csv: the disk is full.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non salvato: %1</translation>
     </message>
     <message>
         <source>Saved as %1</source>
         <extracomment>%1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvato come %1</translation>
     </message>
 </context>
 <context>
     <name>tapwell::TroubleLegend</name>
     <message>
         <source>Colours of the trouble map</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori della mappa degli errori</translation>
     </message>
     <message>
         <source>Light keys are seldom missed, dark red keys often; grey striped keys were never asked for.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti chiari si sbagliano di rado, quelli rosso scuro spesso; i tasti grigi a righe non sono mai stati chiesti.</translation>
     </message>
     <message>
         <source>Missed:</source>
         <extracomment>Before the colours of the scale, each named by how often a key is missed (&quot;10%&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sbagliato:</translation>
     </message>
     <message>
         <source>%1%+</source>
         <extracomment>The last colour of the scale: missed %1 percent of the time or more (&quot;40%+&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%+</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A colour of the scale: missed %1 percent of the time (&quot;10%&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>never asked for</source>
         <extracomment>Beside the grey striped key of the scale.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mai chiesto</translation>
     </message>
     <message numerus="yes">
         <source>Of each key&apos;s last %n presses. Point at a key to see more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sull&apos;ultima pressione (%n) di ogni tasto. Punta un tasto per vedere di più.</numerusform>
+            <numerusform>Sulle ultime %n pressioni di ogni tasto. Punta un tasto per vedere di più.</numerusform>
         </translation>
     </message>
 </context>

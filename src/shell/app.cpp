@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -252,10 +253,20 @@ void App::childrenChanged(const QList<progress::Child>& children) {
 void App::useChildsLanguage() {
     const QString language =
         child_.language.isEmpty() ? languageFor(QLocale().uiLanguages()) : child_.language;
+    const QString before = languageInUse();
     if (!useLanguage(language)) {
         qCDebug(lcShell).noquote() << "no texts for" << language;
         useLanguage(QStringLiteral("en"));
     }
+    // My Progress says its sentences as it fills: an open one is made anew in the language,
+    // once whatever asked for the change (perhaps My Progress itself) has returned.
+    if (progress_ && languageInUse() != before)
+        QTimer::singleShot(0, main_.get(), [this] {
+            if (!progress_) return;
+            const bool shown = progress_->widget()->isVisible();
+            progress_.reset();
+            if (shown) showProgress();
+        });
     // The words follow once the main window is on the screen.
     if (main_ && main_->isVisible()) main_->setLanguage(languageInUse());
 }
@@ -371,7 +382,12 @@ void App::showAbout() {
 
 void App::showHelp() {
     if (!help_) help_ = std::make_unique<HelpViewer>();
-    help_->openContents(QString::fromStdString(g_.AppFile("tapwell.hlp")));
+    // The help in the language in use, English where it has none.
+    const QString own =
+        QString::fromStdString(g_.AppFile("tapwell_" + languageInUse().toStdString() + ".hlp"));
+    help_->openContents(languageInUse() != QLatin1String("en") && QFileInfo(own).isFile()
+                            ? own
+                            : QString::fromStdString(g_.AppFile("tapwell.hlp")));
 }
 
 void App::exitProgram() {

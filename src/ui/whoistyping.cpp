@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -203,12 +204,26 @@ void ChildEditor::showError(const QString& text) {
 
 // ------------------------------------------------------------------ chooser
 
+void ChildChooser::retranslate() {
+    setWindowTitle(tr("Who is typing?"));
+    question_->setText(tr("Who is typing?"));
+    cmdAdd->setText(tr("&Add a child…"));
+    //: Renames the child whose button has the focus.
+    cmdRename->setText(tr("&Rename…"));
+    //: Removes the child whose button has the focus.
+    cmdRemove->setText(tr("Re&move…"));
+}
+
+void ChildChooser::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(e);
+}
+
 ChildChooser::ChildChooser(progress::ChildrenService& children)
     : QDialog(nullptr), service_(children) {
-    setWindowTitle(tr("Who is typing?"));
     paintLikeAbout(this);
     auto* layout = new QVBoxLayout(this);
-    auto* question = new QLabel(tr("Who is typing?"), this);
+    auto* question = question_ = new QLabel(this);
     question->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 15.75, true));
     question->setAlignment(Qt::AlignCenter);
     layout->addWidget(question);
@@ -228,11 +243,10 @@ ChildChooser::ChildChooser(progress::ChildrenService& children)
 
     const QFont small = layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true);
     auto* parentRow = new QHBoxLayout;
-    cmdAdd = new QPushButton(tr("&Add a child…"), this);
-    //: Renames the child whose button has the focus.
-    cmdRename = new QPushButton(tr("&Rename…"), this);
-    //: Removes the child whose button has the focus.
-    cmdRemove = new QPushButton(tr("Re&move…"), this);
+    cmdAdd = new QPushButton(this);
+    cmdRename = new QPushButton(this);
+    cmdRemove = new QPushButton(this);
+    retranslate();
     for (QPushButton* b : {cmdAdd, cmdRename, cmdRemove}) {
         b->setFont(small);
         b->setAutoDefault(false);

@@ -92,10 +92,14 @@ public:
     void removeClicked();
 
 protected:
+    void changeEvent(QEvent* e) override;
     void reject() override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    // Every caption, in the language in use.
+    void retranslate();
+    QLabel* question_ = nullptr;
     void choose(int index);
     int focused() const;
     // The children as the service has them now, the focus on `focus`.

@@ -50,7 +50,8 @@ def atspi_python():
     raise E2EError("no Python with the AT-SPI bindings (python3-gi, gir1.2-atspi-2.0)")
 
 
-DATA_FILES = ("key.dat", "tapwell1.ini", "tapwell.hlp", "ding.wav", "uhoh.wav", "tada.wav")
+DATA_FILES = ("key.dat", "tapwell1.ini", "tapwell.hlp", "ding.wav", "uhoh.wav", "tada.wav") + tuple(
+    "tapwell_%s.hlp" % l for l in ("de", "fr", "es", "it", "pt_BR", "nb"))
 # The program's optional parts (the sound, "My Progress"): each of these variables names
 # a built file, copied beside the program under its own file name.
 PART_VARIABLES = ("TAPWELL_SOUND_LIBRARY", "TAPWELL_PROGRESS_LIBRARY")
@@ -629,7 +630,8 @@ class Session:
             if part:
                 shutil.copy2(part, os.path.join(self.app_dir, os.path.basename(part)))
         for f in DATA_FILES:
-            shutil.copy2(os.path.join(self.data_dir, f), os.path.join(self.app_dir, f))
+            if os.path.exists(os.path.join(self.data_dir, f)):
+                shutil.copy2(os.path.join(self.data_dir, f), os.path.join(self.app_dir, f))
         shutil.copytree(os.path.join(self.data_dir, "words"), os.path.join(self.app_dir, "words"),
                         ignore=shutil.ignore_patterns("never.txt", "skip.txt"))
         if self.settings is not None:
@@ -665,7 +667,8 @@ class Session:
                                      stdin=subprocess.DEVNULL)
         if not self.quiet:
             self.wait_log("data directory " + self.app_dir + "/", 20)
-        self.about = self.wait_window("^About Tapwell$", (469, 239))
+        # In another language the start window has its title in that language.
+        self.about = self.wait_window("^About Tapwell$" if not self.lang else ".", (469, 239))
         # Drawn, as a child sees it: the light face of its OK button, not the black
         # of a window not yet painted.
         ok = self.about_ok()

@@ -12,12 +12,16 @@ import sys
 import time
 import unicodedata
 import unittest
+import xml.etree.ElementTree as ET
 
 sys.dont_write_bytecode = True
 from tapwell_e2e import Layout, Session, ok_shown, wait_until  # noqa: E402
 
 # (layout, variant, its home row, names of keys only it shows: ISO keyboards' key left of
 # Z and the one right of the home row among them)
+# The first page of the Keyboard Layout lesson.
+PAGE = ("This program concentrates on  \nthe letter and number keys \nfor typing. It does not cover\n"
+        "function, control, or other \nkeys on the computer keyboard.")
 LAYOUTS = [
     ("de", "", "asdfghjklöä", ["Z", "Ö", "Ä", "ß", "less than, greater than", "hash, apostrophe"]),
     ("fr", "", "qsdfghjklmù", ["Ù", "É"]),
@@ -42,6 +46,18 @@ def find(tree, pred):
 def query(path, sql):
     with contextlib.closing(sqlite3.connect(path)) as db:
         return db.execute(sql).fetchall()
+
+
+def translation(language, context, source):
+    """The text of translations/tapwell_<language>.ts for source, as the screen shows it."""
+    ts = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "translations",
+                      "tapwell_%s.ts" % language)
+    for c in ET.parse(ts).getroot().iter("context"):
+        if c.findtext("name") == context:
+            for m in c.iter("message"):
+                if m.findtext("source") == source:
+                    return m.findtext("translation").replace("&", "")
+    raise KeyError(source)
 
 
 class KeyboardLayouts(unittest.TestCase):
@@ -142,14 +158,29 @@ class KeyboardLayouts(unittest.TestCase):
                     known = {w.strip() for w in f if not w.startswith("#")}
                 subprocess.run(["setxkbmap", "-display", s.display, layout], check=True,
                                timeout=30)
+                display = translation(language, "Accessibility", "Text display")
                 s.click_about_ok()
+                # The menu and a lesson page in the child's language.
+                learn = translation(language, "tapwell::FrmType", "&Learn Keyboard")
+                wait_until(lambda: find(s.atspi_tree(), lambda n: n["role"] == "push button"
+                                        and n["name"] == learn), 10, "the menu in " + lang)
+                s.click(Layout.menu_button(0))
+                time.sleep(0.5)
+                s.click(Layout.learn_button(0))  # Keyboard Layout: its first page
+                first = translation(language, "LessonPages", PAGE).split("\n")[0].strip()
+                wait_until(lambda: first in (find(s.atspi_tree(), lambda n: n["name"] ==
+                                                  display) or {}).get("text", ""), 10,
+                           "the lesson page in " + lang)
+                for _ in range(2):  # the lesson, then the lesson choices
+                    s.click(Layout.learn_stop())
+                    time.sleep(0.5)
                 s.click(Layout.menu_button(3))  # Word Drill
                 wait_until(lambda: ok_shown(s), 10, "the Word Drill's OK")
                 s.click(Layout.ok_button())
                 tree = wait_until(lambda: (lambda t: t if find(
-                    t, lambda n: n["name"] == "Text display" and "\n" in n.get("text", ""))
+                    t, lambda n: n["name"] == display and "\n" in n.get("text", ""))
                     else None)(s.atspi_tree()), 10, "the line on the bus")
-                line = find(tree, lambda n: n["name"] == "Text display")["text"].split("\n")[1]
+                line = find(tree, lambda n: n["name"] == display)["text"].split("\n")[1]
                 self.assertEqual(len(line.split(" ")), 3, line)
                 self.assertTrue(all(w in known for w in line.split(" ")), line)
                 s.type(line + "\n", 60)
