@@ -55,11 +55,13 @@ import ctypes.util
 import glob
 import hashlib
 import os
+import re
 import shutil
 import struct
 import subprocess
 import sys
 import time
+import xml.etree.ElementTree as ET
 import zlib
 
 sys.dont_write_bytecode = True
@@ -288,6 +290,24 @@ def find_window(s, title):
     return None
 
 
+def translated(lang, context, source):
+    """The program's text in the language of locale lang ("de_DE.UTF-8"), as its .ts file
+    has it; the English source without a language or a translation."""
+    if not lang:
+        return source
+    code = lang.split(".")[0]
+    for name in (code, code.split("_")[0]):
+        ts = os.path.join(REPO, "translations", "tapwell_%s.ts" % name)
+        if os.path.exists(ts):
+            for c in ET.parse(ts).getroot().iter("context"):
+                if c.findtext("name") != context:
+                    continue
+                for m in c.iter("message"):
+                    if m.findtext("source") == source and m.findtext("translation"):
+                        return m.findtext("translation")
+    return source
+
+
 class ScreenSession(e2e.Session):
     """A harness session for photographs: the program under libfaketime, at a scale
     factor, with whatever lies beside the binary that it may load."""
@@ -296,6 +316,7 @@ class ScreenSession(e2e.Session):
         super().__init__(binary=binary, data_dir=data_dir, settings=SETTINGS,
                          artifacts=artifacts, name="screens-%dx" % scale, quiet=True, lang=lang)
         self.scale = scale
+        self.lang = lang
         self.unmasked = False
         self.saved = []
         self.active = None  # the window that has the keyboard: the About window first
@@ -339,12 +360,14 @@ class ScreenSession(e2e.Session):
         })
         if self.scale != 1:
             self.env["QT_SCALE_FACTOR"] = str(self.scale)
+        if self.lang:
+            self.env["LANG"] = self.lang
         self.stderr_path = os.path.join(d, "tapwell.stderr")
         with open(self.stderr_path, "wb") as err:
             self.app = e2e.start_process("tapwell", [os.path.join(self.app_dir, "tapwell")],
                                          env=self.env, cwd=d, stdout=err, stderr=err,
                                          stdin=subprocess.DEVNULL)
-        self.about = self.open_window("About Tapwell", timeout=60)
+        self.about = self.open_window(self.title("tapwell::FrmAbout", "About Tapwell"), timeout=60)
         if (self.about.w, self.about.h) != (self.px(7035), self.px(3585)):
             raise E2EError("the About window is %dx%d" % (self.about.w, self.about.h))
 
@@ -397,6 +420,15 @@ class ScreenSession(e2e.Session):
                        10, "the cursor box to move on after %r" % ch)
             time.sleep(0.04)
         raise E2EError("the line did not end after %d keys" % limit)
+
+    def title(self, context, source):
+        """A window's title in the session's language, as a pattern."""
+        return re.escape(translated(self.lang, context, source).replace("&", ""))
+
+    def alt(self, context, source):
+        """The Alt+letter of a button's text in the session's language."""
+        text = translated(self.lang, context, source).replace("&&", "")
+        return "alt+" + text[text.index("&") + 1].lower()
 
     def close_window(self, title, key="Escape"):
         """Closes a window of the program's own with a key; then gives the keyboard
@@ -463,6 +495,8 @@ class ScreenSession(e2e.Session):
         if window == "Tapwell":
             return self.on_screen(self.control(rect))
         at = find_window(self, window)
+        if at is None and window == "My Progress":
+            at = find_window(self, self.title("tapwell::ProgressWindow", window))
         if at is None:
             raise E2EError("no window %s to mask" % window)
         x, y, w, h = (v * self.scale for v in rect)
@@ -596,9 +630,15 @@ def walk(s):
 
     # The help, from the menu screen.
     s.key("F1")
-    s.open_window("Tapwell Help")
+    help_title = s.title("tapwell::HelpViewer", "Tapwell Help")
+    if s.lang:
+        hlp = os.path.join(REPO, "data", "tapwell_%s.hlp" % s.lang.split(".")[0])
+        if os.path.exists(hlp):
+            with open(hlp, encoding="utf-8") as f:
+                help_title = re.escape(re.search(r"<title>(.*?)</title>", f.read()).group(1))
+    s.open_window(help_title)
     s.shot(next(n), "help")
-    s.close_window("Tapwell Help")
+    s.close_window(help_title)
 
     # Learn Keyboard: the lesson choices, the Home Row lesson's first page and its next.
     s.click(s.control(Layout.fraMenu, (360, 360, 2655, 375)))
@@ -645,9 +685,9 @@ def walk(s):
 
     q_key = Layout.keys(sc)[64][1]
     s.click(q_key)
-    s.open_window("Try Again!")
+    s.open_window(s.title("tapwell::FrmType", "Try Again!"))
     s.shot(next(n), "try_again")
-    s.close_window("Try Again!", key="Return")
+    s.close_window(s.title("tapwell::FrmType", "Try Again!"), key="Return")
 
     wrong = next(c for c in "asdfjkl;" if c != asked)
     s.key(keysym(wrong))
@@ -657,15 +697,15 @@ def walk(s):
     s.stop_to_menu(drill_stop)
 
     # My Progress (Alt+P), with that line in it.
-    s.key("alt+p")
-    rect = s.open_window("My Progress")
+    s.key(s.alt("tapwell::ChildFrame", "My &Progress"))
+    rect = s.open_window(s.title("tapwell::ProgressWindow", "My Progress"))
     wait_until(lambda: progress_drawn(s, rect), 30, "the trouble map")
     s.shot(next(n), "my_progress")
-    s.close_window("My Progress")
+    s.close_window(s.title("tapwell::ProgressWindow", "My Progress"))
     s.wait_menu()
 
     # Tricky Keys (Alt+T): open, and its first line.
-    s.key("alt+t")
+    s.key(s.alt("tapwell::ChildFrame", "&Tricky Keys"))
     s.wait_ok(True, "the Tricky Keys' OK")
     s.shot(next(n), "tricky_keys_open")
     s.click(s.control(Layout.cmdOK))
@@ -675,10 +715,10 @@ def walk(s):
     s.stop_to_menu(drill_stop)
 
     # Who is typing? (Change, Alt+C) and back.
-    s.key("alt+c")
-    s.open_window("Who is typing\\?")
+    s.key(s.alt("tapwell::ChildFrame", "&Change"))
+    s.open_window(s.title("tapwell::ChildChooser", "Who is typing?"))
     s.shot(next(n), "who_is_typing")
-    s.close_window("Who is typing\\?")
+    s.close_window(s.title("tapwell::ChildChooser", "Who is typing?"))
     s.wait_menu()
 
     # Word Drill: open, a line, typed through, its two-line result.

@@ -1644,12 +1644,12 @@ The Stop button&apos;s tooltip.</extracomment>
     <message>
         <source>Top Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation>Obere Reihe</translation>
+        <translation>Oberreihe</translation>
     </message>
     <message>
         <source>Bottom Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation>Untere Reihe</translation>
+        <translation>Unterreihe</translation>
     </message>
     <message>
         <source>Number Row</source>

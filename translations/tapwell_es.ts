@@ -1645,17 +1645,17 @@ The Stop button&apos;s tooltip.</extracomment>
     <message>
         <source>Top Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation>Fila superior</translation>
+        <translation>Fila alta</translation>
     </message>
     <message>
         <source>Bottom Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation>Fila inferior</translation>
+        <translation>Fila baja</translation>
     </message>
     <message>
         <source>Number Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation>Fila de números</translation>
+        <translation>Números</translation>
     </message>
     <message>
         <source>Use Shift?</source>
@@ -1665,7 +1665,7 @@ The Stop button&apos;s tooltip.</extracomment>
     <message>
         <source>Key Sound?</source>
         <extracomment>A check box: a sound with every key.</extracomment>
-        <translation>¿Con sonido?</translation>
+        <translation>¿Sonido?</translation>
     </message>
     <message>
         <source>Timed Drill</source>

@@ -1641,7 +1641,7 @@ The Stop button&apos;s tooltip.</extracomment>
     <message>
         <source>Home Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation>Rangée base</translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Top Row</source>
@@ -1666,7 +1666,7 @@ The Stop button&apos;s tooltip.</extracomment>
     <message>
         <source>Key Sound?</source>
         <extracomment>A check box: a sound with every key.</extracomment>
-        <translation>Avec le son ?</translation>
+        <translation>Son ?</translation>
     </message>
     <message>
         <source>Timed Drill</source>

@@ -1664,7 +1664,7 @@ The Stop button&apos;s tooltip.</extracomment>
     <message>
         <source>Key Sound?</source>
         <extracomment>A check box: a sound with every key.</extracomment>
-        <translation>Con il suono?</translation>
+        <translation>Suono?</translation>
     </message>
     <message>
         <source>Timed Drill</source>

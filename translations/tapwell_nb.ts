@@ -1639,12 +1639,12 @@ The Stop button&apos;s tooltip.</extracomment>
     <message>
         <source>Top Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation>Øverste rad</translation>
+        <translation>Øvre rad</translation>
     </message>
     <message>
         <source>Bottom Row</source>
         <extracomment>A check box: the drills use this row&apos;s keys.</extracomment>
-        <translation>Nederste rad</translation>
+        <translation>Nedre rad</translation>
     </message>
     <message>
         <source>Number Row</source>
