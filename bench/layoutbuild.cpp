@@ -5,12 +5,15 @@
 // Prints "name<TAB>value" lines for bench/run.sh.
 // Usage: tapwell_layoutbuild KEY.DAT [--runs N]
 // The X server rows need $DISPLAY (bench/run.sh starts its own).
+#include "i18n/translation.h"
 #include "io/wordlist.h"
 #include "layout/keydatlayout.h"
 #include "layout/layoutkeys.h"
 #include "layout/registry.h"
 #include "layout/xkblayout.h"
 #include "state/keytables.h"
+
+#include <QCoreApplication>
 
 #include <xcb/xcb.h>
 
@@ -112,6 +115,15 @@ int main(int argc, char** argv) {
                                std::istreambuf_iterator<char>());
         if (!measure("words of de read", runs,
                      [&] { return !readWordList(text, "de").words.empty(); }))
+            status = 1;
+    }
+
+    // A child's language: our texts and Qt's installed, as at start-up, and English again.
+    {
+        QCoreApplication app(argc, argv);
+        if (!measure("texts of de installed and removed", runs, [] {
+                return useLanguage(QStringLiteral("de")) && useLanguage(QStringLiteral("en"));
+            }))
             status = 1;
     }
 
