@@ -635,7 +635,7 @@ void TestProgress::migratesFromEachOldVersion() {
     // The columns parents and teachers may query.
     const QList<QPair<QString, QString>> tables = {
         {QStringLiteral("child"),
-         QStringLiteral("id,name,picture,created,keyboard,accents,language")},
+         QStringLiteral("id,name,picture,created,keyboard,accents,language,talk")},
         {QStringLiteral("line"),
          QStringLiteral("id,child_id,started,activity,rows,shift,chars,right_keys,wrong_keys,ms,"
                         "wpm,accuracy,keyboard")},

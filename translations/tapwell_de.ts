@@ -1450,6 +1450,78 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     </message>
 </context>
 <context>
+    <name>Talk</name>
+    <message>
+        <source>Left little finger.</source>
+        <translation>Linker kleiner Finger.</translation>
+    </message>
+    <message>
+        <source>Left ring finger.</source>
+        <translation>Linker Ringfinger.</translation>
+    </message>
+    <message>
+        <source>Left middle finger.</source>
+        <translation>Linker Mittelfinger.</translation>
+    </message>
+    <message>
+        <source>Left pointer finger.</source>
+        <translation>Linker Zeigefinger.</translation>
+    </message>
+    <message>
+        <source>Right little finger.</source>
+        <translation>Rechter kleiner Finger.</translation>
+    </message>
+    <message>
+        <source>Right ring finger.</source>
+        <translation>Rechter Ringfinger.</translation>
+    </message>
+    <message>
+        <source>Right middle finger.</source>
+        <translation>Rechter Mittelfinger.</translation>
+    </message>
+    <message>
+        <source>Right pointer finger.</source>
+        <translation>Rechter Zeigefinger.</translation>
+    </message>
+    <message>
+        <source>Space. Thumb.</source>
+        <translation>Leertaste. Daumen.</translation>
+    </message>
+    <message>
+        <source>Enter. Right little finger.</source>
+        <translation>Enter. Rechter kleiner Finger.</translation>
+    </message>
+    <message>
+        <source>Shift and %1.</source>
+        <translation>Umschalt und %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right.</source>
+        <extracomment>Said aloud at a line&apos;s end; %1 the right keys, %2 all keys of the line.</extracomment>
+        <translation>%1 von %2 richtig.</translation>
+    </message>
+    <message>
+        <source>Well done! All right!</source>
+        <translation>Super! Alles richtig!</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Super!</translation>
+    </message>
+    <message>
+        <source>Good try!</source>
+        <translation>Gut gemacht!</translation>
+    </message>
+    <message>
+        <source>Put your fingers on the yellow keys, then press Enter.</source>
+        <translation>Leg deine Finger auf die gelben Tasten und drück dann Enter.</translation>
+    </message>
+    <message>
+        <source>Choose a game.</source>
+        <translation>Such dir ein Spiel aus.</translation>
+    </message>
+</context>
+<context>
     <name>TroubleMap</name>
     <message>
         <source>Shift is counted with the key it is held for</source>
@@ -1560,6 +1632,11 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>The keyboard this child types on, and the language they read</source>
         <translation>Die Tastatur, auf der dieses Kind tippt, und die Sprache, die es liest</translation>
+    </message>
+    <message>
+        <source>T&amp;alk to me</source>
+        <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
+        <translation>Mit mir &amp;sprechen</translation>
     </message>
 </context>
 <context>

@@ -1451,6 +1451,78 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     </message>
 </context>
 <context>
+    <name>Talk</name>
+    <message>
+        <source>Left little finger.</source>
+        <translation>Meñique izquierdo.</translation>
+    </message>
+    <message>
+        <source>Left ring finger.</source>
+        <translation>Anular izquierdo.</translation>
+    </message>
+    <message>
+        <source>Left middle finger.</source>
+        <translation>Dedo medio izquierdo.</translation>
+    </message>
+    <message>
+        <source>Left pointer finger.</source>
+        <translation>Índice izquierdo.</translation>
+    </message>
+    <message>
+        <source>Right little finger.</source>
+        <translation>Meñique derecho.</translation>
+    </message>
+    <message>
+        <source>Right ring finger.</source>
+        <translation>Anular derecho.</translation>
+    </message>
+    <message>
+        <source>Right middle finger.</source>
+        <translation>Dedo medio derecho.</translation>
+    </message>
+    <message>
+        <source>Right pointer finger.</source>
+        <translation>Índice derecho.</translation>
+    </message>
+    <message>
+        <source>Space. Thumb.</source>
+        <translation>Espacio. Pulgar.</translation>
+    </message>
+    <message>
+        <source>Enter. Right little finger.</source>
+        <translation>Intro. Meñique derecho.</translation>
+    </message>
+    <message>
+        <source>Shift and %1.</source>
+        <translation>Mayús y %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right.</source>
+        <extracomment>Said aloud at a line&apos;s end; %1 the right keys, %2 all keys of the line.</extracomment>
+        <translation>%1 de %2 bien.</translation>
+    </message>
+    <message>
+        <source>Well done! All right!</source>
+        <translation>¡Muy bien! ¡Todo bien!</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>¡Muy bien!</translation>
+    </message>
+    <message>
+        <source>Good try!</source>
+        <translation>¡Buen intento!</translation>
+    </message>
+    <message>
+        <source>Put your fingers on the yellow keys, then press Enter.</source>
+        <translation>Pon los dedos en las teclas amarillas y luego pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>Choose a game.</source>
+        <translation>Elige un juego.</translation>
+    </message>
+</context>
+<context>
     <name>TroubleMap</name>
     <message>
         <source>Shift is counted with the key it is held for</source>
@@ -1561,6 +1633,11 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>The keyboard this child types on, and the language they read</source>
         <translation>El teclado de este niño y el idioma en que lee</translation>
+    </message>
+    <message>
+        <source>T&amp;alk to me</source>
+        <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
+        <translation>&amp;Háblame</translation>
     </message>
 </context>
 <context>

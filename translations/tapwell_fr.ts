@@ -1452,6 +1452,78 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     </message>
 </context>
 <context>
+    <name>Talk</name>
+    <message>
+        <source>Left little finger.</source>
+        <translation>Petit doigt gauche.</translation>
+    </message>
+    <message>
+        <source>Left ring finger.</source>
+        <translation>Annulaire gauche.</translation>
+    </message>
+    <message>
+        <source>Left middle finger.</source>
+        <translation>Majeur gauche.</translation>
+    </message>
+    <message>
+        <source>Left pointer finger.</source>
+        <translation>Index gauche.</translation>
+    </message>
+    <message>
+        <source>Right little finger.</source>
+        <translation>Petit doigt droit.</translation>
+    </message>
+    <message>
+        <source>Right ring finger.</source>
+        <translation>Annulaire droit.</translation>
+    </message>
+    <message>
+        <source>Right middle finger.</source>
+        <translation>Majeur droit.</translation>
+    </message>
+    <message>
+        <source>Right pointer finger.</source>
+        <translation>Index droit.</translation>
+    </message>
+    <message>
+        <source>Space. Thumb.</source>
+        <translation>Espace. Pouce.</translation>
+    </message>
+    <message>
+        <source>Enter. Right little finger.</source>
+        <translation>Entrée. Petit doigt droit.</translation>
+    </message>
+    <message>
+        <source>Shift and %1.</source>
+        <translation>Maj et %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right.</source>
+        <extracomment>Said aloud at a line&apos;s end; %1 the right keys, %2 all keys of the line.</extracomment>
+        <translation>%1 sur %2 justes.</translation>
+    </message>
+    <message>
+        <source>Well done! All right!</source>
+        <translation>Bravo ! Tout est juste !</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Bravo !</translation>
+    </message>
+    <message>
+        <source>Good try!</source>
+        <translation>Bien essayé !</translation>
+    </message>
+    <message>
+        <source>Put your fingers on the yellow keys, then press Enter.</source>
+        <translation>Pose tes doigts sur les touches jaunes, puis appuie sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Choose a game.</source>
+        <translation>Choisis un jeu.</translation>
+    </message>
+</context>
+<context>
     <name>TroubleMap</name>
     <message>
         <source>Shift is counted with the key it is held for</source>
@@ -1562,6 +1634,11 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>The keyboard this child types on, and the language they read</source>
         <translation>Le clavier de cet enfant, et la langue qu&apos;il lit</translation>
+    </message>
+    <message>
+        <source>T&amp;alk to me</source>
+        <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
+        <translation>Par&amp;le-moi</translation>
     </message>
 </context>
 <context>

@@ -1450,6 +1450,78 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     </message>
 </context>
 <context>
+    <name>Talk</name>
+    <message>
+        <source>Left little finger.</source>
+        <translation>Mignolo sinistro.</translation>
+    </message>
+    <message>
+        <source>Left ring finger.</source>
+        <translation>Anulare sinistro.</translation>
+    </message>
+    <message>
+        <source>Left middle finger.</source>
+        <translation>Medio sinistro.</translation>
+    </message>
+    <message>
+        <source>Left pointer finger.</source>
+        <translation>Indice sinistro.</translation>
+    </message>
+    <message>
+        <source>Right little finger.</source>
+        <translation>Mignolo destro.</translation>
+    </message>
+    <message>
+        <source>Right ring finger.</source>
+        <translation>Anulare destro.</translation>
+    </message>
+    <message>
+        <source>Right middle finger.</source>
+        <translation>Medio destro.</translation>
+    </message>
+    <message>
+        <source>Right pointer finger.</source>
+        <translation>Indice destro.</translation>
+    </message>
+    <message>
+        <source>Space. Thumb.</source>
+        <translation>Spazio. Pollice.</translation>
+    </message>
+    <message>
+        <source>Enter. Right little finger.</source>
+        <translation>Invio. Mignolo destro.</translation>
+    </message>
+    <message>
+        <source>Shift and %1.</source>
+        <translation>Maiusc e %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right.</source>
+        <extracomment>Said aloud at a line&apos;s end; %1 the right keys, %2 all keys of the line.</extracomment>
+        <translation>%1 su %2 giusti.</translation>
+    </message>
+    <message>
+        <source>Well done! All right!</source>
+        <translation>Bravo! Tutto giusto!</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Bravo!</translation>
+    </message>
+    <message>
+        <source>Good try!</source>
+        <translation>Bel tentativo!</translation>
+    </message>
+    <message>
+        <source>Put your fingers on the yellow keys, then press Enter.</source>
+        <translation>Metti le dita sui tasti gialli, poi premi Invio.</translation>
+    </message>
+    <message>
+        <source>Choose a game.</source>
+        <translation>Scegli un gioco.</translation>
+    </message>
+</context>
+<context>
     <name>TroubleMap</name>
     <message>
         <source>Shift is counted with the key it is held for</source>
@@ -1560,6 +1632,11 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>The keyboard this child types on, and the language they read</source>
         <translation>La tastiera di questo bambino, e la lingua che legge</translation>
+    </message>
+    <message>
+        <source>T&amp;alk to me</source>
+        <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
+        <translation>Parla&amp;mi</translation>
     </message>
 </context>
 <context>

@@ -1445,6 +1445,78 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     </message>
 </context>
 <context>
+    <name>Talk</name>
+    <message>
+        <source>Left little finger.</source>
+        <translation>Venstre lillefinger.</translation>
+    </message>
+    <message>
+        <source>Left ring finger.</source>
+        <translation>Venstre ringfinger.</translation>
+    </message>
+    <message>
+        <source>Left middle finger.</source>
+        <translation>Venstre langfinger.</translation>
+    </message>
+    <message>
+        <source>Left pointer finger.</source>
+        <translation>Venstre pekefinger.</translation>
+    </message>
+    <message>
+        <source>Right little finger.</source>
+        <translation>Høyre lillefinger.</translation>
+    </message>
+    <message>
+        <source>Right ring finger.</source>
+        <translation>Høyre ringfinger.</translation>
+    </message>
+    <message>
+        <source>Right middle finger.</source>
+        <translation>Høyre langfinger.</translation>
+    </message>
+    <message>
+        <source>Right pointer finger.</source>
+        <translation>Høyre pekefinger.</translation>
+    </message>
+    <message>
+        <source>Space. Thumb.</source>
+        <translation>Mellomrom. Tommel.</translation>
+    </message>
+    <message>
+        <source>Enter. Right little finger.</source>
+        <translation>Enter. Høyre lillefinger.</translation>
+    </message>
+    <message>
+        <source>Shift and %1.</source>
+        <translation>Shift og %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right.</source>
+        <extracomment>Said aloud at a line&apos;s end; %1 the right keys, %2 all keys of the line.</extracomment>
+        <translation>%1 av %2 riktig.</translation>
+    </message>
+    <message>
+        <source>Well done! All right!</source>
+        <translation>Bra! Alt riktig!</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Bra!</translation>
+    </message>
+    <message>
+        <source>Good try!</source>
+        <translation>Godt forsøkt!</translation>
+    </message>
+    <message>
+        <source>Put your fingers on the yellow keys, then press Enter.</source>
+        <translation>Legg fingrene på de gule tastene, og trykk så Enter.</translation>
+    </message>
+    <message>
+        <source>Choose a game.</source>
+        <translation>Velg et spill.</translation>
+    </message>
+</context>
+<context>
     <name>TroubleMap</name>
     <message>
         <source>Shift is counted with the key it is held for</source>
@@ -1555,6 +1627,11 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>The keyboard this child types on, and the language they read</source>
         <translation>Tastaturet dette barnet skriver på, og språket det leser</translation>
+    </message>
+    <message>
+        <source>T&amp;alk to me</source>
+        <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
+        <translation>S&amp;nakk til meg</translation>
     </message>
 </context>
 <context>

@@ -1450,6 +1450,78 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     </message>
 </context>
 <context>
+    <name>Talk</name>
+    <message>
+        <source>Left little finger.</source>
+        <translation>Mindinho esquerdo.</translation>
+    </message>
+    <message>
+        <source>Left ring finger.</source>
+        <translation>Anelar esquerdo.</translation>
+    </message>
+    <message>
+        <source>Left middle finger.</source>
+        <translation>Dedo médio esquerdo.</translation>
+    </message>
+    <message>
+        <source>Left pointer finger.</source>
+        <translation>Indicador esquerdo.</translation>
+    </message>
+    <message>
+        <source>Right little finger.</source>
+        <translation>Mindinho direito.</translation>
+    </message>
+    <message>
+        <source>Right ring finger.</source>
+        <translation>Anelar direito.</translation>
+    </message>
+    <message>
+        <source>Right middle finger.</source>
+        <translation>Dedo médio direito.</translation>
+    </message>
+    <message>
+        <source>Right pointer finger.</source>
+        <translation>Indicador direito.</translation>
+    </message>
+    <message>
+        <source>Space. Thumb.</source>
+        <translation>Espaço. Polegar.</translation>
+    </message>
+    <message>
+        <source>Enter. Right little finger.</source>
+        <translation>Enter. Mindinho direito.</translation>
+    </message>
+    <message>
+        <source>Shift and %1.</source>
+        <translation>Shift e %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right.</source>
+        <extracomment>Said aloud at a line&apos;s end; %1 the right keys, %2 all keys of the line.</extracomment>
+        <translation>%1 de %2 certos.</translation>
+    </message>
+    <message>
+        <source>Well done! All right!</source>
+        <translation>Muito bem! Tudo certo!</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Muito bem!</translation>
+    </message>
+    <message>
+        <source>Good try!</source>
+        <translation>Boa tentativa!</translation>
+    </message>
+    <message>
+        <source>Put your fingers on the yellow keys, then press Enter.</source>
+        <translation>Coloque os dedos nas teclas amarelas e depois aperte Enter.</translation>
+    </message>
+    <message>
+        <source>Choose a game.</source>
+        <translation>Escolha um jogo.</translation>
+    </message>
+</context>
+<context>
     <name>TroubleMap</name>
     <message>
         <source>Shift is counted with the key it is held for</source>
@@ -1560,6 +1632,11 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
     <message>
         <source>The keyboard this child types on, and the language they read</source>
         <translation>O teclado desta criança e o idioma que ela lê</translation>
+    </message>
+    <message>
+        <source>T&amp;alk to me</source>
+        <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
+        <translation>&amp;Fale comigo</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "typingcore.h"
 
+#include "talk.h"
+
 #include "state/say.h"
 #include "state/text.h"
 
@@ -76,6 +78,12 @@ void TypingCore::chooseMode(int mode) {
     s_.PracticeOn = 0;
     s_.Mode = static_cast<i16>(mode);
     if (mode == kTimedDrill) s_.TimedRunning = 0; // the box holds instructions, not a run
+    if (mode == kKeyboardPractice || mode == kCharacterDrill || mode == kWordDrill)
+        if (voice_) talk(readyTalk());
+}
+
+void TypingCore::talk(const std::string& text) {
+    if (voice_ != nullptr && !text.empty()) voice_->say(text, voiceLanguage_);
 }
 
 Activity TypingCore::activity() const {
@@ -186,7 +194,10 @@ void TypingCore::keyPress(int KeyAscii) {
     } else {
         ++s_.ErrorCount;
         if (sounds) PlayWave(svc_.sound, s_.UhOhSound, 1);
+        if (!wantedSaid_ && voice_) talk(keyTalk(s_, s_.TargetKey));
+        wantedSaid_ = true;
     }
+    if (right) wantedSaid_ = false;
 
     if (afterDead) {
         // Wrong: the dead key is asked for again.
@@ -205,6 +216,7 @@ void TypingCore::keyPress(int KeyAscii) {
             view_.placeArrow(s_.LineRows.at(s_.LinePos));
             view_.showArrow(true);
             guide_.showNext(s_.TargetKey);
+            if (right && voice_) talk(keyTalk(s_, s_.TargetKey));
             display_.setCurrentX(s_.PenX);
         } else {
             lineEnd();
@@ -232,6 +244,7 @@ void TypingCore::practiceKeyDone() {
             guide_.ShowEnterKey();
         else
             guide_.ShowKey(s_.TargetKey);
+        if (voice_) talk(keyTalk(s_, s_.TargetKey));
         return;
     }
 
@@ -352,6 +365,8 @@ void TypingCore::NewDrillLine() {
     view_.placeArrow(s_.LineRows(0));
     view_.showArrow(true);
     guide_.ShowKey(s_.TargetKey);
+    wantedSaid_ = false;
+    if (voice_) talk(keyTalk(s_, s_.TargetKey));
 
     view_.showCursor(s_.PenX, s_.PenY, display_.TextWidth(kZero), display_.TextHeight(kZero));
     display_.setCurrentX(s_.PenX);
@@ -382,6 +397,13 @@ void TypingCore::ShowFingerKeys() {
     else
         guide_.ShowKey(s_.TargetKey);
     printLine(PressPrompt(s_.PracticeKeyNames(1)), false);
+    // The finger's instruction, then its first key.
+    if (voice_) {
+        std::string words;
+        for (const std::string& line : FingerInstructionLines(s_, true))
+            words += (words.empty() ? "" : " ") + line;
+        talk(words + " " + keyTalk(s_, s_.TargetKey));
+    }
     fingerStartMs_ = svc_.clock.ms();
     lastKeyMs_ = fingerStartMs_;
     fingerRight_ = fingerWrong_ = 0;
@@ -418,6 +440,7 @@ void TypingCore::lineEnd() {
                               s_.RightCount, s_.ErrorCount, s_.DrillTicks,
                               wordsPerMinute(characters, s_.DrillTicks),
                               accuracyPercent(s_.RightCount, s_.ErrorCount)});
+    if (voice_) talk(lineEndTalk(s_.RightCount, s_.ErrorCount));
     PlayWave(svc_.sound, s_.TadaSound, 0);
     view_.showOk();
 }
@@ -549,8 +572,13 @@ void TypingCore::drawLessonPage() {
         for (std::size_t i = 0; i < home.size(); ++i)
             home[i] = keyCaptionOf(s_, kHomeRowFirstKey - 1 + kHomePlaces[i]);
     const std::string rowName = say("KeyNames", s_.RowName.at(nameRow).c_str());
-    for (const std::string& line : linesOf(say("LessonPages", page.text)))
-        printLine(pageLine(line, rowName, home));
+    std::string words;
+    for (const std::string& line : linesOf(say("LessonPages", page.text))) {
+        const std::string shown = pageLine(line, rowName, home);
+        printLine(shown);
+        words += (words.empty() || shown.empty() ? "" : " ") + shown;
+    }
+    talk(words);
     if (page.wantKey != 0) {
         s_.Typing = 1;
         s_.TargetKey = static_cast<char32_t>(page.wantKey);

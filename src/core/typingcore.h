@@ -12,6 +12,7 @@
 #include "drills/trickykeys.h"
 #include "guide/guidemodel.h"
 #include "services/services.h"
+#include "services/voice.h"
 #include "state/keytables.h"
 #include "state/options.h"
 #include "state/typestate.h"
@@ -61,6 +62,11 @@ public:
     // The keyboard layout lines, practices and lesson pages ask for from now on (null:
     // key.dat's US keyboard).
     void setLayout(std::shared_ptr<const LayoutKeys> keys) { s_.layout = std::move(keys); }
+    // Tapwell's own voice, and the language it speaks; null: silent.
+    void setVoice(Voice* voice, std::string language) {
+        voice_ = voice;
+        voiceLanguage_ = std::move(language);
+    }
     // The words of the child's language for the Word Drill (null: key.dat's).
     void setWords(std::shared_ptr<const LanguageWords> words) { s_.words = std::move(words); }
     // The three sounds, by their full file names.
@@ -133,6 +139,12 @@ private:
     std::int64_t lessonStartMs_ = 0;
     std::int32_t lessonRight_ = 0, lessonWrong_ = 0;
     bool lessonEnding_ = false; // the lesson ends by itself: not left by Stop
+
+    // Says text aloud when the child has a voice, cutting off what was said before.
+    void talk(const std::string& text);
+    Voice* voice_ = nullptr;
+    std::string voiceLanguage_;
+    bool wantedSaid_ = false; // after a wrong key, the key wanted is said once
 
     bool tricky_ = false;
     TrickySource trickySource_;

@@ -69,6 +69,15 @@ bool ChildrenService::setLanguage(qint64 id, const QString& language, ChildError
     return true;
 }
 
+bool ChildrenService::setTalk(qint64 id, bool talk, ChildError& error) {
+    if (!store_.setTalk(id, talk)) {
+        error = {ChildFault::Record, {}, store_.problem()};
+        return false;
+    }
+    reload();
+    return true;
+}
+
 bool ChildrenService::remove(qint64 id, ChildError& error) {
     if (children_.size() < 2) {
         error = {ChildFault::LastChild, {}, {}};

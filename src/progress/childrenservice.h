@@ -50,6 +50,8 @@ public:
     bool setKeyboard(qint64 id, const QString& keyboard, bool accents, ChildError& error);
     // The language the child reads ("de"; empty: the desktop's).
     bool setLanguage(qint64 id, const QString& language, ChildError& error);
+    // Whether Tapwell talks to the child.
+    bool setTalk(qint64 id, bool talk, ChildError& error);
     // The child and everything recorded for them.
     bool remove(qint64 id, ChildError& error);
 

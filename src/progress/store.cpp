@@ -138,10 +138,16 @@ bool addLanguages(QSqlDatabase& db) {
     return execAll(db, {"ALTER TABLE child ADD COLUMN language TEXT"});
 }
 
+// 3 -> 4: whether Tapwell talks to each child (off until a parent or child ticks it).
+bool addTalk(QSqlDatabase& db) {
+    return execAll(db, {"ALTER TABLE child ADD COLUMN talk INTEGER NOT NULL DEFAULT 0"});
+}
+
 // One step per version: kSteps[v] brings version v to v + 1. A new version adds its
 // step here and raises kSchemaVersion.
 using Step = bool (*)(QSqlDatabase&);
-constexpr std::array<Step, kSchemaVersion> kSteps = {createTables, addKeyboards, addLanguages};
+constexpr std::array<Step, kSchemaVersion> kSteps = {createTables, addKeyboards, addLanguages,
+                                                     addTalk};
 
 // The tables every version from 1 on has; a file at such a version without them is not
 // ours.
@@ -407,16 +413,17 @@ QList<Child> Store::children() {
     if (!usable_) return out;
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     // A name longer than any Tapwell keeps is a file someone made: that child is left out.
-    if (!q.exec(QStringLiteral("SELECT id, name, CASE WHEN length(picture) <= 32 THEN picture "
-                               "END, CASE WHEN length(created) <= 64 THEN created END, "
-                               "CASE WHEN length(keyboard) <= 100 THEN keyboard END, accents, "
-                               "CASE WHEN length(language) <= 16 THEN language END FROM child "
-                               "WHERE length(name) <= 200 ORDER BY id")))
+    if (!q.exec(
+            QStringLiteral("SELECT id, name, CASE WHEN length(picture) <= 32 THEN picture "
+                           "END, CASE WHEN length(created) <= 64 THEN created END, "
+                           "CASE WHEN length(keyboard) <= 100 THEN keyboard END, accents, "
+                           "CASE WHEN length(language) <= 16 THEN language END, talk FROM child "
+                           "WHERE length(name) <= 200 ORDER BY id")))
         return out;
     while (q.next())
         out.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
                     q.value(3).toString(), q.value(4).toString(), q.value(5).toInt() != 0,
-                    q.value(6).toString()});
+                    q.value(6).toString(), q.value(7).toInt() != 0});
     return out;
 }
 
@@ -461,6 +468,15 @@ bool Store::setLanguage(qint64 id, const QString& language) {
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     q.prepare(QStringLiteral("UPDATE child SET language = ? WHERE id = ?"));
     q.addBindValue(language.isEmpty() ? QVariant() : QVariant(language));
+    q.addBindValue(id);
+    return q.exec() && q.numRowsAffected() == 1;
+}
+
+bool Store::setTalk(qint64 id, bool talk) {
+    if (!usable_) return false;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("UPDATE child SET talk = ? WHERE id = ?"));
+    q.addBindValue(talk ? 1 : 0);
     q.addBindValue(id);
     return q.exec() && q.numRowsAffected() == 1;
 }

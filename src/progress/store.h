@@ -40,7 +40,7 @@
 
 namespace tapwell::progress {
 
-inline constexpr int kSchemaVersion = 3;
+inline constexpr int kSchemaVersion = 4;
 
 // What is read from a record is bounded, so a file made to be huge cannot freeze a
 // window: the keys of a line beyond these (a lesson's practice has a few hundred), and a
@@ -98,6 +98,7 @@ struct Child {
     QString keyboard;
     bool accents = false; // asked for what needs a dead key or AltGr
     QString language{};   // the language they read ("de", "pt_BR"); empty: the desktop's
+    bool talk = false;    // Tapwell says aloud what to do
 };
 
 struct KeyRecord {
@@ -159,6 +160,8 @@ public:
     bool setKeyboard(qint64 id, const QString& keyboard, bool accents);
     // The language a child reads: empty for the desktop's.
     bool setLanguage(qint64 id, const QString& language);
+    // Whether Tapwell talks to the child.
+    bool setTalk(qint64 id, bool talk);
     // The child and everything recorded for them.
     bool removeChild(qint64 id);
 

@@ -14,6 +14,7 @@
 #include "windowstate.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
@@ -162,6 +163,11 @@ void App::openMain() {
         main_->core().setTrickySource([this] { return trickyRecord(); });
         QObject::connect(childFrame_, &ChildFrame::keyboardClicked, main_.get(),
                          [this] { chooseKeyboard(); });
+        QObject::connect(childFrame_, &ChildFrame::talkClicked, main_.get(), [this](bool on) {
+            progress::ChildError error;
+            if (!childrenService_->setTalk(child_.id, on, error))
+                childFrame_->chkTalk->setChecked(child_.talk);
+        });
         // The keyboard chosen for the child, else the one in use.
         // The keyboard's layout is read once the main window is on the screen, before an
         // activity needs it (the first reading loads the desktop's composing rules).
@@ -179,6 +185,7 @@ void App::openMain() {
             return keys;
         });
         restoreWindowSize(main_.get());
+        followTalk();
         qCDebug(lcShell) << "main window loaded";
     }
     main_->show();
@@ -187,6 +194,29 @@ void App::openMain() {
     // Qt Multimedia and the sound server's libraries load once the window is on its way
     // to the screen, before the first key can come.
     if (!sound_.loaded()) QTimer::singleShot(0, main_.get(), [this] { loadSound(); });
+}
+
+void App::loadVoice() {
+    if (voice_.loaded()) return;
+    QString why;
+    std::unique_ptr<Voice> voice = tapwell::loadVoice(why, speechLibrary);
+    if (!voice) {
+        qCDebug(lcShell).noquote() << "no voice:" << why;
+        return;
+    }
+    voice_.set(std::move(voice));
+}
+
+void App::followTalk() {
+    if (!main_) return;
+    // Loaded the first time a child wants it, after the main window shows.
+    if (child_.talk && !voice_.loaded())
+        QTimer::singleShot(0, main_.get(), [this] {
+            loadVoice();
+            followTalk();
+        });
+    if (!child_.talk) voice_.stop();
+    main_->core().setVoice(child_.talk ? &voice_ : nullptr, languageInUse().toStdString());
 }
 
 void App::loadSound() {
@@ -200,6 +230,7 @@ void App::setChild(const progress::Child& child) {
     openRecord();
     child_ = child;
     useChildsLanguage();
+    followTalk();
     recorder_->setChild(child.id);
     if (childFrame_) childFrame_->setChild(child);
     qCDebug(lcShell).noquote() << "typing now:" << child.name;

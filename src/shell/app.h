@@ -84,6 +84,7 @@ public:
     QString progressLibrary;
     // Where the sound's library is, for tests; empty: beside the program.
     QString soundLibrary;
+    QString speechLibrary;
     // "Who is typing?", from the start-up window or from the menu screen.
     void askWhoIsTyping(bool fromAbout);
     void showProgress();
@@ -115,6 +116,10 @@ private:
     SteadyClock clock_;
     SeededRandom random_{0};
     LateSound sound_; // the main window's, loaded once it shows
+    LateVoice voice_; // Tapwell's own voice, loaded once the main window shows
+    // The voice to the typing path when the child wants it, in the language in use.
+    void followTalk();
+    void loadVoice();
     SleepingPause pause_{clock_};
     std::unique_ptr<FrmAbout> about_;
     std::unique_ptr<FrmType> main_;

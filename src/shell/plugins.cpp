@@ -1,5 +1,7 @@
 #include "plugins.h"
 
+#include "speech/speechplugin.h"
+
 #include "logging.h"
 #include "sound/soundplugin.h"
 
@@ -62,6 +64,12 @@ std::unique_ptr<SoundService> loadSoundService(QString& why, const QString& path
     if (auto* plugin = loadPlugin<SoundPlugin>("tapwell-sound.so", path, why))
         return plugin->makeSound();
     return std::make_unique<SilentSound>();
+}
+
+std::unique_ptr<Voice> loadVoice(QString& why, const QString& path) {
+    if (auto* plugin = loadPlugin<SpeechPlugin>("tapwell-speech.so", path, why))
+        return plugin->makeVoice();
+    return nullptr;
 }
 
 ProgressView* loadProgressView(const ProgressHost& host, QString& error, const QString& path) {

@@ -6,6 +6,7 @@
 
 #include "progresswindow/progressplugin.h"
 #include "services/soundservice.h"
+#include "services/voice.h"
 
 #include <QString>
 
@@ -16,6 +17,9 @@ namespace tapwell {
 // The sound from its plug-in (from `path` when given); when it cannot be loaded, a silent
 // one, and why says why.
 std::unique_ptr<SoundService> loadSoundService(QString& why, const QString& path = {});
+
+// The voice from its plug-in; null (silence) when it cannot be loaded, and why says why.
+std::unique_ptr<Voice> loadVoice(QString& why, const QString& path = {});
 
 // Loads the plug-in and makes the window; null with a reason in words when the plug-in is
 // missing or is not ours. Looked for beside the program (the build tree), then in

@@ -4,6 +4,7 @@
 #include "twips.h"
 #include "whoistyping.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -16,10 +17,10 @@ namespace tapwell {
 namespace {
 
 // Right of "Choices" (which ends at 6375), its top and height; the window is 9465 wide.
-// It reaches one button further down, for the keyboard's.
-constexpr int kLeft = 6600, kTop = 480, kWidth = 2655, kHeight = 3255;
+// It reaches one button further down, for the keyboard's, and holds "Talk to me" below.
+constexpr int kLeft = 6600, kTop = 480, kWidth = 2655, kHeight = 3600;
 // The note stands below it, right of the Info/Help/Exit frame (which ends at 5415).
-constexpr int kNoteTop = 3960, kNoteMaxHeight = 2490;
+constexpr int kNoteTop = 4260, kNoteMaxHeight = 2190;
 
 QString wpm(const std::optional<double>& v) {
     if (!v)
@@ -53,9 +54,15 @@ ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYe
     place(cmdProgress, 240, 2280, kWidth - 480, 375);
     cmdKeyboard = makeButton(this, QString(), buttonFont);
     place(cmdKeyboard, 240, 2760, kWidth - 480, 375);
+    // Tapwell's own voice for a child who cannot read yet; off unless the child's record
+    // says so.
+    chkTalk = makeCheckBox(this, QString(), kRed, kYellow, buttonFont);
+    place(chkTalk, 240, 3210, kWidth - 480, 270);
     setTabOrder(cmdChange, cmdTricky);
     setTabOrder(cmdTricky, cmdProgress);
     setTabOrder(cmdProgress, cmdKeyboard);
+    setTabOrder(cmdKeyboard, chkTalk);
+    connect(chkTalk, &QCheckBox::clicked, this, &ChildFrame::talkClicked);
     connect(cmdKeyboard, &QPushButton::clicked, this, &ChildFrame::keyboardClicked);
     connect(cmdChange, &QPushButton::clicked, this, &ChildFrame::changeChildClicked);
     connect(cmdTricky, &QPushButton::clicked, this, &ChildFrame::trickyClicked);
@@ -87,6 +94,8 @@ void ChildFrame::retranslate() {
     cmdProgress->setText(tr("My &Progress"));
     cmdKeyboard->setText(tr("Key&board…"));
     cmdKeyboard->setToolTip(tr("The keyboard this child types on, and the language they read"));
+    //: A check box: Tapwell says aloud what to do, for a child who cannot read yet.
+    chkTalk->setText(tr("T&alk to me"));
 }
 
 void ChildFrame::changeEvent(QEvent* e) {
@@ -100,6 +109,7 @@ void ChildFrame::setChild(const progress::Child& child) {
     imgChild->setAccessibleName(
         QCoreApplication::translate("ChildPictures", child.picture.toUtf8().constData()));
     lblChild->setText(child.name);
+    chkTalk->setChecked(child.talk);
     lblChild->setToolTip(plainToolTip(child.name));
 }
 

@@ -10,6 +10,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
@@ -31,6 +32,7 @@ signals:
     void progressClicked();
     void keyboardClicked();
     void trickyClicked();
+    void talkClicked(bool on);
 
 public:
     ImageBox* imgChild;
@@ -39,6 +41,7 @@ public:
     QPushButton* cmdTricky;
     QPushButton* cmdProgress;
     QPushButton* cmdKeyboard;
+    QCheckBox* chkTalk;
     Frame* fraNote;
     QLabel* lblNote;
 

@@ -54,7 +54,7 @@ DATA_FILES = ("key.dat", "tapwell1.ini", "tapwell.hlp", "ding.wav", "uhoh.wav", 
     "tapwell_%s.hlp" % l for l in ("de", "fr", "es", "it", "pt_BR", "nb"))
 # The program's optional parts (the sound, "My Progress"): each of these variables names
 # a built file, copied beside the program under its own file name.
-PART_VARIABLES = ("TAPWELL_SOUND_LIBRARY", "TAPWELL_PROGRESS_LIBRARY")
+PART_VARIABLES = ("TAPWELL_SOUND_LIBRARY", "TAPWELL_PROGRESS_LIBRARY", "TAPWELL_SPEECH_LIBRARY")
 SCREEN_SIZE = (1024, 768)
 NULL_SINK = "tapwell_null"
 RECORD_RATE = 48000  # mono, signed 16-bit little-endian

@@ -64,7 +64,7 @@ build() {
   [ -x "$root/usr/bin/tapwell" ] || fail "usr/bin/tapwell is missing or not executable"
   file -b "$root/usr/bin/tapwell" | grep -q ', stripped' || fail "usr/bin/tapwell is not stripped"
   # The sound and "My Progress", loaded from ../lib/tapwell beside the program.
-  for part in tapwell-sound.so tapwell-progress.so; do
+  for part in tapwell-sound.so tapwell-progress.so tapwell-speech.so; do
     file -b "$root/usr/lib/tapwell/$part" | grep -q 'shared object.*, stripped' ||
       fail "usr/lib/tapwell/$part is missing or not stripped"
   done
