@@ -61,7 +61,6 @@ import struct
 import subprocess
 import sys
 import time
-import xml.etree.ElementTree as ET
 import zlib
 
 sys.dont_write_bytecode = True
@@ -290,24 +289,6 @@ def find_window(s, title):
     return None
 
 
-def translated(lang, context, source):
-    """The program's text in the language of locale lang ("de_DE.UTF-8"), as its .ts file
-    has it; the English source without a language or a translation."""
-    if not lang:
-        return source
-    code = lang.split(".")[0]
-    for name in (code, code.split("_")[0]):
-        ts = os.path.join(REPO, "translations", "tapwell_%s.ts" % name)
-        if os.path.exists(ts):
-            for c in ET.parse(ts).getroot().iter("context"):
-                if c.findtext("name") != context:
-                    continue
-                for m in c.iter("message"):
-                    if m.findtext("source") == source and m.findtext("translation"):
-                        return m.findtext("translation")
-    return source
-
-
 def ascii_pattern(title):
     """A pattern for xdotool that finds a window by its title: its letters beyond ASCII
     (which xdotool does not match as written) stand as anything."""
@@ -429,11 +410,11 @@ class ScreenSession(e2e.Session):
 
     def title(self, context, source):
         """A window's title in the session's language, as a pattern."""
-        return ascii_pattern(translated(self.lang, context, source).replace("&", ""))
+        return ascii_pattern(e2e.translated(self.lang, context, source).replace("&", ""))
 
     def alt(self, context, source):
         """The Alt+letter of a button's text in the session's language."""
-        text = translated(self.lang, context, source).replace("&&", "")
+        text = e2e.translated(self.lang, context, source).replace("&&", "")
         return "alt+" + text[text.index("&") + 1].lower()
 
     def close_window(self, title, key="Escape"):

@@ -35,6 +35,7 @@ import termios
 import threading
 import time
 import wave
+import xml.etree.ElementTree as ET
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -72,6 +73,26 @@ class E2EError(AssertionError):
 def now():
     """The one clock of the tests: key presses, screen grabs and sound all use it."""
     return time.monotonic()
+
+
+def translated(lang, context, source):
+    """The program's text in the language of locale lang ("de_DE.UTF-8"), as its .ts file
+    has it (with its Alt+letter mark); the English source without a language or a
+    translation."""
+    if not lang:
+        return source
+    code = lang.split(".")[0]
+    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "translations")
+    for name in (code, code.split("_")[0]):
+        ts = os.path.join(folder, "tapwell_%s.ts" % name)
+        if os.path.exists(ts):
+            for c in ET.parse(ts).getroot().iter("context"):
+                if c.findtext("name") != context:
+                    continue
+                for m in c.iter("message"):
+                    if m.findtext("source") == source and m.findtext("translation"):
+                        return m.findtext("translation")
+    return source
 
 
 def wait_until(predicate, timeout, what, interval=0.02):

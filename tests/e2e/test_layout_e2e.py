@@ -12,10 +12,9 @@ import sys
 import time
 import unicodedata
 import unittest
-import xml.etree.ElementTree as ET
 
 sys.dont_write_bytecode = True
-from tapwell_e2e import Layout, Session, ok_shown, wait_until  # noqa: E402
+from tapwell_e2e import Layout, Session, ok_shown, translated, wait_until  # noqa: E402
 
 # (layout, variant, its home row, names of keys only it shows: ISO keyboards' key left of
 # Z and the one right of the home row among them)
@@ -48,16 +47,17 @@ def query(path, sql):
         return db.execute(sql).fetchall()
 
 
-def translation(language, context, source):
-    """The text of translations/tapwell_<language>.ts for source, as the screen shows it."""
-    ts = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "translations",
-                      "tapwell_%s.ts" % language)
-    for c in ET.parse(ts).getroot().iter("context"):
-        if c.findtext("name") == context:
-            for m in c.iter("message"):
-                if m.findtext("source") == source:
-                    return m.findtext("translation").replace("&", "")
-    raise KeyError(source)
+def translation(lang, context, source):
+    """A text of the program as the screen shows it in the locale lang."""
+    return translated(lang, context, source).replace("&", "")
+
+
+def drill_line(s, display, what):
+    """The accessibility tree once the display holds a line to type, and that line."""
+    tree = wait_until(lambda: (lambda t: t if find(
+        t, lambda n: n["name"] == display and "\n" in n.get("text", ""))
+        else None)(s.atspi_tree()), 10, what)
+    return tree, find(tree, lambda n: n["name"] == display)["text"].split("\n")[1]
 
 
 class KeyboardLayouts(unittest.TestCase):
@@ -76,10 +76,7 @@ class KeyboardLayouts(unittest.TestCase):
                                    timeout=30)
                     s.click(Layout.ok_button())
                     lines += 1
-                    tree = wait_until(lambda: (lambda t: t if find(
-                        t, lambda n: n["name"] == "Text display" and "\n" in n.get("text", ""))
-                        else None)(s.atspi_tree()), 10, "the line on the bus")
-                    line = find(tree, lambda n: n["name"] == "Text display")["text"].split("\n")[1]
+                    tree, line = drill_line(s, "Text display", "the line on the bus")
                     self.assertTrue(set(line) - {" "} <= set(home_row), line)
                     for key in shown:
                         self.assertIsNotNone(find(tree, lambda n, key=key: n["role"] ==
@@ -120,10 +117,7 @@ class KeyboardLayouts(unittest.TestCase):
             for _ in range(8):  # nearly every line or two holds an accent
                 s.click(Layout.ok_button())
                 lines += 1
-                tree = wait_until(lambda: (lambda t: t if find(
-                    t, lambda n: n["name"] == "Text display" and "\n" in n.get("text", ""))
-                    else None)(s.atspi_tree()), 10, "the accented line on the bus")
-                line = find(tree, lambda n: n["name"] == "Text display")["text"].split("\n")[1]
+                _, line = drill_line(s, "Text display", "the accented line on the bus")
                 for c in line:
                     parts = unicodedata.normalize("NFD", c)
                     if len(parts) == 2 and parts[1] in dead and c not in "ñÑçÇ":
@@ -158,16 +152,16 @@ class KeyboardLayouts(unittest.TestCase):
                     known = {w.strip() for w in f if not w.startswith("#")}
                 subprocess.run(["setxkbmap", "-display", s.display, layout], check=True,
                                timeout=30)
-                display = translation(language, "Accessibility", "Text display")
+                display = translation(lang, "Accessibility", "Text display")
                 s.click_about_ok()
                 # The menu and a lesson page in the child's language.
-                learn = translation(language, "tapwell::FrmType", "&Learn Keyboard")
+                learn = translation(lang, "tapwell::FrmType", "&Learn Keyboard")
                 wait_until(lambda: find(s.atspi_tree(), lambda n: n["role"] == "push button"
                                         and n["name"] == learn), 10, "the menu in " + lang)
                 s.click(Layout.menu_button(0))
                 time.sleep(0.5)
                 s.click(Layout.learn_button(0))  # Keyboard Layout: its first page
-                first = translation(language, "LessonPages", PAGE).split("\n")[0].strip()
+                first = translation(lang, "LessonPages", PAGE).split("\n")[0].strip()
                 wait_until(lambda: first in (find(s.atspi_tree(), lambda n: n["name"] ==
                                                   display) or {}).get("text", ""), 10,
                            "the lesson page in " + lang)
@@ -177,10 +171,7 @@ class KeyboardLayouts(unittest.TestCase):
                 s.click(Layout.menu_button(3))  # Word Drill
                 wait_until(lambda: ok_shown(s), 10, "the Word Drill's OK")
                 s.click(Layout.ok_button())
-                tree = wait_until(lambda: (lambda t: t if find(
-                    t, lambda n: n["name"] == display and "\n" in n.get("text", ""))
-                    else None)(s.atspi_tree()), 10, "the line on the bus")
-                line = find(tree, lambda n: n["name"] == display)["text"].split("\n")[1]
+                _, line = drill_line(s, display, "the line on the bus")
                 self.assertEqual(len(line.split(" ")), 3, line)
                 self.assertTrue(all(w in known for w in line.split(" ")), line)
                 s.type(line + "\n", 60)
