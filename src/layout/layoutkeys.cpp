@@ -31,6 +31,13 @@ bool usual(char32_t c, bool composed) {
            c == U'§' || c == U'°';
 }
 
+// Whether key has a place on the on-screen keyboard: the designed keys, and the ISO
+// keys on an ISO keyboard.
+bool shownOn(Key key, bool iso) {
+    const int index = indexOfKey(key);
+    return index >= kFirstKey && (index <= 98 || (iso && index <= kIsoRightKey));
+}
+
 // What AltGr types and what dead keys make, asked for only when the child wants accents.
 void addAccents(const Layout& l, LayoutKeys& k) {
     k.accents = true;
@@ -38,12 +45,8 @@ void addAccents(const Layout& l, LayoutKeys& k) {
     const auto sideOf = [](Key key, Level level) {
         return needsShift(level) ? (shiftKeyFor(key) == Key::LFSH ? 1 : 2) : 0;
     };
-    const auto onScreen = [&](Key key) {
-        const int index = indexOfKey(key);
-        return index >= kFirstKey && (index <= 98 || (k.iso && index <= kIsoRightKey));
-    };
     for (Key key : allKeys()) {
-        if (!isCharacterKey(key) || !l.hasKey(key) || !onScreen(key)) continue;
+        if (!isCharacterKey(key) || !l.hasKey(key) || !shownOn(key, k.iso)) continue;
         const auto row = rowOf(key);
         for (Level level : {Level::AltGr, Level::ShiftAltGr}) {
             const Symbol& s = l.symbol(key, level);
@@ -63,7 +66,8 @@ void addAccents(const Layout& l, LayoutKeys& k) {
         const Press& dead = *typing->dead;
         const Press& base = typing->press;
         const Symbol& baseSymbol = l.symbol(base.key, base.level);
-        if (!onScreen(dead.key) || !onScreen(base.key) || !drillable(baseSymbol)) continue;
+        if (!shownOn(dead.key, k.iso) || !shownOn(base.key, k.iso) || !drillable(baseSymbol))
+            continue;
         const auto row = rowOf(base.key);
         LayoutKeys::Place p{indexOfKey(base.key), sideOf(base.key, base.level),
                             row ? static_cast<int>(*row) : 0, needsAltGr(base.level)};
@@ -132,9 +136,7 @@ std::shared_ptr<const LayoutKeys> layoutKeysOf(const Layout& l, bool accents) {
             // The ISO keys are taught with their finger, after the row's own keys.
             for (Key key : l.fingerKeys(finger, row, true)) {
                 const Symbol& plain = l.symbol(key, Level::Plain);
-                const int index = indexOfKey(key);
-                const bool shown = index != 0 && (index <= 98 || k->iso);
-                if (!drillable(plain) || !shown || n == 4) continue;
+                if (!drillable(plain) || !shownOn(key, k->iso) || n == 4) continue;
                 const Symbol& shift = l.symbol(key, Level::Shift);
                 ++n;
                 k->FingerKeys(f, row, n) = static_cast<int>(plain.ch);
