@@ -17,20 +17,32 @@ public:
     virtual void stop() = 0;
 };
 
-// Silent until the voice's library is loaded, the loaded voice afterwards.
+// The loaded voice; until it is loaded, the last thing asked for waits and is said then
+// (a child who ticks "Talk to me" and at once opens a drill still hears what to do).
 class LateVoice final : public Voice {
 public:
-    void set(std::unique_ptr<Voice> voice) { real_ = std::move(voice); }
+    void set(std::unique_ptr<Voice> voice) {
+        real_ = std::move(voice);
+        if (real_ && !waiting_.empty()) real_->say(waiting_, waitingLanguage_);
+        waiting_.clear();
+    }
     bool loaded() const { return real_ != nullptr; }
     void say(const std::string& text, const std::string& language) override {
-        if (real_) real_->say(text, language);
+        if (real_) {
+            real_->say(text, language);
+        } else {
+            waiting_ = text;
+            waitingLanguage_ = language;
+        }
     }
     void stop() override {
+        waiting_.clear();
         if (real_) real_->stop();
     }
 
 private:
     std::unique_ptr<Voice> real_;
+    std::string waiting_, waitingLanguage_;
 };
 
 } // namespace tapwell

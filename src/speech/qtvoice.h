@@ -1,16 +1,18 @@
-// The voice on Qt TextToSpeech: the engine made on first use, a voice of the child's
-// language where it has one, else English, else silence; never an error box, never a wait.
+// The voice on Qt TextToSpeech. The engine lives on a thread of its own: making it asks the
+// speech service for every voice it has (seconds with espeak-ng's thousands), and no key
+// may wait for that. A voice of the child's language where the engine has one, else
+// English, else silence; never an error box, never a wait.
 #pragma once
 
 #include "services/voice.h"
 
-#include <QString>
+#include <QThread>
 
-#include <memory>
-
-class QTextToSpeech;
+#include <atomic>
 
 namespace tapwell {
+
+class Speaker;
 
 class QtVoice final : public Voice {
 public:
@@ -20,12 +22,11 @@ public:
     void stop() override;
 
 private:
-    // The engine in the language, or null where there is none at all.
-    QTextToSpeech* engineFor(const QString& language);
-
-    std::unique_ptr<QTextToSpeech> engine_;
-    QString language_;
-    bool failed_ = false;
+    QThread thread_;
+    Speaker* speaker_ = nullptr; // lives on thread_, deleted when it finishes
+    // The newest utterance's number: an older one still waiting on the thread is dropped,
+    // so nothing queues behind a child who types fast.
+    std::atomic<unsigned> newest_{0};
 };
 
 } // namespace tapwell

@@ -589,7 +589,7 @@ class Session:
     """
 
     def __init__(self, binary=None, data_dir=None, settings=None, artifacts=None, name="e2e",
-                 quiet=False, accessibility=False, lang=None):
+                 quiet=False, accessibility=False, lang=None, speech=False):
         self.binary = binary or os.environ.get("TAPWELL_BINARY")
         self.data_dir = data_dir or os.environ.get("TAPWELL_DATA")
         if not self.binary or not self.data_dir:
@@ -605,7 +605,10 @@ class Session:
         self.accessibility = accessibility
         # lang: the locale tapwell starts in ("de_DE.UTF-8"); C.UTF-8 without one.
         self.lang = lang
-        self.dbus = None
+        # speech: a speech-dispatcher of the session's own, playing into the null sink;
+        # tapwell's voice finds it at its socket in the runtime folder.
+        self.speech = speech
+        self.dbus = self.speechd = None
         self.xvfb = self.pulse = self.app = None
         self.grabber = self.keys = None
         self.window = None  # Rect of the main window's client area on screen
@@ -662,6 +665,8 @@ class Session:
 
         self.display, self.xvfb = _start_xvfb(d)
         self._start_pulse()
+        if self.speech:
+            self._start_speechd()
         self.grabber = FastGrabber(self.display)
         self.keys = FastKeys(self.display)
 
@@ -677,6 +682,11 @@ class Session:
             "ASAN_OPTIONS": "detect_leaks=0:abort_on_error=1",
             "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1",
         })
+        if self.speech:
+            # The speech library reads the service's list of voices (thousands of lines
+            # with espeak-ng) with strstr over the whole reply, which the sanitizer's
+            # checking wrapper makes quadratic: minutes instead of a second.
+            self.env["ASAN_OPTIONS"] += ":intercept_strstr=0"
         if self.lang:
             self.env["LANG"] = self.lang
         if not self.quiet:
@@ -741,6 +751,27 @@ class Session:
 
         wait_until(ready, 10, "the sound server")
 
+    def _start_speechd(self):
+        """speech-dispatcher in the foreground, with espeak-ng, its socket where the
+        speech library looks for it ($XDG_RUNTIME_DIR/speech-dispatcher), its logs in
+        the session's folder."""
+        self.speechd_log = os.path.join(self.dir, "speechd")
+        os.makedirs(self.speechd_log)
+        socket = os.path.join(self.runtime, "speech-dispatcher", "speechd.sock")
+        log = open(os.path.join(self.dir, "speechd.log"), "wb")
+        self.speechd = start_process("speech-dispatcher", [
+            _tool("speech-dispatcher"), "--run-single", "--timeout", "0", "--log-level", "4",
+            "--log-dir", self.speechd_log], env=self.base_env(), stdout=log, stderr=log,
+            stdin=subprocess.DEVNULL)
+        log.close()
+
+        def ready():
+            if self.speechd.poll() is not None:
+                raise E2EError("speech-dispatcher ended at start: %s" % self.read("speechd.log")[-3000:])
+            return os.path.exists(socket)
+
+        wait_until(ready, 20, "the speech server")
+
     def _start_dbus(self):
         """A session bus of the session's own; tapwell and the reader use it, and Qt
         speaks to the accessibility bus whether or not a screen reader runs."""
@@ -784,6 +815,7 @@ class Session:
                 self.keys = None
             stop_process(self.app)
             stop_process(self.dbus)
+            stop_process(self.speechd)
             stop_process(self.pulse)
             stop_process(self.xvfb)
             report = self.sanitizer_report()
@@ -808,10 +840,11 @@ class Session:
 
     def _keep_logs(self):
         os.makedirs(self.artifacts, exist_ok=True)
-        for f in ("tapwell.stderr", "pulse.log", "xvfb.log", "dbus.log"):
+        for f in ("tapwell.stderr", "pulse.log", "xvfb.log", "dbus.log", "speechd.log",
+                  "speechd/speech-dispatcher.log"):
             with contextlib.suppress(OSError):
                 shutil.copy(os.path.join(self.dir, f),
-                            os.path.join(self.artifacts, "%s.%s" % (self.name, f)))
+                            os.path.join(self.artifacts, "%s.%s" % (self.name, f.replace("/", "."))))
 
     # -- files and logs ----------------------------------------------------
 
