@@ -6,7 +6,9 @@
 #include "shell/app.h"
 #include "ui/keyboardchooser.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +74,7 @@ private slots:
     void theSummaryCountsLinesDaysAndBestSpeeds();
     void exportWritesTheRecordAndFailsClearly();
     void eachChildKeepsTheKeyboardChosenForThem();
+    void talkStartsOffBesideAScreenReaderUnlessTicked();
 
 private:
     QString storePath() const { return dir_->filePath(QStringLiteral("progress.sqlite")); }
@@ -470,6 +474,30 @@ void TestChildren::exportWritesTheRecordAndFailsClearly() {
     QVERIFY(QDir().mkpath(data + QStringLiteral("/tapwell/progress.sqlite")));
     QVERIFY(run({QStringLiteral("--export-progress"), csv}, err) > 0);
     QVERIFY2(err.startsWith("tapwell: Tapwell cannot save progress"), err);
+}
+
+void TestChildren::talkStartsOffBesideAScreenReaderUnlessTicked() {
+    auto openMain = [](App& app) {
+        app.about()->show();
+        QTest::mouseClick(app.about()->Command1, Qt::LeftButton);
+        return app.childFrame()->chkTalk;
+    };
+    {
+        App app(storePath());
+        QTest::mouseClick(openMain(app), Qt::LeftButton);
+        QVERIFY(app.child().talk);
+    }
+    // A screen reader talks already: Tapwell's own voice starts off, the record keeps
+    // what the child chose, and the child who ticks the box hears it all the same.
+    App app(storePath());
+    QAccessible::setActive(true); // as the desktop's accessibility bridge reports one
+    const auto readerGone = qScopeGuard([] { QAccessible::setActive(false); });
+    QCheckBox* talk = openMain(app);
+    QVERIFY(app.child().talk);
+    QVERIFY(!talk->isChecked());
+    QTest::mouseClick(talk, Qt::LeftButton);
+    QVERIFY(talk->isChecked());
+    QVERIFY(app.child().talk);
 }
 
 QTEST_MAIN(TestChildren)

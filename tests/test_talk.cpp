@@ -56,6 +56,9 @@ private slots:
         QCOMPARE(
             voice.said.last(),
             QStringLiteral("Well done! %1 of %2 right.").arg(line.size() + 1).arg(line.size() + 3));
+        // Back on the menu, what to do there.
+        Fixture::click(controlsOf(w).cmdStop[1]);
+        QCOMPARE(voice.said.last(), QStringLiteral("Choose a game."));
     }
 
     void silentWithoutAVoiceAndInTheChildsLanguage() {

@@ -1520,6 +1520,11 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <source>Choose a game.</source>
         <translation>Such dir ein Spiel aus.</translation>
     </message>
+    <message>
+        <source>Let&apos;s type!</source>
+        <extracomment>Said aloud for the first window&apos;s OK button.</extracomment>
+        <translation>Los geht&apos;s!</translation>
+    </message>
 </context>
 <context>
     <name>TroubleMap</name>

@@ -1521,6 +1521,11 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <source>Choose a game.</source>
         <translation>Elige un juego.</translation>
     </message>
+    <message>
+        <source>Let&apos;s type!</source>
+        <extracomment>Said aloud for the first window&apos;s OK button.</extracomment>
+        <translation>¡A escribir!</translation>
+    </message>
 </context>
 <context>
     <name>TroubleMap</name>

@@ -1522,6 +1522,11 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <source>Choose a game.</source>
         <translation>Choisis un jeu.</translation>
     </message>
+    <message>
+        <source>Let&apos;s type!</source>
+        <extracomment>Said aloud for the first window&apos;s OK button.</extracomment>
+        <translation>On tape !</translation>
+    </message>
 </context>
 <context>
     <name>TroubleMap</name>

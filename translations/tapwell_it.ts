@@ -1520,6 +1520,11 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <source>Choose a game.</source>
         <translation>Scegli un gioco.</translation>
     </message>
+    <message>
+        <source>Let&apos;s type!</source>
+        <extracomment>Said aloud for the first window&apos;s OK button.</extracomment>
+        <translation>Scriviamo!</translation>
+    </message>
 </context>
 <context>
     <name>TroubleMap</name>

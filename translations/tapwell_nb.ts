@@ -1515,6 +1515,11 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <source>Choose a game.</source>
         <translation>Velg et spill.</translation>
     </message>
+    <message>
+        <source>Let&apos;s type!</source>
+        <extracomment>Said aloud for the first window&apos;s OK button.</extracomment>
+        <translation>Nå skriver vi!</translation>
+    </message>
 </context>
 <context>
     <name>TroubleMap</name>

@@ -57,4 +57,9 @@ std::string menuTalk() {
     return say("Talk", "Choose a game.");
 }
 
+std::string aboutTalk() {
+    //: Said aloud for the first window's OK button.
+    return say("Talk", "Let's type!");
+}
+
 } // namespace tapwell

@@ -21,4 +21,7 @@ std::string readyTalk();
 // The menu: "Choose a game."
 std::string menuTalk();
 
+// The About window's OK, when the child talks: "Let's type!"
+std::string aboutTalk();
+
 } // namespace tapwell

@@ -82,6 +82,10 @@ void TypingCore::chooseMode(int mode) {
         if (voice_) talk(readyTalk());
 }
 
+void TypingCore::menuShown() {
+    if (voice_) talk(menuTalk());
+}
+
 void TypingCore::talk(const std::string& text) {
     if (voice_ != nullptr && !text.empty()) voice_->say(text, voiceLanguage_);
 }
@@ -520,6 +524,7 @@ void TypingCore::stop(int index) {
     // instructions in the box, and the old clock, for a run.
     s_.TimedRunning = 0;
     view_.backToMenu(index);
+    menuShown();
 }
 
 // ---------------------------------------------------------------------------------

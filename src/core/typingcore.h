@@ -79,6 +79,8 @@ public:
 
     // A choice on the menu: the activity's mode, with nothing of the one before running.
     void chooseMode(int mode);
+    // The menu is on the screen: the voice says to choose.
+    void menuShown();
 
     // A typed character code, from the display, the keyboard or the window.
     void keyPress(int code);

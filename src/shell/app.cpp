@@ -1,5 +1,7 @@
 #include "app.h"
 
+#include "core/talk.h"
+
 #include "i18n/language.h"
 #include "i18n/translation.h"
 #include "io/settingsfile.h"
@@ -13,6 +15,7 @@
 #include "ui/twips.h"
 #include "windowstate.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -54,7 +57,25 @@ private:
 
 } // namespace
 
-App::App(const QString& storePath) {
+// A screen reader that starts or ends while Tapwell runs turns Tapwell's own voice off or
+// back on (unless the child ticked "Talk to me" meanwhile).
+class App::ScreenReaderWatch final : public QAccessible::ActivationObserver {
+public:
+    explicit ScreenReaderWatch(App& app) : app_(app) {
+        app_.screenReader_ = QAccessible::isActive();
+        QAccessible::installActivationObserver(this);
+    }
+    ~ScreenReaderWatch() override { QAccessible::removeActivationObserver(this); }
+    void accessibilityActiveChanged(bool active) override {
+        app_.screenReader_ = active;
+        app_.followTalk();
+    }
+
+private:
+    App& app_;
+};
+
+App::App(const QString& storePath) : readerWatch_(std::make_unique<ScreenReaderWatch>(*this)) {
     // The desktop's language until the child's own is known.
     useLanguage(languageFor(QLocale().uiLanguages()));
     about_ = std::make_unique<FrmAbout>();
@@ -126,7 +147,12 @@ std::unique_ptr<FrmType> App::makeMain() {
 void App::prepareMain() {
     if (main_ || preparedMain_ || ended_) return;
     openRecord(); // the window records through the record's recorder
+    sayOnAbout();
     preparedMain_ = makeMain();
+}
+
+void App::sayOnAbout() {
+    if (talking() && about_->isVisible()) voice_.say(aboutTalk(), languageInUse().toStdString());
 }
 
 void App::aboutOk() {
@@ -164,9 +190,11 @@ void App::openMain() {
         QObject::connect(childFrame_, &ChildFrame::keyboardClicked, main_.get(),
                          [this] { chooseKeyboard(); });
         QObject::connect(childFrame_, &ChildFrame::talkClicked, main_.get(), [this](bool on) {
+            talkTicked_ = on;
             progress::ChildError error;
-            if (!childrenService_->setTalk(child_.id, on, error))
-                childFrame_->chkTalk->setChecked(child_.talk);
+            if (!childrenService_->setTalk(child_.id, on, error)) talkTicked_ = false;
+            followTalk();
+            if (talking()) main_->core().menuShown(); // the box is on the menu screen
         });
         // The keyboard chosen for the child, else the one in use.
         // The keyboard's layout is read once the main window is on the screen, before an
@@ -191,6 +219,7 @@ void App::openMain() {
     main_->show();
     main_->raise();
     main_->activateWindow();
+    main_->core().menuShown();
     // Qt Multimedia and the sound server's libraries load once the window is on its way
     // to the screen, before the first key can come.
     if (!sound_.loaded()) QTimer::singleShot(0, main_.get(), [this] { loadSound(); });
@@ -207,16 +236,22 @@ void App::loadVoice() {
     voice_.set(std::move(voice));
 }
 
+bool App::talking() const {
+    // With a screen reader running the two would talk at once: Tapwell's voice starts off,
+    // and a child who ticks "Talk to me" hears it all the same.
+    return child_.talk && (talkTicked_ || !screenReader_);
+}
+
 void App::followTalk() {
-    if (!main_) return;
-    // Loaded the first time a child wants it, after the main window shows.
-    if (child_.talk && !voice_.loaded())
-        QTimer::singleShot(0, main_.get(), [this] {
-            loadVoice();
-            followTalk();
-        });
-    if (!child_.talk) voice_.stop();
-    main_->core().setVoice(child_.talk ? &voice_ : nullptr, languageInUse().toStdString());
+    const bool on = talking();
+    // Loaded the first time a child wants it, once a window is on the screen.
+    if (on && !voiceTried_) {
+        voiceTried_ = true;
+        QTimer::singleShot(0, about_.get(), [this] { loadVoice(); });
+    }
+    if (!on) voice_.stop();
+    if (childFrame_) childFrame_->chkTalk->setChecked(on);
+    if (main_) main_->core().setVoice(on ? &voice_ : nullptr, languageInUse().toStdString());
 }
 
 void App::loadSound() {
@@ -228,11 +263,12 @@ void App::loadSound() {
 
 void App::setChild(const progress::Child& child) {
     openRecord();
+    if (child.id != child_.id) talkTicked_ = false;
     child_ = child;
     useChildsLanguage();
-    followTalk();
     recorder_->setChild(child.id);
     if (childFrame_) childFrame_->setChild(child);
+    followTalk();
     qCDebug(lcShell).noquote() << "typing now:" << child.name;
 }
 
@@ -409,6 +445,7 @@ void App::showAbout() {
     about_->raise();
     about_->activateWindow();
     about_->Command1->setFocus();
+    sayOnAbout();
 }
 
 void App::showHelp() {

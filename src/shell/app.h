@@ -116,10 +116,17 @@ private:
     SteadyClock clock_;
     SeededRandom random_{0};
     LateSound sound_; // the main window's, loaded once it shows
-    LateVoice voice_; // Tapwell's own voice, loaded once the main window shows
-    // The voice to the typing path when the child wants it, in the language in use.
+    LateVoice voice_; // Tapwell's own voice, loaded the first time a child wants it
+    // Whether Tapwell talks now: the child wants it, and no screen reader talks already
+    // unless the child ticked "Talk to me" while it runs.
+    bool talking() const;
+    // The voice to the typing path when the child talks, in the language in use; the box.
     void followTalk();
     void loadVoice();
+    void sayOnAbout();          // "Let's type!" for the About window's OK
+    bool screenReader_ = false; // a screen reader (an accessibility client) is active
+    bool talkTicked_ = false;   // ticked in this run, by the child typing now
+    bool voiceTried_ = false;
     SleepingPause pause_{clock_};
     std::unique_ptr<FrmAbout> about_;
     std::unique_ptr<FrmType> main_;
@@ -140,6 +147,9 @@ private:
     bool chooserFromAbout_ = false;
     bool storeFailed_ = false;
     bool ended_ = false;
+    // Last: made once all else is, gone before anything it tells.
+    class ScreenReaderWatch;
+    std::unique_ptr<ScreenReaderWatch> readerWatch_;
 };
 
 } // namespace tapwell
