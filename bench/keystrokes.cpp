@@ -17,7 +17,9 @@
 // machine the time also holds the waits for a processor, the processor time does not.
 //
 // The program's clock, sound and pause are fakes, as in the window tests: the key
-// sounds are off, the half-second pause and the end sound take no time.
+// sounds are off, the half-second pause and the end sound take no time. With --voice,
+// "Talk to me" is on with the real voice (Qt TextToSpeech, to whatever speech service
+// the session has): every key then asks it to say the next key and finger.
 //
 // Prints one "name=value" line per result; times are in microseconds, memory in KiB.
 #include "floorwindow.h"
@@ -25,6 +27,7 @@
 
 #include "io/settings.h"
 #include "services/services.h"
+#include "speech/qtvoice.h"
 #include "state/options.h"
 #include "support/fakes.h"
 #include "ui/frmtype.h"
@@ -353,6 +356,7 @@ void report(const Driver& d, std::size_t keys) {
 
 struct Options {
     bool floor = false;
+    bool voice = false;
     std::size_t keys = 10000;
     int lines = 500;
     int block = 50; // drill lines before switching between the Character and Word Drill
@@ -369,6 +373,8 @@ Options parse(int argc, char* argv[]) {
         };
         if (a == "--floor")
             o.floor = true;
+        else if (a == "--voice")
+            o.voice = true;
         else if (a == "--keys")
             o.keys = std::stoul(value());
         else if (a == "--lines")
@@ -377,7 +383,7 @@ Options parse(int argc, char* argv[]) {
             o.data = value();
         else
             fail("unknown argument " + a +
-                 " (use --floor, --keys N, --lines N, --data DIR-OF-KEY.DAT)");
+                 " (use --floor, --voice, --keys N, --lines N, --data DIR-OF-KEY.DAT)");
     }
     return o;
 }
@@ -414,6 +420,7 @@ int main(int argc, char* argv[]) {
     InstantPause pause{clock};
     NoShell shell;
     FrmType* w = nullptr;
+    std::unique_ptr<QtVoice> voice;
 
     if (opt.floor) {
         auto* f = new FloorWindow;
@@ -438,6 +445,10 @@ int main(int argc, char* argv[]) {
         w = new FrmType(g, Services{&clock, &random, &sound, &pause}, &shell);
         window.reset(w);
         if (!w->Form_Load(error)) fail(error);
+        if (opt.voice) {
+            voice = std::make_unique<QtVoice>();
+            w->core().setVoice(voice.get(), "en");
+        }
         random.reseed(7);
         showAndSettle(*w);
         hwmMenu = vmHwmKb();

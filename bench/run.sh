@@ -21,8 +21,10 @@ done
 work=$(mktemp -d "${TMPDIR:-/tmp}/tapwell-bench.XXXXXX")
 xvfb_pid=""
 pulse_pid=""
+speechd_pid=""
 # shellcheck disable=SC2317 # called by the trap
 cleanup() {
+  if [ -n "$speechd_pid" ]; then kill "$speechd_pid" 2>/dev/null || true; fi
   if [ -n "$pulse_pid" ]; then kill "$pulse_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$work"
@@ -71,7 +73,25 @@ if command -v pulseaudio >/dev/null 2>&1; then
 fi
 [ -n "${PULSE_SERVER:-}" ] || export PULSE_SERVER="unix:$work/no-sound-server"
 
-echo "Running on display :$n with $sound; this takes a few minutes." >&2
+# A speech service of the run's own (speech-dispatcher with its voices, into that sound
+# server), for the keystrokes with "Talk to me" on; the speech library finds its socket
+# in the runtime folder.
+speech="no speech service"
+if command -v speech-dispatcher >/dev/null 2>&1; then
+  mkdir -p "$work/run" && chmod 700 "$work/run"
+  export XDG_RUNTIME_DIR="$work/run"
+  speech-dispatcher --run-single --timeout 0 --log-dir "$work" >"$work/speechd.log" 2>&1 &
+  speechd_pid=$!
+  tries=0
+  while [ ! -S "$work/run/speech-dispatcher/speechd.sock" ] && [ "$tries" -lt 100 ] &&
+    kill -0 "$speechd_pid" 2>/dev/null; do
+    tries=$((tries + 1))
+    sleep 0.1
+  done
+  [ -S "$work/run/speech-dispatcher/speechd.sock" ] && speech="speech-dispatcher"
+fi
+
+echo "Running on display :$n with $sound and $speech; this takes a few minutes." >&2
 status=0
 # The program's progress record goes to a folder of the run's own, never the user's.
 mkdir -p "$work/data-new" "$work/data-year/tapwell"

@@ -15,7 +15,8 @@ if [ "${1:-build}" = test ]; then
 fi
 
 if [ "${1:-build}" = bench ]; then
-  packages="$packages xvfb xauth libx11-dev libxtst-dev libxcb1-dev pulseaudio"
+  packages="$packages xvfb xauth libx11-dev libxtst-dev libxcb1-dev pulseaudio
+    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng"
 fi
 
 # The locales the language tests start Tapwell in.
