@@ -638,7 +638,7 @@ void TestProgress::migratesFromEachOldVersion() {
          QStringLiteral("id,name,picture,created,keyboard,accents,language,talk")},
         {QStringLiteral("line"),
          QStringLiteral("id,child_id,started,activity,rows,shift,chars,right_keys,wrong_keys,ms,"
-                        "wpm,accuracy,keyboard")},
+                        "wpm,accuracy,keyboard,uuid")},
         {QStringLiteral("keystroke"), QStringLiteral("line_id,seq,expected,typed,ms")},
     };
     for (const auto& [table, columns] : tables) {
@@ -653,6 +653,7 @@ void TestProgress::migratesFromEachOldVersion() {
                                  "name = 'line_child_started'"))
                 .toInt() == 1);
     QCOMPARE(r.one(QStringLiteral("SELECT keyboard FROM line")).toString(), QStringLiteral("de"));
+    QCOMPARE(r.one(QStringLiteral("SELECT length(uuid) FROM line")).toInt(), 36);
     // The keys of a line are found by their key, not by reading the whole table.
     QSqlQuery q(r.db);
     QVERIFY(q.exec(QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM keystroke WHERE line_id = 3")));

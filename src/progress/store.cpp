@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QUuid>
 #include <QVariant>
 
 #include <algorithm>
@@ -21,53 +22,6 @@ namespace tapwell::progress {
 
 // Off unless QT_LOGGING_RULES asks: the parent hears of faults through problem().
 namespace {
-
-// SQLite's primary result codes, as Qt reports them in nativeErrorCode().
-enum SqliteCode {
-    kPerm = 3,
-    kBusy = 5,
-    kLocked = 6,
-    kReadOnly = 8,
-    kIoErr = 10,
-    kCorrupt = 11,
-    kFull = 13,
-    kConstraint = 19,
-    kCantOpen = 14,
-    kNotADb = 26,
-};
-
-int sqliteCode(const QSqlError& e) {
-    bool ok = false;
-    const int code = e.nativeErrorCode().toInt(&ok);
-    return ok ? code & 0xff : 0;
-}
-
-bool damagedCode(int code) {
-    return code == kCorrupt || code == kNotADb;
-}
-
-// Why a write or an open failed.
-StoreFault faultFor(const QSqlError& e) {
-    switch (sqliteCode(e)) {
-    case kFull:
-        return StoreFault::DiskFull;
-    case kBusy:
-    case kLocked:
-        return StoreFault::Busy;
-    case kReadOnly:
-    case kPerm:
-        return StoreFault::ReadOnly;
-    case kCantOpen:
-        return StoreFault::CannotOpen;
-    case kIoErr:
-        return StoreFault::WriteFailed;
-    case kCorrupt:
-    case kNotADb:
-        return StoreFault::Damaged;
-    default:
-        return StoreFault::Unusable;
-    }
-}
 
 QVariant value(const std::optional<int>& v) {
     return v ? QVariant(*v) : QVariant();
@@ -95,10 +49,10 @@ const QByteArray kSqliteMagic("SQLite format 3\0", 16);
 
 // ------------------------------------------------------------------ the schema steps
 
-bool execAll(QSqlDatabase& db, std::initializer_list<const char*> statements) {
-    for (const char* sql : statements) {
+bool execAll(QSqlDatabase& db, const QStringList& statements) {
+    for (const QString& sql : statements) {
         QSqlQuery q(db);
-        if (!q.exec(QString::fromLatin1(sql))) {
+        if (!q.exec(sql)) {
             qCWarning(lcProgress).noquote() << "schema:" << q.lastError().text();
             return false;
         }
@@ -107,47 +61,62 @@ bool execAll(QSqlDatabase& db, std::initializer_list<const char*> statements) {
 }
 
 // 0 -> 1: the children, their lines and the lines' keys.
-bool createTables(QSqlDatabase& db) {
-    return execAll(db, {
-                           "CREATE TABLE child(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, "
-                           "picture TEXT, created TEXT)",
-                           "CREATE TABLE line(id INTEGER PRIMARY KEY, child_id INTEGER NOT NULL "
-                           "REFERENCES child(id), started TEXT NOT NULL, activity TEXT NOT NULL, "
-                           "rows TEXT, shift INTEGER, chars INTEGER, right_keys INTEGER, "
-                           "wrong_keys INTEGER, ms INTEGER, wpm REAL, accuracy REAL)",
-                           "CREATE INDEX line_child_started ON line(child_id, started)",
-                           "CREATE TABLE keystroke(line_id INTEGER NOT NULL REFERENCES line(id), "
-                           "seq INTEGER NOT NULL, expected INTEGER NOT NULL, typed INTEGER NOT "
-                           "NULL, ms INTEGER NOT NULL, PRIMARY KEY(line_id, seq)) WITHOUT ROWID",
-                       });
+bool createTables(QSqlDatabase& db, const Dialect& d) {
+    return execAll(
+        db, {QStringLiteral("CREATE TABLE child(id %1, name TEXT NOT NULL UNIQUE, picture TEXT, "
+                            "created TEXT)")
+                 .arg(d.idColumn()),
+             QStringLiteral("CREATE TABLE line(id %1, child_id %2 NOT NULL REFERENCES "
+                            "child(id), started TEXT NOT NULL, activity TEXT NOT NULL, rows TEXT, "
+                            "shift INTEGER, chars INTEGER, right_keys INTEGER, wrong_keys INTEGER, "
+                            "ms INTEGER, wpm REAL, accuracy REAL)")
+                 .arg(d.idColumn(), d.idReference()),
+             QStringLiteral("CREATE INDEX line_child_started ON line(child_id, started)"),
+             QStringLiteral("CREATE TABLE keystroke(line_id %1 NOT NULL REFERENCES line(id), "
+                            "seq INTEGER NOT NULL, expected INTEGER NOT NULL, typed INTEGER NOT "
+                            "NULL, ms INTEGER NOT NULL, PRIMARY KEY(line_id, seq))%2")
+                 .arg(d.idReference(), d.clusteredTable())});
 }
 
 // 1 -> 2: the keyboard each child types on (none: the one in use), whether they are asked
 // for accents and AltGr, and the keyboard each line was typed on (none in the lines of
 // before: the US keyboard, the only one there was).
-bool addKeyboards(QSqlDatabase& db) {
+bool addKeyboards(QSqlDatabase& db, const Dialect&) {
     return execAll(db, {
-                           "ALTER TABLE child ADD COLUMN keyboard TEXT",
-                           "ALTER TABLE child ADD COLUMN accents INTEGER NOT NULL DEFAULT 0",
-                           "ALTER TABLE line ADD COLUMN keyboard TEXT",
+                           QStringLiteral("ALTER TABLE child ADD COLUMN keyboard TEXT"),
+                           QStringLiteral("ALTER TABLE child ADD COLUMN accents INTEGER NOT NULL "
+                                          "DEFAULT 0"),
+                           QStringLiteral("ALTER TABLE line ADD COLUMN keyboard TEXT"),
                        });
 }
 
 // 2 -> 3: the language each child reads (none: the desktop's).
-bool addLanguages(QSqlDatabase& db) {
-    return execAll(db, {"ALTER TABLE child ADD COLUMN language TEXT"});
+bool addLanguages(QSqlDatabase& db, const Dialect&) {
+    return execAll(db, {QStringLiteral("ALTER TABLE child ADD COLUMN language TEXT")});
 }
 
 // 3 -> 4: whether Tapwell talks to each child (off until a parent or child ticks it).
-bool addTalk(QSqlDatabase& db) {
-    return execAll(db, {"ALTER TABLE child ADD COLUMN talk INTEGER NOT NULL DEFAULT 0"});
+bool addTalk(QSqlDatabase& db, const Dialect&) {
+    return execAll(
+        db, {QStringLiteral("ALTER TABLE child ADD COLUMN talk INTEGER NOT NULL DEFAULT 0")});
+}
+
+// 4 -> 5: each line's own name, so that a line sent to a school's server twice (the
+// network gone before the answer came) is kept once; and the queue of lines still to go.
+// The lines of before have none, and are never sent.
+bool addLineNames(QSqlDatabase& db, const Dialect& d) {
+    return execAll(db, {QStringLiteral("ALTER TABLE line ADD COLUMN uuid TEXT"),
+                        QStringLiteral("CREATE UNIQUE INDEX line_uuid ON line(uuid)"),
+                        QStringLiteral("CREATE TABLE unsent(line_id %1 PRIMARY KEY "
+                                       "REFERENCES line(id))")
+                            .arg(d.idReference())});
 }
 
 // One step per version: kSteps[v] brings version v to v + 1. A new version adds its
 // step here and raises kSchemaVersion.
-using Step = bool (*)(QSqlDatabase&);
+using Step = bool (*)(QSqlDatabase&, const Dialect&);
 constexpr std::array<Step, kSchemaVersion> kSteps = {createTables, addKeyboards, addLanguages,
-                                                     addTalk};
+                                                     addTalk, addLineNames};
 
 // The tables every version from 1 on has; a file at such a version without them is not
 // ours.
@@ -156,26 +125,29 @@ const QStringList kOurTables = {QStringLiteral("child"), QStringLiteral("keystro
 
 } // namespace
 
-bool migrateStep(const QString& connectionName, int from) {
+bool migrateStep(const QString& connectionName, int from, Engine engine) {
     if (from < 0 || from >= kSchemaVersion) return false;
+    const Dialect d(engine);
     QSqlDatabase db = QSqlDatabase::database(connectionName, false);
     if (!db.isOpen()) return false;
     QSqlQuery q(db);
     // The write lock first, then the version again: two Tapwells that open a new record
     // at once both find version 0, and the second must find the first one's work done
     // rather than fail on a table that is there already.
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
+    if (!q.exec(d.beginWrite())) return false;
     const auto rollback = [&] {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return false;
     };
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) return rollback();
+    if (d.server() &&
+        !q.exec(QStringLiteral("LOCK TABLE schema_version IN SHARE ROW EXCLUSIVE MODE")))
+        return rollback();
+    if (!q.exec(d.readVersion()) || !q.next()) return rollback();
     const int now = q.value(0).toInt();
     q.finish();
     if (now > from) return QSqlQuery(db).exec(QStringLiteral("COMMIT")) || rollback();
-    if (now != from || !kSteps[static_cast<std::size_t>(from)](db) ||
-        !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(from + 1)) ||
-        !q.exec(QStringLiteral("COMMIT")))
+    if (now != from || !kSteps[static_cast<std::size_t>(from)](db, d) ||
+        !q.exec(d.writeVersion(from + 1)) || !q.exec(QStringLiteral("COMMIT")))
         return rollback();
     return true;
 }
@@ -211,8 +183,8 @@ std::optional<Activity> activityNamed(const QString& name) {
     return std::nullopt;
 }
 
-Store::Store(QString path, QString connectionName)
-    : path_(std::move(path)), connection_(std::move(connectionName)) {}
+Store::Store(QString path, QString connectionName, Engine engine)
+    : path_(std::move(path)), connection_(std::move(connectionName)), dialect_(engine) {}
 
 Store::~Store() {
     closeConnection();
@@ -225,15 +197,20 @@ bool Store::fail(StoreFault fault, const QString& detail, const QString& where) 
 }
 
 bool Store::openConnection() {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    db.setDatabaseName(path_);
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_);
-    if (readOnly_) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-    db.setConnectOptions(options);
+    QSqlDatabase db = QSqlDatabase::addDatabase(dialect_.driver(), connection_);
+    if (dialect_.server()) {
+        QString why;
+        if (!applyConninfo(db, path_, why)) return fail(StoreFault::CannotOpen, why);
+    } else {
+        db.setDatabaseName(path_);
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_);
+        if (readOnly_) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        db.setConnectOptions(options);
+    }
     if (!db.open()) {
         const QSqlError e = db.lastError();
-        damaged_ = damagedCode(sqliteCode(e));
-        return fail(faultFor(e), e.text());
+        damaged_ = dialect_.damaged(e);
+        return fail(dialect_.faultFor(e), e.text());
     }
     return true;
 }
@@ -254,8 +231,8 @@ bool Store::prepare() {
     auto run = [&](const QString& sql) {
         if (q.exec(sql)) return true;
         const QSqlError e = q.lastError();
-        damaged_ = damagedCode(sqliteCode(e));
-        return fail(faultFor(e), sql + QStringLiteral(": ") + e.text());
+        damaged_ = dialect_.damaged(e);
+        return fail(dialect_.faultFor(e), sql + QStringLiteral(": ") + e.text());
     };
     auto single = [&](const QString& sql, QVariant& out) {
         if (!run(sql)) return false;
@@ -264,7 +241,21 @@ bool Store::prepare() {
     };
 
     QVariant v;
-    if (!single(QStringLiteral("PRAGMA user_version"), v)) return false;
+    if (dialect_.server()) {
+        // The administrator makes the server's schema (setUp()); a child's Tapwell only
+        // checks that it is the one it writes.
+        if (!single(QStringLiteral("SELECT to_regclass('schema_version') IS NOT NULL"), v))
+            return false;
+        if (!v.toBool()) return fail(StoreFault::NotSetUp, QStringLiteral("no schema_version"));
+        if (!single(dialect_.readVersion(), v)) return false;
+        const int version = v.toInt();
+        if (version > kSchemaVersion)
+            return fail(StoreFault::NewerVersion, QStringLiteral("schema version %1").arg(version));
+        if (version < kSchemaVersion)
+            return fail(StoreFault::NotSetUp, QStringLiteral("schema version %1").arg(version));
+        return true;
+    }
+    if (!single(dialect_.readVersion(), v)) return false;
     const int version = v.toInt();
     if (version > kSchemaVersion)
         return fail(StoreFault::NewerVersion, QStringLiteral("schema version %1").arg(version));
@@ -309,8 +300,8 @@ bool Store::prepare() {
     for (int from = version; from < kSchemaVersion; ++from) {
         if (!migrateStep(connection_, from)) {
             const QSqlError e = db.lastError();
-            damaged_ = damagedCode(sqliteCode(e));
-            return fail(e.isValid() ? faultFor(e) : StoreFault::CannotUpdate,
+            damaged_ = dialect_.damaged(e);
+            return fail(e.isValid() ? dialect_.faultFor(e) : StoreFault::CannotUpdate,
                         QStringLiteral("migration from version %1: %2").arg(from).arg(e.text()));
         }
     }
@@ -348,6 +339,12 @@ bool Store::open() {
     damaged_ = false;
     problem_ = {};
     movedAside_.clear();
+    if (dialect_.server()) {
+        // Nothing of the server's is ever moved aside or made anew here.
+        usable_ = openConnection() && prepare();
+        if (!usable_) closeConnection();
+        return usable_;
+    }
 
     const QFileInfo info(path_);
     if (info.isDir()) return fail(StoreFault::PathIsFolder, QStringLiteral("a folder"), path_);
@@ -406,6 +403,36 @@ bool Store::open() {
     return false;
 }
 
+bool Store::setUp() {
+    if (!dialect_.server()) return open(); // a file is made and brought up to date on open
+    if (usable_) return true;
+    problem_ = {};
+    if (!QSqlDatabase::contains(connection_) && !openConnection()) return false;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery q(db);
+    // The version's table first, with its one row; two administrators at once both
+    // find it made.
+    if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version(version INTEGER NOT "
+                               "NULL)")) ||
+        !q.exec(QStringLiteral("LOCK TABLE schema_version IN SHARE ROW EXCLUSIVE MODE")) ||
+        !q.exec(QStringLiteral("INSERT INTO schema_version SELECT 0 WHERE NOT EXISTS (SELECT 1 "
+                               "FROM schema_version)")))
+        return fail(dialect_.faultFor(q.lastError()), q.lastError().text());
+    if (!q.exec(dialect_.readVersion()) || !q.next())
+        return fail(dialect_.faultFor(q.lastError()), q.lastError().text());
+    const int version = q.value(0).toInt();
+    q.finish();
+    if (version > kSchemaVersion)
+        return fail(StoreFault::NewerVersion, QStringLiteral("schema version %1").arg(version));
+    for (int from = version; from < kSchemaVersion; ++from)
+        if (!migrateStep(connection_, from, Engine::PostgreSQL))
+            return fail(StoreFault::CannotUpdate, QStringLiteral("migration from version %1: %2")
+                                                      .arg(from)
+                                                      .arg(db.lastError().text()));
+    usable_ = true;
+    return true;
+}
+
 // ------------------------------------------------------------------ children
 
 QList<Child> Store::children() {
@@ -430,17 +457,38 @@ QList<Child> Store::children() {
 std::optional<qint64> Store::addChild(const QString& name, const QString& picture) {
     if (!usable_) return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(connection_, false));
-    q.prepare(QStringLiteral("INSERT INTO child(name, picture, created) VALUES(?, ?, ?)"));
+    q.prepare(
+        QStringLiteral("INSERT INTO child(name, picture, created) VALUES(?, ?, ?) RETURNING id"));
     q.addBindValue(name);
     q.addBindValue(picture);
     q.addBindValue(nowIso());
-    if (!q.exec()) {
+    if (!q.exec() || !q.next()) {
         // A name already taken is the caller's to say, not a fault of the file.
-        if (sqliteCode(q.lastError()) != kConstraint)
-            fail(faultFor(q.lastError()), q.lastError().text());
+        if (!dialect_.duplicate(q.lastError()))
+            fail(dialect_.faultFor(q.lastError()), q.lastError().text());
         return std::nullopt;
     }
-    return q.lastInsertId().toLongLong();
+    return q.value(0).toLongLong();
+}
+
+std::optional<qint64> Store::childNamed(const QString& name) {
+    if (!usable_) return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("INSERT INTO child(name, picture, created) VALUES(?, '', ?) "
+                             "ON CONFLICT (name) DO NOTHING"));
+    q.addBindValue(name);
+    q.addBindValue(nowIso());
+    if (!q.exec()) {
+        fail(dialect_.faultFor(q.lastError()), q.lastError().text());
+        return std::nullopt;
+    }
+    q.prepare(QStringLiteral("SELECT id FROM child WHERE name = ?"));
+    q.addBindValue(name);
+    if (!q.exec() || !q.next()) {
+        fail(dialect_.faultFor(q.lastError()), q.lastError().text());
+        return std::nullopt;
+    }
+    return q.value(0).toLongLong();
 }
 
 bool Store::changeChild(qint64 id, const QString& name, const QString& picture) {
@@ -538,17 +586,20 @@ std::optional<qint64> Store::insertLine(qint64 childId, const LineRecord& line) 
     QSqlQuery q(db);
     auto failed = [&](const QSqlError& e) -> std::optional<qint64> {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        damaged_ = damagedCode(sqliteCode(e));
-        fail(faultFor(e), e.text());
+        damaged_ = dialect_.damaged(e);
+        fail(dialect_.faultFor(e), e.text());
         return std::nullopt;
     };
     // IMMEDIATE takes the write lock at once, waiting out another window's write by the
     // busy timeout, rather than failing half way through.
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) return failed(q.lastError());
+    if (!q.exec(dialect_.beginWrite())) return failed(q.lastError());
 
+    // A line this record has already (sent again after an answer that was lost) is
+    // left as it is.
     q.prepare(QStringLiteral(
         "INSERT INTO line(child_id, started, activity, rows, shift, chars, right_keys, "
-        "wrong_keys, ms, wpm, accuracy, keyboard) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        "wrong_keys, ms, wpm, accuracy, keyboard, uuid) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?) ON CONFLICT (uuid) DO NOTHING RETURNING id"));
     q.addBindValue(childId);
     q.addBindValue(line.started);
     q.addBindValue(activityName(line.activity));
@@ -561,8 +612,17 @@ std::optional<qint64> Store::insertLine(qint64 childId, const LineRecord& line) 
     q.addBindValue(value(line.wpm));
     q.addBindValue(value(line.accuracy));
     q.addBindValue(line.keyboard.isEmpty() ? QVariant() : QVariant(line.keyboard));
+    q.addBindValue(line.uuid.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces)
+                                       : line.uuid);
     if (!q.exec()) return failed(q.lastError());
-    const qint64 id = q.lastInsertId().toLongLong();
+    if (!q.next()) {
+        q.finish();
+        if (!q.exec(QStringLiteral("COMMIT"))) return failed(q.lastError());
+        problem_ = {};
+        return std::nullopt;
+    }
+    const qint64 id = q.value(0).toLongLong();
+    q.finish();
 
     QSqlQuery k(db);
     k.prepare(QStringLiteral(
@@ -576,9 +636,57 @@ std::optional<qint64> Store::insertLine(qint64 childId, const LineRecord& line) 
         k.bindValue(4, key.ms);
         if (!k.exec()) return failed(k.lastError());
     }
+    if (queue_) {
+        k.prepare(QStringLiteral("INSERT INTO unsent(line_id) VALUES(?)"));
+        k.addBindValue(id);
+        if (!k.exec()) return failed(k.lastError());
+    }
     if (!q.exec(QStringLiteral("COMMIT"))) return failed(q.lastError());
     problem_ = {};
     return id;
+}
+
+std::vector<std::pair<qint64, LineRecord>> Store::unsentLines(int most) {
+    std::vector<std::pair<qint64, LineRecord>> out;
+    if (!usable_) return out;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT line.id, started, activity, rows, shift, chars, right_keys, wrong_keys, ms, wpm, "
+        "accuracy, coalesce(keyboard, ''), uuid FROM unsent JOIN line ON line.id = "
+        "unsent.line_id ORDER BY line.id LIMIT ?"));
+    q.addBindValue(most);
+    if (!q.exec()) return out;
+    while (q.next()) {
+        LineRecord l;
+        l.started = q.value(1).toString();
+        l.activity = activityNamed(q.value(2).toString()).value_or(Activity::Character);
+        l.rows = q.value(3).toString();
+        l.shift = optionalOf<int>(q.value(4));
+        l.chars = optionalOf<int>(q.value(5));
+        l.right = optionalOf<int>(q.value(6));
+        l.wrong = optionalOf<int>(q.value(7));
+        l.ms = optionalOf<qint64>(q.value(8));
+        l.wpm = optionalOf<double>(q.value(9));
+        l.accuracy = optionalOf<double>(q.value(10));
+        l.keyboard = q.value(11).toString();
+        l.uuid = q.value(12).toString();
+        out.emplace_back(q.value(0).toLongLong(), std::move(l));
+    }
+    q.finish();
+    for (auto& [id, line] : out)
+        line.keys = keys(id);
+    return out;
+}
+
+bool Store::markSent(qint64 lineId) {
+    if (!usable_) return false;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("DELETE FROM unsent WHERE line_id = ?"));
+    q.addBindValue(lineId);
+    if (q.exec()) return true;
+    fail(dialect_.faultFor(q.lastError()), q.lastError().text());
+    return false;
 }
 
 std::vector<Store::StoredLine> Store::lines(qint64 childId, qint64 afterLineId) {
@@ -592,10 +700,10 @@ std::vector<Store::StoredLine> Store::lines(qint64 childId, qint64 afterLineId) 
                   "CASE WHEN length(line.keyboard) <= 100 THEN line.keyboard END "
                   "FROM line JOIN child ON child.id = child_id WHERE %1 AND line.id > ? AND "
                   "length(started) <= 64 "
-                  "AND length(activity) <= 16 AND ifnull(length(rows), 0) <= 64 "
+                  "AND length(activity) <= 16 AND coalesce(length(rows), 0) <= 64 "
                   "AND length(child.name) <= 200 ORDER BY %2")
                   // One child's lines come in the order of their index, unsorted.
-                  .arg(childId == 0 ? QStringLiteral("1") : QStringLiteral("child_id = ?"),
+                  .arg(childId == 0 ? QStringLiteral("1 = 1") : QStringLiteral("child_id = ?"),
                        childId == 0 ? QStringLiteral("started, line.id")
                                     : QStringLiteral("child_id, started, line.id")));
     if (childId != 0) q.addBindValue(childId);

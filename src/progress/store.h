@@ -2,6 +2,9 @@
 // folder) holding each child, every finished line, run, practice finger and lesson
 // practice, and every judged key of them. One connection, owned here; WAL journal,
 // foreign keys on, a busy timeout so two Tapwell windows on one account share the file.
+// The same tables, with the same statements, live on a school's PostgreSQL server (see
+// engine.h for what differs, classroom.h for the server's classes and rights); there the
+// schema is the administrator's to make (setUp()), and a child's Tapwell only checks it.
 //
 // The tables, their names and columns, are an interface parents, teachers and tests
 // may query; keep them:
@@ -12,10 +15,14 @@
 //        accuracy REAL)
 //   keystroke(line_id INTEGER NOT NULL REFERENCES line(id), seq INTEGER NOT NULL,
 //             expected INTEGER NOT NULL, typed INTEGER NOT NULL, ms INTEGER NOT NULL)
+//   line.uuid TEXT UNIQUE: each line's own name, the same on this computer and the server,
+//        so a line sent twice is kept once
+//   unsent(line_id PRIMARY KEY REFERENCES line(id)): the lines still to go to the server
 // keystroke is a WITHOUT ROWID table keyed by (line_id, seq): that key is the index a line's
 // keys are read by, and a year of keys takes half the room a rowid table and a separate
 // index would.
-// The schema's version is PRAGMA user_version; each step up has its own migration.
+// The schema's version is PRAGMA user_version (on the server, the schema_version table);
+// each step up has its own migration, the same on both engines.
 //
 // wpm and accuracy are stored as the results show them: whole numbers, halves rounded
 // away from zero ("61 words per minute", "97% accuracy"), so a parent reading the record
@@ -29,6 +36,7 @@
 #pragma once
 
 #include "core/events.h"
+#include "engine.h"
 
 #include <QHash>
 #include <QList>
@@ -40,7 +48,7 @@
 
 namespace tapwell::progress {
 
-inline constexpr int kSchemaVersion = 4;
+inline constexpr int kSchemaVersion = 5;
 
 // What is read from a record is bounded, so a file made to be huge cannot freeze a
 // window: the keys of a line beyond these (a lesson's practice has a few hundred), and a
@@ -67,6 +75,9 @@ enum class StoreFault {
     CannotUpdate,     // its schema could not be brought up to date
     PathIsFolder,     // `where` is a folder
     CannotMakeFolder, // the folder `where` cannot be made
+    ServerAway,       // the school's server cannot be reached
+    NoRight,          // the server refused: this account has no right to do it
+    NotSetUp,         // the server has no record yet, or an older one: --setup-server
 };
 
 struct StoreProblem {
@@ -121,13 +132,16 @@ struct LineRecord {
     std::optional<double> wpm;      // as the result showed it; none where none is shown
     std::optional<double> accuracy; // 0..100, likewise
     QString keyboard;               // the layout typed on ("de"); empty: the US keyboard
+    QString uuid;                   // made when the line is first written
     std::vector<KeyRecord> keys;
 };
 
 class Store {
 public:
-    // path: the database file; connectionName: unique per Store in the process.
-    explicit Store(QString path, QString connectionName = QStringLiteral("tapwell.progress"));
+    // path: the database file (on the server: a libpq connection string); connectionName:
+    // unique per Store in the process.
+    explicit Store(QString path, QString connectionName = QStringLiteral("tapwell.progress"),
+                   Engine engine = Engine::SQLite);
     ~Store();
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
@@ -137,6 +151,12 @@ public:
     // T091502.sqlite") and a fresh one made. False when no record can be kept at all;
     // problem() then says why.
     bool open();
+    // The server's schema made or brought up to date (an administrator's connection),
+    // after open() found it missing or older. Idempotent.
+    bool setUp();
+    const Dialect& dialect() const { return dialect_; }
+    // Each line written is also queued in unsent, for the server.
+    void setQueueForServer(bool queue) { queue_ = queue; }
     // How long a write waits for another Tapwell window that is writing (5 s unless set
     // before open()).
     void setBusyTimeout(int ms) { busyTimeoutMs_ = ms; }
@@ -167,7 +187,16 @@ public:
 
     // The line and its keys, in one transaction. Returns the line's id. A file found
     // damaged here is moved aside and the line written to a fresh one (movedAside()).
+    // A line with a uuid the record has already is not written again: its id is then
+    // none, with no problem().
     std::optional<qint64> writeLine(qint64 childId, const LineRecord& line);
+
+    // The lines queued for the server, oldest first (at most `most`), with their keys.
+    std::vector<std::pair<qint64, LineRecord>> unsentLines(int most);
+    // A line the server has: out of the queue.
+    bool markSent(qint64 lineId);
+    // The id of the child of this name, made when missing (on the server: the account's).
+    std::optional<qint64> childNamed(const QString& name);
 
     // Every line of one child (or of all, childId 0), oldest first, without keys; only
     // those after the line `afterLineId` when given (the lines added since it was read).
@@ -223,12 +252,14 @@ private:
     QString movedAside_;
     int busyTimeoutMs_ = 5000;
     bool readOnly_ = false;
+    bool queue_ = false;
+    Dialect dialect_;
     bool damaged_ = false;
     bool checkWhole_ = true; // run quick_check on open
 };
 
 // The schema steps, for the tests: brings a database at version `from` to from + 1.
-bool migrateStep(const QString& connectionName, int from);
+bool migrateStep(const QString& connectionName, int from, Engine engine = Engine::SQLite);
 
 // The record's file: QStandardPaths::AppDataLocation + "/progress.sqlite".
 QString defaultStorePath();

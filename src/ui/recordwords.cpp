@@ -59,6 +59,18 @@ QString reason(const progress::StoreProblem& p) {
         //: Why progress cannot be saved: %1 is the folder of the progress file.
         return QCoreApplication::translate("RecordWords", "the folder %1 cannot be made")
             .arg(p.where);
+    case StoreFault::ServerAway:
+        //: Why progress cannot be saved on the school's server.
+        return QCoreApplication::translate("RecordWords", "the school's server cannot be reached");
+    case StoreFault::NoRight:
+        //: Why progress cannot be saved on the school's server.
+        return QCoreApplication::translate(
+            "RecordWords", "the school's server does not let this account keep progress there");
+    case StoreFault::NotSetUp:
+        //: Why progress cannot be saved on the school's server.
+        return QCoreApplication::translate(
+            "RecordWords", "the school's server is not set up for this Tapwell yet (its "
+                           "administrator runs tapwell --setup-server)");
     }
     //: Why progress cannot be saved, after "Tapwell cannot save progress:".
     return QCoreApplication::translate("RecordWords", "the progress file could not be used");
