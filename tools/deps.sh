@@ -3,7 +3,7 @@
 # Usage: tools/deps.sh build|test|bench
 set -eu
 
-packages="cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl-dev libfontconfig-dev
+packages="cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev libfontconfig-dev
   libxkbcommon-dev libxkbcommon-x11-dev libxkbregistry-dev xkb-data
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n qt6-speech-dev qt6-declarative-dev
   fonts-liberation fonts-comic-neue"
@@ -11,7 +11,8 @@ if [ "${1:-build}" = test ]; then
   packages="$packages python3 fonts-dejavu-core xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick pulseaudio pulseaudio-utils
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca
     clang libclang-rt-14-dev dpkg-dev fakeroot file lintian desktop-file-utils appstream locales
-    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng"
+    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
+    postgresql"
 fi
 
 if [ "${1:-build}" = bench ]; then

@@ -51,11 +51,11 @@ build() {
   echo "Depends: $depends"
   # The fonts are not linked, so no tool finds them; Qt comes from dpkg-shlibdeps, and
   # libqt6svg6 also carries the SVG image and icon plugins, libqt6gui6 the X11 one; the
-  # SQLite driver of the progress record is loaded at run time, so it is named; Qt Charts
-  # comes from the "My Progress" library; xkbcommon reads the layouts from xkb-data, which
-  # is named.
+  # SQLite and PostgreSQL drivers of the progress record are loaded at run time, so they
+  # are named; Qt Charts comes from the "My Progress" library; xkbcommon reads the layouts
+  # from xkb-data, which is named.
   for p in fonts-liberation fonts-comic-neue libqt6core6 libqt6gui6 libqt6widgets6 \
-    libqt6svg6 libqt6multimedia6 libqt6sql6-sqlite libqt6charts6 libc6 \
+    libqt6svg6 libqt6multimedia6 libqt6sql6-sqlite libqt6sql6-psql libqt6charts6 libc6 \
     libxkbcommon0 libxkbcommon-x11-0 libxkbregistry0 xkb-data; do
     echo ", $depends," | grep -q "[ ,]${p}[ ,(]" || fail "Depends lacks $p: $depends"
   done
