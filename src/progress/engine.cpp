@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QStringList>
 
 namespace tapwell::progress {
@@ -127,6 +128,10 @@ bool Dialect::unreachable(const QSqlError& e) const {
 
 bool Dialect::refused(const QSqlError& e) const {
     return server() && sqlState(e) == QLatin1String("42501");
+}
+
+void quietNotices(QSqlDatabase& db) {
+    QSqlQuery(db).exec(QStringLiteral("SET client_min_messages = warning"));
 }
 
 bool applyConninfo(QSqlDatabase& db, const QString& conninfo, QString& why) {

@@ -52,5 +52,8 @@ private:
 // connect_timeout is added when it has none, so that a server away never hangs. False
 // with why on a string that is not one.
 bool applyConninfo(QSqlDatabase& db, const QString& conninfo, QString& why);
+// The server's notices ("already exists, skipping") are not for stderr: libpq prints them
+// there unless told to keep them back.
+void quietNotices(QSqlDatabase& db);
 
 } // namespace tapwell::progress

@@ -212,6 +212,7 @@ bool Store::openConnection() {
         damaged_ = dialect_.damaged(e);
         return fail(dialect_.faultFor(e), e.text());
     }
+    if (dialect_.server()) quietNotices(db);
     return true;
 }
 
@@ -412,12 +413,17 @@ bool Store::setUp() {
     QSqlQuery q(db);
     // The version's table first, with its one row; two administrators at once both
     // find it made.
-    if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version(version INTEGER NOT "
+    if (!q.exec(QStringLiteral("BEGIN")) ||
+        !q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version(version INTEGER NOT "
                                "NULL)")) ||
         !q.exec(QStringLiteral("LOCK TABLE schema_version IN SHARE ROW EXCLUSIVE MODE")) ||
         !q.exec(QStringLiteral("INSERT INTO schema_version SELECT 0 WHERE NOT EXISTS (SELECT 1 "
-                               "FROM schema_version)")))
-        return fail(dialect_.faultFor(q.lastError()), q.lastError().text());
+                               "FROM schema_version)")) ||
+        !q.exec(QStringLiteral("COMMIT"))) {
+        const QSqlError e = q.lastError();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return fail(dialect_.faultFor(e), e.text());
+    }
     if (!q.exec(dialect_.readVersion()) || !q.next())
         return fail(dialect_.faultFor(q.lastError()), q.lastError().text());
     const int version = q.value(0).toInt();
