@@ -108,7 +108,7 @@ public:
         if (!db.open())
             why_ = db.lastError().text().trimmed();
         else
-            quietNotices(db);
+            startSession(db);
     }
     ~AdminConnection() {
         {

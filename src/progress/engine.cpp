@@ -130,8 +130,9 @@ bool Dialect::refused(const QSqlError& e) const {
     return server() && sqlState(e) == QLatin1String("42501");
 }
 
-void quietNotices(QSqlDatabase& db) {
+void startSession(QSqlDatabase& db) {
     QSqlQuery(db).exec(QStringLiteral("SET client_min_messages = warning"));
+    QSqlQuery(db).exec(QStringLiteral("SET statement_timeout = 20000"));
 }
 
 bool applyConninfo(QSqlDatabase& db, const QString& conninfo, QString& why) {
@@ -207,6 +208,9 @@ bool applyConninfo(QSqlDatabase& db, const QString& conninfo, QString& why) {
         }
     }
     if (!timeout) options << QStringLiteral("connect_timeout=5");
+    // A network that goes away under an open connection is noticed within half a minute.
+    options << QStringLiteral("keepalives_idle=10") << QStringLiteral("keepalives_interval=5")
+            << QStringLiteral("keepalives_count=3");
     db.setConnectOptions(options.join(QLatin1Char(';')));
     return true;
 }

@@ -52,8 +52,9 @@ private:
 // connect_timeout is added when it has none, so that a server away never hangs. False
 // with why on a string that is not one.
 bool applyConninfo(QSqlDatabase& db, const QString& conninfo, QString& why);
-// The server's notices ("already exists, skipping") are not for stderr: libpq prints them
-// there unless told to keep them back.
-void quietNotices(QSqlDatabase& db);
+// A server connection's settings: its notices ("already exists, skipping") are not for
+// stderr, where libpq prints them unless told to keep them back; and no statement may
+// hang on a server that stopped answering.
+void startSession(QSqlDatabase& db);
 
 } // namespace tapwell::progress

@@ -212,7 +212,7 @@ bool Store::openConnection() {
         damaged_ = dialect_.damaged(e);
         return fail(dialect_.faultFor(e), e.text());
     }
-    if (dialect_.server()) quietNotices(db);
+    if (dialect_.server()) startSession(db);
     return true;
 }
 
@@ -589,9 +589,15 @@ std::optional<qint64> Store::writeLine(qint64 childId, const LineRecord& line) {
 std::optional<qint64> Store::insertLine(qint64 childId, const LineRecord& line) {
     if (!usable_) return std::nullopt;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    // A server that went away closed the connection under us.
+    if (!db.isOpen()) {
+        fail(dialect_.server() ? StoreFault::ServerAway : StoreFault::Unusable,
+             QStringLiteral("the connection was closed"));
+        return std::nullopt;
+    }
     QSqlQuery q(db);
     auto failed = [&](const QSqlError& e) -> std::optional<qint64> {
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        if (db.isOpen()) QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         damaged_ = dialect_.damaged(e);
         fail(dialect_.faultFor(e), e.text());
         return std::nullopt;
@@ -683,6 +689,13 @@ std::vector<std::pair<qint64, LineRecord>> Store::unsentLines(int most) {
     for (auto& [id, line] : out)
         line.keys = keys(id);
     return out;
+}
+
+int Store::unsentCount() {
+    if (!usable_) return 0;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    return q.exec(QStringLiteral("SELECT count(*) FROM unsent")) && q.next() ? q.value(0).toInt()
+                                                                             : 0;
 }
 
 bool Store::markSent(qint64 lineId) {

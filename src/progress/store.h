@@ -195,6 +195,7 @@ public:
     std::vector<std::pair<qint64, LineRecord>> unsentLines(int most);
     // A line the server has: out of the queue.
     bool markSent(qint64 lineId);
+    int unsentCount();
     // The id of the child of this name, made when missing (on the server: the account's).
     std::optional<qint64> childNamed(const QString& name);
 
