@@ -951,6 +951,18 @@ Start in die Grundstellung.</translation>
         <extracomment>On the command line, exporting the record. %1 is the path the damaged file was kept at.</extracomment>
         <translation>die Fortschritt-Datei war kaputt; sie wurde als %1 aufgehoben und eine neue angefangen, darum gibt es nichts zu exportieren.</translation>
     </message>
+    <message>
+        <source>usage: tapwell --setup-server [--server CONNINFO]
+       tapwell --class NAME --teacher LOGIN|--child LOGIN [--remove] [--server CONNINFO]</source>
+        <extracomment>The command line&apos;s usage; the options&apos; names stay as they are.</extracomment>
+        <translation>Aufruf: tapwell --setup-server [--server CONNINFO]
+       tapwell --class NAME --teacher LOGIN|--child LOGIN [--remove] [--server CONNINFO]</translation>
+    </message>
+    <message>
+        <source>no server: give --server, or set server in the [record] group of /etc/xdg/tapwell/tapwell.conf</source>
+        <extracomment>On the command line: no server was given or configured.</extracomment>
+        <translation>kein Server: --server angeben oder server in der Gruppe [record] von /etc/xdg/tapwell/tapwell.conf setzen</translation>
+    </message>
 </context>
 <context>
     <name>OnScreenKeyboard</name>
@@ -1439,6 +1451,31 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <source>Cannot write %1: %2.</source>
         <extracomment>%1 is the file; %2 is why, as the system says it.</extracomment>
         <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server cannot be reached</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>der Schulserver ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server does not let this account keep progress there</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>der Schulserver lässt dieses Konto dort keinen Fortschritt speichern</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server is not set up for this Tapwell yet (its administrator runs tapwell --setup-server)</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>der Schulserver ist für dieses Tapwell noch nicht eingerichtet (sein Administrator führt tapwell --setup-server aus)</translation>
+    </message>
+    <message>
+        <source>Progress is kept on this computer until the school&apos;s server answers.</source>
+        <extracomment>The menu&apos;s note in a classroom, while the school&apos;s server does not answer.</extracomment>
+        <translation>Der Fortschritt bleibt auf diesem Computer, bis der Schulserver antwortet.</translation>
+    </message>
+    <message>
+        <source>Progress is kept on this computer: %1.</source>
+        <extracomment>The menu&apos;s note in a classroom; %1 is why, as &quot;the school&apos;s server does not let this account keep progress there&quot;.</extracomment>
+        <translation>Der Fortschritt bleibt auf diesem Computer: %1.</translation>
     </message>
 </context>
 <context>

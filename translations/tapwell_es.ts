@@ -952,6 +952,18 @@ manos en la posición base.</translation>
         <extracomment>On the command line, exporting the record. %1 is the path the damaged file was kept at.</extracomment>
         <translation>el archivo de progreso estaba dañado; se guardó como %1 y se empezó uno nuevo, así que no hay nada que exportar.</translation>
     </message>
+    <message>
+        <source>usage: tapwell --setup-server [--server CONNINFO]
+       tapwell --class NAME --teacher LOGIN|--child LOGIN [--remove] [--server CONNINFO]</source>
+        <extracomment>The command line&apos;s usage; the options&apos; names stay as they are.</extracomment>
+        <translation>uso: tapwell --setup-server [--server CONNINFO]
+       tapwell --class NOMBRE --teacher USUARIO|--child USUARIO [--remove] [--server CONNINFO]</translation>
+    </message>
+    <message>
+        <source>no server: give --server, or set server in the [record] group of /etc/xdg/tapwell/tapwell.conf</source>
+        <extracomment>On the command line: no server was given or configured.</extracomment>
+        <translation>no hay servidor: indica --server o pon server en el grupo [record] de /etc/xdg/tapwell/tapwell.conf</translation>
+    </message>
 </context>
 <context>
     <name>OnScreenKeyboard</name>
@@ -1440,6 +1452,31 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <source>Cannot write %1: %2.</source>
         <extracomment>%1 is the file; %2 is why, as the system says it.</extracomment>
         <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server cannot be reached</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>el servidor de la escuela no responde</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server does not let this account keep progress there</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>el servidor de la escuela no deja a esta cuenta guardar el progreso allí</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server is not set up for this Tapwell yet (its administrator runs tapwell --setup-server)</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>el servidor de la escuela aún no está preparado para este Tapwell (su administrador ejecuta tapwell --setup-server)</translation>
+    </message>
+    <message>
+        <source>Progress is kept on this computer until the school&apos;s server answers.</source>
+        <extracomment>The menu&apos;s note in a classroom, while the school&apos;s server does not answer.</extracomment>
+        <translation>El progreso se guarda en este ordenador hasta que el servidor de la escuela responda.</translation>
+    </message>
+    <message>
+        <source>Progress is kept on this computer: %1.</source>
+        <extracomment>The menu&apos;s note in a classroom; %1 is why, as &quot;the school&apos;s server does not let this account keep progress there&quot;.</extracomment>
+        <translation>El progreso se guarda en este ordenador: %1.</translation>
     </message>
 </context>
 <context>

@@ -953,6 +953,18 @@ commencer.</translation>
         <extracomment>On the command line, exporting the record. %1 is the path the damaged file was kept at.</extracomment>
         <translation>le fichier des progrès était abîmé ; il a été gardé sous le nom %1 et un nouveau a été commencé, il n&apos;y a donc rien à exporter.</translation>
     </message>
+    <message>
+        <source>usage: tapwell --setup-server [--server CONNINFO]
+       tapwell --class NAME --teacher LOGIN|--child LOGIN [--remove] [--server CONNINFO]</source>
+        <extracomment>The command line&apos;s usage; the options&apos; names stay as they are.</extracomment>
+        <translation>usage : tapwell --setup-server [--server CONNINFO]
+       tapwell --class NOM --teacher LOGIN|--child LOGIN [--remove] [--server CONNINFO]</translation>
+    </message>
+    <message>
+        <source>no server: give --server, or set server in the [record] group of /etc/xdg/tapwell/tapwell.conf</source>
+        <extracomment>On the command line: no server was given or configured.</extracomment>
+        <translation>aucun serveur : indiquez --server, ou réglez server dans le groupe [record] de /etc/xdg/tapwell/tapwell.conf</translation>
+    </message>
 </context>
 <context>
     <name>OnScreenKeyboard</name>
@@ -1441,6 +1453,31 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <source>Cannot write %1: %2.</source>
         <extracomment>%1 is the file; %2 is why, as the system says it.</extracomment>
         <translation>Impossible d&apos;écrire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server cannot be reached</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>le serveur de l&apos;école ne répond pas</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server does not let this account keep progress there</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>le serveur de l&apos;école ne permet pas à ce compte d&apos;y garder les progrès</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server is not set up for this Tapwell yet (its administrator runs tapwell --setup-server)</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>le serveur de l&apos;école n&apos;est pas encore prêt pour ce Tapwell (son administrateur lance tapwell --setup-server)</translation>
+    </message>
+    <message>
+        <source>Progress is kept on this computer until the school&apos;s server answers.</source>
+        <extracomment>The menu&apos;s note in a classroom, while the school&apos;s server does not answer.</extracomment>
+        <translation>Les progrès restent sur cet ordinateur jusqu&apos;à ce que le serveur de l&apos;école réponde.</translation>
+    </message>
+    <message>
+        <source>Progress is kept on this computer: %1.</source>
+        <extracomment>The menu&apos;s note in a classroom; %1 is why, as &quot;the school&apos;s server does not let this account keep progress there&quot;.</extracomment>
+        <translation>Les progrès restent sur cet ordinateur : %1.</translation>
     </message>
 </context>
 <context>

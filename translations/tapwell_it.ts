@@ -951,6 +951,18 @@ cominciare.</translation>
         <extracomment>On the command line, exporting the record. %1 is the path the damaged file was kept at.</extracomment>
         <translation>il file dei progressi era rovinato; è stato tenuto come %1 e ne è stato iniziato uno nuovo, quindi non c&apos;è niente da esportare.</translation>
     </message>
+    <message>
+        <source>usage: tapwell --setup-server [--server CONNINFO]
+       tapwell --class NAME --teacher LOGIN|--child LOGIN [--remove] [--server CONNINFO]</source>
+        <extracomment>The command line&apos;s usage; the options&apos; names stay as they are.</extracomment>
+        <translation>uso: tapwell --setup-server [--server CONNINFO]
+       tapwell --class NOME --teacher LOGIN|--child LOGIN [--remove] [--server CONNINFO]</translation>
+    </message>
+    <message>
+        <source>no server: give --server, or set server in the [record] group of /etc/xdg/tapwell/tapwell.conf</source>
+        <extracomment>On the command line: no server was given or configured.</extracomment>
+        <translation>nessun server: usa --server, o imposta server nel gruppo [record] di /etc/xdg/tapwell/tapwell.conf</translation>
+    </message>
 </context>
 <context>
     <name>OnScreenKeyboard</name>
@@ -1439,6 +1451,31 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <source>Cannot write %1: %2.</source>
         <extracomment>%1 is the file; %2 is why, as the system says it.</extracomment>
         <translation>Non posso scrivere %1: %2.</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server cannot be reached</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>il server della scuola non risponde</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server does not let this account keep progress there</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>il server della scuola non permette a questo account di salvare lì i progressi</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server is not set up for this Tapwell yet (its administrator runs tapwell --setup-server)</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>il server della scuola non è ancora pronto per questo Tapwell (il suo amministratore esegue tapwell --setup-server)</translation>
+    </message>
+    <message>
+        <source>Progress is kept on this computer until the school&apos;s server answers.</source>
+        <extracomment>The menu&apos;s note in a classroom, while the school&apos;s server does not answer.</extracomment>
+        <translation>I progressi restano su questo computer finché il server della scuola non risponde.</translation>
+    </message>
+    <message>
+        <source>Progress is kept on this computer: %1.</source>
+        <extracomment>The menu&apos;s note in a classroom; %1 is why, as &quot;the school&apos;s server does not let this account keep progress there&quot;.</extracomment>
+        <translation>I progressi restano su questo computer: %1.</translation>
     </message>
 </context>
 <context>

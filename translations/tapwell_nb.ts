@@ -946,6 +946,18 @@ før du starter.</translation>
         <extracomment>On the command line, exporting the record. %1 is the path the damaged file was kept at.</extracomment>
         <translation>fremgangsfilen var skadet; den ble tatt vare på som %1 og en ny ble startet, så det er ingenting å eksportere.</translation>
     </message>
+    <message>
+        <source>usage: tapwell --setup-server [--server CONNINFO]
+       tapwell --class NAME --teacher LOGIN|--child LOGIN [--remove] [--server CONNINFO]</source>
+        <extracomment>The command line&apos;s usage; the options&apos; names stay as they are.</extracomment>
+        <translation>bruk: tapwell --setup-server [--server CONNINFO]
+       tapwell --class NAVN --teacher BRUKER|--child BRUKER [--remove] [--server CONNINFO]</translation>
+    </message>
+    <message>
+        <source>no server: give --server, or set server in the [record] group of /etc/xdg/tapwell/tapwell.conf</source>
+        <extracomment>On the command line: no server was given or configured.</extracomment>
+        <translation>ingen server: bruk --server, eller sett server i gruppen [record] i /etc/xdg/tapwell/tapwell.conf</translation>
+    </message>
 </context>
 <context>
     <name>OnScreenKeyboard</name>
@@ -1434,6 +1446,31 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <source>Cannot write %1: %2.</source>
         <extracomment>%1 is the file; %2 is why, as the system says it.</extracomment>
         <translation>Kan ikke skrive %1: %2.</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server cannot be reached</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>skolens server svarer ikke</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server does not let this account keep progress there</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>skolens server lar ikke denne kontoen lagre fremgang der</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server is not set up for this Tapwell yet (its administrator runs tapwell --setup-server)</source>
+        <extracomment>Why progress cannot be saved on the school&apos;s server.</extracomment>
+        <translation>skolens server er ikke satt opp for denne Tapwell ennå (administratoren kjører tapwell --setup-server)</translation>
+    </message>
+    <message>
+        <source>Progress is kept on this computer until the school&apos;s server answers.</source>
+        <extracomment>The menu&apos;s note in a classroom, while the school&apos;s server does not answer.</extracomment>
+        <translation>Fremgangen lagres på denne datamaskinen til skolens server svarer.</translation>
+    </message>
+    <message>
+        <source>Progress is kept on this computer: %1.</source>
+        <extracomment>The menu&apos;s note in a classroom; %1 is why, as &quot;the school&apos;s server does not let this account keep progress there&quot;.</extracomment>
+        <translation>Fremgangen lagres på denne datamaskinen: %1.</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,12 @@ QString childNameFromAccount(const QString& gecos, const QString& login) {
     return l.isEmpty() ? QStringLiteral("Me") : l;
 }
 
+QString accountLogin() {
+    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_name)
+        return QString::fromLocal8Bit(pw->pw_name);
+    return qEnvironmentVariable("USER");
+}
+
 QString accountChildName() {
     QString gecos, login;
     if (const passwd* pw = getpwuid(getuid())) {

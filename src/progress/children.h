@@ -22,6 +22,8 @@ bool isChildPicture(const QString& name);
 // GECOS field up to its first comma or space), else the login name, else "Me". Never
 // empty, and never longer than a name may be.
 QString childNameFromAccount(const QString& gecos, const QString& login);
+// The account's login name: a child's name in a school's record.
+QString accountLogin();
 // The same, for the account this program runs under.
 QString accountChildName();
 

@@ -116,6 +116,7 @@ void Recorder::write(LineRecord line) {
     started_ = QDateTime();
     ++written_;
     if (store_.writeLine(childId_, line)) {
+        if (onWritten) onWritten();
         // Room again (a disk freed, another program done with the file): said once too.
         if (told_ && onRecovered) onRecovered();
         told_ = false;

@@ -32,6 +32,8 @@ public:
     std::function<void(const StoreProblem&)> onProblem;
     // Called once when a line is written again after a write failed.
     std::function<void()> onRecovered;
+    // Called after each line written (the classroom's sender sends it on).
+    std::function<void()> onWritten;
     // Lines written (or lost to a fault) so far.
     int written() const { return written_; }
 

@@ -81,16 +81,17 @@ private:
         server_.reset();
         childId_.reset();
         qCDebug(lcProgress).noquote() << "sending stopped:" << p.detail;
-        tell(refused ? SendStatus::State::Refused : SendStatus::State::Away, p.detail);
+        tell(refused ? SendStatus::State::Refused : SendStatus::State::Away, p.detail, p.fault);
         later();
     }
 
     void later() { retry_->start(retryMs_); }
 
-    void tell(SendStatus::State state, const QString& why) {
+    void tell(SendStatus::State state, const QString& why, StoreFault fault = StoreFault::None) {
         SendStatus s;
         s.state = state;
         s.why = why;
+        s.fault = fault;
         s.waiting = local_ ? local_->unsentCount() : 0;
         emit statusChanged(s);
     }

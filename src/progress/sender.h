@@ -8,6 +8,8 @@
 // right, a newer schema) keeps them waiting too, and says why.
 #pragma once
 
+#include "store.h"
+
 #include <QObject>
 #include <QString>
 #include <QThread>
@@ -24,6 +26,7 @@ struct SendStatus {
     State state = State::Starting;
     int waiting = 0; // lines on this computer still to go
     QString why;     // the server's own words, where it gave any
+    StoreFault fault{};
 };
 
 class SenderWorker;

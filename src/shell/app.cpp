@@ -8,6 +8,8 @@
 #include "keyboardinuse.h"
 #include "logging.h"
 #include "plugins.h"
+#include "progress/children.h"
+#include "progress/classroom.h"
 #include "progress/export.h"
 #include "progress/stats.h"
 #include "ui/keyboardchooser.h"
@@ -104,6 +106,9 @@ void App::openRecord() {
     // The progress record. Whatever becomes of it, typing goes on: a record that cannot
     // be kept only means nothing is written, and a parent is told why.
     store_ = std::make_unique<progress::Store>(storePath_);
+    // In a classroom every line also waits in the queue for the school's server.
+    server_ = progress::configuredServer();
+    store_->setQueueForServer(!server_.isEmpty());
     recorder_ = std::make_unique<progress::Recorder>(*store_);
     recorder_->onProblem = [this](const progress::StoreProblem& problem) {
         storeFailed(recordProblemText(problem));
@@ -120,7 +125,36 @@ void App::openRecord() {
     QObject::connect(childrenService_.get(), &progress::ChildrenService::changed,
                      [this](const QList<progress::Child>& c) { childrenChanged(c); });
     children_ = childrenService_->children();
+    if (!server_.isEmpty()) openClassroom();
     setChild(children_.front());
+}
+
+void App::openClassroom() {
+    // The child is the account signed in, by its login: the name the school's record
+    // knows them by. Nobody else types here, and nobody is added or removed.
+    login_ = progress::accountLogin();
+    if (store_->childNamed(login_)) childrenService_->reload();
+    children_ = onlyTheAccount(childrenService_->children());
+    if (children_.isEmpty()) children_ = {progress::Child{0, login_, {}, {}, {}, false, {}, false}};
+    sender_ = std::make_unique<progress::Sender>(storePath_, server_, login_);
+    recorder_->onWritten = [this] { sender_->lineWritten(); };
+    QObject::connect(sender_.get(), &progress::Sender::statusChanged,
+                     [this](const progress::SendStatus& s) {
+                         sendNote_ = sendNoteText(s);
+                         showNote();
+                     });
+    qCDebug(lcShell).noquote() << "classroom: typing as" << login_;
+}
+
+QList<progress::Child> App::onlyTheAccount(const QList<progress::Child>& children) const {
+    QList<progress::Child> out;
+    for (const progress::Child& c : children)
+        if (c.name == login_) out << c;
+    return out;
+}
+
+void App::showNote() {
+    if (childFrame_) childFrame_->setProblem(problem_.isEmpty() ? sendNote_ : problem_);
 }
 
 App::~App() = default;
@@ -147,6 +181,7 @@ std::unique_ptr<FrmType> App::makeMain() {
 void App::prepareMain() {
     if (main_ || preparedMain_ || ended_) return;
     openRecord(); // the window records through the record's recorder
+    if (sender_) sender_->start();
     sayOnAbout();
     preparedMain_ = makeMain();
 }
@@ -179,7 +214,9 @@ void App::openMain() {
         sound_.preload({s.DingSound, s.UhOhSound, s.TadaSound});
         childFrame_ = new ChildFrame(main_.get(), main_->menuFrame());
         childFrame_->setChild(child_);
-        childFrame_->setProblem(problem_);
+        // In a classroom the child is the account: there is no one to change to.
+        childFrame_->cmdChange->setVisible(server_.isEmpty());
+        showNote();
         QObject::connect(childFrame_, &ChildFrame::changeChildClicked, main_.get(),
                          [this] { askWhoIsTyping(false); });
         QObject::connect(childFrame_, &ChildFrame::progressClicked, main_.get(),
@@ -305,7 +342,8 @@ void App::askWhoIsTyping(bool fromAbout) {
 }
 
 void App::childrenChanged(const QList<progress::Child>& children) {
-    children_ = children;
+    children_ = server_.isEmpty() ? children : onlyTheAccount(children);
+    if (children_.isEmpty()) return;
     // The child typing now may have a new name or picture, or be gone.
     for (const progress::Child& c : children_)
         if (c.id == child_.id) {
@@ -429,7 +467,7 @@ void App::storeFailed(const QString& problem) {
         QCoreApplication::translate("App", "%1 Typing works as always, but it is not being kept.")
             .arg(why);
     qCDebug(lcShell).noquote() << problem_;
-    if (childFrame_) childFrame_->setProblem(problem_);
+    showNote();
 }
 
 void App::storeRecovered() {
@@ -437,7 +475,7 @@ void App::storeRecovered() {
     storeFailed_ = false;
     problem_.clear();
     qCDebug(lcShell) << "progress is being kept again";
-    if (childFrame_) childFrame_->setProblem(problem_);
+    showNote();
 }
 
 void App::showAbout() {

@@ -5,6 +5,7 @@
 #include "frmabout.h"
 #include "helpviewer.h"
 #include "progress/recorder.h"
+#include "progress/sender.h"
 #include "progress/store.h"
 #include "progresswindow/progressplugin.h"
 #include "services/services.h"
@@ -146,6 +147,15 @@ private:
     ChildFrame* childFrame_ = nullptr; // the main window's
     bool chooserFromAbout_ = false;
     bool storeFailed_ = false;
+    // A classroom: the school's server of the system-wide configuration, the account's
+    // login (the child typing), and the sender that takes lines there.
+    QString server_;
+    QString login_;
+    std::unique_ptr<progress::Sender> sender_;
+    QString sendNote_; // the menu's note while lines wait on this computer
+    void showNote();
+    void openClassroom();
+    QList<progress::Child> onlyTheAccount(const QList<progress::Child>& children) const;
     bool ended_ = false;
     // Last: made once all else is, gone before anything it tells.
     class ScreenReaderWatch;

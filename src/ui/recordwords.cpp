@@ -78,6 +78,26 @@ QString reason(const progress::StoreProblem& p) {
 
 } // namespace
 
+QString sendNoteText(const progress::SendStatus& status) {
+    using State = progress::SendStatus::State;
+    switch (status.state) {
+    case State::Starting:
+    case State::Sent:
+        return {};
+    case State::Away:
+        //: The menu's note in a classroom, while the school's server does not answer.
+        return QCoreApplication::translate("RecordWords",
+                                           "Progress is kept on this computer until the "
+                                           "school's server answers.");
+    case State::Refused:
+        //: The menu's note in a classroom; %1 is why, as "the school's server does not let
+        //: this account keep progress there".
+        return QCoreApplication::translate("RecordWords", "Progress is kept on this computer: %1.")
+            .arg(reason({status.fault, {}, status.why}));
+    }
+    return {};
+}
+
 QString recordProblemText(const progress::StoreProblem& problem) {
     if (problem.isEmpty()) return {};
     //: %1 is why, as "the disk is full" or "the progress file is damaged".
