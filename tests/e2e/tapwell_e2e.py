@@ -589,7 +589,8 @@ class Session:
     """
 
     def __init__(self, binary=None, data_dir=None, settings=None, artifacts=None, name="e2e",
-                 quiet=False, accessibility=False, lang=None, speech=False):
+                 quiet=False, accessibility=False, lang=None, speech=False, account=None,
+                 config_dirs=None):
         self.binary = binary or os.environ.get("TAPWELL_BINARY")
         self.data_dir = data_dir or os.environ.get("TAPWELL_DATA")
         if not self.binary or not self.data_dir:
@@ -608,6 +609,11 @@ class Session:
         # speech: a speech-dispatcher of the session's own, playing into the null sink;
         # tapwell's voice finds it at its socket in the runtime folder.
         self.speech = speech
+        # account: tapwell runs as this account (runuser; the tests run as root), in
+        # folders of its own; config_dirs: the system-wide configuration's folders
+        # (XDG_CONFIG_DIRS), where a classroom names its server.
+        self.account = account
+        self.config_dirs = config_dirs
         self.dbus = self.speechd = None
         self.xvfb = self.pulse = self.app = None
         self.grabber = self.keys = None
@@ -663,6 +669,8 @@ class Session:
             with open(self.settings_path(), "wb") as f:
                 f.write(self.settings.encode() if isinstance(self.settings, str) else self.settings)
 
+        if self.account:
+            self._give_to_account()
         self.display, self.xvfb = _start_xvfb(d)
         self._start_pulse()
         if self.speech:
@@ -689,11 +697,18 @@ class Session:
             self.env["ASAN_OPTIONS"] += ":intercept_strstr=0"
         if self.lang:
             self.env["LANG"] = self.lang
+        if self.config_dirs:
+            self.env["XDG_CONFIG_DIRS"] = self.config_dirs
+        command = [os.path.join(self.app_dir, "tapwell")]
+        if self.account:
+            # The program's own library beside it: the build folder may be closed to others.
+            self.env["LD_LIBRARY_PATH"] = self.app_dir
+            command = [_tool("runuser"), "-u", self.account, "--"] + command
         if not self.quiet:
             self.env["QT_LOGGING_RULES"] = "tapwell.*.debug=true"
         self.stderr_path = os.path.join(d, "tapwell.stderr")
         with open(self.stderr_path, "wb") as err:
-            self.app = start_process("tapwell", [os.path.join(self.app_dir, "tapwell")],
+            self.app = start_process("tapwell", command,
                                      env=self.env, cwd=d, stdout=err, stderr=err,
                                      stdin=subprocess.DEVNULL)
         if not self.quiet:
@@ -705,6 +720,19 @@ class Session:
         ok = self.about_ok()
         wait_until(lambda: min(self.colour_at((ok.x + 6, ok.y + 6))) > 200, 20,
                    "the About window drawn")
+
+    def _give_to_account(self):
+        """The session's folders to the account tapwell runs as (the sound server's
+        stays root's: that account's tapwell plays no sound)."""
+        private = os.path.join(os.path.dirname(os.path.abspath(self.binary)),
+                               "libtapwell-private.so")
+        if os.path.exists(private):
+            shutil.copy2(private, self.app_dir)
+        os.chmod(self.dir, 0o755)
+        for top in (self.app_dir, self.config_dir, self.home, self.runtime, self.data_home):
+            for root, dirs, files in os.walk(top):
+                for name in [root] + [os.path.join(root, f) for f in dirs + files]:
+                    shutil.chown(name, self.account)
 
     def base_env(self):
         """What every process of the session sees: our display, our sound server."""
