@@ -3,6 +3,7 @@
 // and started again. The server is a private PostgreSQL started by pg/pgcluster.py;
 // without one installed the test is skipped.
 #include "progress/classroom.h"
+#include "progress/classview.h"
 #include "progress/sender.h"
 #include "progress/store.h"
 
@@ -14,12 +15,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "shipped.h"
+
 using namespace tapwell;
 using namespace tapwell::progress;
 
 namespace {
 
 constexpr char kChild[] = "tapwell-child";
+constexpr char kTeacher[] = "tapwell-teacher";
 
 // The private server, through pgcluster.py's command line.
 class Server {
@@ -37,7 +41,9 @@ public:
                                              QLatin1String("dbname=tapwell"));
         return !admin_.isEmpty() && run({QStringLiteral("database"), QStringLiteral("tapwell")}) &&
                run({QStringLiteral("account"), QStringLiteral("--no-os-account"),
-                    QString::fromLatin1(kChild)});
+                    QString::fromLatin1(kChild)}) &&
+               run({QStringLiteral("account"), QStringLiteral("--no-os-account"),
+                    QString::fromLatin1(kTeacher)});
     }
     bool stop() { return run({QStringLiteral("stop")}); }
     bool restart() { return run({QStringLiteral("start")}); }
@@ -120,6 +126,7 @@ private slots:
     void everyActivityReadsBackAlikeOnBothEngines_data();
     void everyActivityReadsBackAlikeOnBothEngines();
     void linesReachTheServerOnceAndInOrderAcrossAStop();
+    void theTeacherSeesTheClassOneRowPerChild();
 
 private:
     // Under /tmp, whatever the test's own temporary folder: every folder above the
@@ -143,6 +150,9 @@ void TestClassroom::initTestCase() {
     QVERIFY2(setUpServer(server_.admin(), why), qPrintable(why));
     QVERIFY2(changeClass(server_.admin(), QStringLiteral("3B"), Member::Child,
                          QString::fromLatin1(kChild), false, why),
+             qPrintable(why));
+    QVERIFY2(changeClass(server_.admin(), QStringLiteral("3B"), Member::Teacher,
+                         QString::fromLatin1(kTeacher), false, why),
              qPrintable(why));
 }
 
@@ -225,6 +235,35 @@ void TestClassroom::linesReachTheServerOnceAndInOrderAcrossAStop() {
     QCOMPARE(most, 1);
     QTRY_COMPARE_WITH_TIMEOUT(store.unsentCount(), 0, 5000);
     QVERIFY(told.size() >= 2);
+}
+
+void TestClassroom::theTeacherSeesTheClassOneRowPerChild() {
+    // Another child, of no class of the teacher's, types too.
+    QString why;
+    QVERIFY(changeClass(server_.admin(), QStringLiteral("4A"), Member::Child,
+                        QStringLiteral("tapwell-child2"), false, why));
+    Store teacher(server_.as(kTeacher), QStringLiteral("teacher"), Engine::PostgreSQL);
+    QVERIFY2(teacher.open(), qPrintable(teacher.problem().detail));
+    QVERIFY(teacher.teaches());
+    const auto t = test::stateWithKeyData();
+    const auto rows = classRows(teacher, *t, QDate(2026, 12, 8));
+    QCOMPARE(rows.size(), std::size_t{1});
+    const ClassRow& r = rows.front();
+    QCOMPARE(r.child.name, QString::fromLatin1(kChild));
+    // The lines the tests before typed on Tuesday 8 December: all this week, all within
+    // the last 7 days.
+    QCOMPARE(r.linesThisWeek, int(teacher.lines(r.child.id).size()));
+    QVERIFY(r.minutesThisWeek > 0);
+    QCOMPARE(r.medianWpm, std::optional<double>(24));
+    QCOMPARE(r.lastDay, QDate(2026, 12, 8));
+    // A week later the speed and accuracy of the last 7 days are none.
+    const auto later = classRows(teacher, *t, QDate(2026, 12, 16));
+    QCOMPARE(later.front().linesThisWeek, 0);
+    QVERIFY(!later.front().medianWpm);
+    // A child of the class reads no class.
+    Store child(server_.as(kChild), QStringLiteral("child"), Engine::PostgreSQL);
+    QVERIFY(child.open());
+    QVERIFY(!child.teaches());
 }
 
 QTEST_GUILESS_MAIN(TestClassroom)

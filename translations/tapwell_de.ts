@@ -1680,6 +1680,83 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
         <translation>Mit mir &amp;sprechen</translation>
     </message>
+    <message>
+        <source>&amp;Class</source>
+        <extracomment>A teacher&apos;s button: their class, one row per child.</extracomment>
+        <translation>Kl&amp;asse</translation>
+    </message>
+    <message>
+        <source>The children of your classes</source>
+        <translation>Die Kinder deiner Klassen</translation>
+    </message>
+</context>
+<context>
+    <name>tapwell::ClassWindow</name>
+    <message>
+        <source>Save the class as CSV</source>
+        <translation>Die Klasse als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type in the save dialog.</extracomment>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The title of a teacher&apos;s window with one row per child of their classes.</extracomment>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <extracomment>Column headings of the teacher&apos;s class window.</extracomment>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Lines this week</source>
+        <translation>Zeilen diese Woche</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minuten diese Woche</translation>
+    </message>
+    <message>
+        <source>Speed, last 7 days</source>
+        <translation>Tempo, letzte 7 Tage</translation>
+    </message>
+    <message>
+        <source>Accuracy, last 7 days</source>
+        <translation>Genauigkeit, letzte 7 Tage</translation>
+    </message>
+    <message>
+        <source>Finger that misses most</source>
+        <translation>Finger mit den meisten Fehlern</translation>
+    </message>
+    <message>
+        <source>Last day practised</source>
+        <translation>Zuletzt geübt</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>Als CSV &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Reading the class…</source>
+        <translation>Die Klasse wird gelesen…</translation>
+    </message>
+    <message>
+        <source>1 child in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table.</extracomment>
+        <translation>1 Kind in deinen Klassen.</translation>
+    </message>
+    <message>
+        <source>%1 children in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table; %1 is how many (never 1).</extracomment>
+        <translation>%1 Kinder in deinen Klassen.</translation>
+    </message>
 </context>
 <context>
     <name>tapwell::FrmAbout</name>

@@ -1681,6 +1681,83 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
         <translation>&amp;Háblame</translation>
     </message>
+    <message>
+        <source>&amp;Class</source>
+        <extracomment>A teacher&apos;s button: their class, one row per child.</extracomment>
+        <translation>C&amp;lase</translation>
+    </message>
+    <message>
+        <source>The children of your classes</source>
+        <translation>Los niños de tus clases</translation>
+    </message>
+</context>
+<context>
+    <name>tapwell::ClassWindow</name>
+    <message>
+        <source>Save the class as CSV</source>
+        <translation>Guardar la clase como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type in the save dialog.</extracomment>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The title of a teacher&apos;s window with one row per child of their classes.</extracomment>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <extracomment>Column headings of the teacher&apos;s class window.</extracomment>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Lines this week</source>
+        <translation>Líneas esta semana</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minutos esta semana</translation>
+    </message>
+    <message>
+        <source>Speed, last 7 days</source>
+        <translation>Velocidad, últimos 7 días</translation>
+    </message>
+    <message>
+        <source>Accuracy, last 7 days</source>
+        <translation>Precisión, últimos 7 días</translation>
+    </message>
+    <message>
+        <source>Finger that misses most</source>
+        <translation>Dedo que más falla</translation>
+    </message>
+    <message>
+        <source>Last day practised</source>
+        <translation>Último día de práctica</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>&amp;Guardar como CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Reading the class…</source>
+        <translation>Leyendo la clase…</translation>
+    </message>
+    <message>
+        <source>1 child in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table.</extracomment>
+        <translation>1 niño en tus clases.</translation>
+    </message>
+    <message>
+        <source>%1 children in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table; %1 is how many (never 1).</extracomment>
+        <translation>%1 niños en tus clases.</translation>
+    </message>
 </context>
 <context>
     <name>tapwell::FrmAbout</name>

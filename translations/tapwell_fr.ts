@@ -1682,6 +1682,83 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
         <translation>Par&amp;le-moi</translation>
     </message>
+    <message>
+        <source>&amp;Class</source>
+        <extracomment>A teacher&apos;s button: their class, one row per child.</extracomment>
+        <translation>Cla&amp;sse</translation>
+    </message>
+    <message>
+        <source>The children of your classes</source>
+        <translation>Les enfants de tes classes</translation>
+    </message>
+</context>
+<context>
+    <name>tapwell::ClassWindow</name>
+    <message>
+        <source>Save the class as CSV</source>
+        <translation>Enregistrer la classe en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type in the save dialog.</extracomment>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The title of a teacher&apos;s window with one row per child of their classes.</extracomment>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <extracomment>Column headings of the teacher&apos;s class window.</extracomment>
+        <translation>Enfant</translation>
+    </message>
+    <message>
+        <source>Lines this week</source>
+        <translation>Lignes cette semaine</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minutes cette semaine</translation>
+    </message>
+    <message>
+        <source>Speed, last 7 days</source>
+        <translation>Vitesse, 7 derniers jours</translation>
+    </message>
+    <message>
+        <source>Accuracy, last 7 days</source>
+        <translation>Précision, 7 derniers jours</translation>
+    </message>
+    <message>
+        <source>Finger that misses most</source>
+        <translation>Doigt qui se trompe le plus</translation>
+    </message>
+    <message>
+        <source>Last day practised</source>
+        <translation>Dernier jour d&apos;exercice</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>Enregistrer en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Reading the class…</source>
+        <translation>Lecture de la classe…</translation>
+    </message>
+    <message>
+        <source>1 child in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table.</extracomment>
+        <translation>1 enfant dans tes classes.</translation>
+    </message>
+    <message>
+        <source>%1 children in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table; %1 is how many (never 1).</extracomment>
+        <translation>%1 enfants dans tes classes.</translation>
+    </message>
 </context>
 <context>
     <name>tapwell::FrmAbout</name>

@@ -1680,6 +1680,83 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
         <translation>Parla&amp;mi</translation>
     </message>
+    <message>
+        <source>&amp;Class</source>
+        <extracomment>A teacher&apos;s button: their class, one row per child.</extracomment>
+        <translation>&amp;Classe</translation>
+    </message>
+    <message>
+        <source>The children of your classes</source>
+        <translation>I bambini delle tue classi</translation>
+    </message>
+</context>
+<context>
+    <name>tapwell::ClassWindow</name>
+    <message>
+        <source>Save the class as CSV</source>
+        <translation>Salva la classe come CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type in the save dialog.</extracomment>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The title of a teacher&apos;s window with one row per child of their classes.</extracomment>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <extracomment>Column headings of the teacher&apos;s class window.</extracomment>
+        <translation>Bambino</translation>
+    </message>
+    <message>
+        <source>Lines this week</source>
+        <translation>Righe questa settimana</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minuti questa settimana</translation>
+    </message>
+    <message>
+        <source>Speed, last 7 days</source>
+        <translation>Velocità, ultimi 7 giorni</translation>
+    </message>
+    <message>
+        <source>Accuracy, last 7 days</source>
+        <translation>Precisione, ultimi 7 giorni</translation>
+    </message>
+    <message>
+        <source>Finger that misses most</source>
+        <translation>Dito che sbaglia di più</translation>
+    </message>
+    <message>
+        <source>Last day practised</source>
+        <translation>Ultimo giorno di esercizio</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>&amp;Salva come CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Reading the class…</source>
+        <translation>Lettura della classe…</translation>
+    </message>
+    <message>
+        <source>1 child in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table.</extracomment>
+        <translation>1 bambino nelle tue classi.</translation>
+    </message>
+    <message>
+        <source>%1 children in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table; %1 is how many (never 1).</extracomment>
+        <translation>%1 bambini nelle tue classi.</translation>
+    </message>
 </context>
 <context>
     <name>tapwell::FrmAbout</name>

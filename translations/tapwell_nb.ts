@@ -1675,6 +1675,83 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
         <translation>S&amp;nakk til meg</translation>
     </message>
+    <message>
+        <source>&amp;Class</source>
+        <extracomment>A teacher&apos;s button: their class, one row per child.</extracomment>
+        <translation>&amp;Klasse</translation>
+    </message>
+    <message>
+        <source>The children of your classes</source>
+        <translation>Barna i klassene dine</translation>
+    </message>
+</context>
+<context>
+    <name>tapwell::ClassWindow</name>
+    <message>
+        <source>Save the class as CSV</source>
+        <translation>Lagre klassen som CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type in the save dialog.</extracomment>
+        <translation>CSV-filer (*.csv)</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The title of a teacher&apos;s window with one row per child of their classes.</extracomment>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <extracomment>Column headings of the teacher&apos;s class window.</extracomment>
+        <translation>Barn</translation>
+    </message>
+    <message>
+        <source>Lines this week</source>
+        <translation>Linjer denne uken</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minutter denne uken</translation>
+    </message>
+    <message>
+        <source>Speed, last 7 days</source>
+        <translation>Fart, siste 7 dager</translation>
+    </message>
+    <message>
+        <source>Accuracy, last 7 days</source>
+        <translation>Nøyaktighet, siste 7 dager</translation>
+    </message>
+    <message>
+        <source>Finger that misses most</source>
+        <translation>Fingeren som bommer mest</translation>
+    </message>
+    <message>
+        <source>Last day practised</source>
+        <translation>Sist øvd</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>&amp;Lagre som CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Lu&amp;kk</translation>
+    </message>
+    <message>
+        <source>Reading the class…</source>
+        <translation>Leser klassen…</translation>
+    </message>
+    <message>
+        <source>1 child in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table.</extracomment>
+        <translation>1 barn i klassene dine.</translation>
+    </message>
+    <message>
+        <source>%1 children in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table; %1 is how many (never 1).</extracomment>
+        <translation>%1 barn i klassene dine.</translation>
+    </message>
 </context>
 <context>
     <name>tapwell::FrmAbout</name>

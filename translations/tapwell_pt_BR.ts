@@ -1680,6 +1680,83 @@ The caption of the on-screen keyboard&apos;s right Shift key.</extracomment>
         <extracomment>A check box: Tapwell says aloud what to do, for a child who cannot read yet.</extracomment>
         <translation>&amp;Fale comigo</translation>
     </message>
+    <message>
+        <source>&amp;Class</source>
+        <extracomment>A teacher&apos;s button: their class, one row per child.</extracomment>
+        <translation>&amp;Turma</translation>
+    </message>
+    <message>
+        <source>The children of your classes</source>
+        <translation>As crianças das suas turmas</translation>
+    </message>
+</context>
+<context>
+    <name>tapwell::ClassWindow</name>
+    <message>
+        <source>Save the class as CSV</source>
+        <translation>Salvar a turma como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type in the save dialog.</extracomment>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The title of a teacher&apos;s window with one row per child of their classes.</extracomment>
+        <translation>Turma</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <extracomment>Column headings of the teacher&apos;s class window.</extracomment>
+        <translation>Criança</translation>
+    </message>
+    <message>
+        <source>Lines this week</source>
+        <translation>Linhas nesta semana</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minutos nesta semana</translation>
+    </message>
+    <message>
+        <source>Speed, last 7 days</source>
+        <translation>Velocidade, últimos 7 dias</translation>
+    </message>
+    <message>
+        <source>Accuracy, last 7 days</source>
+        <translation>Precisão, últimos 7 dias</translation>
+    </message>
+    <message>
+        <source>Finger that misses most</source>
+        <translation>Dedo que mais erra</translation>
+    </message>
+    <message>
+        <source>Last day practised</source>
+        <translation>Último dia de treino</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>&amp;Salvar como CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Reading the class…</source>
+        <translation>Lendo a turma…</translation>
+    </message>
+    <message>
+        <source>1 child in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table.</extracomment>
+        <translation>1 criança nas suas turmas.</translation>
+    </message>
+    <message>
+        <source>%1 children in your classes.</source>
+        <extracomment>Above the teacher&apos;s class window&apos;s table; %1 is how many (never 1).</extracomment>
+        <translation>%1 crianças nas suas turmas.</translation>
+    </message>
 </context>
 <context>
     <name>tapwell::FrmAbout</name>

@@ -27,6 +27,9 @@ struct SendStatus {
     int waiting = 0; // lines on this computer still to go
     QString why;     // the server's own words, where it gave any
     StoreFault fault{};
+    // The account teaches: its own lines stay on this computer (a teacher keeps none on
+    // the server), and it may see its classes.
+    bool teacher = false;
 };
 
 class SenderWorker;

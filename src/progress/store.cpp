@@ -708,7 +708,24 @@ bool Store::markSent(qint64 lineId) {
     return false;
 }
 
-std::vector<Store::StoredLine> Store::lines(qint64 childId, qint64 afterLineId) {
+QString Store::lastStarted(qint64 childId) {
+    if (!usable_) return {};
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("SELECT max(started) FROM line WHERE child_id = ?"));
+    q.addBindValue(childId);
+    return q.exec() && q.next() ? q.value(0).toString() : QString();
+}
+
+bool Store::teaches() {
+    if (!usable_ || !dialect_.server()) return false;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    return q.exec(
+               QStringLiteral("SELECT pg_has_role(session_user, 'tapwell_teacher', 'MEMBER')")) &&
+           q.next() && q.value(0).toBool();
+}
+
+std::vector<Store::StoredLine> Store::lines(qint64 childId, qint64 afterLineId,
+                                            const QString& since) {
     std::vector<StoredLine> out;
     if (!usable_) return out;
     QSqlQuery q(QSqlDatabase::database(connection_, false));
@@ -718,6 +735,7 @@ std::vector<Store::StoredLine> Store::lines(qint64 childId, qint64 afterLineId) 
                   "right_keys, wrong_keys, ms, wpm, accuracy, "
                   "CASE WHEN length(line.keyboard) <= 100 THEN line.keyboard END "
                   "FROM line JOIN child ON child.id = child_id WHERE %1 AND line.id > ? AND "
+                  "started >= ? AND "
                   "length(started) <= 64 "
                   "AND length(activity) <= 16 AND coalesce(length(rows), 0) <= 64 "
                   "AND length(child.name) <= 200 ORDER BY %2")
@@ -727,6 +745,8 @@ std::vector<Store::StoredLine> Store::lines(qint64 childId, qint64 afterLineId) 
                                     : QStringLiteral("child_id, started, line.id")));
     if (childId != 0) q.addBindValue(childId);
     q.addBindValue(afterLineId);
+    // Every time the record keeps starts with a digit: "0" lets them all through.
+    q.addBindValue(since.isEmpty() ? QStringLiteral("0") : since);
     if (!q.exec()) return out;
     while (q.next()) {
         StoredLine s;

@@ -207,7 +207,13 @@ public:
         QString childName;
         LineRecord line;
     };
-    std::vector<StoredLine> lines(qint64 childId = 0, qint64 afterLineId = 0);
+    // With since (ISO 8601 UTC), only the lines started from then on.
+    std::vector<StoredLine> lines(qint64 childId = 0, qint64 afterLineId = 0,
+                                  const QString& since = {});
+    // When the child's latest line started; empty without one.
+    QString lastStarted(qint64 childId);
+    // Whether the account signed in teaches (on the server: is a tapwell_teacher).
+    bool teaches();
     // The keys of one line, in order.
     std::vector<KeyRecord> keys(qint64 lineId);
 

@@ -142,6 +142,8 @@ void App::openClassroom() {
                      [this](const progress::SendStatus& s) {
                          sendNote_ = sendNoteText(s);
                          showNote();
+                         if (childFrame_ && s.teacher)
+                             childFrame_->setClassroom(ChildFrame::Classroom::Teacher);
                      });
     qCDebug(lcShell).noquote() << "classroom: typing as" << login_;
 }
@@ -151,6 +153,27 @@ QList<progress::Child> App::onlyTheAccount(const QList<progress::Child>& childre
     for (const progress::Child& c : children)
         if (c.name == login_) out << c;
     return out;
+}
+
+void App::openClass() {
+    if (!classWindow_) {
+        classWindow_ = std::make_unique<ClassWindow>(
+            server_, &main_->state(), [this](const QString& file, QString& error) {
+                // The class's lines, as the teacher may read them on the server.
+                progress::Store store(server_, QStringLiteral("tapwell.export"),
+                                      progress::Engine::PostgreSQL);
+                progress::ExportError fault;
+                if (store.open() && progress::exportCsv(store, file, fault)) return true;
+                if (fault.fault == progress::ExportFault::None)
+                    fault = {progress::ExportFault::RecordUnreadable, store.problem(), file, {}};
+                error = exportErrorText(fault);
+                return false;
+            });
+    }
+    classWindow_->refresh();
+    classWindow_->show();
+    classWindow_->raise();
+    classWindow_->activateWindow();
 }
 
 void App::showNote() {
@@ -214,11 +237,13 @@ void App::openMain() {
         sound_.preload({s.DingSound, s.UhOhSound, s.TadaSound});
         childFrame_ = new ChildFrame(main_.get(), main_->menuFrame());
         childFrame_->setChild(child_);
-        // In a classroom the child is the account: there is no one to change to.
-        childFrame_->cmdChange->setVisible(server_.isEmpty());
+        if (!server_.isEmpty())
+            childFrame_->setClassroom(sender_ && sender_->status().teacher
+                                          ? ChildFrame::Classroom::Teacher
+                                          : ChildFrame::Classroom::Child);
         showNote();
         QObject::connect(childFrame_, &ChildFrame::changeChildClicked, main_.get(),
-                         [this] { askWhoIsTyping(false); });
+                         [this] { server_.isEmpty() ? askWhoIsTyping(false) : openClass(); });
         QObject::connect(childFrame_, &ChildFrame::progressClicked, main_.get(),
                          [this] { showProgress(); });
         QObject::connect(childFrame_, &ChildFrame::trickyClicked, main_.get(),

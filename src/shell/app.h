@@ -12,6 +12,7 @@
 #include "services/soundservice.h"
 #include "state/options.h"
 #include "ui/childframe.h"
+#include "ui/classwindow.h"
 #include "ui/frmtype.h"
 #include "ui/keyboardchooser.h"
 #include "ui/whoistyping.h"
@@ -155,6 +156,8 @@ private:
     QString sendNote_; // the menu's note while lines wait on this computer
     void showNote();
     void openClassroom();
+    void openClass(); // a teacher's class window
+    std::unique_ptr<ClassWindow> classWindow_;
     QList<progress::Child> onlyTheAccount(const QList<progress::Child>& children) const;
     bool ended_ = false;
     // Last: made once all else is, gone before anything it tells.

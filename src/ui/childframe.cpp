@@ -85,9 +85,15 @@ ChildFrame::ChildFrame(QWidget* window, QWidget* menu) : Frame(window, kRed, kYe
 void ChildFrame::retranslate() {
     //: Above the picture and name of the child typing now.
     setCaption(tr("Typing now"));
-    //: A button: another child is typing now.
-    cmdChange->setText(tr("&Change"));
-    cmdChange->setToolTip(tr("Someone else is typing"));
+    if (classroom_ == Classroom::Teacher) {
+        //: A teacher's button: their class, one row per child.
+        cmdChange->setText(tr("&Class"));
+        cmdChange->setToolTip(tr("The children of your classes"));
+    } else {
+        //: A button: another child is typing now.
+        cmdChange->setText(tr("&Change"));
+        cmdChange->setToolTip(tr("Someone else is typing"));
+    }
     //: A button: the drill of the keys this child misses most.
     cmdTricky->setText(tr("&Tricky Keys"));
     cmdTricky->setToolTip(tr("More of the keys you miss"));
@@ -111,6 +117,12 @@ void ChildFrame::setChild(const progress::Child& child) {
     lblChild->setText(child.name);
     chkTalk->setChecked(child.talk);
     lblChild->setToolTip(plainToolTip(child.name));
+}
+
+void ChildFrame::setClassroom(Classroom classroom) {
+    classroom_ = classroom;
+    cmdChange->setVisible(classroom != Classroom::Child);
+    retranslate();
 }
 
 void ChildFrame::setProblem(const QString& text) {

@@ -25,6 +25,10 @@ public:
     void setChild(const progress::Child& child);
     // Why progress is not being saved; empty when it is.
     void setProblem(const QString& text);
+    // In a classroom the child is the account signed in: no one to change to. A teacher's
+    // button opens their class instead.
+    enum class Classroom { None, Child, Teacher };
+    void setClassroom(Classroom classroom);
     QString problem() const { return problem_; }
 
 signals:
@@ -56,6 +60,7 @@ private:
 
     QWidget* menu_;
     QString problem_;
+    Classroom classroom_ = Classroom::None;
 };
 
 // "My Progress" until the progress window is built: the child's lines, days and best

@@ -80,6 +80,7 @@ QString reason(const progress::StoreProblem& p) {
 
 QString sendNoteText(const progress::SendStatus& status) {
     using State = progress::SendStatus::State;
+    if (status.teacher) return {};
     switch (status.state) {
     case State::Starting:
     case State::Sent:
