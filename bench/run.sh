@@ -114,6 +114,23 @@ echo
 echo "Keyboard layouts (median and worst of 50; goal: 10 ms or less):"
 build-bench/bench/tapwell_layoutbuild data/key.dat --runs 50 \
   | tee build-bench/bench-layout.txt || status=$?
+echo
+echo "A classroom on PostgreSQL (a class of 30 with a year each, on a private server):"
+pg=$(mktemp -d /tmp/tapwell-bench-pg.XXXXXX)
+chmod 755 "$pg"
+if python3 tests/pg/pgcluster.py start --dir "$pg/c" >"$pg/info" 2>&1 &&
+  python3 tests/pg/pgcluster.py database --dir "$pg/c" tapwell &&
+  python3 tests/pg/pgcluster.py account --dir "$pg/c" --no-os-account tapwell-child &&
+  python3 tests/pg/pgcluster.py account --dir "$pg/c" --no-os-account tapwell-teacher; then
+  base="$(sed -n 's/^conninfo=//p' "$pg/info" | sed 's/dbname=postgres/dbname=tapwell/; s/ user=[^ ]*//')"
+  build-bench/bench/tapwell_classroom "$base user=tapwell_admin" "$base user=tapwell-child" \
+    "$base user=tapwell-teacher" tapwell-child tapwell-teacher \
+    | tee build-bench/bench-classroom.txt || status=$?
+else
+  echo "(no PostgreSQL server: $(tail -1 "$pg/info"))" >&2
+fi
+python3 tests/pg/pgcluster.py stop --dir "$pg/c" --remove >/dev/null 2>&1 || true
+rm -rf "$pg"
 case " $* " in *" --only "*) ;; *)
   echo
   echo "Start-up with that record:"

@@ -6,6 +6,7 @@
 #include "progress/classview.h"
 #include "progress/sender.h"
 #include "progress/store.h"
+#include "progresswindow/reader.h"
 
 #include <QFile>
 #include <QProcess>
@@ -127,6 +128,7 @@ private slots:
     void everyActivityReadsBackAlikeOnBothEngines();
     void linesReachTheServerOnceAndInOrderAcrossAStop();
     void theTeacherSeesTheClassOneRowPerChild();
+    void myProgressReadsTheChildsLinesFromTheServer();
 
 private:
     // Under /tmp, whatever the test's own temporary folder: every folder above the
@@ -264,6 +266,32 @@ void TestClassroom::theTeacherSeesTheClassOneRowPerChild() {
     Store child(server_.as(kChild), QStringLiteral("child"), Engine::PostgreSQL);
     QVERIFY(child.open());
     QVERIFY(!child.teaches());
+}
+
+void TestClassroom::myProgressReadsTheChildsLinesFromTheServer() {
+    // This computer's record knows the child (under its own id) and none of their lines.
+    const QString local = dir_.filePath(QStringLiteral("reader.sqlite"));
+    Child child;
+    {
+        Store store(local, QStringLiteral("reader-local"));
+        QVERIFY(store.open());
+        store.addChild(QStringLiteral("someone else"), {});
+        child.id = store.childNamed(QString::fromLatin1(kChild)).value_or(0);
+        child.name = QString::fromLatin1(kChild);
+    }
+    Store server(server_.as(kChild), QStringLiteral("reader-server"), Engine::PostgreSQL);
+    QVERIFY(server.open());
+    const std::size_t onServer = server.lines(*server.childId(child.name)).size();
+    QVERIFY(onServer > 0);
+
+    const auto t = test::stateWithKeyData();
+    RecordReader reader(local, t.get());
+    reader.readFromServer(server_.as(kChild));
+    QSignalSpy read(&reader, &RecordReader::read);
+    reader.request(child, QDate(2026, 12, 8));
+    QVERIFY(read.wait(20000));
+    const auto data = read.takeFirst().at(0).value<std::shared_ptr<const ProgressData>>();
+    QCOMPARE(data->lines.size(), onServer);
 }
 
 QTEST_GUILESS_MAIN(TestClassroom)

@@ -17,7 +17,7 @@ fi
 
 if [ "${1:-build}" = bench ]; then
   packages="$packages xvfb xauth libx11-dev libxtst-dev libxcb1-dev pulseaudio
-    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng"
+    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng postgresql"
 fi
 
 # The locales the language tests start Tapwell in.

@@ -37,7 +37,7 @@ std::vector<ClassRow> classRows(Store& store, const KeyTables& t, const QDate& t
         row.lastDay = localDayOf(store.lastStarted(child.id));
         const std::vector<Store::StoredLine> lines = store.lines(child.id, 0, since);
         std::vector<double> wpm, accuracy;
-        qint64 firstId = 0;
+        bool recent = false;
         for (const LineSummary& l : summariesOf(lines)) {
             if (l.day > today || l.day < first) continue;
             if (l.day >= monday) {
@@ -47,14 +47,14 @@ std::vector<ClassRow> classRows(Store& store, const KeyTables& t, const QDate& t
             if (l.day >= sevenDays) {
                 if (l.wpm) wpm.push_back(*l.wpm);
                 if (l.accuracy) accuracy.push_back(*l.accuracy);
-                firstId = firstId ? std::min(firstId, l.id) : l.id;
+                recent = true;
             }
         }
         row.medianWpm = median(std::move(wpm));
         row.medianAccuracy = median(std::move(accuracy));
-        if (firstId) {
+        if (recent) {
             std::vector<Press> presses;
-            for (const Press& p : pressesOf(store.recentKeys(child.id, kRecentLines, firstId - 1)))
+            for (const Press& p : pressesOf(store.keysSince(child.id, since)))
                 if (p.day >= sevenDays) presses.push_back(p);
             row.weakestFinger = weakestFinger(t, keyStats(t, presses));
         }

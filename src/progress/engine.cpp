@@ -133,6 +133,9 @@ bool Dialect::refused(const QSqlError& e) const {
 void startSession(QSqlDatabase& db) {
     QSqlQuery(db).exec(QStringLiteral("SET client_min_messages = warning"));
     QSqlQuery(db).exec(QStringLiteral("SET statement_timeout = 20000"));
+    // Each statement planned for its own values: a plan made once for any child and any
+    // line reads a class's keys whole.
+    QSqlQuery(db).exec(QStringLiteral("SET plan_cache_mode = force_custom_plan"));
 }
 
 bool applyConninfo(QSqlDatabase& db, const QString& conninfo, QString& why) {

@@ -477,6 +477,15 @@ std::optional<qint64> Store::addChild(const QString& name, const QString& pictur
     return q.value(0).toLongLong();
 }
 
+std::optional<qint64> Store::childId(const QString& name) {
+    if (!usable_) return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("SELECT id FROM child WHERE name = ?"));
+    q.addBindValue(name);
+    if (!q.exec() || !q.next()) return std::nullopt;
+    return q.value(0).toLongLong();
+}
+
 std::optional<qint64> Store::childNamed(const QString& name) {
     if (!usable_) return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(connection_, false));
@@ -824,6 +833,25 @@ std::vector<Store::RecentKey> Store::recentKeys(qint64 childId, int maxLines, qi
             out.push_back({q.value(0).toInt(), q.value(1).toInt(), started, id, keyboard});
         if (out.size() >= static_cast<std::size_t>(kMostRecentKeys)) break;
     }
+    return out;
+}
+
+std::vector<Store::RecentKey> Store::keysSince(qint64 childId, const QString& since) {
+    std::vector<RecentKey> out;
+    if (!usable_) return out;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT expected, typed, started, line.id, coalesce(keyboard, '') FROM line JOIN "
+        "keystroke ON keystroke.line_id = line.id WHERE child_id = ? AND started >= ? AND seq <= ? "
+        "AND length(started) <= 64 ORDER BY started DESC, line.id DESC, seq DESC"));
+    q.addBindValue(childId);
+    q.addBindValue(since);
+    q.addBindValue(kMostKeysPerLine);
+    if (!q.exec()) return out;
+    while (q.next() && out.size() < static_cast<std::size_t>(kMostRecentKeys))
+        out.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString(),
+                       q.value(3).toLongLong(), keyboardTag(q.value(4).toString())});
     return out;
 }
 

@@ -198,6 +198,8 @@ public:
     int unsentCount();
     // The id of the child of this name, made when missing (on the server: the account's).
     std::optional<qint64> childNamed(const QString& name);
+    // The id of the child of this name; none when the record has no such child.
+    std::optional<qint64> childId(const QString& name);
 
     // Every line of one child (or of all, childId 0), oldest first, without keys; only
     // those after the line `afterLineId` when given (the lines added since it was read).
@@ -231,6 +233,9 @@ public:
     // Only the keys of lines after `afterLineId` when given.
     std::vector<RecentKey> recentKeys(qint64 childId, int maxLines = kRecentLines,
                                       qint64 afterLineId = 0);
+    // The same for the lines started from `since` (ISO 8601 UTC) on, in one statement: one
+    // round trip to a server, where a statement per line would cost one each.
+    std::vector<RecentKey> keysSince(qint64 childId, const QString& since);
 
     // A child's lines and recent keys after the line `afterLineId` (all of them at 0),
     // read at one moment: a line another window writes meanwhile is in both or in

@@ -27,6 +27,9 @@ struct KeyTables;
 // What the window needs of the program.
 struct ProgressHost {
     progress::Store* store = nullptr;
+    // In a classroom, the school's server (a libpq connection string), which the window
+    // reads each child's record from; empty at home.
+    QString server;
     const KeyTables* keys = nullptr; // the main window's key data, for the trouble map
     // The children: added, renamed and removed through it, as "Who is typing?" does; it
     // tells the program of every change.
@@ -59,5 +62,5 @@ public:
 
 } // namespace tapwell
 
-#define TapwellProgressPlugin_iid "org.tapwell.ProgressPlugin/2"
+#define TapwellProgressPlugin_iid "org.tapwell.ProgressPlugin/3"
 Q_DECLARE_INTERFACE(tapwell::ProgressPlugin, TapwellProgressPlugin_iid)

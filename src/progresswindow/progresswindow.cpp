@@ -315,6 +315,7 @@ void ProgressWindow::fill(progress::Child child) {
     if (host_.store && host_.store->usable() && child.id != 0) {
         if (!reader_) {
             reader_ = std::make_unique<RecordReader>(host_.store->path(), host_.keys);
+            if (!host_.server.isEmpty()) reader_->readFromServer(host_.server);
             connect(reader_.get(), &RecordReader::read, this,
                     [this](std::shared_ptr<const ProgressData> data) {
                         if (data->child.id != child_.id) return;

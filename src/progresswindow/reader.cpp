@@ -24,11 +24,22 @@ public:
         auto data = std::make_shared<ProgressData>();
         data->child = child;
         data->day = day;
-        if (!open() || child.id == 0) return data;
+        if (child.id == 0) return data;
+        // The server's record of the child where there is one (found by name: the ids are
+        // the server's own), else this computer's.
+        progress::Store* store = nullptr;
+        progress::Child source = child;
+        if (openServer())
+            if (const std::optional<qint64> id = server_->childId(child.name)) {
+                store = server_.get();
+                source.id = *id;
+            }
+        if (!store && !open()) return data;
+        if (!store) store = store_.get();
         QElapsedTimer timer;
         timer.start();
-        progress::ChildRecord& record = records_[child.id];
-        progress::update(*store_, child, record);
+        progress::ChildRecord& record = records_[{store == server_.get(), child.id}];
+        progress::update(*store, source, record);
         data->lines = record.lines;
         data->presses = record.presses;
         data->linesRead = record.linesRead;
@@ -57,8 +68,14 @@ public:
 
     void keepOnly(const std::vector<qint64>& ids) {
         for (auto it = records_.begin(); it != records_.end();)
-            it = std::find(ids.begin(), ids.end(), it->first) == ids.end() ? records_.erase(it)
-                                                                           : std::next(it);
+            it = std::find(ids.begin(), ids.end(), it->first.second) == ids.end()
+                     ? records_.erase(it)
+                     : std::next(it);
+    }
+
+    void setServer(const QString& conninfo) {
+        conninfo_ = conninfo;
+        server_.reset();
     }
 
 private:
@@ -73,10 +90,24 @@ private:
         return store_->usable();
     }
 
+    bool openServer() {
+        if (conninfo_.isEmpty()) return false;
+        // A connection the server closed is made anew; while it is away, the file serves.
+        if (server_ && server_->usable()) return true;
+        static std::atomic<int> readers{0};
+        server_ = std::make_unique<progress::Store>(
+            conninfo_, QStringLiteral("tapwell.progress.server%1").arg(++readers),
+            progress::Engine::PostgreSQL);
+        return server_->open();
+    }
+
     QString path_;
     std::optional<KeyTables> keys_;
     std::unique_ptr<progress::Store> store_;
-    std::map<qint64, progress::ChildRecord> records_;
+    QString conninfo_;
+    std::unique_ptr<progress::Store> server_;
+    // By where it was read (the server or not) and the child.
+    std::map<std::pair<bool, qint64>, progress::ChildRecord> records_;
 };
 
 RecordReader::RecordReader(const QString& path, const KeyTables* keys, QObject* parent)
@@ -105,6 +136,11 @@ void RecordReader::request(const progress::Child& child, const QDate& day,
             if (asked == asked_) emit read(data);
         });
     });
+}
+
+void RecordReader::readFromServer(const QString& conninfo) {
+    Worker* worker = worker_;
+    QMetaObject::invokeMethod(worker_, [worker, conninfo] { worker->setServer(conninfo); });
 }
 
 void RecordReader::keepOnly(const QList<progress::Child>& children) {

@@ -52,6 +52,9 @@ public:
     // US keyboard).
     void request(const progress::Child& child, const QDate& day,
                  std::shared_ptr<const LayoutKeys> layout = nullptr);
+    // In a classroom: each child's record is read from the school's server (their lines
+    // from every computer), this computer's file only while the server cannot be reached.
+    void readFromServer(const QString& conninfo);
     // Forgets what was read of children no longer there.
     void keepOnly(const QList<progress::Child>& children);
 

@@ -429,6 +429,7 @@ void App::showProgress() {
     if (!progress_ && main_) {
         ProgressHost host;
         host.store = store_.get();
+        host.server = server_;
         host.keys = &main_->state();
         host.children = childrenService_.get();
         host.saveCsv = [this](const QString& file, QString& error) {
