@@ -43,7 +43,10 @@
 
 #include <xcb/xcb.h>
 
+#include "progress/store.h"
+
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -53,6 +56,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace tapwell;
@@ -357,6 +361,7 @@ void report(const Driver& d, std::size_t keys) {
 struct Options {
     bool floor = false;
     bool voice = false;
+    QString sendTo, login; // a classroom's server and account: lines sent all along
     std::size_t keys = 10000;
     int lines = 500;
     int block = 50; // drill lines before switching between the Character and Word Drill
@@ -373,7 +378,10 @@ Options parse(int argc, char* argv[]) {
         };
         if (a == "--floor")
             o.floor = true;
-        else if (a == "--voice")
+        else if (a == "--send") {
+            o.sendTo = QString::fromStdString(value());
+            o.login = QString::fromStdString(value());
+        } else if (a == "--voice")
             o.voice = true;
         else if (a == "--keys")
             o.keys = std::stoul(value());
@@ -489,7 +497,33 @@ int main(int argc, char* argv[]) {
         QCoreApplication::exit(0);
     };
     QTimer::singleShot(0, &driver, [&] { driver.start(); });
+    // A classroom's sending, as hard as it goes: a thread of its own writes line after line
+    // to the server on its own connection while the keys are timed (the sender does one
+    // a line, every twenty seconds or so).
+    std::atomic<bool> sending{!opt.sendTo.isEmpty()};
+    std::atomic<int> sent{0};
+    std::thread sender;
+    if (sending) {
+        sender = std::thread([&] {
+            progress::Store server(opt.sendTo, QStringLiteral("bench.send"),
+                                   progress::Engine::PostgreSQL);
+            if (!server.open()) fail("the server: " + server.problem().detail.toStdString());
+            const qint64 child = server.childNamed(opt.login).value_or(0);
+            progress::LineRecord line;
+            line.started = QStringLiteral("2026-12-08T10:00:00Z");
+            line.activity = Activity::Word;
+            for (int k = 0; k < 22; ++k)
+                line.keys.push_back({'a' + k, 'a' + k, 300});
+            while (sending) {
+                line.uuid.clear();
+                if (server.writeLine(child, line)) ++sent;
+            }
+        });
+    }
     const int rc = QApplication::exec();
+    sending = false;
+    if (sender.joinable()) sender.join();
+    if (!opt.sendTo.isEmpty()) std::printf("lines_sent=%d\n", sent.load());
     theDriver = nullptr;
     if (rc != 0) return rc;
 

@@ -22,8 +22,13 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/tapwell-bench.XXXXXX")
 xvfb_pid=""
 pulse_pid=""
 speechd_pid=""
+pg=""
 # shellcheck disable=SC2317 # called by the trap
 cleanup() {
+  if [ -n "$pg" ]; then
+    python3 tests/pg/pgcluster.py stop --dir "$pg/c" --remove >/dev/null 2>&1 || true
+    rm -rf "$pg"
+  fi
   if [ -n "$speechd_pid" ]; then kill "$speechd_pid" 2>/dev/null || true; fi
   if [ -n "$pulse_pid" ]; then kill "$pulse_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
@@ -91,6 +96,21 @@ if command -v speech-dispatcher >/dev/null 2>&1; then
   [ -S "$work/run/speech-dispatcher/speechd.sock" ] && speech="speech-dispatcher"
 fi
 
+# A classroom server of the run's own (tests/pg/pgcluster.py: a private PostgreSQL on a
+# socket in its folder), for the keystrokes while lines are sent and the classroom rows.
+pg=$(mktemp -d /tmp/tapwell-bench-pg.XXXXXX)
+chmod 755 "$pg"
+base=""
+if python3 tests/pg/pgcluster.py start --dir "$pg/c" --watch-pid $$ >"$pg/info" 2>&1 &&
+  python3 tests/pg/pgcluster.py database --dir "$pg/c" tapwell &&
+  python3 tests/pg/pgcluster.py account --dir "$pg/c" --no-os-account tapwell-child &&
+  python3 tests/pg/pgcluster.py account --dir "$pg/c" --no-os-account tapwell-teacher; then
+  base="$(sed -n 's/^conninfo=//p' "$pg/info" | sed 's/dbname=postgres/dbname=tapwell/; s/ user=[^ ]*//')"
+  build-bench/src/tapwell --setup-server --server "$base user=tapwell_admin" &&
+    build-bench/src/tapwell --class bench --child tapwell-child --server "$base user=tapwell_admin" &&
+    export TAPWELL_BENCH_SERVER="$base user=tapwell-child"
+fi
+
 echo "Running on display :$n with $sound and $speech; this takes a few minutes." >&2
 status=0
 # The program's progress record goes to a folder of the run's own, never the user's.
@@ -115,22 +135,14 @@ echo "Keyboard layouts (median and worst of 50; goal: 10 ms or less):"
 build-bench/bench/tapwell_layoutbuild data/key.dat --runs 50 \
   | tee build-bench/bench-layout.txt || status=$?
 echo
-echo "A classroom on PostgreSQL (a class of 30 with a year each, on a private server):"
-pg=$(mktemp -d /tmp/tapwell-bench-pg.XXXXXX)
-chmod 755 "$pg"
-if python3 tests/pg/pgcluster.py start --dir "$pg/c" >"$pg/info" 2>&1 &&
-  python3 tests/pg/pgcluster.py database --dir "$pg/c" tapwell &&
-  python3 tests/pg/pgcluster.py account --dir "$pg/c" --no-os-account tapwell-child &&
-  python3 tests/pg/pgcluster.py account --dir "$pg/c" --no-os-account tapwell-teacher; then
-  base="$(sed -n 's/^conninfo=//p' "$pg/info" | sed 's/dbname=postgres/dbname=tapwell/; s/ user=[^ ]*//')"
+echo "A classroom on PostgreSQL (a class of 30 with a year each):"
+if [ -n "$base" ]; then
   build-bench/bench/tapwell_classroom "$base user=tapwell_admin" "$base user=tapwell-child" \
     "$base user=tapwell-teacher" tapwell-child tapwell-teacher \
     | tee build-bench/bench-classroom.txt || status=$?
 else
   echo "(no PostgreSQL server: $(tail -1 "$pg/info"))" >&2
 fi
-python3 tests/pg/pgcluster.py stop --dir "$pg/c" --remove >/dev/null 2>&1 || true
-rm -rf "$pg"
 case " $* " in *" --only "*) ;; *)
   echo
   echo "Start-up with that record:"

@@ -17,14 +17,21 @@ namespace {
 
 // `tapwell --export-progress FILE.csv`: the whole record as CSV, for a parent or a
 // teacher, with no window (it runs where there is no display, too). Silent on success.
-int exportProgress(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+// The commands with no window: the program's name, no diagnostics, and what went wrong on
+// stderr with the exit status 1.
+void startCommand() {
     tapwell::quietDiagnostics();
     QCoreApplication::setApplicationName(QStringLiteral("tapwell"));
-    const auto fail = [](const QString& text) {
-        std::fprintf(stderr, "tapwell: %s\n", text.toLocal8Bit().constData());
-        return 1;
-    };
+}
+
+int fail(const QString& text) {
+    std::fprintf(stderr, "tapwell: %s\n", text.toLocal8Bit().constData());
+    return 1;
+}
+
+int exportProgress(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    startCommand();
     if (argc != 3 || argv[2][0] == '\0')
         //: The command line's usage; the option's name stays as it is.
         return fail(QCoreApplication::translate(
@@ -58,12 +65,7 @@ int exportProgress(int argc, char* argv[]) {
 // The server is --server's, else the system-wide configuration's. Silent on success.
 int classroomCommand(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    tapwell::quietDiagnostics();
-    QCoreApplication::setApplicationName(QStringLiteral("tapwell"));
-    const auto fail = [](const QString& text) {
-        std::fprintf(stderr, "tapwell: %s\n", text.toLocal8Bit().constData());
-        return 1;
-    };
+    startCommand();
     //: The command line's usage; the options' names stay as they are.
     const QString usage = QCoreApplication::translate(
         "Main", "usage: tapwell --setup-server [--server CONNINFO]\n"

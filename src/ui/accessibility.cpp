@@ -30,32 +30,6 @@ QString listSeparator() {
     return QCoreApplication::translate("Accessibility", ", ");
 }
 
-// "left index finger", "right thumb"; empty for the pictures that light no one finger.
-QString fingerWords(int hand, int picture) {
-    // By hand (left, right) and finger (little .. index), as a screen reader says it.
-    static const char* const fingers[2][4] = {
-        {QT_TRANSLATE_NOOP("Accessibility", "left little finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "left ring finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "left middle finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "left index finger")},
-        {QT_TRANSLATE_NOOP("Accessibility", "right little finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "right ring finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "right middle finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "right index finger")}};
-    const bool left = hand == kLeftHand;
-    if (picture >= kLittleFingerLit && picture < kFourFingers)
-        return QCoreApplication::translate("Accessibility",
-                                           fingers[left ? 0 : 1][picture - kLittleFingerLit]);
-    if (picture == kThumbLit) {
-        if (left)
-            //: The finger to press a key with, as a screen reader says it.
-            return QCoreApplication::translate("Accessibility", "left thumb");
-        //: The finger to press a key with, as a screen reader says it.
-        return QCoreApplication::translate("Accessibility", "right thumb");
-    }
-    return {};
-}
-
 // The characters a key types: without Shift and with it (0 where there is none).
 struct KeyChars {
     int plain = 0, shifted = 0;
@@ -593,6 +567,31 @@ void setTabOrder(FrmType& window) {
 }
 
 } // namespace
+
+QString fingerWords(int hand, int picture) {
+    // By hand (left, right) and finger (little .. index), as a screen reader says it.
+    static const char* const fingers[2][4] = {
+        {QT_TRANSLATE_NOOP("Accessibility", "left little finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "left ring finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "left middle finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "left index finger")},
+        {QT_TRANSLATE_NOOP("Accessibility", "right little finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "right ring finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "right middle finger"),
+         QT_TRANSLATE_NOOP("Accessibility", "right index finger")}};
+    const bool left = hand == kLeftHand;
+    if (picture >= kLittleFingerLit && picture < kFourFingers)
+        return QCoreApplication::translate("Accessibility",
+                                           fingers[left ? 0 : 1][picture - kLittleFingerLit]);
+    if (picture == kThumbLit) {
+        if (left)
+            //: The finger to press a key with, as a screen reader says it.
+            return QCoreApplication::translate("Accessibility", "left thumb");
+        //: The finger to press a key with, as a screen reader says it.
+        return QCoreApplication::translate("Accessibility", "right thumb");
+    }
+    return {};
+}
 
 QString characterWords(int c) {
     static const std::pair<char, const char*> kNames[] = {

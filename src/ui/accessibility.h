@@ -37,6 +37,10 @@ QString keyWords(const KeyTables& t, int key);
 // 1..4 little..index finger lit, 5 four fingers, 6 thumb): "left hand, index finger lit".
 QString handWords(int hand, int picture);
 
+// The finger of a hand picture, as a screen reader says it: "left index finger", "right
+// thumb"; empty for the pictures that light no one finger.
+QString fingerWords(int hand, int picture);
+
 // What the guide shows, in words: "Next: F, left index finger"; "Next: Shift with the
 // right little finger, then A, left little finger"; the home position; empty when nothing
 // is marked. "Next" while a key is awaited, "Marked" when the keyboard only shows.

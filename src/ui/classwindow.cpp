@@ -1,5 +1,6 @@
 #include "classwindow.h"
 
+#include "accessibility.h"
 #include "recordwords.h"
 #include "state/keytables.h"
 
@@ -22,21 +23,6 @@
 namespace tapwell {
 
 namespace {
-
-// "left index finger", as the screen reader says it.
-QString fingerText(const progress::FingerTrouble& f) {
-    static const char* const fingers[2][4] = {
-        {QT_TRANSLATE_NOOP("Accessibility", "left little finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "left ring finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "left middle finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "left index finger")},
-        {QT_TRANSLATE_NOOP("Accessibility", "right little finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "right ring finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "right middle finger"),
-         QT_TRANSLATE_NOOP("Accessibility", "right index finger")}};
-    if (f.hand < 1 || f.hand > 2 || f.finger < 1 || f.finger > 4) return {};
-    return QCoreApplication::translate("Accessibility", fingers[f.hand - 1][f.finger - 1]);
-}
 
 QTableWidgetItem* cell(const QString& text, bool number = false) {
     auto* item = new QTableWidgetItem(text);
@@ -77,15 +63,28 @@ ClassWindow::ClassWindow(QString server, const KeyTables* keys,
                                                           QStringLiteral("class.csv"),
                                                           //: The file type in the save dialog.
                                                           tr("CSV files (*.csv)"));
-        QString error;
-        if (!file.isEmpty() && saveCsv_ && !saveCsv_(file, error))
-            QMessageBox::warning(this, windowTitle(), error);
+        if (file.isEmpty() || !saveCsv_) return;
+        // The class's lines come from the server: read and written off the GUI thread.
+        if (saving_ && saving_->joinable()) saving_->join();
+        cmdSave->setEnabled(false);
+        saving_ = std::make_unique<std::thread>([this, file, save = saveCsv_] {
+            QString error;
+            const bool saved = save(file, error);
+            QMetaObject::invokeMethod(
+                this,
+                [this, saved, error] {
+                    cmdSave->setEnabled(true);
+                    if (!saved) QMessageBox::warning(this, windowTitle(), error);
+                },
+                Qt::QueuedConnection);
+        });
     });
     retranslate();
 }
 
 ClassWindow::~ClassWindow() {
     if (reading_ && reading_->joinable()) reading_->join();
+    if (saving_ && saving_->joinable()) saving_->join();
 }
 
 void ClassWindow::retranslate() {
@@ -146,8 +145,10 @@ void ClassWindow::showRows(const std::vector<progress::ClassRow>& rows, const QS
         table->setItem(r, 2, cell(locale.toString(std::lround(row.minutesThisWeek)), true));
         table->setItem(r, 3, cell(number(row.medianWpm, {}), true));
         table->setItem(r, 4, cell(number(row.medianAccuracy, QStringLiteral("%")), true));
-        table->setItem(
-            r, 5, cell(row.weakestFinger ? fingerText(*row.weakestFinger) : QStringLiteral("–")));
+        table->setItem(r, 5,
+                       cell(row.weakestFinger
+                                ? fingerWords(row.weakestFinger->hand, row.weakestFinger->finger)
+                                : QStringLiteral("–")));
         table->setItem(r, 6,
                        cell(row.lastDay.isValid()
                                 ? locale.toString(row.lastDay, QLocale::ShortFormat)

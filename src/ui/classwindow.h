@@ -23,7 +23,7 @@ class ClassWindow final : public QWidget {
 public:
     // server: the school's server (a libpq connection string); keys: the key data the
     // fingers are found by; saveCsv: "Save as CSV…", the class's lines as
-    // `tapwell --export-progress` writes them.
+    // `tapwell --export-progress` writes them (called on a thread of the window's own).
     ClassWindow(QString server, const KeyTables* keys,
                 std::function<bool(const QString& file, QString& error)> saveCsv);
     ~ClassWindow() override; // waits for a reading under way
@@ -43,7 +43,7 @@ private:
     const KeyTables* keys_;
     std::function<bool(const QString&, QString&)> saveCsv_;
     QLabel* status_;
-    std::unique_ptr<std::thread> reading_;
+    std::unique_ptr<std::thread> reading_, saving_;
 };
 
 } // namespace tapwell
