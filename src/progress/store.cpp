@@ -37,6 +37,19 @@ template <typename T> std::optional<T> optionalOf(const QVariant& v) {
     return v.value<T>();
 }
 
+// A line's columns from rows to keyboard, in the record's order, from column `at` on.
+void readCounts(const QSqlQuery& q, int at, LineRecord& l) {
+    l.rows = q.value(at).toString();
+    l.shift = optionalOf<int>(q.value(at + 1));
+    l.chars = optionalOf<int>(q.value(at + 2));
+    l.right = optionalOf<int>(q.value(at + 3));
+    l.wrong = optionalOf<int>(q.value(at + 4));
+    l.ms = optionalOf<qint64>(q.value(at + 5));
+    l.wpm = optionalOf<double>(q.value(at + 6));
+    l.accuracy = optionalOf<double>(q.value(at + 7));
+    l.keyboard = q.value(at + 8).toString();
+}
+
 QString nowIso() {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
 }
@@ -682,15 +695,7 @@ std::vector<std::pair<qint64, LineRecord>> Store::unsentLines(int most) {
         LineRecord l;
         l.started = q.value(1).toString();
         l.activity = activityNamed(q.value(2).toString()).value_or(Activity::Character);
-        l.rows = q.value(3).toString();
-        l.shift = optionalOf<int>(q.value(4));
-        l.chars = optionalOf<int>(q.value(5));
-        l.right = optionalOf<int>(q.value(6));
-        l.wrong = optionalOf<int>(q.value(7));
-        l.ms = optionalOf<qint64>(q.value(8));
-        l.wpm = optionalOf<double>(q.value(9));
-        l.accuracy = optionalOf<double>(q.value(10));
-        l.keyboard = q.value(11).toString();
+        readCounts(q, 3, l);
         l.uuid = q.value(12).toString();
         out.emplace_back(q.value(0).toLongLong(), std::move(l));
     }
@@ -772,15 +777,7 @@ std::vector<Store::StoredLine> Store::lines(qint64 childId, qint64 afterLineId,
             continue;
         }
         l.activity = *activity;
-        l.rows = q.value(5).toString();
-        l.shift = optionalOf<int>(q.value(6));
-        l.chars = optionalOf<int>(q.value(7));
-        l.right = optionalOf<int>(q.value(8));
-        l.wrong = optionalOf<int>(q.value(9));
-        l.ms = optionalOf<qint64>(q.value(10));
-        l.wpm = optionalOf<double>(q.value(11));
-        l.accuracy = optionalOf<double>(q.value(12));
-        l.keyboard = q.value(13).toString();
+        readCounts(q, 5, l);
         // No child types faster than this, and accuracy is a percentage: a row beyond them
         // (or not a number at all) is not one Tapwell wrote, and is left out.
         const bool sane =
