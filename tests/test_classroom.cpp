@@ -44,7 +44,9 @@ public:
                run({QStringLiteral("account"), QStringLiteral("--no-os-account"),
                     QString::fromLatin1(kChild)}) &&
                run({QStringLiteral("account"), QStringLiteral("--no-os-account"),
-                    QString::fromLatin1(kTeacher)});
+                    QString::fromLatin1(kTeacher)}) &&
+               run({QStringLiteral("account"), QStringLiteral("--no-os-account"),
+                    QStringLiteral("tapwell-outsider")});
     }
     bool stop() { return run({QStringLiteral("stop")}); }
     bool restart() { return run({QStringLiteral("start")}); }
@@ -129,6 +131,7 @@ private slots:
     void linesReachTheServerOnceAndInOrderAcrossAStop();
     void theTeacherSeesTheClassOneRowPerChild();
     void myProgressReadsTheChildsLinesFromTheServer();
+    void aServerThatRefusesKeepsTheLinesAndSaysWhy();
 
 private:
     // Under /tmp, whatever the test's own temporary folder: every folder above the
@@ -292,6 +295,28 @@ void TestClassroom::myProgressReadsTheChildsLinesFromTheServer() {
     QVERIFY(read.wait(20000));
     const auto data = read.takeFirst().at(0).value<std::shared_ptr<const ProgressData>>();
     QCOMPARE(data->lines.size(), onServer);
+}
+
+void TestClassroom::aServerThatRefusesKeepsTheLinesAndSaysWhy() {
+    // An account in no class: the server lets it sign in and keep nothing.
+    const QString local = dir_.filePath(QStringLiteral("outsider.sqlite"));
+    Store store(local, QStringLiteral("outsider"));
+    store.setQueueForServer(true);
+    QVERIFY(store.open());
+    const qint64 child = store.childNamed(QStringLiteral("tapwell-outsider")).value_or(0);
+    QVERIFY(
+        store.writeLine(child, lineOf(Activity::Word, 4, QStringLiteral("2026-12-08T11:00:00Z"))));
+    Sender sender(local,
+                  QString(server_.as(kChild))
+                      .replace(QLatin1String(kChild), QLatin1String("tapwell-outsider")),
+                  QStringLiteral("tapwell-outsider"));
+    sender.setRetryInterval(300);
+    sender.start();
+    QTRY_VERIFY_WITH_TIMEOUT(sender.status().state == SendStatus::State::Refused, 10000);
+    QCOMPARE(sender.status().fault, StoreFault::NoRight);
+    QVERIFY(!sender.status().why.isEmpty());
+    QCOMPARE(sender.status().waiting, 1);
+    QCOMPARE(store.unsentCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestClassroom)

@@ -36,7 +36,10 @@ public:
         retry_->stop();
         if (!openLocal()) return;
         if (!openServer()) return later();
-        if (teacher_) return tell(SendStatus::State::Sent, {});
+        if (teacher_) {
+            classChildren_ = server_->children();
+            return tell(SendStatus::State::Sent, {});
+        }
         for (;;) {
             const auto lines = local_->unsentLines(50);
             if (lines.empty()) break;
@@ -98,6 +101,7 @@ private:
         s.why = why;
         s.fault = fault;
         s.teacher = teacher_;
+        s.classChildren = classChildren_;
         s.waiting = local_ ? local_->unsentCount() : 0;
         emit statusChanged(s);
     }
@@ -108,6 +112,7 @@ private:
     std::unique_ptr<Store> local_, server_;
     std::optional<qint64> childId_;
     bool teacher_ = false;
+    QList<Child> classChildren_;
 };
 
 Sender::Sender(QString localPath, QString conninfo, QString login, QObject* parent)

@@ -30,6 +30,7 @@ struct SendStatus {
     // The account teaches: its own lines stay on this computer (a teacher keeps none on
     // the server), and it may see its classes.
     bool teacher = false;
+    QList<Child> classChildren; // a teacher's: the children of their classes
 };
 
 class SenderWorker;

@@ -30,6 +30,9 @@ struct ProgressHost {
     // In a classroom, the school's server (a libpq connection string), which the window
     // reads each child's record from; empty at home.
     QString server;
+    // A teacher's: the children of their classes, listed in "Progress of" in place of this
+    // computer's (and not added, renamed or removed there).
+    std::function<QList<progress::Child>()> classChildren;
     const KeyTables* keys = nullptr; // the main window's key data, for the trouble map
     // The children: added, renamed and removed through it, as "Who is typing?" does; it
     // tells the program of every change.

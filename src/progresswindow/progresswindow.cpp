@@ -253,9 +253,14 @@ void ProgressWindow::showChild(const progress::Child& child) {
     cboChild->setFocus();
 }
 
+QList<progress::Child> ProgressWindow::listed() const {
+    if (host_.classChildren)
+        if (QList<progress::Child> c = host_.classChildren(); !c.isEmpty()) return c;
+    return host_.children ? host_.children->children() : QList<progress::Child>{};
+}
+
 void ProgressWindow::childrenChanged() {
-    const QList<progress::Child> now =
-        host_.children ? host_.children->children() : QList<progress::Child>{};
+    const QList<progress::Child> now = listed();
     if (reader_) reader_->keepOnly(now);
     for (const progress::Child& c : now)
         if (c.id == child_.id) {
@@ -271,7 +276,8 @@ void ProgressWindow::childrenChanged() {
 
 void ProgressWindow::listChildren() {
     listing_ = true;
-    children_ = host_.children ? host_.children->children() : QList<progress::Child>{child_};
+    children_ = listed();
+    if (children_.isEmpty()) children_ = {child_};
     cboChild->clear();
     int current = 0;
     for (int i = 0; i < children_.size(); ++i) {
@@ -280,11 +286,16 @@ void ProgressWindow::listChildren() {
     }
     cboChild->setCurrentIndex(current);
     listing_ = false;
-    const bool kept = host_.store && host_.store->usable();
+    // A teacher's class is the administrator's to change.
+    const bool kept = host_.store && host_.store->usable() && !teaching();
     cmdAdd->setEnabled(kept && host_.children);
     cmdRename->setEnabled(kept && host_.children && child_.id != 0);
     cmdRemove->setEnabled(kept && host_.children && children_.size() > 1);
     cmdSave->setEnabled(kept && host_.saveCsv);
+}
+
+bool ProgressWindow::teaching() const {
+    return host_.classChildren && !host_.classChildren().isEmpty();
 }
 
 void ProgressWindow::childChosen(int index) {

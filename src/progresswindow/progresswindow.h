@@ -106,6 +106,9 @@ private:
     void fillMap();
     void fillWords(const ProgressData& data);
     void listChildren();
+    // The children "Progress of" lists: a teacher's class, else this computer's.
+    QList<progress::Child> listed() const;
+    bool teaching() const;
     void childChosen(int index);
 
     ProgressHost host_;

@@ -144,6 +144,11 @@ void App::openClassroom() {
                          showNote();
                          if (childFrame_ && s.teacher)
                              childFrame_->setClassroom(ChildFrame::Classroom::Teacher);
+                         // Ids of the server's own: kept apart from this computer's.
+                         classChildren_ = s.classChildren;
+                         for (progress::Child& c : classChildren_)
+                             c.id = -c.id;
+                         if (progress_) progress_->childrenChanged();
                      });
     qCDebug(lcShell).noquote() << "classroom: typing as" << login_;
 }
@@ -430,6 +435,7 @@ void App::showProgress() {
         ProgressHost host;
         host.store = store_.get();
         host.server = server_;
+        host.classChildren = [this] { return classChildren_; };
         host.keys = &main_->state();
         host.children = childrenService_.get();
         host.saveCsv = [this](const QString& file, QString& error) {
@@ -443,7 +449,9 @@ void App::showProgress() {
         progress_.reset(loadProgressView(host, why, progressLibrary));
         if (!progress_) qCDebug(lcShell).noquote() << why;
     }
-    if (progress_) return progress_->showChild(child_);
+    // A teacher sees their class's children, the first of them to begin with.
+    if (progress_)
+        return progress_->showChild(classChildren_.isEmpty() ? child_ : classChildren_.front());
     if (!summary_) summary_ = std::make_unique<ProgressSummary>();
     summary_->showFor(child_, progress::summarize(store_->lines(child_.id)));
 }

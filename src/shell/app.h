@@ -153,7 +153,8 @@ private:
     QString server_;
     QString login_;
     std::unique_ptr<progress::Sender> sender_;
-    QString sendNote_; // the menu's note while lines wait on this computer
+    QString sendNote_;                     // the menu's note while lines wait on this computer
+    QList<progress::Child> classChildren_; // a teacher's, with the server's ids negated
     void showNote();
     void openClassroom();
     void openClass(); // a teacher's class window
