@@ -57,6 +57,14 @@ private:
     std::function<void()> then_;
 };
 
+// "Save as CSV…": the record's lines to file, or why not in a parent's words.
+bool writeCsv(progress::Store& store, const QString& file, QString& error) {
+    progress::ExportError fault;
+    if (progress::exportCsv(store, file, fault)) return true;
+    error = exportErrorText(fault);
+    return false;
+}
+
 } // namespace
 
 // A screen reader that starts or ends while Tapwell runs turns Tapwell's own voice off or
@@ -142,8 +150,6 @@ void App::openClassroom() {
                      [this](const progress::SendStatus& s) {
                          sendNote_ = sendNoteText(s);
                          showNote();
-                         if (childFrame_ && s.teacher)
-                             childFrame_->setClassroom(ChildFrame::Classroom::Teacher);
                          // Ids of the server's own: kept apart from this computer's.
                          classChildren_ = s.classChildren;
                          for (progress::Child& c : classChildren_)
@@ -167,12 +173,8 @@ void App::openClass() {
                 // The class's lines, as the teacher may read them on the server.
                 progress::Store store(server_, QStringLiteral("tapwell.export"),
                                       progress::Engine::PostgreSQL);
-                progress::ExportError fault;
-                if (store.open() && progress::exportCsv(store, file, fault)) return true;
-                if (fault.fault == progress::ExportFault::None)
-                    fault = {progress::ExportFault::RecordUnreadable, store.problem(), file, {}};
-                error = exportErrorText(fault);
-                return false;
+                store.open();
+                return writeCsv(store, file, error);
             });
     }
     classWindow_->refresh();
@@ -182,7 +184,12 @@ void App::openClass() {
 }
 
 void App::showNote() {
-    if (childFrame_) childFrame_->setProblem(problem_.isEmpty() ? sendNote_ : problem_);
+    if (!childFrame_) return;
+    childFrame_->setProblem(problem_.isEmpty() ? sendNote_ : problem_);
+    // A teacher is known once the sender has signed in.
+    if (sender_)
+        childFrame_->setClassroom(sender_->status().teacher ? ChildFrame::Classroom::Teacher
+                                                            : ChildFrame::Classroom::Child);
 }
 
 App::~App() = default;
@@ -242,10 +249,6 @@ void App::openMain() {
         sound_.preload({s.DingSound, s.UhOhSound, s.TadaSound});
         childFrame_ = new ChildFrame(main_.get(), main_->menuFrame());
         childFrame_->setChild(child_);
-        if (!server_.isEmpty())
-            childFrame_->setClassroom(sender_ && sender_->status().teacher
-                                          ? ChildFrame::Classroom::Teacher
-                                          : ChildFrame::Classroom::Child);
         showNote();
         QObject::connect(childFrame_, &ChildFrame::changeChildClicked, main_.get(),
                          [this] { server_.isEmpty() ? askWhoIsTyping(false) : openClass(); });
@@ -439,10 +442,7 @@ void App::showProgress() {
         host.keys = &main_->state();
         host.children = childrenService_.get();
         host.saveCsv = [this](const QString& file, QString& error) {
-            progress::ExportError fault;
-            if (progress::exportCsv(*store_, file, fault)) return true;
-            error = exportErrorText(fault);
-            return false;
+            return writeCsv(*store_, file, error);
         };
         host.start = [this](const progress::Suggestion& what) { return startSuggestion(what); };
         QString why;
